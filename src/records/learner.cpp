@@ -1,0 +1,169 @@
+#include "learner.h"
+
+#include "error.h"
+#include "fileio.h"
+#include "programfolder.h"
+#include "recordtext.h"
+#include "resources.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orlavine {
+
+namespace {
+
+const char* const kBaseNames[] = {"marks", "first", "second", "fresults", "sresults", "trend"};
+
+QString MakeBackupFolder(const QDateTime& now)
+{
+    const QString base = ProgramFile(QStringLiteral("Backup/") + now.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
+    QString folder = base;
+    for (int n = 2; QFileInfo::exists(folder); ++n)
+        folder = base + QStringLiteral("_%1").arg(n);
+    if (!QDir().mkpath(folder))
+        throw Error(folder, QStringLiteral("Cannot make a backup of your results"));
+    return folder;
+}
+
+void CopyInto(const QString& folder, const QString& file)
+{
+    const QString target = folder + QLatin1Char('/') + QFileInfo(file).fileName();
+    if (!QFile::copy(file, target))
+        throw Error(file, QStringLiteral("Cannot make a backup of your results"));
+}
+
+Fields TemplateMarksLine(int module, const QByteArray& key)
+{
+    Fields fields;
+    const QString scratch = ProgramFile(QStringLiteral("temptext.txt"));
+    ReadThroughScratch(LearnerTemplateResource(LearnerFile::Marks, module), scratch, [&] {
+        if (!ReadLine(scratch, key).isEmpty())
+            fields = ReadAllFields(scratch, key);
+    });
+    return fields;
+}
+
+void RepairMarksFile(int module, const QByteArray& code, int paperCount, const QDateTime& now)
+{
+    const QString path = LearnerFilePath(LearnerFile::Marks, module, code);
+    MarksLists repaired;
+    for (int k = 0; k < kLearnerFileCount; ++k) {
+        const QByteArray& key = kMarksKeys[k];
+        const Fields kept = ReadLine(path, key).isEmpty() ? Fields() : ReadAllFields(path, key);
+        const Fields blank = TemplateMarksLine(module, key);
+        Fields& list = repaired[k];
+        list = Fields(50);
+        for (int i = 0; i < paperCount; ++i) {
+            if (i < kept.size())
+                list[i] = kept.at(i);
+            else if (i < blank.size())
+                list[i] = blank.at(i);
+            else if (k == FST || k == SST)
+                list[i] = "0";
+        }
+    }
+    CopyInto(MakeBackupFolder(now), path);
+    WriteMarksLists(repaired, module, code, paperCount);
+}
+
+MarksLists ReadMarksOnce(const QString& path, int paperCount)
+{
+    MarksLists marks;
+    for (int k = 0; k < kLearnerFileCount; ++k) {
+        marks[k] = ReadFields50(path, kMarksKeys[k], paperCount);
+        // A line with more fields than papers (the 50-field template of a smaller
+        // module) leaves the rest of the line in the last field; it is not a value.
+        if (paperCount > 0)
+            marks[k][paperCount - 1] = marks[k][paperCount - 1].split('>').first();
+    }
+    return marks;
+}
+
+} // namespace
+
+QString LearnerFilePath(LearnerFile file, int module, const QByteArray& code)
+{
+    return ProgramFile(QString::fromLatin1(kBaseNames[int(file) - 1]) + QString::number(module) +
+                       QString::fromLatin1(code) + QStringLiteral(".txt"));
+}
+
+QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now)
+{
+    QStringList existing;
+    for (int m = 1; m <= 3; ++m) {
+        for (int k = 1; k <= kLearnerFileCount; ++k) {
+            const QString path = LearnerFilePath(LearnerFile(k), m, code);
+            if (QFileInfo::exists(path))
+                existing.append(path);
+        }
+    }
+    if (existing.isEmpty())
+        return QString();
+    const QString folder = MakeBackupFolder(now);
+    for (const QString& path : existing)
+        CopyInto(folder, path);
+    return folder;
+}
+
+QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now)
+{
+    const QString backup = BackupLearnerFiles(settings.code, now);
+    for (int m = 1; m <= 3; ++m) {
+        if (!settings.module(m).exists())
+            continue;
+        for (int k = 1; k <= kLearnerFileCount; ++k) {
+            const LearnerFile file = LearnerFile(k);
+            WriteResourceFile(LearnerTemplateResource(file, m), QStringLiteral("Custom"),
+                              LearnerFilePath(file, m, settings.code));
+        }
+    }
+    return backup;
+}
+
+bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
+{
+    for (int m = 1; m <= 3; ++m) {
+        if (!settings.module(m).exists())
+            continue;
+        for (int k = 1; k <= kLearnerFileCount; ++k) {
+            if (!QFileInfo::exists(LearnerFilePath(LearnerFile(k), m, settings.code))) {
+                ResetLearnerRecords(settings, now);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount, const QDateTime& now)
+{
+    const QString path = LearnerFilePath(LearnerFile::Marks, module, code);
+    if (!QFileInfo::exists(path))
+        throw Error(path, QStringLiteral("Your results file is missing"));
+    try {
+        return ReadMarksOnce(path, paperCount);
+    } catch (const Error&) {
+        RepairMarksFile(module, code, paperCount, now);
+    }
+    return ReadMarksOnce(path, paperCount);
+}
+
+void WriteMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount)
+{
+    WriteMarksFile(marks, kMarksKeys, paperCount, LearnerFilePath(LearnerFile::Marks, module, code));
+}
+
+void AppendTrend(int module, const QByteArray& code, const QByteArray& percent)
+{
+    const QString path = LearnerFilePath(LearnerFile::Trend, module, code);
+    if (!IsStorableField(percent))
+        throw Error(path, QStringLiteral("A score cannot hold the characters >, CR or LF"));
+    QByteArray line = ReadLine(path, "TRD");
+    if (line.isEmpty())
+        line = "#TRD#";
+    WriteFileAtomically(path, line + '>' + percent + "\r\n");
+}
+
+} // namespace orlavine

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "package.h"
+
+#include <QDateTime>
+
+namespace orlavine {
+
+/// The six learner files of a module, in template order.
+enum class LearnerFile { Marks = 1, First, Second, FResults, SResults, Trend };
+constexpr int kLearnerFileCount = 6;
+
+/// Keys of the marks file, in file order.
+inline const std::array<QByteArray, 6> kMarksKeys = {"FSE", "SSE", "LTM", "CDD", "FST", "SST"};
+enum MarksKey { FSE, SSE, LTM, CDD, FST, SST };
+
+/// The result marks of a sub-answer: right (ü) and wrong (û) as stored.
+inline const QByteArray kRightMark = QByteArray(1, '\xFC');
+inline const QByteArray kWrongMark = QByteArray(1, '\xFB');
+
+/// Program folder + base name + module digit + package code + ".txt"
+/// ("marks2AB.txt" for the marks of module 2 with code AB).
+QString LearnerFilePath(LearnerFile file, int module, const QByteArray& code);
+
+/// The template resource of a learner file: 30100 + 10m + k.
+constexpr int LearnerTemplateResource(LearnerFile file, int module)
+{
+    return 30100 + 10 * module + int(file);
+}
+
+/// Copies every existing learner file of the package's code (all three modules) into a
+/// new folder "Backup/<date and time>" in the program folder. Returns that folder, or
+/// an empty text when there was nothing to copy. Throws Error when a copy fails, so
+/// callers never erase what could not be saved.
+QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now);
+
+/// Backs up the learner files, then rewrites the six files of every configured module
+/// from their templates (marks, first, second, fresults, sresults, trend). A template
+/// that cannot be written is skipped, as the next start repairs it. Throws Error (and
+/// erases nothing) when the backup fails. Returns the backup folder.
+QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now);
+
+/// The start-up check: when any of the six files of any configured module is missing,
+/// resets every configured module (after the backup). Returns true when it reset.
+bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now);
+
+/// The six marks lists of a module, 50 entries each, TP of them read from the file.
+using MarksLists = std::array<Fields, 6>;
+
+/// Reads FSE, SSE, LTM, CDD, FST and SST for `paperCount` papers. A damaged file (a key
+/// missing, a line too short) is backed up and completed from the module's template,
+/// keeping every value it still holds, then read again. Throws Error when the file is
+/// missing or cannot be repaired.
+MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount, const QDateTime& now);
+
+/// Writes the six marks lists for `paperCount` papers.
+void WriteMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount);
+
+/// Appends ">" + percent to the trend line and rewrites the trend file with that line
+/// alone followed by CR LF.
+void AppendTrend(int module, const QByteArray& code, const QByteArray& percent);
+
+} // namespace orlavine

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "recordfile.h"
+
+#include <QList>
+
+#include <array>
+#include <functional>
+
+namespace orlavine {
+
+// Resource ids of the content package; m is the module number 1, 2 or 3.
+constexpr int kSettingsResource = 30000;
+constexpr int PaperTableResource(int m) { return 30002 + 10 * m; }
+constexpr int AnswerKeyResource(int m) { return 30003 + 10 * m; }
+constexpr int AnswerTypeResource(int m) { return 30004 + 10 * m; }
+constexpr int MarksTableResource(int m) { return 30005 + 10 * m; }
+
+/// One module of the package as the settings describe it.
+struct ModuleSettings {
+    QByteArray label;        // tab caption; empty when the module does not exist
+    int topicCount = 0;      // TTm, 1..10
+    int paperCount = 0;      // TPm, at most 50
+    Fields topicNames = Fields(10); // TNm, positions beyond topicCount empty
+
+    bool exists() const { return !label.isEmpty(); }
+};
+
+/// The settings table of the package (resource 30000).
+struct PackageSettings {
+    QByteArray name; // NME
+    QByteArray code; // COD
+    std::array<ModuleSettings, 3> modules;
+
+    const ModuleSettings& module(int m) const { return modules.at(m - 1); }
+    /// The first module that exists (1..3), or 0 when none does.
+    int firstModule() const;
+};
+
+/// Writes the settings resource to "temptext30000.txt" in the program folder, reads it
+/// and deletes the file. When the resource cannot be written no setting is read and no
+/// module exists. Throws Error when a configured module's counts or names are damaged.
+PackageSettings ReadSettings();
+
+/// Writes resource `id` to the scratch file `scratch`, runs `read` on it when that
+/// worked, and deletes the file afterwards whatever happens (also when `read` throws).
+/// Returns the WriteResourceFile result.
+int ReadThroughScratch(int id, const QString& scratch, const std::function<void()>& read);
+
+} // namespace orlavine

@@ -1,0 +1,85 @@
+#include "pictures.h"
+
+#include "programfolder.h"
+#include "resources.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace orlavine {
+
+namespace {
+
+QList<PictureResource> MakeTable()
+{
+    // Ids 1-37, 41-84, 85-87 and 88-92; 38 to 40 are not used.
+    const QStringList bmpLow = {
+        "about_off", "about_on", "about_pressed", "back_disabled", "back_off", "back_on",
+        "back_pressed", "close_off", "close_on", "close_pressed", "forward_disabled",
+        "forward_off", "forward_on", "forward_pressed", "home_off", "home_on", "home_pressed",
+        "mark_disabled", "mark_off", "mark_on", "mark_pressed", "print_off", "print_on",
+        "print_pressed", "report_off", "report_on", "report_pressed", "save_disabled",
+        "save_off", "save_on", "save_pressed", "setup_off", "setup_on", "setup_pressed",
+        "trash_off", "trash_on", "trash_pressed"};
+    const QStringList bmpHigh = {
+        "tabs_back_off", "tabs_back_on", "tabs_front_off", "tabs_front_on", "border_bot",
+        "border_left", "border_left_corners", "border_right", "border_right_corners",
+        "border_top_center", "border_top_left", "border_top_right", "border_white_top_center",
+        "border_white_top_left", "border_white_top_right", "prog_blue_close", "prog_blue_max",
+        "prog_blue_min", "prog_blue_norm", "prog_blueoff_close", "prog_blueoff_max",
+        "prog_blueoff_min", "prog_blueoff_norm", "prog_white_close", "prog_white_max",
+        "prog_white_min", "prog_white_norm", "loadbutton_on", "loadbutton_off", "button_off",
+        "button_on", "button_pressed", "bottombg1", "bottombg2", "bottombg3", "bottombg4",
+        "columnhead1", "columnhead2", "progressbar", "statusgrabber", "bullet", "Handle", "pen",
+        "bar"};
+    const QStringList ico = {"OVicon", "pencil", "hand"};
+    const QStringList gif = {"info_mark", "Logo", "instruction", "Border_bot_left",
+                             "Border_bot_right"};
+    QList<PictureResource> table;
+    int id = 1;
+    for (const QString& name : bmpLow)
+        table.append({id++, name + QStringLiteral(".bmp")});
+    id = 41;
+    for (const QString& name : bmpHigh)
+        table.append({id++, name + QStringLiteral(".bmp")});
+    for (const QString& name : ico)
+        table.append({id++, name + QStringLiteral(".ico")});
+    for (const QString& name : gif)
+        table.append({id++, name + QStringLiteral(".gif")});
+    return table;
+}
+
+} // namespace
+
+const QList<PictureResource>& PictureResources()
+{
+    static const QList<PictureResource> table = MakeTable();
+    return table;
+}
+
+int ExtractGraphics()
+{
+    QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
+    int failed = 0;
+    for (const PictureResource& picture : PictureResources()) {
+        if (WriteResourceFile(picture.id, QStringLiteral("Custom"), GraphicsFile(picture.fileName)) != 0)
+            ++failed;
+    }
+    return failed;
+}
+
+QString FindGraphicsFile(const QString& name)
+{
+    const QString exact = GraphicsFile(name);
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QDir dir(ProgramFile(QStringLiteral("Graphics")));
+    for (const QString& entry : dir.entryList(QDir::Files)) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return exact;
+}
+
+} // namespace orlavine

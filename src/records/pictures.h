@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace orlavine {
+
+/// A picture resource of the package and the file name it is written to under
+/// "Graphics/" (exact letter case).
+struct PictureResource {
+    int id;
+    QString fileName;
+};
+
+/// The package's 89 pictures in id order.
+const QList<PictureResource>& PictureResources();
+
+/// Makes sure "Graphics/" exists in the program folder and writes every picture
+/// resource to it, in id order, overwriting what is there. A picture that cannot be
+/// written does not stop the others. Returns the number of pictures not written.
+int ExtractGraphics();
+
+/// The path of the picture `name` in the Graphics folder, matched without regard to
+/// letter case ("Pencil.ico" finds "pencil.ico"); the exact-case path when none exists.
+QString FindGraphicsFile(const QString& name);
+
+} // namespace orlavine

@@ -1,0 +1,81 @@
+#pragma once
+
+// The record file: the one text format of every table and learner file.
+//
+// A record line is "#", a key, "#", then ">" and the field's text for each field; lines
+// end in CR LF; text is 8-bit Windows-1252 kept as bytes. A line holds key K when
+// "#K#" occurs anywhere in it, compared without regard to letter case. The first ">" of
+// a line stands at a fixed place after the key (after 5 characters for a three-character
+// key, 7 for a five-character one).
+//
+// Lists are 0-based here: entry k of a list is element k - 1. Fixed-capacity lists
+// (10, 50 or 80 entries) always have their full size, unused entries empty.
+//
+// Every operation opens its file, scans it from the top and closes it; nothing is
+// cached. Failures throw orlavine::Error naming the file and what failed; no partial
+// result is returned.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace orlavine {
+
+using Fields = QList<QByteArray>;
+
+/// Text of the key's line after its first 6 characters; empty when no line holds the key
+/// or the line is shorter than 7 characters.
+QByteArray ReadValue(const QString& path, const QByteArray& key);
+
+/// The whole line holding the key, or empty.
+QByteArray ReadLine(const QString& path, const QByteArray& key);
+
+/// Fields 1..n (0 <= n <= 10) of the key's line in a list of 10. Throws when the key is
+/// absent or the line has fewer than n fields (n = 0 never throws but for a missing file).
+Fields ReadFields(const QString& path, const QByteArray& key, int n);
+
+/// As ReadFields, n from 0 to 50, a list of 50.
+Fields ReadFields50(const QString& path, const QByteArray& key, int n);
+
+/// All fields of the key's line: as many as the line has ">". Throws when the key is absent.
+Fields ReadAllFields(const QString& path, const QByteArray& key);
+
+/// Entry i (i = 1..n, n from 1 to 50) is the whole line of key 100 + i, found in one
+/// forward pass; a key not found gives an empty entry, and once the end of the file is
+/// reached every later entry is empty. A list of 50.
+Fields ReadPaperLines(const QString& path, int n);
+
+/// Fields 1..n (0 <= n <= 80) of a line in memory, in a list of 80. The last field holds
+/// the rest of the line, ">" included. Throws when the line has fewer than n fields.
+Fields SplitLine(const QByteArray& line, int n);
+
+/// As SplitLine, n from 0 to 50, a list of 50.
+Fields SplitLine50(const QByteArray& line, int n);
+
+/// For each of keys[0..n-1], in one forward pass, the number of ">" on its line. Throws
+/// when a key is not found after the previous key's line.
+QList<int> CountFieldsForKeys(const QString& path, int n, const Fields& keys);
+
+/// All fields of the lines of keys[0..n-1], in order, as one flat list; one forward pass.
+/// Throws when a key is not found after the previous key's line.
+Fields ReadFieldsForKeys(const QString& path, int n, const Fields& keys);
+
+/// Replaces lines[index - 1] by "#key#>v1>v2..>vn" and rewrites the file from entries
+/// 1..lineCount, each followed by CR LF. Throws (and changes neither `lines` nor the
+/// file) when a value holds ">", CR or LF, or when the file cannot be written; the old
+/// file then stays whole.
+void SaveRecordLine(Fields& lines, const Fields& values, int index, const QByteArray& key,
+                    int lineCount, int n, const QString& path);
+
+/// Rewrites the file with exactly six lines "#keys[k]#>values[k][0]>...", n fields each,
+/// in argument order. Throws as SaveRecordLine.
+void WriteMarksFile(const std::array<Fields, 6>& values, const std::array<QByteArray, 6>& keys,
+                    int n, const QString& path);
+
+/// The line "#key#>v1>...>vn" (just "#key#>" for n = 0). Throws when a value cannot be
+/// stored (see IsStorableField) or values holds fewer than n entries.
+QByteArray FormatRecordLine(const QByteArray& key, const Fields& values, int n);
+
+} // namespace orlavine

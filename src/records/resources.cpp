@@ -1,0 +1,101 @@
+#include "resources.h"
+
+#include "error.h"
+#include "fileio.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <algorithm>
+
+namespace orlavine {
+
+namespace {
+
+std::shared_ptr<const ResourceSource>& Installed()
+{
+    static std::shared_ptr<const ResourceSource> source = std::make_shared<EmbeddedResources>();
+    return source;
+}
+
+std::optional<QByteArray> ReadResourceFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace
+
+std::optional<QByteArray> EmbeddedResources::load(int id) const
+{
+    return ReadResourceFile(QStringLiteral(":/package/%1").arg(id));
+}
+
+FolderResources::FolderResources(const QString& folder)
+{
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+        int digits = 0;
+        while (digits < name.size() && name.at(digits).isDigit())
+            ++digits;
+        bool ok = false;
+        const int id = name.left(digits).toInt(&ok);
+        if (ok && !m_files.contains(id))
+            m_files.insert(id, dir.filePath(name));
+    }
+}
+
+std::optional<QByteArray> FolderResources::load(int id) const
+{
+    const auto it = m_files.constFind(id);
+    if (it == m_files.cend())
+        return std::nullopt;
+    return ReadResourceFile(*it);
+}
+
+QList<int> FolderResources::ids() const
+{
+    QList<int> ids = m_files.keys();
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+const ResourceSource& CurrentResources() { return *Installed(); }
+
+void SetResourceSource(std::shared_ptr<const ResourceSource> source)
+{
+    Installed() = source ? std::move(source) : std::make_shared<EmbeddedResources>();
+}
+
+int WriteResourceFile(int id, const QString& type, const QString& path)
+{
+    if (type != QLatin1String("Custom"))
+        return ResourceNotFound;
+    const std::optional<QByteArray> bytes = CurrentResources().load(id);
+    if (!bytes)
+        return ResourceNotFound;
+    try {
+        // Package files can be written again at any time: no need to wait for the disk.
+        WriteFileAtomically(path, *bytes, false);
+    } catch (const Error&) {
+        return ResourceFileNotWritten;
+    }
+    return ResourceWritten;
+}
+
+QString ResourceWriteError(int result, int id)
+{
+    switch (result) {
+    case ResourceWritten:
+        return QString();
+    case ResourceNotFound:
+        return QStringLiteral("The content package has no resource %1").arg(id);
+    default:
+        return QStringLiteral("Resource %1 of the content package cannot be written to the program folder")
+            .arg(id);
+    }
+}
+
+} // namespace orlavine

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+/// A fresh, empty program folder for one test; the core's program folder points at it
+/// while the object lives. The embedded test package is the resource source.
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+
+    QString path() const { return m_dir.path(); }
+    QString file(const QString& name) const { return m_dir.filePath(name); }
+
+    /// Writes `bytes` to `name` in the folder and returns its path.
+    QString write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+/// The test package folder in the source tree.
+QString TestPackageFolder();
+
+/// Copies the test package into `target` (created) so a test can damage the copy.
+void CopyTestPackage(const QString& target);
