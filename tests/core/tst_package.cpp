@@ -1,5 +1,6 @@
 // The content package: resources written to files, pictures, settings, a paper's content.
 #include "error.h"
+#include "faultyfolder.h"
 #include "package.h"
 #include "papercontent.h"
 #include "pictures.h"
@@ -26,6 +27,7 @@ private slots:
     void paperOfEightySubAnswers();
     void damagedPaperIsAnError();
     void programFolderChoice();
+    void readOnlyExecutableFolderFallsBack();
 };
 
 void TestPackage::writeResourceFileCutsLongerFile()
@@ -179,6 +181,24 @@ void TestPackage::programFolderChoice()
     const QString requested = writable.filePath("pupil/two");
     QCOMPARE(ChooseProgramFolder(requested, writable.path()), requested);
     QVERIFY(QFileInfo(requested).isDir());
+}
+
+void TestPackage::readOnlyExecutableFolderFallsBack()
+{
+    FaultyFolder faulty(FaultyFolder::ReadOnly);
+    if (!faulty.available())
+        QSKIP("needs root to mount a read-only folder");
+    QVERIFY(faulty.makeReadOnly());
+    QStandardPaths::setTestModeEnabled(true);
+    const QString chosen = ChooseProgramFolder(QString(), faulty.path());
+    QCOMPARE(chosen, QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QVERIFY(QFileInfo(chosen).isDir());
+    // A read-only folder asked for explicitly is taken as it is; writes then fail with
+    // a message instead of going elsewhere behind the pupil's back.
+    QCOMPARE(ChooseProgramFolder(faulty.path(), QString()), faulty.path());
+    SetProgramFolder(faulty.path());
+    QCOMPARE(ExtractGraphics(), 89);
+    SetProgramFolder(QString());
 }
 
 QTEST_GUILESS_MAIN(TestPackage)
