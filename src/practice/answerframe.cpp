@@ -1,0 +1,121 @@
+#include "answerframe.h"
+
+#include "answerbox.h"
+#include "learner.h"
+#include "recordtext.h"
+#include "resultmark.h"
+#include "twips.h"
+
+#include <QPainter>
+
+namespace orlavine {
+
+namespace {
+// Design positions in twips.
+constexpr int kBoxLeft = 420;
+constexpr int kBoxTop = 60;
+constexpr int kMarkLeft = 2040;
+constexpr int kMarkGap = 105; // a carried answer's first-attempt tick, right of its box
+constexpr int kMarkSize = 240;
+} // namespace
+
+AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
+    : QWidget(parent), m_box(new AnswerBox(k, this)), m_letter(new QLabel(this)), m_expected(new QLineEdit(this)),
+      m_first(new ResultMark(QStringLiteral("FR%1").arg(k), this))
+{
+    setObjectName(QStringLiteral("Frame%1").arg(k));
+    m_letter->setObjectName(QStringLiteral("QL%1").arg(k));
+    m_letter->setText(QStringLiteral("(%1)").arg(QChar('a' + k - 1)));
+    place(m_letter, 60, kBoxTop, kBoxLeft - 90, 255);
+
+    m_expected->setObjectName(QStringLiteral("M%1").arg(k));
+    m_expected->setReadOnly(true);
+    m_expected->setFrame(false);
+    m_expected->setFocusPolicy(Qt::NoFocus);
+    QPalette blue = m_expected->palette();
+    blue.setColor(QPalette::Text, QColor(0, 0, 255));
+    blue.setColor(QPalette::Base, QColor(240, 244, 255));
+    m_expected->setPalette(blue);
+    m_expected->hide();
+    if (secondAttempt)
+        m_second = new ResultMark(QStringLiteral("SR%1").arg(k), this);
+    setLongLayout(false);
+}
+
+void AnswerFrame::place(QWidget* widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+void AnswerFrame::setLongLayout(bool longAnswer)
+{
+    const int markTop = kBoxTop + (255 - kMarkSize) / 2;
+    if (longAnswer) {
+        m_heightTwips = 2100;
+        m_boxTwips = QRect(kBoxLeft, kBoxTop, kWidth - 1000, 1000);
+        m_box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        place(m_expected, kBoxLeft, kBoxTop + 1000 + 100, kWidth - 500, 1000);
+        m_expected->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else {
+        m_heightTwips = 375;
+        m_boxTwips = QRect(kBoxLeft, kBoxTop, 1575, 255);
+        m_box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        place(m_expected, 2400, 60, 1455, 255);
+        m_expected->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+    const int markLeft = longAnswer ? m_boxTwips.left() + m_boxTwips.width() + 100 : kMarkLeft;
+    for (ResultMark* mark : {m_first, m_second}) {
+        if (mark)
+            place(mark, markLeft, markTop, kMarkSize, kMarkSize);
+    }
+    place(m_box, m_boxTwips.left(), m_boxTwips.top(), m_boxTwips.width(), m_boxTwips.height());
+    resize(Px(kWidth), Px(m_heightTwips));
+    update();
+}
+
+void AnswerFrame::fill(const SheetSlot& slot, bool secondAttempt, bool marked)
+{
+    m_expected->setText(DecodeRecordText(slot.expected));
+    m_box->setMaxLength(slot.type == "Q" ? 1 : 32767);
+    m_box->setRecordText(slot.answer);
+    m_box->setReadOnly(marked || slot.carried);
+    m_box->setCarriedColour(slot.carried);
+    if (!secondAttempt) {
+        m_first->setMark(slot.result);
+        m_first->setVisible(marked);
+        m_expected->hide();
+        return;
+    }
+    m_first->setMark(slot.firstResult);
+    m_second->setMark(slot.result);
+    m_second->setVisible(marked);
+    m_first->setVisible(!marked && slot.carried);
+    if (!marked && slot.carried) {
+        const int left = m_boxTwips.left() + m_boxTwips.width() + kMarkGap;
+        m_first->move(Px(left), m_first->y());
+    }
+    m_expected->setVisible(marked && slot.result == kWrongMark);
+}
+
+QColor AnswerFrame::BorderColour() { return QColor(178, 217, 246); }
+
+std::array<QLine, 4> AnswerFrame::BorderLines(const QRect& box)
+{
+    const int top = box.top() - 30;
+    const int left = box.left() - 30;
+    const int bottom = box.top() + box.height() + 15;
+    const int right = box.left() + box.width() + 15;
+    return {QLine(Px(left), Px(top), Px(right), Px(top)), QLine(Px(left), Px(top), Px(left), Px(bottom)),
+            QLine(Px(left), Px(bottom), Px(right + 15), Px(bottom)),
+            QLine(Px(right), Px(top), Px(right), Px(bottom + 15))};
+}
+
+void AnswerFrame::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(BorderColour(), 1));
+    for (const QLine& line : BorderLines(m_boxTwips))
+        painter.drawLine(line);
+}
+
+} // namespace orlavine

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWebEngineView>
+
+namespace orlavine {
+
+/// The question page viewer `brwWebBrowser`: shows a page file, offers no context menu
+/// and stays on the question (links and scripts cannot take it elsewhere).
+class QuestionView : public QWebEngineView {
+public:
+    explicit QuestionView(QWidget* parent);
+
+    /// Shows the page file at `path` (a local MHTML file).
+    void showPage(const QString& path);
+};
+
+} // namespace orlavine
