@@ -44,7 +44,7 @@ AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
 
 void AnswerFrame::place(QWidget* widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(Px(left), Px(top), Px(width), Px(height));
+    widget->setGeometry(Twips(left, this), Twips(top, this), Twips(width, this), Twips(height, this));
 }
 
 void AnswerFrame::setLongLayout(bool longAnswer)
@@ -69,7 +69,7 @@ void AnswerFrame::setLongLayout(bool longAnswer)
             place(mark, markLeft, markTop, kMarkSize, kMarkSize);
     }
     place(m_box, m_boxTwips.left(), m_boxTwips.top(), m_boxTwips.width(), m_boxTwips.height());
-    resize(Px(kWidth), Px(m_heightTwips));
+    resize(Twips(kWidth, this), Twips(m_heightTwips, this));
     update();
 }
 
@@ -92,29 +92,30 @@ void AnswerFrame::fill(const SheetSlot& slot, bool secondAttempt, bool marked)
     m_first->setVisible(!marked && slot.carried);
     if (!marked && slot.carried) {
         const int left = m_boxTwips.left() + m_boxTwips.width() + kMarkGap;
-        m_first->move(Px(left), m_first->y());
+        m_first->move(Twips(left, this), m_first->y());
     }
     m_expected->setVisible(marked && slot.result == kWrongMark);
 }
 
 QColor AnswerFrame::BorderColour() { return QColor(178, 217, 246); }
 
-std::array<QLine, 4> AnswerFrame::BorderLines(const QRect& box)
+std::array<QLine, 4> AnswerFrame::BorderLines(const QRect& box, const QWidget* widget)
 {
     const int top = box.top() - 30;
     const int left = box.left() - 30;
     const int bottom = box.top() + box.height() + 15;
     const int right = box.left() + box.width() + 15;
-    return {QLine(Px(left), Px(top), Px(right), Px(top)), QLine(Px(left), Px(top), Px(left), Px(bottom)),
-            QLine(Px(left), Px(bottom), Px(right + 15), Px(bottom)),
-            QLine(Px(right), Px(top), Px(right), Px(bottom + 15))};
+    const auto px = [widget](int twips) { return Twips(twips, widget); };
+    return {QLine(px(left), px(top), px(right), px(top)), QLine(px(left), px(top), px(left), px(bottom)),
+            QLine(px(left), px(bottom), px(right + 15), px(bottom)),
+            QLine(px(right), px(top), px(right), px(bottom + 15))};
 }
 
 void AnswerFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(QPen(BorderColour(), 1));
-    for (const QLine& line : BorderLines(m_boxTwips))
+    for (const QLine& line : BorderLines(m_boxTwips, this))
         painter.drawLine(line);
 }
 

@@ -43,9 +43,9 @@ public:
     /// The colour of the border lines, light blue.
     static QColor BorderColour();
     /// The four border lines (top, left, bottom, right) around a box given in twips, in
-    /// pixels: 30 twips outside its top and left, 15 outside its bottom and right, the
-    /// bottom and right lines 15 twips longer so the corner closes.
-    static std::array<QLine, 4> BorderLines(const QRect& boxTwips);
+    /// pixels of `widget`'s screen: 30 twips outside its top and left, 15 outside its
+    /// bottom and right, the bottom and right lines 15 twips longer so the corner closes.
+    static std::array<QLine, 4> BorderLines(const QRect& boxTwips, const QWidget* widget);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

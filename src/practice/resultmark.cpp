@@ -11,7 +11,7 @@ namespace orlavine {
 ResultMark::ResultMark(const QString& name, QWidget* parent) : QWidget(parent)
 {
     setObjectName(name);
-    resize(Px(240), Px(240));
+    resize(Twips(240, this), Twips(240, this));
     hide();
 }
 

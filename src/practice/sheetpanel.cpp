@@ -18,7 +18,7 @@ SheetPanel::SheetPanel(bool secondAttempt, QWidget* parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setFixedWidth(Px(kWidth));
+    setFixedWidth(Twips(kWidth, this));
 
     for (int k = 1; k <= kSheetFrames; ++k) {
         m_frames[k - 1] = new AnswerFrame(k, secondAttempt, m_stack);
@@ -64,12 +64,12 @@ void SheetPanel::stack(int subAnswers)
     int bottom = 0;
     for (int k = 1; k <= kSheetFrames; ++k) {
         AnswerFrame* f = frame(k);
-        f->move(0, Px(top));
+        f->move(0, Twips(top, this));
         if (k <= subAnswers)
-            bottom = Px(top + f->heightTwips());
+            bottom = Twips(top + f->heightTwips(), this);
         top += f->heightTwips() + gap;
     }
-    m_stack->resize(Px(AnswerFrame::kWidth), bottom + Px(50));
+    m_stack->resize(Twips(AnswerFrame::kWidth, this), bottom + Twips(50, this));
 }
 
 Fields SheetPanel::typedAnswers() const

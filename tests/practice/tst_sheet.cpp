@@ -15,6 +15,8 @@ using namespace orlavine;
 
 namespace {
 
+int Px(int twips) { return Twips(twips, nullptr); }
+
 Attempt Open(AttemptKind kind, int paper)
 {
     Attempt attempt(kind, TestPaper(paper));
@@ -133,7 +135,7 @@ void TestSheet::longAnswerThenShort()
 
 void TestSheet::borderAroundEveryBox()
 {
-    const auto lines = AnswerFrame::BorderLines(QRect(420, 60, 1575, 255));
+    const auto lines = AnswerFrame::BorderLines(QRect(420, 60, 1575, 255), nullptr);
     QCOMPARE(lines[0], QLine(Px(390), Px(30), Px(2010), Px(30)));  // top
     QCOMPARE(lines[1], QLine(Px(390), Px(30), Px(390), Px(330)));  // left
     QCOMPARE(lines[2], QLine(Px(390), Px(330), Px(2025), Px(330))); // bottom

@@ -1,0 +1,117 @@
+// Screenshots of the practice windows for the README: a paper open, the same paper
+// marked, and its second attempt after marking. Run under an X server (xvfb-run):
+//   build/bench/practice/practice_shots OUTPUT_FOLDER [SKIN_FOLDER]
+// The pictures of SKIN_FOLDER (by default the program's skin in assets/skin) replace the
+// package's, so the shots show the skin the program ships with.
+#include "learner.h"
+#include "markingpanel.h"
+#include "package.h"
+#include "pictures.h"
+#include "popupbox.h"
+#include "practicewindow.h"
+#include "programfolder.h"
+#include "skin.h"
+#include "statefields.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+using namespace orlavine;
+
+namespace {
+
+void Wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+PracticeWindow* OpenPaper(StateFields& fields, AttemptKind kind, int paper)
+{
+    fields.setValue("PaperNum", QString::number(paper));
+    fields.setValue("TopicCount", "1");
+    PracticeWindow::Host host;
+    host.fields = &fields;
+    host.topicName = "Numbers";
+    PracticeWindow* window = PracticeWindow::Open(kind, host);
+    window->move(20, 20);
+    window->activateWindow();
+    Wait(1500);
+    return window;
+}
+
+void Type(PracticeWindow* window, int k, const QString& text)
+{
+    window->findChild<QLineEdit*>(QString("FA%1").arg(k))->setText(text);
+}
+
+void Shoot(PracticeWindow* window, const QString& file)
+{
+    Wait(300);
+    window->grab().save(file);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    QTemporaryDir folder;
+    SetProgramFolder(folder.path());
+    ExtractGraphics();
+    const QDir skin(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QStringLiteral(ORLAVINE_SKIN_DIR));
+    for (const QString& name : skin.entryList(QDir::Files)) {
+        const QString target = FindGraphicsFile(name);
+        QFile::remove(target);
+        QFile::copy(skin.filePath(name), target);
+    }
+    Skin::reload();
+    EnsureLearnerRecords(ReadSettings(), QDateTime::currentDateTime());
+    MarkingPanel::SetPause(0);
+    SetPopUpAnswerer([](PopUpBox&) { return 1; });
+
+    StateFields fields;
+    fields.setValue("LChose", "1");
+    fields.setValue("lblCOD", "TS");
+    fields.setValue("TtPapersCon", "10");
+
+    PracticeWindow* first = OpenPaper(fields, AttemptKind::First, 102);
+    first->nextQuestion();
+    first->nextQuestion();
+    Type(first, 1, "c");
+    Type(first, 2, "a");
+    Wait(1000);
+    Shoot(first, out + "/practice-open.png");
+    first->previousQuestion();
+    Type(first, 1, "Sand");
+    first->previousQuestion();
+    Type(first, 1, "Gas");
+    first->nextQuestion();
+    first->nextQuestion();
+    first->markPaper();
+    Wait(1000);
+    Shoot(first, out + "/practice-marked.png");
+    delete first;
+
+    PracticeWindow* second = OpenPaper(fields, AttemptKind::Second, 102);
+    second->nextQuestion();
+    second->nextQuestion();
+    Type(second, 3, "a");
+    second->markPaper();
+    Wait(1000);
+    Shoot(second, out + "/practice-second-marked.png");
+    delete second;
+    SetPopUpAnswerer(nullptr);
+    return 0;
+}

@@ -1,0 +1,57 @@
+// The practice window's marking: MarkPaper and the marked state.
+#include "practicewindow.h"
+
+#include "clock.h"
+#include "error.h"
+#include "markingpanel.h"
+#include "popupbox.h"
+#include "recordtext.h"
+#include "remainingbar.h"
+#include "sheetpanel.h"
+#include "statefields.h"
+#include "statuspanels.h"
+
+namespace orlavine {
+
+void PracticeWindow::markPaper()
+{
+    if (m_attempt->isMarked()) {
+        showMarkedState();
+        return;
+    }
+    if (!storeAndSave())
+        return;
+    if (!CallPop(*m_host.fields, QStringLiteral("Marking"), m_attempt->markingQuestion(), 2, this))
+        return;
+    repaint();
+    m_busy = true;
+    m_marking->play();
+    std::optional<MarkingOutcome> outcome;
+    try {
+        outcome = m_attempt->mark(Now());
+    } catch (const Error& e) {
+        m_busy = false;
+        report(e.message());
+        return;
+    }
+    m_busy = false;
+    if (!outcome)
+        return;
+    m_status->score()->setText(QString::number(outcome->score));
+    m_status->percent()->setText(DecodeRecordText(outcome->percent));
+    m_fields->setValue(QStringLiteral("Status"), QStringLiteral("1"));
+    if (m_status->timeTaken()) {
+        m_status->timeTaken()->setText(DecodeRecordText(outcome->timeTaken));
+        m_status->dateCompleted()->setText(DecodeRecordText(outcome->date));
+    }
+    showMarkedState();
+}
+
+void PracticeWindow::showMarkedState()
+{
+    m_remaining->setPanelVisible(false);
+    m_sheet->build(SheetFor(*m_attempt, m_question), true);
+    m_status->showMarked(true);
+}
+
+} // namespace orlavine

@@ -1,0 +1,96 @@
+// The practice window's questions: moving between them, storing and saving the answers,
+// the page and the remaining questions.
+#include "practicewindow.h"
+
+#include "error.h"
+#include "popupbox.h"
+#include "questionprinter.h"
+#include "questionview.h"
+#include "remainingbar.h"
+#include "sheetpanel.h"
+#include "statefields.h"
+
+#include <QLabel>
+
+namespace orlavine {
+
+bool PracticeWindow::isOpen() const { return !m_attempt->isMarked(); }
+
+bool PracticeWindow::canGoBack() const { return m_question != 1; }
+
+bool PracticeWindow::canGoNext() const { return m_question != m_attempt->questionCount(); }
+
+void PracticeWindow::report(const QString& message)
+{
+    CallPop(*m_host.fields, QStringLiteral("Orlavine"), message, 1, this);
+}
+
+bool PracticeWindow::storeAndSave()
+{
+    m_attempt->storeAnswers(m_sheet->firstIndex(), m_sheet->typedAnswers());
+    try {
+        m_attempt->save();
+    } catch (const Error& e) {
+        report(e.message());
+        return false;
+    }
+    return true;
+}
+
+void PracticeWindow::goTo(int question, bool focusFirstBox)
+{
+    if (question < 1 || question > m_attempt->questionCount() || !storeAndSave())
+        return;
+    m_question = question;
+    m_fields->setValue(QStringLiteral("QSCount"), QString::number(question));
+    showQuestion();
+    if (focusFirstBox)
+        m_sheet->focusFirstBox();
+}
+
+void PracticeWindow::nextQuestion() { goTo(m_question + 1, true); }
+
+void PracticeWindow::previousQuestion() { goTo(m_question - 1, true); }
+
+void PracticeWindow::pickRemainingQuestion(int question) { goTo(question, false); }
+
+void PracticeWindow::showQuestion()
+{
+    m_questionTitle->setText(QStringLiteral("Question %1").arg(m_question));
+    m_questionTitle->adjustSize();
+    m_sheet->build(SheetFor(*m_attempt, m_question), m_attempt->isMarked());
+    showQuestionPage();
+    listRemainingQuestions();
+}
+
+void PracticeWindow::showQuestionPage()
+{
+    const QString path = m_page.show(m_attempt->content().questionIds.at(m_question - 1));
+    if (!path.isEmpty())
+        m_view->showPage(path);
+}
+
+void PracticeWindow::listRemainingQuestions()
+{
+    m_remaining->setQuestions(RemainingQuestions(m_attempt->answers(), m_attempt->content().subAnswerCounts));
+}
+
+void PracticeWindow::savePaper()
+{
+    if (!isOpen() || !storeAndSave())
+        return;
+    CallPop(*m_host.fields, QStringLiteral("Orlavine"), QStringLiteral("Paper saved"), 1, this);
+}
+
+void PracticeWindow::printQuestion()
+{
+    m_printer->print(m_caption + QStringLiteral(" - Question ") + QString::number(m_question));
+}
+
+void PracticeWindow::closePaper()
+{
+    if (CallPop(*m_host.fields, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+        close();
+}
+
+} // namespace orlavine

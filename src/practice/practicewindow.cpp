@@ -1,0 +1,278 @@
+#include "practicewindow.h"
+
+#include "clock.h"
+#include "cornerresizer.h"
+#include "error.h"
+#include "markingpanel.h"
+#include "numbers.h"
+#include "pageguard.h"
+#include "picturebutton.h"
+#include "popupbox.h"
+#include "practicetoolbar.h"
+#include "questionprinter.h"
+#include "questionview.h"
+#include "recordtext.h"
+#include "remainingbar.h"
+#include "sheetpanel.h"
+#include "skin.h"
+#include "skinnedframe.h"
+#include "statefields.h"
+#include "statuspanels.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace orlavine {
+
+namespace {
+
+const QColor kStripColour(244, 245, 235);
+const QString kHideHint = QStringLiteral("Hide answer sheet");
+const QString kShowHint = QStringLiteral("Show answer sheet");
+
+QWidget* ColouredStrip(QWidget* parent)
+{
+    auto* strip = new QWidget(parent);
+    strip->setAutoFillBackground(true);
+    QPalette p = strip->palette();
+    p.setColor(QPalette::Window, kStripColour);
+    strip->setPalette(p);
+    return strip;
+}
+
+} // namespace
+
+PracticeWindow* PracticeWindow::Open(AttemptKind kind, const Host& host)
+{
+    auto* window = new PracticeWindow(kind, host);
+    try {
+        window->openPaper();
+    } catch (const Error& e) {
+        delete window; // never shown, so never closed: the main window needs no refresh
+
+        CallPop(*host.fields, QStringLiteral("Orlavine"), e.message(), 1, nullptr);
+        return nullptr;
+    }
+    window->show();
+    return window;
+}
+
+PracticeWindow::PracticeWindow(AttemptKind kind, const Host& host)
+    : m_kind(kind), m_host(host), m_fields(new StateFields(this))
+{
+    setObjectName(kind == AttemptKind::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
+    setWindowTitle(kind == AttemptKind::First ? QStringLiteral("Practice") : QStringLiteral("Try Again"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    m_fields->setValue(QStringLiteral("QSCount"), QStringLiteral("1"));
+    m_fields->setValue(QStringLiteral("Status"), QStringLiteral("0"));
+    buildParts();
+}
+
+PracticeWindow::~PracticeWindow() = default;
+
+void PracticeWindow::buildParts()
+{
+    const bool second = m_kind == AttemptKind::Second;
+    m_frame = new SkinnedFrame(this, FrameKind::Practice, m_fields,
+                               second ? QStringLiteral("Test2Focus") : QStringLiteral("Test1Focus"));
+    m_toolbar = new PracticeToolbar(*m_fields, [this](ToolbarSlot slot) {
+        switch (slot) {
+        case SaveSlot: savePaper(); break;
+        case MarkSlot: markPaper(); break;
+        case PrintSlot: printQuestion(); break;
+        case CloseSlot: closePaper(); break;
+        case BackSlot: previousQuestion(); break;
+        case NextSlot: nextQuestion(); break;
+        }
+    }, this);
+
+    m_view = new QuestionView(this);
+    new PageGuard(m_view);
+    m_printer = new QuestionPrinter(m_view, this);
+
+    m_titleBar = ColouredStrip(this);
+    m_titleBar->setObjectName(QStringLiteral("QnTitleBar"));
+    m_questionTitle = new QLabel(m_titleBar);
+    m_questionTitle->setObjectName(QStringLiteral("QnTitle"));
+    m_questionTitle->move(8, 2);
+    QFont bold = m_questionTitle->font();
+    bold.setBold(true);
+    m_questionTitle->setFont(bold);
+
+    m_remaining = new RemainingBar([this](int q) { pickRemainingQuestion(q); }, this);
+
+    m_handleStrip = ColouredStrip(this);
+    m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
+    m_handle = new PictureButton(QStringLiteral("ImgHandle"), pic::Handle, m_handleStrip);
+    m_handle->setToolTip(kHideHint);
+    m_handleStrip->resize(m_handle->width(), m_handle->height());
+    connect(m_handle, &PictureButton::clicked, this, [this] { toggleAnswerSheet(); });
+
+    m_sheet = new SheetPanel(second, this);
+    m_sheet->setInstructionPicture(Skin::picture(pic::Instruction));
+    m_status = new StatusPanels(second, m_sheet);
+    m_sheet->column()->addWidget(m_status);
+    m_marking = new MarkingPanel(Skin::picture(pic::BottomBg4), Skin::picture(pic::ProgressBar), m_sheet);
+
+    m_sizer = new QLabel(this);
+    m_sizer->setObjectName(QStringLiteral("Sizer"));
+    m_sizer->setPixmap(Skin::picture(pic::StatusGrabber));
+    m_sizer->adjustSize();
+    QList<QWidget*> edges, top;
+    for (const char* name : {"BLeft", "BRight", "BBotLeft", "BBot", "BBotRight"})
+        edges << findChild<QWidget*>(QString::fromLatin1(name));
+    for (const char* name : {"BTopLeft", "BTopCentre", "BTopRight"})
+        top << findChild<QWidget*>(QString::fromLatin1(name));
+    edges.removeAll(nullptr);
+    top.removeAll(nullptr);
+    m_resizer = new CornerResizer(this, m_sizer, edges, top);
+
+    connect(m_frame->closeButton(), &PictureButton::clicked, this, [this] { closePaper(); });
+    connect(m_frame->minButton(), &PictureButton::clicked, this, [this] { showMinimized(); });
+    connect(m_frame->maxButton(), &PictureButton::clicked, this, [this] {
+        if (isMinimized())
+            return;
+        if (isMaximized())
+            showNormal();
+        else
+            showMaximized();
+    });
+    // For pupils who work from the keyboard.
+    auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(next, &QShortcut::activated, this, [this] { if (canGoNext()) nextQuestion(); });
+    auto* back = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    connect(back, &QShortcut::activated, this, [this] { if (canGoBack()) previousQuestion(); });
+    auto* save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, [this] { if (isOpen()) savePaper(); });
+}
+
+void PracticeWindow::openPaper()
+{
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
+    setGeometry(screen.x() + qMax(0, screen.width() - Twips(12500, this)),
+                screen.y() + qMax(0, screen.height() - Twips(10000, this)), Twips(12000, this), Twips(9000, this));
+
+    StateFields& main = *m_host.fields;
+    const int topicStart = main.number(QStringLiteral("TopicCount"));
+    const int paperNumber = main.number(QStringLiteral("PaperNum"));
+    m_fields->setValue(QStringLiteral("TopicCount"), QString::number(topicStart));
+    m_caption = m_host.topicName + QStringLiteral(" - Paper ") + QString::number(paperNumber - 100 - topicStart + 1);
+    m_frame->setTitle(m_caption);
+    m_questionTitle->setText(QStringLiteral("Question 1"));
+    m_questionTitle->adjustSize();
+
+    PaperRef paper;
+    paper.module = main.number(QStringLiteral("LChose"));
+    EncodeRecordText(main.value(QStringLiteral("lblCOD")), paper.code);
+    paper.paperNumber = paperNumber;
+    paper.paperCount = main.number(QStringLiteral("TtPapersCon"));
+    m_attempt = std::make_unique<Attempt>(m_kind, paper);
+    showQuestionPage();
+    m_attempt->readRecords();
+    m_sheet->build(SheetFor(*m_attempt, 1), m_attempt->isMarked());
+
+    const bool marked = m_attempt->isMarked();
+    m_fields->setValue(QStringLiteral("Status"), marked ? QStringLiteral("1") : QStringLiteral("0"));
+    if (m_status->timeTaken()) {
+        m_status->timeTaken()->setText(DecodeRecordText(m_attempt->recordedTime()));
+        m_status->dateCompleted()->setText(DecodeRecordText(m_attempt->recordedDate()));
+    }
+    m_status->percent()->setText(DecodeRecordText(m_attempt->recordedPercent()));
+    m_status->score()->setText(marked ? QString::number(m_attempt->score()) : QString());
+    listRemainingQuestions();
+    if (marked)
+        showMarkedState();
+
+    m_sheetShown = true;
+    m_attempt->setStartTime(Now());
+    m_timer = StartHoverTimer(this, [this](const QPoint& pointer) { tick(pointer); });
+    m_status->total()->setText(QString::number(m_attempt->subAnswerTotal()));
+    if (m_status->date())
+        m_status->date()->setText(DecodeRecordText(ShortDateText(m_attempt->startTime().date())));
+    layOutWindow();
+}
+
+void PracticeWindow::layOutWindow()
+{
+    PracticeSizes& s = m_sizes;
+    s.client = size();
+    s.topBar = m_frame->topHeight();
+    s.leftSide = m_frame->leftWidth();
+    s.rightSide = m_frame->rightWidth();
+    s.bottom = m_frame->bottomHeight();
+    s.toolbarHeight = m_toolbar->stripHeight();
+    s.button = m_toolbar->buttonSize();
+    s.remBarHeight = RemainingBar::barHeight();
+    s.titleHeight = m_questionTitle->height() + 4;
+    s.sheetWidth = m_sheet->width();
+    s.handleWidth = m_handleStrip->width();
+    s.sizer = m_sizer->size();
+    s.twipsPerPixel = TwipsPerPixel(this);
+    m_places = LayOutPractice(s);
+    applyPlaces();
+}
+
+void PracticeWindow::applyPlaces()
+{
+    const PracticePlaces& p = m_places;
+    m_toolbar->setGeometry(p.toolbar);
+    m_toolbar->place(p.buttons);
+    m_view->setGeometry(p.viewer);
+    m_remaining->setGeometry(p.remBar);
+    m_titleBar->setGeometry(p.questionTitle);
+    m_titleBar->raise();
+    m_handleStrip->setGeometry(p.handle);
+    m_handle->move(0, (p.handle.height() - m_handle->height()) / 2);
+    m_sheet->setGeometry(p.sheet);
+    m_marking->move((p.sheet.width() - m_marking->width()) / 2,
+                    p.sheet.height() - m_status->height() - m_marking->height() - 4);
+    m_sizer->move(p.sizer.topLeft());
+    m_sizer->raise();
+}
+
+void PracticeWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOutWindow();
+}
+
+void PracticeWindow::toggleAnswerSheet()
+{
+    m_sheetShown = !m_sheetShown;
+    PlaceSheet(m_places, m_sizes, m_sheetShown);
+    m_handle->setToolTip(m_sheetShown ? kHideHint : kShowHint);
+    applyPlaces();
+}
+
+void PracticeWindow::tick(const QPoint& pointer)
+{
+    m_toolbar->update(pointer, isOpen(), canGoBack(), canGoNext());
+    if (m_status->clock())
+        m_status->clock()->setText(QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
+    m_status->answered()->setText(QString::number(AnsweredCount(m_attempt->answers())));
+    m_frame->updateHover(pointer);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
+    m_page.remove();
+    event->accept();
+    if (m_host.refreshContents)
+        m_host.refreshContents();
+}
+
+} // namespace orlavine

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "guifixture.h"
+#include "guitest.h"
+#include "practicewindow.h"
+#include "recordsfixture.h"
+#include "statefields.h"
+
+class QWebEngineView;
+
+// A practice window on the test package, as the main window opens it: the main window's
+// state fields, a RefreshContents that counts its calls, the pop-up box answered by the
+// test, the marking animation without pauses.
+
+class PracticeSession {
+public:
+    PracticeSession();
+    ~PracticeSession();
+
+    /// Opens paper `paper` of module 1 (topic 1 for 101..105, topic 2 for 106..110) and
+    /// waits until its first page is loaded. Null when it did not open.
+    orlavine::PracticeWindow* open(orlavine::AttemptKind kind, int paper);
+    /// The window's question viewer.
+    static QWebEngineView* viewOf(const orlavine::PracticeWindow* window);
+    /// Runs `action` and waits until the window's viewer has loaded a page.
+    static bool waitForPage(orlavine::PracticeWindow* window, const std::function<void()>& action);
+
+    /// Types `text` into answer box k (1..20) of the sheet on show, replacing its text.
+    static void type(orlavine::PracticeWindow* window, int k, const QString& text);
+    /// Presses a toolbar button (1..6) with the mouse.
+    static void press(orlavine::PracticeWindow* window, int button);
+    /// Closes the window (if still open) and waits until it is gone.
+    static void dispose(orlavine::PracticeWindow* window);
+
+    /// Answers pop-up boxes with `answers` (1 = OK or Yes, 2 = No) from now on; records them.
+    PopUpAnswers& answer(QList<int> answers);
+    PopUpAnswers* answers() { return m_answers.get(); }
+
+    orlavine::StateFields fields;
+    SkinnedTestFolder folder;
+    int refreshes = 0;
+
+private:
+    std::unique_ptr<PopUpAnswers> m_answers;
+};
