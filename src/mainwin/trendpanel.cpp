@@ -49,12 +49,14 @@ void TrendPlot::paintEvent(QPaintEvent* event)
     for (double y : TrendGridLines(size))
         painter.drawLine(QPointF(0, y), QPointF(size.width(), y));
 
-    painter.setRenderHint(QPainter::Antialiasing);
     const double radius = kTrendDotRadiusTwips * logicalDpiX() / 1440.0;
     QPointF previous(0, size.height());
     for (const QPointF& point : TrendPlotPoints(m_values, size)) {
+        // Grid and stems stay crisp; dots and lines are smoothed.
+        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setPen(Qt::black);
         painter.drawLine(point, QPointF(point.x(), size.height()));
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(Qt::NoPen);
         painter.setBrush(kDotColour);
         painter.drawEllipse(point, radius, radius);
