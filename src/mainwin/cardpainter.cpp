@@ -41,9 +41,15 @@ CardPageLayout CardLayoutFor(QPrinter& printer)
     layout.font.setFixedPitch(true);
     layout.font.setPointSizeF(kLargestPointSize);
     const QRectF page = PrintableRect(printer);
-    const double width = AverageCharWidth(layout.font, printer);
-    if (width * kCardFitColumns > page.width())
-        layout.font.setPointSizeF(kLargestPointSize * page.width() / (width * kCardFitColumns));
+    // Widths are rounded to the printer's pixels, so a shrunk font may still be a little
+    // too wide: measure again, and aim at one column more than needed.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const double width = AverageCharWidth(layout.font, printer);
+        if (width * kCardFitColumns <= page.width())
+            break;
+        layout.font.setPointSizeF(layout.font.pointSizeF() * page.width() /
+                                  (width * (kCardFitColumns + 1)));
+    }
     const QFontMetricsF metrics(layout.font, &printer);
     layout.columnWidth = AverageCharWidth(layout.font, printer);
     layout.lineHeight = metrics.lineSpacing();

@@ -37,10 +37,15 @@ QString AskForPdfPath(QWidget* window, const QString& suggested)
     return path;
 }
 
-QPrinterInfo DefaultPrinter()
+/// The system's default printer (or the first one when none is the default), at the
+/// printer's own resolution: at screen resolution text widths are rounded too coarsely
+/// for the zones to line up.
+std::unique_ptr<QPrinter> DefaultPrinter()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    return info.isNull() ? QPrinterInfo::availablePrinters().value(0) : info;
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        info = QPrinterInfo::availablePrinters().value(0);
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
 } // namespace
@@ -69,7 +74,7 @@ void CardPrinter::PrintResultsCard(const QByteArray& caption, const ModuleSettin
     std::unique_ptr<QPrinter> fallback;
     QPrinter* printer = m_chosen.get();
     if (!printer) {
-        fallback = std::make_unique<QPrinter>(DefaultPrinter());
+        fallback = DefaultPrinter();
         printer = fallback.get();
     }
     printer->setDocName(kDocumentName);
@@ -106,8 +111,7 @@ void CardPrinter::offerPdf(const QList<CardLine>& lines)
 std::unique_ptr<QPrinter> CardPrinter::setupCandidate() const
 {
     // The dialog edits a fresh printer, so a cancelled dialog leaves the current one whole.
-    auto candidate =
-        m_chosen ? std::make_unique<QPrinter>() : std::make_unique<QPrinter>(DefaultPrinter());
+    std::unique_ptr<QPrinter> candidate = DefaultPrinter();
     if (m_chosen) {
         candidate->setPrinterName(m_chosen->printerName());
         candidate->setOutputFormat(m_chosen->outputFormat());

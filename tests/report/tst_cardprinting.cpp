@@ -1,6 +1,7 @@
 // The results card on a real print queue: a CUPS printer that writes PDF files. ./test
 // starts that queue (tools/test-printer.sh) and names its printer in ORLAVINE_TEST_PRINTER.
 #include "cardcheck.h"
+#include "cardpainter.h"
 #include "cardprinter.h"
 
 #include <QApplication>
@@ -99,7 +100,8 @@ void TestCardPrinting::cardReachesThePrinter()
             return !pages.isEmpty();
         }(),
         60000);
-    QPrinter reference{QPrinterInfo::printerInfo(m_printer)};
+    QPrinter reference(QPrinterInfo::printerInfo(m_printer), QPrinter::HighResolution);
+    QVERIFY(CardLayoutFor(reference).columns >= kCardFitColumns); // the zones fit across
     const QList<CardLine> lines = ResultsCardLines("Test Practice", TenTopics(), SampleMarks());
     const QString difference = ComparePages(pages, ExpectedPages(lines, reference));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
