@@ -8,11 +8,9 @@
 
 #include <cmath>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 constexpr double kLargestPointSize = 10;
 

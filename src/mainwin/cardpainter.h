@@ -6,8 +6,7 @@
 
 class QPrinter;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Columns that always fit across the page: the card's eight print zones. The font
 /// shrinks (from 10 points) until they do; what lies further right, such as the end of

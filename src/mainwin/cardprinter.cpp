@@ -11,11 +11,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 const QString kTitle = QStringLiteral("Results Card");
 const QString kDocumentName = QStringLiteral("Results card");

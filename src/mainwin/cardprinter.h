@@ -10,8 +10,7 @@
 class QPrinter;
 class QWidget;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Prints the results card and keeps the printer chosen for it. Until the pupil chooses
 /// one in PrintSetup, every card goes to the system's default printer.

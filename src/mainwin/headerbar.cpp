@@ -5,8 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-namespace orlavine
-{
+namespace orlavine {
 
 HeaderBar::HeaderBar(const QString& name, const QString& caption, const QString& tooltip,
                      QWidget* parent)

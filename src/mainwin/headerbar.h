@@ -6,8 +6,7 @@
 
 class QLabel;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// A section header of the report page: a coloured bar with its caption label. A click
 /// on the bar or on its caption runs the bar's click operation.

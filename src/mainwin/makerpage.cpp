@@ -4,11 +4,9 @@
 #include <QMessageBox>
 #include <QTemporaryFile>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 /// Splits an Exec line into arguments; false when a quote is left open.
 bool SplitExecLine(const QString& exec, QStringList& arguments)

@@ -5,8 +5,7 @@
 
 class QWidget;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The address of the maker's web page, shown on the About page.
 inline const QString kMakerPageAddress = QStringLiteral("https://orlavine.example/eduprog.html");

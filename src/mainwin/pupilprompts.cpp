@@ -2,8 +2,7 @@
 
 #include <QMessageBox>
 
-namespace orlavine
-{
+namespace orlavine {
 
 PupilPrompts MessageBoxPrompts(QWidget* window)
 {

@@ -6,8 +6,7 @@
 
 class QWidget;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// How a page asks the pupil something or tells them something. The main window routes
 /// both through its pop-up box; tests answer them directly.

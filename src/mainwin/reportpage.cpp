@@ -10,11 +10,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 const QString kReportPos = QStringLiteral("txtReportPos");
 

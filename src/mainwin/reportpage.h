@@ -6,8 +6,7 @@
 
 class QLabel;
 
-namespace orlavine
-{
+namespace orlavine {
 
 struct ReportFigures;
 class HeaderBar;

@@ -7,11 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 const QColor kFirstColour(52, 101, 164);
 const QColor kSecondColour(78, 154, 6);

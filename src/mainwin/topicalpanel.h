@@ -7,8 +7,7 @@
 class QLabel;
 class QLineEdit;
 
-namespace orlavine
-{
+namespace orlavine {
 
 struct TopicFigures;
 

@@ -5,11 +5,9 @@
 #include <QLabel>
 #include <QPainter>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 const QColor kGridColour(224, 224, 224);
 const QColor kDotColour(0, 0, 255);

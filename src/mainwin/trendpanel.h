@@ -5,8 +5,7 @@
 
 class QLabel;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The drawing area `RC3TrendPlot`: a grid of 10 % steps and, per trend value, a black
 /// stem to the bottom edge, a blue dot and a blue line from the point before it (the

@@ -6,11 +6,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 /// The first answer of an xdg-mime query ("text/html; charset=..." gives "text/html").
 QString AskXdgMime(const QStringList& arguments)

@@ -2,11 +2,9 @@
 
 #include "numbers.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 constexpr int kTrendShown = 20;
 

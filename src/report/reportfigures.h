@@ -6,8 +6,7 @@
 
 #include <array>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// A topic so named never counts as the strongest or the weakest topic.
 inline const QByteArray kMockExamination = "Mock Examination";

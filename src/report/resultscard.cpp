@@ -1,10 +1,8 @@
 #include "resultscard.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 void AddTopicHeading(QList<CardLine>& lines, const QByteArray& name)
 {

@@ -4,8 +4,7 @@
 
 #include <QList>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// One line of the results card: its items in print-zone order, from zone 1. An empty
 /// item leaves its zone blank; a line without items is an empty line.

@@ -1,10 +1,8 @@
 #include "trendplot.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 double PercentY(double value, double height)
 {

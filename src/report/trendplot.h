@@ -4,8 +4,7 @@
 #include <QPointF>
 #include <QSizeF>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Radius of a trend dot in twips (1/1440 inch): 2 pixels at 96 dots per inch.
 constexpr double kTrendDotRadiusTwips = 30;

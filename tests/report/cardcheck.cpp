@@ -37,8 +37,7 @@ MarksLists SampleMarks()
     return marks;
 }
 
-namespace
-{
+namespace {
 
 struct Word {
     double left;

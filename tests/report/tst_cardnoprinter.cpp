@@ -13,8 +13,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 /// Prompts that answer as told and remember what they were shown.
 struct StandInPrompts {

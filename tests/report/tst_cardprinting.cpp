@@ -14,8 +14,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 QSet<QString> PdfFiles(const QString& folder)
 {

@@ -9,8 +9,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 /// A shell that finds and starts what it is told, noting what it was given.
 struct StandInShell : BrowserShell {

@@ -9,8 +9,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 /// A module of `topics` topics named "Topic 1".. unless names are given.
 ModuleSettings Module(int topics, int papers = 50, const QList<QByteArray>& names = {})

@@ -11,8 +11,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 ModuleSettings Module(int topics)
 {

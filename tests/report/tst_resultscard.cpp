@@ -5,8 +5,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 ModuleSettings Module(int topics)
 {
