@@ -52,6 +52,11 @@ CardPrinter::CardPrinter(QWidget* window, PupilPrompts prompts)
     : m_window(window), m_prompts(std::move(prompts)),
       m_chooseFile([window](const QString& suggested) { return AskForPdfPath(window, suggested); })
 {
+    const PupilPrompts boxes = MessageBoxPrompts(window);
+    if (!m_prompts.askYesNo)
+        m_prompts.askYesNo = boxes.askYesNo;
+    if (!m_prompts.tell)
+        m_prompts.tell = boxes.tell;
 }
 
 CardPrinter::~CardPrinter() = default;

@@ -14,11 +14,10 @@ namespace orlavine {
 
 /// Prints the results card and keeps the printer chosen for it. Until the pupil chooses
 /// one in PrintSetup, every card goes to the system's default printer.
-class CardPrinter
-{
-  public:
+class CardPrinter {
+public:
     /// `window` is the parent of the dialogs and message boxes; `prompts` ask and tell
-    /// the pupil (the main window's pop-up box).
+    /// the pupil (the main window's pop-up box); one left empty uses a system message box.
     CardPrinter(QWidget* window, PupilPrompts prompts);
     ~CardPrinter();
 
@@ -40,7 +39,7 @@ class CardPrinter
     /// path, returns the chosen path or an empty text when the pupil cancels.
     void setSaveFileChooser(std::function<QString(const QString& suggested)> chooser);
 
-  private:
+private:
     void offerPdf(const QList<CardLine>& lines);
     std::unique_ptr<QPrinter> setupCandidate() const;
 

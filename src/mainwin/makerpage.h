@@ -11,9 +11,8 @@ namespace orlavine {
 inline const QString kMakerPageAddress = QStringLiteral("https://orlavine.example/eduprog.html");
 
 /// How the desktop opens a web page: the program that opens HTML files, and starting it.
-class BrowserShell
-{
-  public:
+class BrowserShell {
+public:
     virtual ~BrowserShell() = default;
     /// The command line of the program the desktop opens the HTML file `htmlFile` with,
     /// as written in its desktop entry ("firefox %u"); empty when there is none.

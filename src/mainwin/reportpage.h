@@ -20,9 +20,8 @@ class TrendPanel;
 /// The page computes nothing: FillReport writes figures computed by the core
 /// (LoadReportFigures) into its controls. The open section is the main window's state
 /// field txtReportPos.
-class ReportPage : public QWidget
-{
-  public:
+class ReportPage : public QWidget {
+public:
     /// `state` holds txtReportPos; it must outlive the page.
     explicit ReportPage(StateFields* state, QWidget* parent = nullptr);
 
@@ -35,10 +34,10 @@ class ReportPage : public QWidget
     /// sections stay where they were, behind.
     void ArrangeReport();
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     QWidget* buildSummary();
     void openSection(int section);
 

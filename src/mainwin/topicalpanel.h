@@ -14,19 +14,18 @@ struct TopicFigures;
 /// The topical section `RC2Topical` of the report page: per topic k (1..10) its name
 /// `TopLabk`, and for the first (A) and second (B) attempt a bar `TBarkA` on its
 /// background `TBackkA` with the average as text `TMarkkA`.
-class TopicalPanel : public QFrame
-{
-  public:
+class TopicalPanel : public QFrame {
+public:
     explicit TopicalPanel(QWidget* parent);
 
     /// Fills row k (0-based) from the topic's figures: names, marks, and bars whose
     /// lengths follow the unrounded averages (100 % fills the background).
     void ShowTopicResult(int row, const TopicFigures& topic);
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     struct Bar {
         QFrame* back;
         QFrame* bar;

@@ -52,9 +52,8 @@ QString LocateDesktopEntry(const QString& id)
     return path;
 }
 
-class XdgBrowserShell : public BrowserShell
-{
-  public:
+class XdgBrowserShell : public BrowserShell {
+public:
     QString findExecutable(const QString& htmlFile) override
     {
         const QString type =

@@ -43,11 +43,10 @@ void WhenDialogOpens(const std::function<void(QPrintDialog*)>& action)
 
 } // namespace
 
-class TestCardNoPrinter : public QObject
-{
+class TestCardNoPrinter : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void offersPdfAndSavesTheCard();
     void declinedOfferWritesNothing();
@@ -56,7 +55,7 @@ class TestCardNoPrinter : public QObject
     void setupChoiceOfPdfFileServesLaterCards();
     void cancelledSetupKeepsDefault();
 
-  private:
+private:
     QTemporaryDir m_dir;
 };
 

@@ -43,16 +43,15 @@ void WhenDialogOpens(const std::function<void(QPrintDialog*)>& action)
 
 } // namespace
 
-class TestCardPrinting : public QObject
-{
+class TestCardPrinting : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void cardReachesThePrinter();
     void setupChoiceStaysUntilAnotherIsMade();
 
-  private:
+private:
     QString m_printer;
     QString m_output;
 };

@@ -62,11 +62,10 @@ void WriteScript(const QString& path, const QByteArray& text)
 
 } // namespace
 
-class TestMakerPage : public QObject
-{
+class TestMakerPage : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void address();
     void browserStartedOnTheAddress();
     void browserNotFound();

@@ -45,11 +45,10 @@ QByteArray TrendLine(int entries)
 
 } // namespace
 
-class TestReportFigures : public QObject
-{
+class TestReportFigures : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void freshRecords();
     void averagesOverPapers();
     void topicWithSecondAttempts();

@@ -56,11 +56,10 @@ struct Page {
 
 } // namespace
 
-class TestReportPage : public QObject
-{
+class TestReportPage : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void headersNamedAndExplained();
     void arrange_data();
     void arrange();

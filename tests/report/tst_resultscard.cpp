@@ -32,11 +32,10 @@ QByteArray Spaces(int n)
 
 } // namespace
 
-class TestResultsCard : public QObject
-{
+class TestResultsCard : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void zones_data();
     void zones();
     void tenTopicsGive125Lines();
