@@ -92,9 +92,9 @@ void CardPrinter::PrintResultsCard(const QByteArray& caption, const ModuleSettin
 
 void CardPrinter::offerPdf(const QList<CardLine>& lines)
 {
-    if (!m_prompts.askYesNo(
-            kTitle, QStringLiteral("No printer is installed on this computer.\n"
-                                   "Do you want to save the results card as a PDF file instead?")))
+    const QString offer =
+        QStringLiteral("No printer is installed. Save the results card as a PDF file instead?");
+    if (!m_prompts.askYesNo(kTitle, offer))
         return;
     const QString path = m_chooseFile(SuggestedPdfPath());
     if (path.isEmpty())

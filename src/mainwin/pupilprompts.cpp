@@ -1,8 +1,22 @@
 #include "pupilprompts.h"
 
+#include "popupbox.h"
+
 #include <QMessageBox>
 
 namespace orlavine {
+
+PupilPrompts PopUpPrompts(StateFields& state, QWidget* window)
+{
+    PupilPrompts prompts;
+    prompts.askYesNo = [&state, window](const QString& title, const QString& message) {
+        return CallPop(state, title, message, 2, window);
+    };
+    prompts.tell = [&state, window](const QString& title, const QString& message) {
+        CallPop(state, title, message, 1, window);
+    };
+    return prompts;
+}
 
 PupilPrompts MessageBoxPrompts(QWidget* window)
 {

@@ -34,13 +34,15 @@ MarksLists SampleMarks()
                                          {"70", "85", "92.5", "88"},         {"30", "55"},
                                          {"76.7", "81"},                      {},
                                          {"68", "72.5"}};
-    const QList<QList<QByteArray>> second{{"100", "93.3"}, {"80", "90", "75"}, {"95"}, {"70", "85"}, {}, {}, {"90"}};
+    const QList<QList<QByteArray>> second{{"100", "93.3"}, {"80", "90", "75"}, {"95"}, {"70", "85"},
+                                          {},              {},                  {"90"}};
     int day = 1;
     for (int t = 0; t < first.size(); ++t) {
         for (int p = 0; p < first[t].size(); ++p) {
             const int n = 5 * t + p;
             marks[FSE][n] = first[t][p];
-            marks[LTM][n] = "0:" + QByteArray::number(10 + (n * 7) % 40) + ":" + QByteArray::number((n * 13) % 60);
+            marks[LTM][n] = "0:" + QByteArray::number(10 + (n * 7) % 40) + ":" +
+                            QByteArray::number((n * 13) % 60);
             marks[CDD][n] = QByteArray::number(day).rightJustified(2, '0') + "/11/2026";
             day = day % 28 + 1;
         }

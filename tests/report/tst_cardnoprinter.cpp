@@ -2,8 +2,11 @@
 // the offer to save it as PDF, and a PDF file chosen in the set-up dialog.
 #include "cardcheck.h"
 #include "cardprinter.h"
+#include "popupbox.h"
+#include "statefields.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -52,6 +55,7 @@ private slots:
     void declinedOfferWritesNothing();
     void cancelledFileChoiceWritesNothing();
     void unwritableFileIsReported();
+    void offerMadeInThePopUpBox();
     void setupChoiceOfPdfFileServesLaterCards();
     void cancelledSetupKeepsDefault();
 
@@ -125,6 +129,27 @@ void TestCardNoPrinter::unwritableFileIsReported()
     printer.setSaveFileChooser([&](const QString&) { return path; });
     printer.PrintResultsCard("Test Practice", TenTopics(), SampleMarks());
     QCOMPARE(stand.told, QStringList{"The results card could not be saved as " + path + "."});
+}
+
+void TestCardNoPrinter::offerMadeInThePopUpBox()
+{
+    StateFields state;
+    QStringList boxes;
+    SetPopUpAnswerer([&](PopUpBox& box) {
+        boxes << box.windowTitle() + ": " + box.findChild<QLabel*>("lblMessage")->text() + " / " +
+                     QString::number(box.buttonCount());
+        return 1; // Yes, then OK
+    });
+    CardPrinter printer(nullptr, PopUpPrompts(state, nullptr));
+    const QString path = m_dir.filePath("popup.pdf");
+    printer.setSaveFileChooser([&](const QString&) { return path; });
+    printer.PrintResultsCard("Test Practice", TenTopics(), SampleMarks());
+    SetPopUpAnswerer(nullptr);
+    const QString offer = "No printer is installed. Save the results card as a PDF file instead?";
+    QCOMPARE(boxes, (QStringList{"Results Card: " + offer + " / 2",
+                                 "Results Card: The results card has been saved as " + path + ". / 1"}));
+    QCOMPARE(state.value("PopUpResponse"), QStringLiteral("True"));
+    QVERIFY(QFileInfo(path).size() > 0);
 }
 
 void TestCardNoPrinter::setupChoiceOfPdfFileServesLaterCards()
