@@ -11,6 +11,7 @@ namespace orlavine {
 /// outside Windows-1252. Input holding any of these is refused whole, and `refused`
 /// hears why, so the box can say so.
 class RecordTextValidator : public QValidator {
+    Q_OBJECT
 public:
     RecordTextValidator(std::function<void(const QString&)> refused, QObject* parent);
     State validate(QString& input, int& pos) const override;
@@ -25,6 +26,7 @@ private:
 /// An answer box `FA1`..`FA20`: one line, frameless (the sheet draws its border), with
 /// the hover hint "Enter your answer". Refused input shows its reason by the box.
 class AnswerBox : public QLineEdit {
+    Q_OBJECT
 public:
     AnswerBox(int k, QWidget* parent);
 

@@ -18,6 +18,7 @@ class ResultMark;
 /// mark `FRk`, the hidden expected-answer box `Mk` and, in a second attempt, the
 /// second-attempt mark `SRk`. It draws the light-blue border around its answer box.
 class AnswerFrame : public QWidget {
+    Q_OBJECT
 public:
     /// Design width of a frame, in twips.
     static constexpr int kWidth = 3900;

@@ -14,6 +14,7 @@ namespace orlavine {
 /// a press in the bottom-right corner zone (or anywhere on the grip) drags the window's
 /// size until the button is released, never below 7300 x 5000 twips.
 class CornerResizer : public QObject {
+    Q_OBJECT
 public:
     /// `edges` are the frame pieces along the sides and bottom; `topPieces` the top bar's
     /// pieces, which only show the pointer shape (a press there drags the window).

@@ -13,6 +13,7 @@ namespace orlavine {
 /// and no menu opens. Watches the whole application, as the page's events reach the
 /// viewer's inner widgets, not the viewer.
 class PageGuard : public QObject {
+    Q_OBJECT
 public:
     explicit PageGuard(QWidget* view);
     ~PageGuard() override;

@@ -18,6 +18,7 @@ class StateFields;
 /// button's picture by the pointer and the press state, and enables or disables Save,
 /// Mark, Back and Next.
 class PracticeToolbar : public QWidget {
+    Q_OBJECT
 public:
     /// `fields` holds the window's txtPressTrack; `actions` runs a button by its slot.
     PracticeToolbar(StateFields& fields, std::function<void(ToolbarSlot)> actions, QWidget* parent);

@@ -7,6 +7,7 @@ namespace orlavine {
 /// The question page viewer `brwWebBrowser`: shows a page file, offers no context menu
 /// and stays on the question (links and scripts cannot take it elsewhere).
 class QuestionView : public QWebEngineView {
+    Q_OBJECT
 public:
     explicit QuestionView(QWidget* parent);
 

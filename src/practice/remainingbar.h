@@ -14,6 +14,7 @@ namespace orlavine {
 /// "Qns left:" (`TxtRemlbl`) and the drop-down list `RemQns` of the questions with a
 /// blank sub-answer, prompting "Select a remaining question".
 class RemainingBar : public QWidget {
+    Q_OBJECT
 public:
     /// `picked` hears the question number the pupil picks.
     RemainingBar(std::function<void(int question)> picked, QWidget* parent);

@@ -18,6 +18,7 @@ class AnswerFrame;
 /// and the instruction picture `PicInstruction` below them. It shows the sheet of one
 /// question and gives back what was typed into it.
 class SheetPanel : public QWidget {
+    Q_OBJECT
 public:
     /// Design width of the panel, in twips.
     static constexpr int kWidth = 4200;

@@ -11,6 +11,7 @@ namespace orlavine {
 /// `lblDate`, after marking the date completed `ETime`; first attempt only) and `Bot3`
 /// (answered `lblAnsweredQ` "/" total `lblTotalQ`).
 class StatusPanels : public QWidget {
+    Q_OBJECT
 public:
     StatusPanels(bool secondAttempt, QWidget* parent);
 
