@@ -37,17 +37,17 @@ int MarkingPanel::Pause() { return g_pause; }
 
 void MarkingPanel::play()
 {
+    if (g_pause <= 0)
+        return;
     for (QLabel* picture : m_bars)
         picture->hide();
     raise();
     show();
     repaint();
     for (QLabel* picture : m_bars) {
-        if (g_pause > 0) {
-            QEventLoop wait;
-            QTimer::singleShot(g_pause, &wait, &QEventLoop::quit);
-            wait.exec(QEventLoop::ExcludeUserInputEvents);
-        }
+        QEventLoop wait;
+        QTimer::singleShot(g_pause, &wait, &QEventLoop::quit);
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
         picture->show();
         picture->repaint();
     }

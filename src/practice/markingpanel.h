@@ -18,7 +18,8 @@ public:
     /// painting go on.
     void play();
 
-    /// The pause before each bar, 200 ms unless a test or a benchmark sets it.
+    /// The pause before each bar, 200 ms unless a test or a benchmark sets it; 0 leaves
+    /// the animation out.
     static void SetPause(int milliseconds);
     static int Pause();
 

@@ -23,7 +23,6 @@ void PracticeWindow::markPaper()
         return;
     if (!CallPop(*m_host.fields, QStringLiteral("Marking"), m_attempt->markingQuestion(), 2, this))
         return;
-    repaint();
     m_busy = true;
     m_marking->play();
     std::optional<MarkingOutcome> outcome;

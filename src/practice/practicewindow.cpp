@@ -20,6 +20,7 @@
 #include "statuspanels.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -261,6 +262,14 @@ void PracticeWindow::tick(const QPoint& pointer)
         m_status->clock()->setText(QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
     m_status->answered()->setText(QString::number(AnsweredCount(m_attempt->answers())));
     m_frame->updateHover(pointer);
+}
+
+void ClosePracticeWindows()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* practice = qobject_cast<PracticeWindow*>(window); practice && practice->isVisible())
+            practice->close();
+    }
 }
 
 void PracticeWindow::closeEvent(QCloseEvent* event)

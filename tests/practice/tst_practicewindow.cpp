@@ -46,6 +46,7 @@ private slots:
     void saveThenCloseKeepsAnswers();
     void closeWithoutSaveLosesAnswers();
     void noKeepsTheWindow();
+    void closedByTheMainWindow();
     void clockRunsFromOpening();
     void damagedRecordsReported();
 };
@@ -209,6 +210,18 @@ void TestPracticeWindow::noKeepsTheWindow()
     QVERIFY(w->isVisible());
     QCOMPARE(w->findChild<AnswerBox*>("FA1")->text(), QString("4"));
     QCOMPARE(s.refreshes, 0);
+}
+
+void TestPracticeWindow::closedByTheMainWindow()
+{
+    PracticeSession s;
+    PracticeWindow* w = s.open(AttemptKind::Second, 101);
+    PracticeSession::type(w, 1, "1");
+    ClosePracticeWindows();
+    QVERIFY(!w->isVisible());
+    QVERIFY(s.answers()->messages.isEmpty()); // nothing asked
+    QCOMPARE(s.refreshes, 1);
+    QVERIFY(s.folder.read("second1TS.txt").startsWith("...\r\n")); // nothing saved
 }
 
 void TestPracticeWindow::clockRunsFromOpening()
