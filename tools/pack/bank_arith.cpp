@@ -1,6 +1,7 @@
 // The four operations: written and mental methods, missing numbers, word problems.
 #include "banks.h"
 
+#include "diagrams.h"
 #include "numbertext.h"
 
 namespace orlavine::pack {
@@ -134,6 +135,30 @@ Question WhichProduct(Prng& rng)
                                       QStringLiteral("%1 %2 %3").arg(n + a).arg(kDivide).arg(a)}));
 }
 
+Question ArrayOfDots(Prng& rng)
+{
+    const int rows = rng.range(2, 6);
+    const int columns = rng.range(3, 9);
+    Question q = ChoiceQuestion(Para(QStringLiteral("Which calculation does this array of dots show?")),
+                                MakeChoice(rng, QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns),
+                                           {QStringLiteral("%1 + %2").arg(rows).arg(columns),
+                                            QStringLiteral("%1 %2 %3").arg(rows + 1).arg(kTimes).arg(columns),
+                                            QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns + 1),
+                                            QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(rows)}));
+    q.pictures = {DotArray(rows, columns)};
+    return q;
+}
+
+Question MissingPart(Prng& rng)
+{
+    const int whole = rng.range(30, 99) * 10;
+    const int part = rng.range(whole / 5, whole * 3 / 5);
+    Question q = Make(Para(QStringLiteral("The bar model shows a whole and one of its two parts. What is the missing part?")),
+                      {NumberPart(QString(), whole - part)});
+    q.pictures = {BarModel(QString::number(whole), QString::number(part))};
+    return q;
+}
+
 Part MentalSum(Prng& rng)
 {
     switch (rng.range(0, 3)) {
@@ -170,12 +195,12 @@ Question MentalDrill(Prng& rng, int parts)
 
 QList<Generator> AdditionKinds()
 {
-    return {WrittenAdd, WrittenAdd, MissingAddend, TwoStepStory, Estimate, CheckSums, Mental};
+    return {WrittenAdd, WrittenAdd, MissingAddend, TwoStepStory, Estimate, CheckSums, Mental, MissingPart, MissingPart};
 }
 
 QList<Generator> MultiplicationKinds()
 {
-    return {TimesTables, LongMultiplication, Remainders, Boxes, PowersOfTen, WhichProduct, Mental};
+    return {TimesTables, LongMultiplication, Remainders, Boxes, PowersOfTen, WhichProduct, Mental, ArrayOfDots, ArrayOfDots};
 }
 
 } // namespace orlavine::pack

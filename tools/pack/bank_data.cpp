@@ -63,8 +63,10 @@ Question Translate(Prng& rng)
 {
     const QPoint p(rng.range(1, 6), rng.range(1, 6));
     const QPoint move(rng.range(1, 4), rng.range(-1, 3));
-    const QString up = move.y() >= 0 ? QStringLiteral("%1 up").arg(move.y()) : QStringLiteral("%1 down").arg(-move.y());
-    return Make(Para(QStringLiteral("Point P is at %1. It moves %2 squares right and %3.").arg(Point(p)).arg(move.x()).arg(up)),
+    const QString up = move.y() == 0   ? QString()
+                       : move.y() > 0 ? QStringLiteral(" and %1 up").arg(move.y())
+                                      : QStringLiteral(" and %1 down").arg(-move.y());
+    return Make(Para(QStringLiteral("Point P is at %1. It moves %2 squares right%3.").arg(Point(p)).arg(move.x()).arg(up)),
                 {ExactPart(QStringLiteral("What are its new coordinates?"), 'R', Point(p + move))}, QLatin1String(kNotePoint));
 }
 
@@ -137,7 +139,7 @@ Question LineGraphQuestion(Prng& rng)
                       {NumberPart(QStringLiteral("What was the temperature at %1, in &deg;C?").arg(hours.at(2)), temperatures.at(2)),
                        NumberPart(QStringLiteral("By how many degrees did the temperature rise from 8 am to 12 noon?"),
                                   temperatures.at(2) - temperatures.at(0))});
-    q.pictures = {LineGraph(QStringLiteral("Temperature in the garden"), hours, temperatures, 2, QStringLiteral("&deg;C"))};
+    q.pictures = {LineGraph(QStringLiteral("Temperature in the garden"), hours, temperatures, 2, QStringLiteral("°C"))};
     return q;
 }
 

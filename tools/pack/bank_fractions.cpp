@@ -18,6 +18,18 @@ Question Shaded(Prng& rng)
     return q;
 }
 
+Question WhichShaded(Prng& rng)
+{
+    const int d = rng.pick(QList<int>{3, 4, 5, 6, 8});
+    const int k = rng.range(1, d - 1);
+    Question q = ChoiceQuestion(Para(QStringLiteral("What fraction of the circle is shaded?")),
+                                MakeChoice(rng, FractionHtml(k, d),
+                                           {FractionHtml(d - k, d), FractionHtml(k, d + 1), FractionHtml(k + 1, d),
+                                            FractionHtml(1, k + 1), FractionHtml(k, d * 2)}));
+    q.pictures = {FractionCircle(d, k)};
+    return q;
+}
+
 Question Equivalent(Prng& rng)
 {
     const int b = rng.range(2, 9);
@@ -132,7 +144,7 @@ Question PartOfHour(Prng& rng)
 
 QList<Generator> FractionKinds()
 {
-    return {Shaded, Shaded, Equivalent, Simplify, ToMixed, ToImproper, AddSame, OfAmount, LargestFraction, PartOfHour};
+    return {Shaded, Shaded, WhichShaded, Equivalent, Simplify, ToMixed, ToImproper, AddSame, OfAmount, LargestFraction, PartOfHour};
 }
 
 } // namespace orlavine::pack

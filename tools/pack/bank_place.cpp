@@ -79,6 +79,17 @@ Question ArrowOnLine(Prng& rng)
     return q;
 }
 
+Question ArrowChoice(Prng& rng)
+{
+    const int step = rng.pick(QList<int>{20, 50, 100, 200, 500});
+    const int from = rng.range(1, 40) * step;
+    const int at = from + rng.range(1, 9) * step;
+    Question q = ChoiceQuestion(Para(QStringLiteral("Which number is the arrow pointing to?")),
+                                NumberChoice(rng, at, {at + step, at - step, at + step / 2, at + 10 * step}));
+    q.pictures = {NumberLine(from, from + 10 * step, step, step * 5, 0, at)};
+    return q;
+}
+
 Question Temperature(Prng& rng)
 {
     const int now = rng.range(-8, 12);
@@ -162,7 +173,7 @@ Question MoreOrLess(Prng& rng)
 QList<Generator> PlaceValueKinds()
 {
     return {DigitValue, InWords, InFigures, Rounding, Roman, ArrowOnLine, Temperature, LargestOrSmallest, NegativeCompare,
-            Partition, MoreOrLess, DigitValue, ArrowOnLine};
+            Partition, MoreOrLess, DigitValue, ArrowOnLine, ArrowChoice};
 }
 
 } // namespace orlavine::pack

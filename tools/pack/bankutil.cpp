@@ -6,7 +6,7 @@ namespace orlavine::pack {
 
 const char* const kNoteFraction = "Write a fraction like 3/4 and a ratio like 2:3, in its simplest form.";
 const char* const kNoteMixed = "Write a mixed number with a space, like 1 1/2.";
-const char* const kNoteGroup = "Write one answer in each box. You may give them in any order.";
+const char* const kNoteGroup = "You may give the answers in any order.";
 
 Choice MakeChoice(Prng& rng, const QString& right, const QStringList& wrong)
 {

@@ -155,10 +155,11 @@ Picture Spinner(const QStringList& labels)
     const int n = int(labels.size());
     for (int i = 0; i < n; ++i) {
         svg.path(Sector(c, 95, 360.0 * i / n, 360.0 * (i + 1) / n), fills[i % 5]);
-        svg.text(Svg::polar(c, 60, 90 - 360.0 * (i + 0.5) / n) + QPointF(0, 5), labels.at(i), 13, "middle", true);
+        svg.text(Svg::polar(c, 68, 90 - 360.0 * (i + 0.5) / n) + QPointF(0, 5), labels.at(i), 13, "middle", true);
     }
-    svg.line(c, Svg::polar(c, 50, 60), colour::kInk, 4, QStringLiteral(" stroke-linecap=\"round\""));
-    svg.arrowHead(c, Svg::polar(c, 58, 60), colour::kInk, 12);
+    // The pointer lies along a border between sectors, clear of the labels.
+    svg.line(c, Svg::polar(c, 34, 90), colour::kInk, 4, QStringLiteral(" stroke-linecap=\"round\""));
+    svg.arrowHead(c, Svg::polar(c, 44, 90), colour::kInk, 12);
     svg.circle(c, 6, colour::kInk, colour::kInk, 1);
     return Done(svg, QStringLiteral("A spinner"));
 }
@@ -194,6 +195,28 @@ Picture StickPatterns()
         x += n * 36 + 50;
     }
     return Done(svg, QStringLiteral("Three patterns of squares made of sticks"));
+}
+
+Picture DotArray(int rows, int columns)
+{
+    Svg svg(40 + columns * 30, 40 + rows * 30);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c)
+            svg.circle({35.0 + c * 30, 35.0 + r * 30}, 10, colour::kBlue, colour::kBlueDark, 1.5);
+    }
+    return Done(svg, QStringLiteral("An array of dots"));
+}
+
+Picture BarModel(const QString& whole, const QString& part)
+{
+    Svg svg(440, 130);
+    svg.rect(20, 15, 400, 44, colour::kBlueLight, colour::kBlueDark, 2, 4);
+    svg.text({220, 43}, whole, 17, "middle", true);
+    svg.rect(20, 71, 230, 44, colour::kAmberLight, colour::kAmberDark, 2, 4);
+    svg.text({135, 99}, part, 17, "middle", true);
+    svg.rect(250, 71, 170, 44, "#ffffff", colour::kAmberDark, 2, 4);
+    svg.text({335, 99}, QStringLiteral("?"), 20, "middle", true, colour::kRed);
+    return Done(svg, QStringLiteral("A bar model"));
 }
 
 } // namespace orlavine::pack

@@ -84,18 +84,19 @@ Picture SolidPicture(Solid solid)
 
 Picture CuboidPicture(int length, int width, int height, const QString& unit)
 {
-    Svg svg(340, 230);
-    Box(svg, 40, 80, 200, 110, 110);
-    svg.text({140, 214}, QStringLiteral("%1 %2").arg(length).arg(unit), 15, "middle", true);
-    svg.text({32, 140}, QStringLiteral("%1 %2").arg(height).arg(unit), 15, "end", true);
-    const QPointF mid = QPointF(240, 190) + kDepth * 55;
+    Svg svg(380, 230);
+    Box(svg, 76, 80, 200, 110, 110);
+    svg.text({176, 214}, QStringLiteral("%1 %2").arg(length).arg(unit), 15, "middle", true);
+    svg.text({68, 140}, QStringLiteral("%1 %2").arg(height).arg(unit), 15, "end", true);
+    const QPointF mid = QPointF(276, 190) + kDepth * 55;
     svg.text(mid + QPointF(10, 8), QStringLiteral("%1 %2").arg(width).arg(unit), 15, "start", true);
     return Picture{svg.finish(), QStringLiteral("A cuboid with its edges marked")};
 }
 
 Picture NetPicture(Solid solid)
 {
-    Svg svg(320, 260);
+    Svg svg(solid == Solid::Cube || solid == Solid::Cuboid ? 264 : 240,
+            solid == Solid::TriangularPrism ? 248 : (solid == Solid::SquarePyramid ? 214 : 208));
     const double s = 56;
     auto square = [&](double col, double row, double w = 56, double h = 56) {
         svg.rect(20 + col * s, 20 + row * s, w, h, colour::kBlueLight, colour::kBlueDark, 2);

@@ -30,6 +30,10 @@ Picture Spinner(const QStringList& labels);
 Picture Venn(const QString& left, const QString& right);
 /// The first three patterns of a row of squares made of sticks.
 Picture StickPatterns();
+/// Dots in `rows` rows of `columns`.
+Picture DotArray(int rows, int columns);
+/// A bar model: a whole bar of `whole` above two parts, the first `part`, the other "?".
+Picture BarModel(const QString& whole, const QString& part);
 
 // Charts.
 Picture BarChart(const QString& title, const QStringList& labels, const QList<int>& values, int step,

@@ -58,8 +58,11 @@ QString Parts(const QList<Part>& parts)
     int first = 0;
     for (const Part& part : parts) {
         const int count = int(part.subs.size());
+        const QString prompt = part.prompt.isEmpty() && count > 1
+                                   ? QStringLiteral("<i>Write one answer in each box.</i>")
+                                   : part.prompt;
         html += QStringLiteral("<tr><td class=\"lt\">%1</td><td>%2%3</td><td class=\"pm\">[%4]</td></tr>\n")
-                    .arg(SlotLetters(first, count), part.prompt,
+                    .arg(SlotLetters(first, count), prompt,
                          part.options.isEmpty() ? QString() : Options(part.options))
                     .arg(PartMarks(part));
         first += count;
