@@ -14,7 +14,8 @@
 using namespace orlavine;
 using namespace orlavine::pack;
 
-namespace {
+namespace
+{
 
 QByteArray Read(const QString& path)
 {
@@ -73,7 +74,10 @@ QString Roman(int n)
     return QLatin1String(tens[n / 10 % 10]) + QLatin1String(ones[n % 10]);
 }
 
-int Gcd(int a, int b) { return b == 0 ? a : Gcd(b, a % b); }
+int Gcd(int a, int b)
+{
+    return b == 0 ? a : Gcd(b, a % b);
+}
 
 struct Sample {
     QuestionInfo question;
@@ -83,10 +87,11 @@ struct Sample {
 
 } // namespace
 
-class TestPackGenerate : public QObject {
+class TestPackGenerate : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void sameBytesEveryRun();
     void passesTheChecker();
@@ -96,7 +101,7 @@ private slots:
     void otherKeysAgreeWithTheText();
     void picturesAreSvgParts();
 
-private:
+  private:
     QList<Sample> samples() const;
 
     QTemporaryDir m_dir;
@@ -137,7 +142,8 @@ void TestPackGenerate::sameBytesEveryRun()
     stale.close();
     GeneratePackage(second.path(), DefaultSkinFolder(), kDefaultSeed);
     const QStringList first = QDir(m_dir.path()).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(QDir(second.path()).entryList(QDir::Files, QDir::Name), first); // the stale file is gone
+    QCOMPARE(QDir(second.path()).entryList(QDir::Files, QDir::Name),
+             first); // the stale file is gone
     for (const QString& name : first)
         QVERIFY2(Read(m_dir.filePath(name)) == Read(second.filePath(name)), qPrintable(name));
 }
@@ -161,7 +167,8 @@ void TestPackGenerate::figures()
     for (const ModuleInfo& module : m_package.modules) {
         QCOMPARE(module.topicCount, 10);
         QCOMPARE(module.paperCount, 50);
-        QCOMPARE(ReadFields(settings, "TN" + QByteArray::number(module.number), 10).at(9), QByteArray("Mock Examination"));
+        QCOMPARE(ReadFields(settings, "TN" + QByteArray::number(module.number), 10).at(9),
+                 QByteArray("Mock Examination"));
         int questions = 0;
         for (const PaperInfo& paper : module.papers) {
             QVERIFY(paper.questions.size() >= 7 && paper.questions.size() <= 30);
@@ -186,7 +193,8 @@ void TestPackGenerate::figures()
     QVERIFY(eighty >= 1);
     QCOMPARE(types, (QSet<QByteArray>{"Q", "T", "N", "M", "G", "L", "R", "F", "X"}));
     QVERIFY(oneMark > 10 * twoMarks && twoMarks > 0);
-    QVERIFY2(withPictures * 5 > pages && withPictures * 3 < pages, qPrintable(QString::number(withPictures)));
+    QVERIFY2(withPictures * 5 > pages && withPictures * 3 < pages,
+             qPrintable(QString::number(withPictures)));
 }
 
 void TestPackGenerate::everyKeyCanBeAnsweredRight()
@@ -202,12 +210,15 @@ void TestPackGenerate::everyKeyCanBeAnsweredRight()
             Fields group;
             for (int i = 0; i < keys.size(); ++i) {
                 if (keys.at(i) != " ")
-                    group = (types.at(i) == "M" || types.at(i) == "G") ? Alternatives(keys.at(i)) : Fields{keys.at(i)};
+                    group = (types.at(i) == "M" || types.at(i) == "G") ? Alternatives(keys.at(i))
+                                                                       : Fields{keys.at(i)};
                 answers.append(group.isEmpty() ? QByteArray() : group.takeFirst());
             }
             for (int i = 0; i < keys.size(); ++i)
-                QVERIFY2(CheckSubAnswer(answers, keys, types, i) == QByteArray(1, '\xFC'),
-                         qPrintable(QStringLiteral("paper %1 sub-answer %2").arg(paper.number).arg(i + 1)));
+                QVERIFY2(
+                    CheckSubAnswer(answers, keys, types, i) == QByteArray(1, '\xFC'),
+                    qPrintable(
+                        QStringLiteral("paper %1 sub-answer %2").arg(paper.number).arg(i + 1)));
         }
     }
 }
@@ -215,22 +226,26 @@ void TestPackGenerate::everyKeyCanBeAnsweredRight()
 void TestPackGenerate::sumsAgreeWithTheirKeys()
 {
     // "Work out" sums shown large, and the sums of lettered parts.
-    static const QRegularExpression display(QStringLiteral("<p class=\"big\">(-?[\\d,.]+) (\\+|&minus;|&times;|&divide;) ([\\d,.]+)</p>"));
-    static const QRegularExpression part(QStringLiteral("<td>(-?[\\d,.]+) (\\+|&minus;|&times;|&divide;) ([\\d,.]+)</td>"));
+    static const QRegularExpression display(QStringLiteral(
+        "<p class=\"big\">(-?[\\d,.]+) (\\+|&minus;|&times;|&divide;) ([\\d,.]+)</p>"));
+    static const QRegularExpression part(
+        QStringLiteral("<td>(-?[\\d,.]+) (\\+|&minus;|&times;|&divide;) ([\\d,.]+)</td>"));
     int checked = 0;
     for (const Sample& s : samples()) {
         const QuestionInfo& q = s.question;
         if (q.keys.size() == 1 && s.html.contains(QLatin1String("Work out</p>"))) {
             const QRegularExpressionMatch m = display.match(s.html);
             if (m.hasMatch()) {
-                QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)), Work(m.captured(1), m.captured(2), m.captured(3)));
+                QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)),
+                         Work(m.captured(1), m.captured(2), m.captured(3)));
                 ++checked;
             }
         }
         int k = 0;
         for (auto it = part.globalMatch(s.html); it.hasNext() && k < q.keys.size(); ++k) {
             const QRegularExpressionMatch m = it.next();
-            QVERIFY2(std::fabs(KeyValue(q.keys.at(k), q.types.at(k)) - Work(m.captured(1), m.captured(2), m.captured(3))) < 1e-9,
+            QVERIFY2(std::fabs(KeyValue(q.keys.at(k), q.types.at(k)) -
+                               Work(m.captured(1), m.captured(2), m.captured(3))) < 1e-9,
                      q.id.constData());
             ++checked;
         }
@@ -242,13 +257,16 @@ void TestPackGenerate::otherKeysAgreeWithTheText()
 {
     static const QRegularExpression percentOf(QStringLiteral("What is (\\d+)% of (\\d+)\\?"));
     static const QRegularExpression roman(QStringLiteral("Write <b>(\\d+)</b> in Roman numerals"));
-    static const QRegularExpression simplest(QStringLiteral("Write this fraction in its simplest form.</p><p class=\"big\"><span class=\"fr\"><span>(\\d+)</span><span>(\\d+)</span></span></p>"));
+    static const QRegularExpression simplest(
+        QStringLiteral("Write this fraction in its simplest form.</p><p class=\"big\"><span "
+                       "class=\"fr\"><span>(\\d+)</span><span>(\\d+)</span></span></p>"));
     static const QRegularExpression label(QStringLiteral(">(\\d+)(?: cm| m|&#176;)</text>"));
     QMap<QString, int> checked;
     for (const Sample& s : samples()) {
         const QuestionInfo& q = s.question;
         if (const QRegularExpressionMatch m = percentOf.match(s.html); m.hasMatch()) {
-            QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)), m.captured(1).toDouble() * m.captured(2).toDouble() / 100);
+            QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)),
+                     m.captured(1).toDouble() * m.captured(2).toDouble() / 100);
             ++checked["percent"];
         }
         if (const QRegularExpressionMatch m = roman.match(s.html); m.hasMatch()) {
@@ -274,12 +292,14 @@ void TestPackGenerate::otherKeysAgreeWithTheText()
             QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)), 180.0 - labels.at(0));
             ++checked["straight line"];
         }
-        if (s.html.contains(QLatin1String("A triangle with two angles marked")) && labels.size() == 2) {
+        if (s.html.contains(QLatin1String("A triangle with two angles marked")) &&
+            labels.size() == 2) {
             QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)), 180.0 - labels.at(0) - labels.at(1));
             ++checked["triangle"];
         }
     }
-    for (const char* kind : {"percent", "roman", "simplest", "rectangle", "straight line", "triangle"})
+    for (const char* kind :
+         {"percent", "roman", "simplest", "rectangle", "straight line", "triangle"})
         QVERIFY2(checked.value(QLatin1String(kind)) >= 5, kind);
 }
 
@@ -292,7 +312,8 @@ void TestPackGenerate::picturesAreSvgParts()
             QVERIFY(picture.startsWith("<svg xmlns=\"http://www.w3.org/2000/svg\""));
         if (!s.pictures.isEmpty())
             (s.html.contains(QLatin1String("src=\"cid:")) ? cid : http) += 1;
-        QVERIFY(std::none_of(s.html.cbegin(), s.html.cend(), [](QChar c) { return c.unicode() > 127; }));
+        QVERIFY(std::none_of(s.html.cbegin(), s.html.cend(),
+                             [](QChar c) { return c.unicode() > 127; }));
     }
     QVERIFY(cid > 50 && http > 50);
 }

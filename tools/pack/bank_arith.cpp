@@ -4,9 +4,11 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const QString kTimes = QStringLiteral("&times;");
 const QString kDivide = QStringLiteral("&divide;");
@@ -18,9 +20,12 @@ Question WrittenAdd(Prng& rng)
     const int b = rng.range(1200, 8999);
     const bool add = rng.chance(50);
     const int big = std::max(a, b), small = std::min(a, b);
-    return Make(Para(QStringLiteral("Work out")) +
-                    Display(QStringLiteral("%1 %2 %3").arg(WithCommas(big), add ? QStringLiteral("+") : QStringLiteral("&minus;"), WithCommas(small))),
-                {NumberPart(QString(), add ? big + small : big - small)});
+    return Make(
+        Para(QStringLiteral("Work out")) +
+            Display(QStringLiteral("%1 %2 %3")
+                        .arg(WithCommas(big), add ? QStringLiteral("+") : QStringLiteral("&minus;"),
+                             WithCommas(small))),
+        {NumberPart(QString(), add ? big + small : big - small)});
 }
 
 Question MissingAddend(Prng& rng)
@@ -28,18 +33,24 @@ Question MissingAddend(Prng& rng)
     const int total = rng.pick(QList<int>{100, 500, 1000, 1000, 2000});
     const int known = rng.range(total / 10, total - total / 10);
     const bool first = rng.chance(50);
-    const QString sum = first ? QStringLiteral("%1 + %2 = %3").arg(kBox, WithCommas(known), WithCommas(total))
-                              : QStringLiteral("%1 &minus; %2 = %3").arg(WithCommas(total), kBox, WithCommas(known));
-    return Make(Para(QStringLiteral("What number goes in the box?")) + Display(sum), {NumberPart(QString(), total - known)});
+    const QString sum =
+        first
+            ? QStringLiteral("%1 + %2 = %3").arg(kBox, WithCommas(known), WithCommas(total))
+            : QStringLiteral("%1 &minus; %2 = %3").arg(WithCommas(total), kBox, WithCommas(known));
+    return Make(Para(QStringLiteral("What number goes in the box?")) + Display(sum),
+                {NumberPart(QString(), total - known)});
 }
 
 Question TwoStepStory(Prng& rng)
 {
     const int boys = rng.range(180, 480);
     const int girls = boys + rng.range(12, 90);
-    return Make(Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.").arg(boys).arg(girls)),
-                {NumberPart(QStringLiteral("How many pupils are there altogether?"), boys + girls),
-                 NumberPart(QStringLiteral("How many more girls than boys are there?"), girls - boys)});
+    return Make(
+        Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.")
+                 .arg(boys)
+                 .arg(girls)),
+        {NumberPart(QStringLiteral("How many pupils are there altogether?"), boys + girls),
+         NumberPart(QStringLiteral("How many more girls than boys are there?"), girls - boys)});
 }
 
 Question Estimate(Prng& rng)
@@ -47,8 +58,10 @@ Question Estimate(Prng& rng)
     const int a = rng.range(2, 8) * 100 + rng.pick(QList<int>{-3, -2, -1, 1, 2, 3, 4});
     const int b = rng.range(2, 8) * 100 + rng.pick(QList<int>{-4, -2, -1, 1, 2, 3});
     const int right = (a + 50) / 100 * 100 + (b + 50) / 100 * 100;
-    return ChoiceQuestion(Para(QStringLiteral("Which is the best estimate of")) + Display(QStringLiteral("%1 + %2").arg(a).arg(b)),
-                          NumberChoice(rng, right, {right - 100, right + 100, right + 200, right - 200}));
+    return ChoiceQuestion(
+        Para(QStringLiteral("Which is the best estimate of")) +
+            Display(QStringLiteral("%1 + %2").arg(a).arg(b)),
+        NumberChoice(rng, right, {right - 100, right + 100, right + 200, right - 200}));
 }
 
 Question CheckSums(Prng& rng)
@@ -59,9 +72,13 @@ Question CheckSums(Prng& rng)
         const int b = rng.range(110, a - 50);
         const bool right = rng.chance(50);
         const int shown = right ? a - b : a - b + rng.pick(QList<int>{-100, -10, 10, 100});
-        parts.append(TrueFalsePart(QStringLiteral("%1 &minus; %2 = %3").arg(a).arg(b).arg(shown), right));
+        parts.append(
+            TrueFalsePart(QStringLiteral("%1 &minus; %2 = %3").arg(a).arg(b).arg(shown), right));
     }
-    return Make(Para(QStringLiteral("Check each subtraction. Write <b>T</b> if it is true or <b>F</b> if it is false.")), parts);
+    return Make(
+        Para(QStringLiteral(
+            "Check each subtraction. Write <b>T</b> if it is true or <b>F</b> if it is false.")),
+        parts);
 }
 
 Question TimesTables(Prng& rng)
@@ -83,8 +100,10 @@ Question LongMultiplication(Prng& rng)
 {
     const int a = rng.range(120, 899);
     const int b = rng.range(12, 48);
-    return Make(Para(QStringLiteral("Work out")) + Display(QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b)),
-                {NumberPart(QString(), a * b, 2)}, QStringLiteral("Show your working on paper. Two marks for the right answer."));
+    return Make(Para(QStringLiteral("Work out")) +
+                    Display(QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b)),
+                {NumberPart(QString(), a * b, 2)},
+                QStringLiteral("Show your working on paper. Two marks for the right answer."));
 }
 
 Question Remainders(Prng& rng)
@@ -94,7 +113,8 @@ Question Remainders(Prng& rng)
     const int r = rng.range(1, d - 1);
     const int n = q * d + r;
     return Make(Para(QStringLiteral("Work out %1 %2 %3.").arg(n).arg(kDivide).arg(d)),
-                {NumberPart(QStringLiteral("The whole number answer"), q), NumberPart(QStringLiteral("The remainder"), r)});
+                {NumberPart(QStringLiteral("The whole number answer"), q),
+                 NumberPart(QStringLiteral("The remainder"), r)});
 }
 
 Question Boxes(Prng& rng)
@@ -105,15 +125,20 @@ Question Boxes(Prng& rng)
     const int need = rng.range(3, 12) * per + rng.range(1, per - 1);
     const QString who = Name(rng);
     return Make(Para(QStringLiteral("%1 are packed in boxes of %2. %3 needs %4 %5.")
-                         .arg(item.left(1).toUpper() + item.mid(1)).arg(per).arg(who).arg(need).arg(item)),
-                {NumberPart(QStringLiteral("How many boxes must %1 buy?").arg(who), (need + per - 1) / per, 2)},
+                         .arg(item.left(1).toUpper() + item.mid(1))
+                         .arg(per)
+                         .arg(who)
+                         .arg(need)
+                         .arg(item)),
+                {NumberPart(QStringLiteral("How many boxes must %1 buy?").arg(who),
+                            (need + per - 1) / per, 2)},
                 QStringLiteral("Think about what to do with the remainder."));
 }
 
 Question PowersOfTen(Prng& rng)
 {
-    const int a = rng.range(12, 98);        // tenths: 1.2 .. 9.8
-    const int b = rng.range(2, 99) * 10;    // 20 .. 990
+    const int a = rng.range(12, 98);     // tenths: 1.2 .. 9.8
+    const int b = rng.range(2, 99) * 10; // 20 .. 990
     const int c = rng.range(11, 99);
     return Make(Para(QStringLiteral("Work out")),
                 {DecimalPart(QStringLiteral("%1 %2 100").arg(DecimalText(a, 1), kTimes), a * 10, 0),
@@ -127,24 +152,26 @@ Question WhichProduct(Prng& rng)
     const int b = rng.range(4, 9);
     const int n = a * b;
     const QString right = QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b);
-    return ChoiceQuestion(Para(QStringLiteral("Which calculation has the answer <b>%1</b>?").arg(n)),
-                          MakeChoice(rng, right,
-                                     {QStringLiteral("%1 %2 %3").arg(a + 1).arg(kTimes).arg(b),
-                                      QStringLiteral("%1 + %2").arg(a).arg(b),
-                                      QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b - 1),
-                                      QStringLiteral("%1 %2 %3").arg(n + a).arg(kDivide).arg(a)}));
+    return ChoiceQuestion(
+        Para(QStringLiteral("Which calculation has the answer <b>%1</b>?").arg(n)),
+        MakeChoice(rng, right,
+                   {QStringLiteral("%1 %2 %3").arg(a + 1).arg(kTimes).arg(b),
+                    QStringLiteral("%1 + %2").arg(a).arg(b),
+                    QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b - 1),
+                    QStringLiteral("%1 %2 %3").arg(n + a).arg(kDivide).arg(a)}));
 }
 
 Question ArrayOfDots(Prng& rng)
 {
     const int rows = rng.range(2, 6);
     const int columns = rng.range(3, 9);
-    Question q = ChoiceQuestion(Para(QStringLiteral("Which calculation does this array of dots show?")),
-                                MakeChoice(rng, QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns),
-                                           {QStringLiteral("%1 + %2").arg(rows).arg(columns),
-                                            QStringLiteral("%1 %2 %3").arg(rows + 1).arg(kTimes).arg(columns),
-                                            QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns + 1),
-                                            QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(rows)}));
+    Question q = ChoiceQuestion(
+        Para(QStringLiteral("Which calculation does this array of dots show?")),
+        MakeChoice(rng, QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns),
+                   {QStringLiteral("%1 + %2").arg(rows).arg(columns),
+                    QStringLiteral("%1 %2 %3").arg(rows + 1).arg(kTimes).arg(columns),
+                    QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns + 1),
+                    QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(rows)}));
     q.pictures = {DotArray(rows, columns)};
     return q;
 }
@@ -153,8 +180,10 @@ Question MissingPart(Prng& rng)
 {
     const int whole = rng.range(30, 99) * 10;
     const int part = rng.range(whole / 5, whole * 3 / 5);
-    Question q = Make(Para(QStringLiteral("The bar model shows a whole and one of its two parts. What is the missing part?")),
-                      {NumberPart(QString(), whole - part)});
+    Question q = Make(
+        Para(QStringLiteral(
+            "The bar model shows a whole and one of its two parts. What is the missing part?")),
+        {NumberPart(QString(), whole - part)});
     q.pictures = {BarModel(QString::number(whole), QString::number(part))};
     return q;
 }
@@ -181,7 +210,10 @@ Part MentalSum(Prng& rng)
     }
 }
 
-Question Mental(Prng& rng) { return MentalDrill(rng, rng.range(4, 8)); }
+Question Mental(Prng& rng)
+{
+    return MentalDrill(rng, rng.range(4, 8));
+}
 
 } // namespace
 
@@ -195,12 +227,14 @@ Question MentalDrill(Prng& rng, int parts)
 
 QList<Generator> AdditionKinds()
 {
-    return {WrittenAdd, WrittenAdd, MissingAddend, TwoStepStory, Estimate, CheckSums, Mental, MissingPart, MissingPart};
+    return {WrittenAdd, WrittenAdd, MissingAddend, TwoStepStory, Estimate,
+            CheckSums,  Mental,     MissingPart,   MissingPart};
 }
 
 QList<Generator> MultiplicationKinds()
 {
-    return {TimesTables, LongMultiplication, Remainders, Boxes, PowersOfTen, WhichProduct, Mental, ArrayOfDots, ArrayOfDots};
+    return {TimesTables, LongMultiplication, Remainders, Boxes, PowersOfTen, WhichProduct,
+            Mental,      ArrayOfDots,        ArrayOfDots};
 }
 
 } // namespace orlavine::pack

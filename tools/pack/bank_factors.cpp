@@ -4,9 +4,11 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 bool IsPrime(int n)
 {
@@ -32,8 +34,10 @@ QStringList Factors(int n, bool withEnds)
 Question TwoFactors(Prng& rng)
 {
     const int n = rng.pick(QList<int>{12, 18, 20, 24, 28, 30, 36, 40, 42, 45, 48});
-    return Make(Para(QStringLiteral("Write <b>two</b> different factors of <b>%1</b>. Do not use 1 or %1.").arg(n)),
-                {GroupPart(QString(), Factors(n, false), 2)}, QLatin1String(kNoteGroup));
+    return Make(
+        Para(QStringLiteral("Write <b>two</b> different factors of <b>%1</b>. Do not use 1 or %1.")
+                 .arg(n)),
+        {GroupPart(QString(), Factors(n, false), 2)}, QLatin1String(kNoteGroup));
 }
 
 Question PrimesBetween(Prng& rng)
@@ -58,9 +62,13 @@ Question CommonMultiples(Prng& rng)
     if (b == a)
         ++b;
     const int lcm = a * b / Gcd(a, b);
-    return Make(Para(QStringLiteral("Write the first <b>three</b> common multiples of %1 and %2.").arg(a).arg(b)),
-                {GroupPart(QString(), {QString::number(lcm), QString::number(2 * lcm), QString::number(3 * lcm)}, 3)},
-                QLatin1String(kNoteGroup));
+    return Make(
+        Para(QStringLiteral("Write the first <b>three</b> common multiples of %1 and %2.")
+                 .arg(a)
+                 .arg(b)),
+        {GroupPart(QString(),
+                   {QString::number(lcm), QString::number(2 * lcm), QString::number(3 * lcm)}, 3)},
+        QLatin1String(kNoteGroup));
 }
 
 Question PrimeOrNot(Prng& rng)
@@ -74,7 +82,9 @@ Question PrimeOrNot(Prng& rng)
         used.append(n);
         parts.append(TrueFalsePart(QStringLiteral("%1 is a prime number").arg(n), IsPrime(n)));
     }
-    return Make(Para(QStringLiteral("Write <b>T</b> if the statement is true or <b>F</b> if it is false.")), parts);
+    return Make(
+        Para(QStringLiteral("Write <b>T</b> if the statement is true or <b>F</b> if it is false.")),
+        parts);
 }
 
 Question HcfLcm(Prng& rng)
@@ -119,7 +129,8 @@ Question SortVenn(Prng& rng)
         const QString region = even ? (multiple ? "B" : "A") : (multiple ? "C" : "D");
         parts.append(WordPart(QStringLiteral("In which region does <b>%1</b> go?").arg(n), region));
     }
-    Question q = Make(Para(QStringLiteral("The diagram sorts numbers. Write the letter of the region.")), parts);
+    Question q = Make(
+        Para(QStringLiteral("The diagram sorts numbers. Write the letter of the region.")), parts);
     q.pictures = {Venn(QStringLiteral("Even numbers"), QStringLiteral("Multiples of %1").arg(m))};
     return q;
 }
@@ -128,7 +139,8 @@ Question SortVenn(Prng& rng)
 
 QList<Generator> FactorKinds()
 {
-    return {TwoFactors, PrimesBetween, CommonMultiples, PrimeOrNot, HcfLcm, SquareNumber, SquaresAndCubes, SortVenn, SortVenn};
+    return {TwoFactors,   PrimesBetween,   CommonMultiples, PrimeOrNot, HcfLcm,
+            SquareNumber, SquaresAndCubes, SortVenn,        SortVenn};
 }
 
 } // namespace orlavine::pack

@@ -4,16 +4,20 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 Question Shaded(Prng& rng)
 {
     const int d = rng.pick(QList<int>{4, 5, 6, 8, 10, 12});
     const int k = rng.range(1, d - 1);
-    Question q = Make(Para(QStringLiteral("What fraction of the shape is shaded? Give your answer in its simplest form.")),
-                      {ExactPart(QString(), 'F', SimplestFraction(k, d))}, QLatin1String(kNoteFraction));
+    Question q =
+        Make(Para(QStringLiteral(
+                 "What fraction of the shape is shaded? Give your answer in its simplest form.")),
+             {ExactPart(QString(), 'F', SimplestFraction(k, d))}, QLatin1String(kNoteFraction));
     q.pictures = {rng.chance(50) ? FractionBar(d, k) : FractionCircle(d, k)};
     return q;
 }
@@ -22,10 +26,11 @@ Question WhichShaded(Prng& rng)
 {
     const int d = rng.pick(QList<int>{3, 4, 5, 6, 8});
     const int k = rng.range(1, d - 1);
-    Question q = ChoiceQuestion(Para(QStringLiteral("What fraction of the circle is shaded?")),
-                                MakeChoice(rng, FractionHtml(k, d),
-                                           {FractionHtml(d - k, d), FractionHtml(k, d + 1), FractionHtml(k + 1, d),
-                                            FractionHtml(1, k + 1), FractionHtml(k, d * 2)}));
+    Question q = ChoiceQuestion(
+        Para(QStringLiteral("What fraction of the circle is shaded?")),
+        MakeChoice(rng, FractionHtml(k, d),
+                   {FractionHtml(d - k, d), FractionHtml(k, d + 1), FractionHtml(k + 1, d),
+                    FractionHtml(1, k + 1), FractionHtml(k, d * 2)}));
     q.pictures = {FractionCircle(d, k)};
     return q;
 }
@@ -36,7 +41,9 @@ Question Equivalent(Prng& rng)
     const int a = rng.range(1, b - 1);
     const int k = rng.range(2, 6);
     return Make(Para(QStringLiteral("What number goes in the box?")) +
-                    Display(FractionHtml(a, b) + QStringLiteral(" = ") + FractionHtml(0, b * k).replace(QStringLiteral("<span>0</span>"), QStringLiteral("<span>&#9633;</span>"))),
+                    Display(FractionHtml(a, b) + QStringLiteral(" = ") +
+                            FractionHtml(0, b * k).replace(QStringLiteral("<span>0</span>"),
+                                                           QStringLiteral("<span>&#9633;</span>"))),
                 {NumberPart(QString(), a * k)});
 }
 
@@ -48,7 +55,8 @@ Question Simplify(Prng& rng)
     a /= g;
     b /= g;
     const int k = rng.range(2, 6);
-    return Make(Para(QStringLiteral("Write this fraction in its simplest form.")) + Display(FractionHtml(a * k, b * k)),
+    return Make(Para(QStringLiteral("Write this fraction in its simplest form.")) +
+                    Display(FractionHtml(a * k, b * k)),
                 {ExactPart(QString(), 'F', SimplestFraction(a, b))}, QLatin1String(kNoteFraction));
 }
 
@@ -58,7 +66,8 @@ Question ToMixed(Prng& rng)
     const int whole = rng.range(1, 5);
     const int rest = rng.range(1, d - 1);
     const int n = whole * d + rest;
-    return Make(Para(QStringLiteral("Write this improper fraction as a mixed number.")) + Display(FractionHtml(n, d)),
+    return Make(Para(QStringLiteral("Write this improper fraction as a mixed number.")) +
+                    Display(FractionHtml(n, d)),
                 {ExactPart(QString(), 'X', MixedNumber(n, d))}, QLatin1String(kNoteMixed));
 }
 
@@ -69,7 +78,8 @@ Question ToImproper(Prng& rng)
     int rest = rng.range(1, d - 1);
     while (Gcd(rest, d) != 1)
         --rest;
-    return Make(Para(QStringLiteral("Write this mixed number as an improper fraction.")) + Display(MixedHtml(whole, rest, d)),
+    return Make(Para(QStringLiteral("Write this mixed number as an improper fraction.")) +
+                    Display(MixedHtml(whole, rest, d)),
                 {ExactPart(QString(), 'F', QStringLiteral("%1/%2").arg(whole * d + rest).arg(d))},
                 QStringLiteral("Write a fraction like 7/3."));
 }
@@ -83,13 +93,19 @@ Question AddSame(Prng& rng)
     const bool mixed = sum > d && sum % d != 0;
     const QString display = FractionHtml(a, d) + QStringLiteral(" + ") + FractionHtml(b, d);
     if (sum % d == 0)
-        return Make(Para(QStringLiteral("Work out")) + Display(display), {NumberPart(QString(), sum / d)});
+        return Make(Para(QStringLiteral("Work out")) + Display(display),
+                    {NumberPart(QString(), sum / d)});
     if (mixed) {
-        return Make(Para(QStringLiteral("Work out the sum. Write the answer as a mixed number in its simplest form.")) + Display(display),
-                    {ExactPart(QString(), 'X', MixedNumber(sum, d))}, QLatin1String(kNoteMixed));
+        return Make(
+            Para(QStringLiteral(
+                "Work out the sum. Write the answer as a mixed number in its simplest form.")) +
+                Display(display),
+            {ExactPart(QString(), 'X', MixedNumber(sum, d))}, QLatin1String(kNoteMixed));
     }
-    return Make(Para(QStringLiteral("Work out the sum. Give your answer in its simplest form.")) + Display(display),
-                {ExactPart(QString(), 'F', SimplestFraction(sum, d))}, QLatin1String(kNoteFraction));
+    return Make(Para(QStringLiteral("Work out the sum. Give your answer in its simplest form.")) +
+                    Display(display),
+                {ExactPart(QString(), 'F', SimplestFraction(sum, d))},
+                QLatin1String(kNoteFraction));
 }
 
 Question OfAmount(Prng& rng)
@@ -99,8 +115,9 @@ Question OfAmount(Prng& rng)
     const int amount = d * rng.range(3, 15);
     static const QStringList units = {"sweets", "pupils", "metres", "pounds"};
     const QString unit = rng.pick(units);
-    return Make(Para(QStringLiteral("What is %1 of %2 %3?").arg(FractionHtml(n, d)).arg(amount).arg(unit)),
-                {NumberPart(QString(), amount / d * n)}, QStringLiteral("Type the number only."));
+    return Make(
+        Para(QStringLiteral("What is %1 of %2 %3?").arg(FractionHtml(n, d)).arg(amount).arg(unit)),
+        {NumberPart(QString(), amount / d * n)}, QStringLiteral("Type the number only."));
 }
 
 Question LargestFraction(Prng& rng)
@@ -117,7 +134,8 @@ Question LargestFraction(Prng& rng)
     }
     int best = 0;
     for (int i = 1; i < 4; ++i) {
-        if (fractions.at(i).first * fractions.at(best).second > fractions.at(best).first * fractions.at(i).second)
+        if (fractions.at(i).first * fractions.at(best).second >
+            fractions.at(best).first * fractions.at(i).second)
             best = i;
     }
     QStringList wrong;
@@ -125,8 +143,9 @@ Question LargestFraction(Prng& rng)
         if (i != best)
             wrong.append(FractionHtml(fractions.at(i).first, fractions.at(i).second));
     }
-    return ChoiceQuestion(Para(QStringLiteral("Which fraction is the <b>largest</b>?")),
-                          MakeChoice(rng, FractionHtml(fractions.at(best).first, fractions.at(best).second), wrong));
+    return ChoiceQuestion(
+        Para(QStringLiteral("Which fraction is the <b>largest</b>?")),
+        MakeChoice(rng, FractionHtml(fractions.at(best).first, fractions.at(best).second), wrong));
 }
 
 Question PartOfHour(Prng& rng)
@@ -136,15 +155,18 @@ Question PartOfHour(Prng& rng)
     QStringList forms = {SimplestFraction(minutes, 60), QStringLiteral("%1/60").arg(minutes)};
     if (100 % (60 / g) == 0)
         forms.append(DecimalText(minutes * 100 / 60, 2));
-    return Make(Para(QStringLiteral("What fraction of an hour is %1 minutes?").arg(minutes)), {AlternativesPart(QString(), forms)},
-                QStringLiteral("Write a fraction like 1/4. A fraction in its simplest form is best."));
+    return Make(
+        Para(QStringLiteral("What fraction of an hour is %1 minutes?").arg(minutes)),
+        {AlternativesPart(QString(), forms)},
+        QStringLiteral("Write a fraction like 1/4. A fraction in its simplest form is best."));
 }
 
 } // namespace
 
 QList<Generator> FractionKinds()
 {
-    return {Shaded, Shaded, WhichShaded, Equivalent, Simplify, ToMixed, ToImproper, AddSame, OfAmount, LargestFraction, PartOfHour};
+    return {Shaded,     Shaded,  WhichShaded, Equivalent,      Simplify,  ToMixed,
+            ToImproper, AddSame, OfAmount,    LargestFraction, PartOfHour};
 }
 
 } // namespace orlavine::pack

@@ -4,20 +4,24 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 Part Conversion(Prng& rng)
 {
     switch (rng.range(0, 5)) {
     case 0: {
         const int tenths = rng.range(11, 95);
-        return NumberPart(QStringLiteral("%1 km = &#9633; m").arg(DecimalText(tenths, 1)), tenths * 100);
+        return NumberPart(QStringLiteral("%1 km = &#9633; m").arg(DecimalText(tenths, 1)),
+                          tenths * 100);
     }
     case 1: {
         const int grams = rng.range(11, 95) * 100;
-        return DecimalPart(QStringLiteral("%1 g = &#9633; kg").arg(WithCommas(grams)), grams / 100, 1);
+        return DecimalPart(QStringLiteral("%1 g = &#9633; kg").arg(WithCommas(grams)), grams / 100,
+                           1);
     }
     case 2: {
         const int ml = rng.range(1, 19) * 50;
@@ -33,18 +37,23 @@ Part Conversion(Prng& rng)
     }
     default: {
         const int hundredths = rng.range(105, 950);
-        return NumberPart(QStringLiteral("%1 kg = &#9633; g").arg(DecimalText(hundredths * 10, 3)), hundredths * 10);
+        return NumberPart(QStringLiteral("%1 kg = &#9633; g").arg(DecimalText(hundredths * 10, 3)),
+                          hundredths * 10);
     }
     }
 }
 
-Question Conversions(Prng& rng) { return ConversionDrill(rng, rng.range(3, 6)); }
+Question Conversions(Prng& rng)
+{
+    return ConversionDrill(rng, rng.range(3, 6));
+}
 
 Question PencilLength(Prng& rng)
 {
     const int mm = rng.range(25, 98);
-    Question q = Make(Para(QStringLiteral("How long is the pencil, in centimetres?")), {DecimalPart(QString(), mm, 1)},
-                      QStringLiteral("Type the number only, like 4.5."));
+    Question q =
+        Make(Para(QStringLiteral("How long is the pencil, in centimetres?")),
+             {DecimalPart(QString(), mm, 1)}, QStringLiteral("Type the number only, like 4.5."));
     q.pictures = {Ruler(mm)};
     return q;
 }
@@ -53,20 +62,29 @@ Question JugReading(Prng& rng)
 {
     const int step = rng.pick(QList<int>{50, 100});
     const int value = rng.range(2, 1000 / step - 1) * step;
-    Question q = Make(Para(QStringLiteral("How much water is in the jug, in millilitres?")), {NumberPart(QString(), value)});
+    Question q = Make(Para(QStringLiteral("How much water is in the jug, in millilitres?")),
+                      {NumberPart(QString(), value)});
     q.pictures = {Jug(1000, step, 200, value)};
     return q;
 }
 
 Question ChooseUnit(Prng& rng)
 {
-    struct Case { const char* thing; const char* unit; };
-    static const QList<Case> cases = {{"the mass of an apple", "grams"}, {"the length of a football pitch", "metres"},
-                                      {"the amount of water in a bath", "litres"}, {"the mass of a car", "kilograms"},
-                                      {"the length of an ant", "millimetres"}, {"the distance from London to Paris", "kilometres"}};
+    struct Case {
+        const char* thing;
+        const char* unit;
+    };
+    static const QList<Case> cases = {{"the mass of an apple", "grams"},
+                                      {"the length of a football pitch", "metres"},
+                                      {"the amount of water in a bath", "litres"},
+                                      {"the mass of a car", "kilograms"},
+                                      {"the length of an ant", "millimetres"},
+                                      {"the distance from London to Paris", "kilometres"}};
     const Case c = rng.pick(cases);
-    return ChoiceQuestion(Para(QStringLiteral("Which unit is best for measuring %1?").arg(c.thing)),
-                          MakeChoice(rng, c.unit, {"grams", "metres", "litres", "kilograms", "millilitres", "kilometres"}));
+    return ChoiceQuestion(
+        Para(QStringLiteral("Which unit is best for measuring %1?").arg(c.thing)),
+        MakeChoice(rng, c.unit,
+                   {"grams", "metres", "litres", "kilograms", "millilitres", "kilometres"}));
 }
 
 Question InLitres(Prng& rng)
@@ -76,7 +94,8 @@ Question InLitres(Prng& rng)
     const int rest = ml % 1000;
     QStringList forms = {DecimalText(ml, 3)};
     forms.append(whole == 0 ? SimplestFraction(rest, 1000) : MixedNumber(ml, 1000));
-    return Make(Para(QStringLiteral("Write <b>%1 ml</b> in litres.").arg(WithCommas(ml))), {AlternativesPart(QString(), forms)},
+    return Make(Para(QStringLiteral("Write <b>%1 ml</b> in litres.").arg(WithCommas(ml))),
+                {AlternativesPart(QString(), forms)},
                 QStringLiteral("Write it as a decimal, like 0.4, or as a fraction."));
 }
 
@@ -84,16 +103,22 @@ Question FlourLeft(Prng& rng)
 {
     const int kg = rng.range(2, 5);
     const int used = rng.range(3, 17) * 50;
-    return Make(Para(QStringLiteral("A bag holds %1 kg of flour. A baker uses %2 g of it.").arg(kg).arg(used)),
-                {NumberPart(QStringLiteral("How much flour is left, in grams?"), kg * 1000 - used, 2)});
+    return Make(
+        Para(QStringLiteral("A bag holds %1 kg of flour. A baker uses %2 g of it.")
+                 .arg(kg)
+                 .arg(used)),
+        {NumberPart(QStringLiteral("How much flour is left, in grams?"), kg * 1000 - used, 2)});
 }
 
 Question Longest(Prng& rng)
 {
     const int cm = rng.range(101, 189);
-    const QList<int> mm = {cm * 10, cm * 10 + rng.range(3, 9) * 10, cm * 10 - rng.range(30, 90), (cm / 10) * 100 + 5};
-    const QStringList written = {DecimalText(mm[0], 3) + QStringLiteral(" m"), QStringLiteral("%1 cm").arg(mm[1] / 10),
-                                 WithCommas(mm[2]) + QStringLiteral(" mm"), QStringLiteral("%1 cm").arg(DecimalText(mm[3], 1))};
+    const QList<int> mm = {cm * 10, cm * 10 + rng.range(3, 9) * 10, cm * 10 - rng.range(30, 90),
+                           (cm / 10) * 100 + 5};
+    const QStringList written = {DecimalText(mm[0], 3) + QStringLiteral(" m"),
+                                 QStringLiteral("%1 cm").arg(mm[1] / 10),
+                                 WithCommas(mm[2]) + QStringLiteral(" mm"),
+                                 QStringLiteral("%1 cm").arg(DecimalText(mm[3], 1))};
     int best = 0;
     for (int i = 1; i < 4; ++i) {
         if (mm[i] > mm[best])
@@ -101,7 +126,8 @@ Question Longest(Prng& rng)
     }
     QStringList wrong = written;
     wrong.removeAt(best);
-    return ChoiceQuestion(Para(QStringLiteral("Which length is the <b>longest</b>?")), MakeChoice(rng, written.at(best), wrong));
+    return ChoiceQuestion(Para(QStringLiteral("Which length is the <b>longest</b>?")),
+                          MakeChoice(rng, written.at(best), wrong));
 }
 
 QString TimeInWords(int hour, int minute)
@@ -122,15 +148,22 @@ QString TimeInWords(int hour, int minute)
     return minutesWords(60 - minute) + QStringLiteral(" to ") + NumberWords(next);
 }
 
-QString Clock24(int hour, int minute) { return QStringLiteral("%1:%2").arg(hour, 2, 10, QLatin1Char('0')).arg(minute, 2, 10, QLatin1Char('0')); }
+QString Clock24(int hour, int minute)
+{
+    return QStringLiteral("%1:%2")
+        .arg(hour, 2, 10, QLatin1Char('0'))
+        .arg(minute, 2, 10, QLatin1Char('0'));
+}
 
 Question ClockInWords(Prng& rng)
 {
     const int hour = rng.range(1, 12);
     const int minute = rng.range(0, 11) * 5;
-    Question q = Make(Para(QStringLiteral("What time does the clock show? Write the time in words.")),
-                      {LongPart(QString(), TimeInWords(hour, minute))},
-                      QStringLiteral("Write it like <i>quarter past six</i>, <i>twenty-five to nine</i> or <i>three o'clock</i>."));
+    Question q =
+        Make(Para(QStringLiteral("What time does the clock show? Write the time in words.")),
+             {LongPart(QString(), TimeInWords(hour, minute))},
+             QStringLiteral("Write it like <i>quarter past six</i>, <i>twenty-five to nine</i> or "
+                            "<i>three o'clock</i>."));
     q.pictures = {Clock(hour, minute)};
     return q;
 }
@@ -139,8 +172,11 @@ Question ClockAfternoon(Prng& rng)
 {
     const int hour = rng.range(13, 21);
     const int minute = rng.range(0, 11) * 5;
-    Question q = Make(Para(QStringLiteral("It is the afternoon or evening. Write the time on the clock in 24-hour time.")),
-                      {ExactPart(QString(), 'R', Clock24(hour, minute))}, QStringLiteral("Write it with a colon, like 14:05."));
+    Question q =
+        Make(Para(QStringLiteral(
+                 "It is the afternoon or evening. Write the time on the clock in 24-hour time.")),
+             {ExactPart(QString(), 'R', Clock24(hour, minute))},
+             QStringLiteral("Write it with a colon, like 14:05."));
     q.pictures = {Clock(hour, minute)};
     return q;
 }
@@ -166,12 +202,17 @@ Question Timetable(Prng& rng)
         rows.append({stops.at(i), Clock24(time / 60, time % 60)});
         time += rng.range(2, 5) * 5 + 2;
     }
-    return Make(Para(QStringLiteral("Here is part of a bus timetable.")) + DataTable({"Bus stop", "Time"}, rows),
-                {NumberPart(QStringLiteral("How long does the bus take from the %1 to the %2, in minutes?").arg(stops.at(0), stops.at(3)),
-                            times.at(3) - times.at(0)),
-                 ExactPart(QStringLiteral("The bus is 15 minutes late at the %1. At what time does it get there?").arg(stops.at(2)), 'R',
-                           Clock24((times.at(2) + 15) / 60, (times.at(2) + 15) % 60))},
-                QStringLiteral("Write times with a colon, like 09:45."));
+    return Make(
+        Para(QStringLiteral("Here is part of a bus timetable.")) +
+            DataTable({"Bus stop", "Time"}, rows),
+        {NumberPart(QStringLiteral("How long does the bus take from the %1 to the %2, in minutes?")
+                        .arg(stops.at(0), stops.at(3)),
+                    times.at(3) - times.at(0)),
+         ExactPart(
+             QStringLiteral("The bus is 15 minutes late at the %1. At what time does it get there?")
+                 .arg(stops.at(2)),
+             'R', Clock24((times.at(2) + 15) / 60, (times.at(2) + 15) % 60))},
+        QStringLiteral("Write times with a colon, like 09:45."));
 }
 
 Question TimeUnits(Prng& rng)
@@ -179,19 +220,24 @@ Question TimeUnits(Prng& rng)
     const int hours = rng.range(2, 5);
     const int minutes = rng.range(2, 9);
     const int days = rng.range(2, 7);
-    return Make(Para(QStringLiteral("Fill in the missing numbers.")),
-                {NumberPart(QStringLiteral("%1 and a half hours = &#9633; minutes").arg(hours), hours * 60 + 30),
-                 NumberPart(QStringLiteral("%1 minutes = &#9633; seconds").arg(minutes), minutes * 60),
-                 NumberPart(QStringLiteral("%1 days = &#9633; hours").arg(days), days * 24)});
+    return Make(
+        Para(QStringLiteral("Fill in the missing numbers.")),
+        {NumberPart(QStringLiteral("%1 and a half hours = &#9633; minutes").arg(hours),
+                    hours * 60 + 30),
+         NumberPart(QStringLiteral("%1 minutes = &#9633; seconds").arg(minutes), minutes * 60),
+         NumberPart(QStringLiteral("%1 days = &#9633; hours").arg(days), days * 24)});
 }
 
 Question Months(Prng& rng)
 {
-    static const QStringList months = {"January", "February", "March", "April", "May", "June", "July", "August",
-                                       "September", "October", "November", "December"};
+    static const QStringList months = {"January",   "February", "March",    "April",
+                                       "May",       "June",     "July",     "August",
+                                       "September", "October",  "November", "December"};
     const int start = rng.range(0, 11);
     const int ahead = rng.range(3, 9);
-    return Make(Para(QStringLiteral("It is <b>%1</b>. What month will it be in %2 months' time?").arg(months.at(start)).arg(ahead)),
+    return Make(Para(QStringLiteral("It is <b>%1</b>. What month will it be in %2 months' time?")
+                         .arg(months.at(start))
+                         .arg(ahead)),
                 {WordPart(QString(), months.at((start + ahead) % 12))});
 }
 
@@ -200,9 +246,13 @@ Question To24Hour(Prng& rng)
     const int hour = rng.range(1, 11);
     const int minute = rng.range(0, 59);
     const bool pm = rng.chance(60);
-    return Make(Para(QStringLiteral("Write <b>%1:%2 %3</b> in 24-hour time.").arg(hour).arg(minute, 2, 10, QLatin1Char('0')).arg(pm ? "pm" : "am")),
-                {ExactPart(QString(), 'R', Clock24(pm ? hour + 12 : hour, minute))},
-                QStringLiteral("Write it with a colon and two digits for the hour, like 09:05 or 14:30."));
+    return Make(
+        Para(QStringLiteral("Write <b>%1:%2 %3</b> in 24-hour time.")
+                 .arg(hour)
+                 .arg(minute, 2, 10, QLatin1Char('0'))
+                 .arg(pm ? "pm" : "am")),
+        {ExactPart(QString(), 'R', Clock24(pm ? hour + 12 : hour, minute))},
+        QStringLiteral("Write it with a colon and two digits for the hour, like 09:05 or 14:30."));
 }
 
 } // namespace
@@ -217,7 +267,8 @@ Question ConversionDrill(Prng& rng, int parts)
 
 QList<Generator> MeasureKinds()
 {
-    return {Conversions, PencilLength, JugReading, ChooseUnit, InLitres, FlourLeft, Longest, ChooseUnit, Conversions};
+    return {Conversions, PencilLength, JugReading, ChooseUnit, InLitres,
+            FlourLeft,   Longest,      ChooseUnit, Conversions};
 }
 
 QList<Generator> TimeKinds()

@@ -2,9 +2,11 @@
 
 #include "numbertext.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-const char* const kNoteFraction = "Write a fraction like 3/4 and a ratio like 2:3, in its simplest form.";
+const char* const kNoteFraction =
+    "Write a fraction like 3/4 and a ratio like 2:3, in its simplest form.";
 const char* const kNoteMixed = "Write a mixed number with a space, like 1 1/2.";
 const char* const kNoteGroup = "You may give the answers in any order.";
 
@@ -43,9 +45,15 @@ Question ChoiceQuestion(const QString& stem, const Choice& choice)
                 QStringLiteral("Type the number of your answer, 1 to 4."));
 }
 
-QString Para(const QString& text) { return QStringLiteral("<p>%1</p>").arg(text); }
+QString Para(const QString& text)
+{
+    return QStringLiteral("<p>%1</p>").arg(text);
+}
 
-QString Display(const QString& text) { return QStringLiteral("<p class=\"big\">%1</p>").arg(text); }
+QString Display(const QString& text)
+{
+    return QStringLiteral("<p class=\"big\">%1</p>").arg(text);
+}
 
 QString DataTable(const QStringList& header, const QList<QStringList>& rows)
 {
@@ -64,15 +72,16 @@ QString DataTable(const QStringList& header, const QList<QStringList>& rows)
 
 QString Name(Prng& rng)
 {
-    static const QStringList names = {"Amir", "Bea", "Chen", "Dana", "Eli", "Fatima", "George", "Hana", "Isla",
-                                      "Jack", "Kofi", "Lena", "Maya", "Noah", "Olu", "Priya", "Ravi", "Sofia",
-                                      "Tom", "Zara"};
+    static const QStringList names = {"Amir", "Bea",   "Chen", "Dana",  "Eli",  "Fatima", "George",
+                                      "Hana", "Isla",  "Jack", "Kofi",  "Lena", "Maya",   "Noah",
+                                      "Olu",  "Priya", "Ravi", "Sofia", "Tom",  "Zara"};
     return rng.pick(names);
 }
 
 QString Thing(Prng& rng)
 {
-    static const QStringList things = {"stickers", "marbles", "pencils", "cards", "stamps", "beads", "shells", "badges"};
+    static const QStringList things = {"stickers", "marbles", "pencils", "cards",
+                                       "stamps",   "beads",   "shells",  "badges"};
     return rng.pick(things);
 }
 

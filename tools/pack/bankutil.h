@@ -3,7 +3,8 @@
 #include "prng.h"
 #include "question.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 /// Makes one question of a kind. Every kind computes its keys from the values it puts
 /// in the text.
@@ -35,8 +36,8 @@ QString Name(Prng& rng);
 QString Thing(Prng& rng);
 
 // The notes that tell how an answer is written.
-extern const char* const kNoteFraction;  // fractions and ratios in their simplest form
-extern const char* const kNoteMixed;     // mixed numbers
-extern const char* const kNoteGroup;     // a group answered in any order
+extern const char* const kNoteFraction; // fractions and ratios in their simplest form
+extern const char* const kNoteMixed;    // mixed numbers
+extern const char* const kNoteGroup;    // a group answered in any order
 
 } // namespace orlavine::pack

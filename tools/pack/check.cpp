@@ -1,6 +1,7 @@
 #include "check.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 QString Problem::text() const
 {
@@ -10,16 +11,19 @@ QString Problem::text() const
     if (paper != 0)
         where.append(QStringLiteral("paper %1").arg(paper));
     if (question != 0)
-        where.append(QStringLiteral("question %1 (%2)").arg(question).arg(QString::fromLatin1(questionId)));
+        where.append(
+            QStringLiteral("question %1 (%2)").arg(question).arg(QString::fromLatin1(questionId)));
     else if (!questionId.isEmpty())
         where.append(QStringLiteral("question %1").arg(QString::fromLatin1(questionId)));
-    return QStringLiteral("%1: %2: %3").arg(warning ? QStringLiteral("warning") : QStringLiteral("error"),
-                                            where.join(QStringLiteral(", ")), message);
+    return QStringLiteral("%1: %2: %3")
+        .arg(warning ? QStringLiteral("warning") : QStringLiteral("error"),
+             where.join(QStringLiteral(", ")), message);
 }
 
 void Findings::add(bool warning, const Place& place, const QString& message)
 {
-    m_problems.append(Problem{warning, place.resource, place.paper, place.question, place.questionId, message});
+    m_problems.append(
+        Problem{warning, place.resource, place.paper, place.question, place.questionId, message});
 }
 
 int Findings::errorCount() const

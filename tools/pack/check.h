@@ -6,15 +6,16 @@
 #include <QList>
 #include <QString>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 /// One thing wrong with a package, with where it is.
 struct Problem {
-    bool warning = false;   // a warning does not fail the check
-    int resource = 0;       // the resource concerned
-    int paper = 0;          // 101 to 150, 0 when none
-    int question = 0;       // its number in the paper (from 1), 0 when none
-    QByteArray questionId;  // empty when none
+    bool warning = false;  // a warning does not fail the check
+    int resource = 0;      // the resource concerned
+    int paper = 0;         // 101 to 150, 0 when none
+    int question = 0;      // its number in the paper (from 1), 0 when none
+    QByteArray questionId; // empty when none
     QString message;
 
     /// "error: resource 30013, paper 104, question 5 (16087): message".
@@ -23,7 +24,8 @@ struct Problem {
 
 /// Where a check is looking: the resource, paper and question a problem belongs to.
 struct Place {
-    Place(int resource = 0, int paper = 0, int question = 0, const QByteArray& questionId = QByteArray())
+    Place(int resource = 0, int paper = 0, int question = 0,
+          const QByteArray& questionId = QByteArray())
         : resource(resource), paper(paper), question(question), questionId(questionId)
     {
     }
@@ -34,14 +36,15 @@ struct Place {
 };
 
 /// The problems found so far.
-class Findings {
-public:
+class Findings
+{
+  public:
     void error(const Place& place, const QString& message) { add(false, place, message); }
     void warning(const Place& place, const QString& message) { add(true, place, message); }
     const QList<Problem>& problems() const { return m_problems; }
     int errorCount() const;
 
-private:
+  private:
     void add(bool warning, const Place& place, const QString& message);
     QList<Problem> m_problems;
 };

@@ -8,9 +8,11 @@
 #include <QSet>
 #include <QUrl>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// The addresses the HTML loads: src attributes, stylesheet links and CSS url()s.
 QStringList References(const QString& html)
@@ -18,8 +20,9 @@ QStringList References(const QString& html)
     static const QRegularExpression patterns[] = {
         QRegularExpression(QStringLiteral("\\bsrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
                            QRegularExpression::CaseInsensitiveOption),
-        QRegularExpression(QStringLiteral("<link\\b[^>]*\\bhref\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
-                           QRegularExpression::CaseInsensitiveOption),
+        QRegularExpression(
+            QStringLiteral("<link\\b[^>]*\\bhref\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
+            QRegularExpression::CaseInsensitiveOption),
         QRegularExpression(QStringLiteral("url\\(\\s*(?:\"([^\"]*)\"|'([^']*)'|([^)\\s]+))\\s*\\)"),
                            QRegularExpression::CaseInsensitiveOption)};
     QStringList found;
@@ -28,7 +31,9 @@ QStringList References(const QString& html)
             const QRegularExpressionMatch match = it.next();
             for (int g = 1; g <= 3; ++g) {
                 if (match.capturedLength(g) > 0)
-                    found.append(match.captured(g).replace(QStringLiteral("&amp;"), QStringLiteral("&")).trimmed());
+                    found.append(match.captured(g)
+                                     .replace(QStringLiteral("&amp;"), QStringLiteral("&"))
+                                     .trimmed());
             }
         }
     }
@@ -57,15 +62,20 @@ QList<QUrl> CheckParts(const MimeDocument& doc, const QUrl& base, QStringList& e
     for (int i = 0; i < doc.parts.size(); ++i) {
         const MimePart& part = doc.parts.at(i);
         const QByteArray location = part.header("content-location");
-        const QUrl url = location.isEmpty() ? QUrl() : base.resolved(QUrl(QString::fromLatin1(location)));
+        const QUrl url =
+            location.isEmpty() ? QUrl() : base.resolved(QUrl(QString::fromLatin1(location)));
         locations.append(url);
         if (i == 0)
             continue;
         const QString name = QStringLiteral("part %1").arg(i + 1);
         if (location.isEmpty() && part.contentId().isEmpty())
-            errors.append(name + QStringLiteral(" has neither a Content-Location nor a Content-ID, so the page cannot show it"));
-        if (url.isLocalFile() || url.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
-            errors.append(name + QStringLiteral(" is located at %1, a local file the viewer refuses to show").arg(QString::fromLatin1(location)));
+            errors.append(name + QStringLiteral(" has neither a Content-Location nor a Content-ID, "
+                                                "so the page cannot show it"));
+        if (url.isLocalFile() ||
+            url.scheme().compare(QLatin1String("file"), Qt::CaseInsensitive) == 0)
+            errors.append(
+                name + QStringLiteral(" is located at %1, a local file the viewer refuses to show")
+                           .arg(QString::fromLatin1(location)));
         QStringList decodeErrors;
         const QByteArray bytes = DecodeBody(part, decodeErrors);
         for (const QString& e : decodeErrors)
@@ -73,7 +83,8 @@ QList<QUrl> CheckParts(const MimeDocument& doc, const QUrl& base, QStringList& e
         if (decodeErrors.isEmpty() && bytes.isEmpty())
             errors.append(name + QStringLiteral(" is empty"));
         else if (decodeErrors.isEmpty() && !LooksLike(part.mediaType(), bytes))
-            errors.append(name + QStringLiteral(" is declared %1 but does not hold one").arg(QString::fromLatin1(part.mediaType())));
+            errors.append(name + QStringLiteral(" is declared %1 but does not hold one")
+                                     .arg(QString::fromLatin1(part.mediaType())));
     }
     return locations;
 }
@@ -87,7 +98,8 @@ int PagePictureCount(const QByteArray& page, QStringList& errors, QStringList& w
         return 0;
     const MimePart& main = doc.parts.first();
     if (main.mediaType() != "text/html") {
-        errors.append(QStringLiteral("the first part is %1, not text/html").arg(QString::fromLatin1(main.mediaType())));
+        errors.append(QStringLiteral("the first part is %1, not text/html")
+                          .arg(QString::fromLatin1(main.mediaType())));
         return 0;
     }
     QStringList htmlErrors;
@@ -95,14 +107,16 @@ int PagePictureCount(const QByteArray& page, QStringList& errors, QStringList& w
     for (const QString& e : htmlErrors)
         errors.append(QStringLiteral("the HTML ") + e);
     const QByteArray charset = main.typeParameter("charset").toLower();
-    if ((charset.isEmpty() || charset == "us-ascii") && std::any_of(html.cbegin(), html.cend(), [](char c) { return c < 0; }))
+    if ((charset.isEmpty() || charset == "us-ascii") &&
+        std::any_of(html.cbegin(), html.cend(), [](char c) { return c < 0; }))
         warnings.append(QStringLiteral("the us-ascii HTML holds bytes beyond ASCII"));
 
     const QUrl base(QString::fromLatin1(main.header("content-location")));
     const QList<QUrl> locations = CheckParts(doc, base, errors);
     QSet<int> shown;
     for (const QString& reference : References(QString::fromLatin1(html))) {
-        if (reference.startsWith(QLatin1String("data:"), Qt::CaseInsensitive) || reference.startsWith(QLatin1Char('#')))
+        if (reference.startsWith(QLatin1String("data:"), Qt::CaseInsensitive) ||
+            reference.startsWith(QLatin1Char('#')))
             continue;
         int found = -1;
         if (reference.startsWith(QLatin1String("cid:"), Qt::CaseInsensitive)) {
@@ -112,14 +126,22 @@ int PagePictureCount(const QByteArray& page, QStringList& errors, QStringList& w
         } else {
             const QUrl url = base.resolved(QUrl(reference));
             if (url.isLocalFile() || url.scheme().isEmpty()) {
-                errors.append(QStringLiteral("the HTML refers to \"%1\", a local file the viewer refuses to show").arg(reference));
+                errors.append(
+                    QStringLiteral(
+                        "the HTML refers to \"%1\", a local file the viewer refuses to show")
+                        .arg(reference));
                 continue;
             }
             for (int i = 1; i < locations.size() && found < 0; ++i)
-                found = locations.at(i).adjusted(QUrl::NormalizePathSegments) == url.adjusted(QUrl::NormalizePathSegments) ? i : -1;
+                found = locations.at(i).adjusted(QUrl::NormalizePathSegments) ==
+                                url.adjusted(QUrl::NormalizePathSegments)
+                            ? i
+                            : -1;
         }
         if (found < 0)
-            errors.append(QStringLiteral("the HTML refers to \"%1\", which is not among the parts of the page").arg(reference));
+            errors.append(QStringLiteral(
+                              "the HTML refers to \"%1\", which is not among the parts of the page")
+                              .arg(reference));
         else
             shown.insert(found);
     }

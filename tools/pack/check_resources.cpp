@@ -5,9 +5,11 @@
 #include "learner.h"
 #include "pictures.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 bool HasSignature(const QString& fileName, const QByteArray& bytes)
 {
@@ -26,26 +28,34 @@ void CheckMarksTemplate(const QString& file, const Place& place, Findings& findi
         const QByteArray& key = kMarksKeys[k];
         const QByteArray line = ReadLine(file, key);
         if (line.isEmpty()) {
-            findings.error(place, QStringLiteral("the marks template has no %1 line").arg(QString::fromLatin1(key)));
+            findings.error(
+                place,
+                QStringLiteral("the marks template has no %1 line").arg(QString::fromLatin1(key)));
             continue;
         }
         if (line.count('>') != 50) {
-            findings.error(place, QStringLiteral("the %1 line of the marks template has %2 fields, not 50")
-                                      .arg(QString::fromLatin1(key)).arg(line.count('>')));
+            findings.error(place,
+                           QStringLiteral("the %1 line of the marks template has %2 fields, not 50")
+                               .arg(QString::fromLatin1(key))
+                               .arg(line.count('>')));
             continue;
         }
         const QByteArray blank = k >= FST ? "0" : "";
         for (const QByteArray& value : ReadFields50(file, key, 50)) {
             if (value != blank) {
-                findings.error(place, QStringLiteral("every field of the %1 line of the marks template must be %2")
-                                          .arg(QString::fromLatin1(key), k >= FST ? QStringLiteral("\"0\"") : QStringLiteral("empty")));
+                findings.error(
+                    place,
+                    QStringLiteral("every field of the %1 line of the marks template must be %2")
+                        .arg(QString::fromLatin1(key),
+                             k >= FST ? QStringLiteral("\"0\"") : QStringLiteral("empty")));
                 break;
             }
         }
     }
 }
 
-void CheckPaperLinesTemplate(const QString& file, const ModuleInfo& module, const Place& place, Findings& findings)
+void CheckPaperLinesTemplate(const QString& file, const ModuleInfo& module, const Place& place,
+                             Findings& findings)
 {
     const Fields lines = ReadPaperLines(file, module.paperCount);
     for (const PaperInfo& paper : module.papers) {
@@ -59,8 +69,11 @@ void CheckPaperLinesTemplate(const QString& file, const ModuleInfo& module, cons
             continue;
         const int n = paper.subAnswerCount();
         if (line != FormatRecordLine(QByteArray::number(paper.number), Fields(n), n)) {
-            findings.error(at, QStringLiteral("the paper's template line must hold exactly %1 empty fields, one per sub-answer; it holds %2 fields")
-                                   .arg(n).arg(line.count('>')));
+            findings.error(at,
+                           QStringLiteral("the paper's template line must hold exactly %1 empty "
+                                          "fields, one per sub-answer; it holds %2 fields")
+                               .arg(n)
+                               .arg(line.count('>')));
         }
     }
 }
@@ -72,10 +85,13 @@ void CheckPictures(const FolderResources& resources, Findings& findings)
     for (const PictureResource& picture : PictureResources()) {
         const std::optional<QByteArray> bytes = resources.load(picture.id);
         if (!bytes)
-            findings.error({picture.id}, QStringLiteral("the picture %1 is missing").arg(picture.fileName));
+            findings.error({picture.id},
+                           QStringLiteral("the picture %1 is missing").arg(picture.fileName));
         else if (!HasSignature(picture.fileName, *bytes))
-            findings.error({picture.id}, QStringLiteral("the picture %1 is not a %2 file")
-                                             .arg(picture.fileName, picture.fileName.section(QLatin1Char('.'), -1).toUpper()));
+            findings.error({picture.id},
+                           QStringLiteral("the picture %1 is not a %2 file")
+                               .arg(picture.fileName,
+                                    picture.fileName.section(QLatin1Char('.'), -1).toUpper()));
     }
 }
 
@@ -92,12 +108,16 @@ void CheckTemplates(const FolderResources& resources, const ModuleInfo& module, 
         try {
             if (kind == LearnerFile::Marks)
                 CheckMarksTemplate(file, place, findings);
-            else if (kind == LearnerFile::Trend && resources.load(place.resource) != QByteArray("#TRD#"))
-                findings.error(place, QStringLiteral("the trend template must be exactly \"#TRD#\" with no line end"));
+            else if (kind == LearnerFile::Trend &&
+                     resources.load(place.resource) != QByteArray("#TRD#"))
+                findings.error(
+                    place, QStringLiteral(
+                               "the trend template must be exactly \"#TRD#\" with no line end"));
             else if (kind != LearnerFile::Trend)
                 CheckPaperLinesTemplate(file, module, place, findings);
         } catch (const Error& e) {
-            findings.error(place, QStringLiteral("the template cannot be read: %1").arg(e.message()));
+            findings.error(place,
+                           QStringLiteral("the template cannot be read: %1").arg(e.message()));
         }
     }
 }

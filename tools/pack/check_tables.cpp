@@ -7,9 +7,11 @@
 
 #include <functional>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 constexpr int kFirstQuestionId = 16001;
 constexpr int kLastQuestionId = 19448;
@@ -51,7 +53,8 @@ bool ReadPaperIds(const QString& file, ModuleInfo& module, PaperInfo& paper, Fin
     const QByteArray key = QByteArray::number(paper.number);
     Fields ids;
     if (!Passes([&] { ids = ReadAllFields(file, key); })) {
-        findings.error({resource, paper.number}, QStringLiteral("the paper is missing from the paper table"));
+        findings.error({resource, paper.number},
+                       QStringLiteral("the paper is missing from the paper table"));
         return false;
     }
     if (ids.isEmpty() || (ids.size() == 1 && ids.first().isEmpty())) {
@@ -65,7 +68,9 @@ bool ReadPaperIds(const QString& file, ModuleInfo& module, PaperInfo& paper, Fin
         if (!ok || ids.at(q).size() != 5 || id < kFirstQuestionId || id > kLastQuestionId) {
             findings.error({resource, paper.number, q + 1, ids.at(q)},
                            QStringLiteral("\"%1\" is not a question id from %2 to %3")
-                               .arg(QString::fromLatin1(ids.at(q))).arg(kFirstQuestionId).arg(kLastQuestionId));
+                               .arg(QString::fromLatin1(ids.at(q)))
+                               .arg(kFirstQuestionId)
+                               .arg(kLastQuestionId));
             valid = false;
         }
         paper.questions.append(QuestionInfo{ids.at(q), {}, {}, {}});
@@ -75,8 +80,8 @@ bool ReadPaperIds(const QString& file, ModuleInfo& module, PaperInfo& paper, Fin
 
 /// Reads one table's lines of the paper's questions into `member`; false (reported)
 /// when the forward pass fails.
-bool ReadPaperFields(const QString& file, const Table& table, PaperInfo& paper, Fields QuestionInfo::*member,
-                     Findings& findings)
+bool ReadPaperFields(const QString& file, const Table& table, PaperInfo& paper,
+                     Fields QuestionInfo::*member, Findings& findings)
 {
     Fields ids;
     for (const QuestionInfo& q : paper.questions)
@@ -90,7 +95,8 @@ bool ReadPaperFields(const QString& file, const Table& table, PaperInfo& paper, 
         })) {
         const int q = FirstFailingKey(file, ids);
         findings.error({table.resource, paper.number, q + 1, ids.at(q)},
-                       QStringLiteral("the question is missing from the %1 table, or stands before the question before it")
+                       QStringLiteral("the question is missing from the %1 table, or stands before "
+                                      "the question before it")
                            .arg(QLatin1String(table.name)));
         return false;
     }
@@ -110,9 +116,13 @@ void CheckFieldCounts(const ModuleInfo& module, const PaperInfo& paper, Findings
         if (info.keys.isEmpty())
             findings.error(place, QStringLiteral("the question has no sub-answers"));
         if (info.types.size() != info.keys.size() || info.marks.size() != info.keys.size()) {
-            findings.error({AnswerTypeResource(module.number), paper.number, q + 1, info.id},
-                           QStringLiteral("the question has %1 keys, %2 answer types and %3 marks; they must be equal")
-                               .arg(info.keys.size()).arg(info.types.size()).arg(info.marks.size()));
+            findings.error(
+                {AnswerTypeResource(module.number), paper.number, q + 1, info.id},
+                QStringLiteral(
+                    "the question has %1 keys, %2 answer types and %3 marks; they must be equal")
+                    .arg(info.keys.size())
+                    .arg(info.types.size())
+                    .arg(info.marks.size()));
         }
     }
 }
@@ -123,15 +133,20 @@ void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings&
 {
     const int m = module.number;
     const QString paperFile = resources.fileOf(PaperTableResource(m));
-    const Table tables[] = {{AnswerKeyResource(m), "answer-key"}, {AnswerTypeResource(m), "answer-type"},
+    const Table tables[] = {{AnswerKeyResource(m), "answer-key"},
+                            {AnswerTypeResource(m), "answer-type"},
                             {MarksTableResource(m), "marks"}};
-    Fields QuestionInfo::*members[] = {&QuestionInfo::keys, &QuestionInfo::types, &QuestionInfo::marks};
+    Fields QuestionInfo::*members[] = {&QuestionInfo::keys, &QuestionInfo::types,
+                                       &QuestionInfo::marks};
     bool missing = paperFile.isEmpty();
     if (paperFile.isEmpty())
-        findings.error({PaperTableResource(m)}, QStringLiteral("the paper table of module %1 is missing").arg(m));
+        findings.error({PaperTableResource(m)},
+                       QStringLiteral("the paper table of module %1 is missing").arg(m));
     for (const Table& table : tables) {
         if (resources.fileOf(table.resource).isEmpty()) {
-            findings.error({table.resource}, QStringLiteral("the %1 table of module %2 is missing").arg(QLatin1String(table.name)).arg(m));
+            findings.error({table.resource}, QStringLiteral("the %1 table of module %2 is missing")
+                                                 .arg(QLatin1String(table.name))
+                                                 .arg(m));
             missing = true;
         }
     }
@@ -146,7 +161,8 @@ void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings&
         paper.number = p;
         paper.readable = ReadPaperIds(paperFile, module, paper, findings);
         for (int t = 0; t < 3 && paper.readable; ++t)
-            paper.readable = ReadPaperFields(resources.fileOf(tables[t].resource), tables[t], paper, members[t], findings);
+            paper.readable = ReadPaperFields(resources.fileOf(tables[t].resource), tables[t], paper,
+                                             members[t], findings);
         if (paper.readable)
             CheckFieldCounts(module, paper, findings);
         allReadable = allReadable && paper.readable;
@@ -163,10 +179,12 @@ void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings&
         if (Passes([&] { CountFieldsForKeys(file, int(allIds.size()), allIds); }))
             continue;
         const int at = FirstFailingKey(file, allIds);
-        findings.error({table.resource, paperOfId.at(at) / 100, paperOfId.at(at) % 100, allIds.at(at)},
-                       QStringLiteral("the %1 table does not list the questions in the order of the paper table: "
-                                      "this question stands before the question before it")
-                           .arg(QLatin1String(table.name)));
+        findings.error(
+            {table.resource, paperOfId.at(at) / 100, paperOfId.at(at) % 100, allIds.at(at)},
+            QStringLiteral(
+                "the %1 table does not list the questions in the order of the paper table: "
+                "this question stands before the question before it")
+                .arg(QLatin1String(table.name)));
     }
 }
 

@@ -5,9 +5,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 constexpr double kLeft = 64;
 constexpr double kRight = 440;
@@ -31,15 +33,16 @@ int DrawAxes(Svg& svg, const QString& title, int max, int step)
 
 } // namespace
 
-Picture BarChart(const QString& title, const QStringList& labels, const QList<int>& values, int step,
-                 const QString& axis)
+Picture BarChart(const QString& title, const QStringList& labels, const QList<int>& values,
+                 int step, const QString& axis)
 {
     Svg svg(460, 262);
     const int top = DrawAxes(svg, title, *std::max_element(values.cbegin(), values.cend()), step);
     const double slot = (kRight - kLeft) / labels.size();
     for (int i = 0; i < labels.size(); ++i) {
         const double h = (kBottom - kTop) * values.at(i) / top;
-        svg.rect(kLeft + i * slot + slot * 0.2, kBottom - h, slot * 0.6, h, colour::kBlue, colour::kBlueDark, 1.5);
+        svg.rect(kLeft + i * slot + slot * 0.2, kBottom - h, slot * 0.6, h, colour::kBlue,
+                 colour::kBlueDark, 1.5);
         svg.text({kLeft + (i + 0.5) * slot, kBottom + 18}, labels.at(i), 12);
     }
     svg.text({kLeft - 40, kTop - 14}, axis, 12, "start", false, colour::kSlate);
@@ -60,7 +63,8 @@ Picture Pictogram(const QStringList& labels, const QList<int>& values, int perSy
             if (h + 1 < halves) {
                 svg.circle(c, 13, colour::kAmber, colour::kAmberDark, 2);
             } else {
-                svg.path(QStringLiteral("M%1 A13,13 0 0 0 %2 Z").arg(Svg::pt(c + QPointF(0, -13)), Svg::pt(c + QPointF(0, 13))),
+                svg.path(QStringLiteral("M%1 A13,13 0 0 0 %2 Z")
+                             .arg(Svg::pt(c + QPointF(0, -13)), Svg::pt(c + QPointF(0, 13))),
                          colour::kAmber, colour::kAmberDark, 2);
             }
         }
@@ -71,8 +75,8 @@ Picture Pictogram(const QStringList& labels, const QList<int>& values, int perSy
     return Picture{svg.finish(), QStringLiteral("A pictogram")};
 }
 
-Picture LineGraph(const QString& title, const QStringList& labels, const QList<int>& values, int step,
-                  const QString& axis)
+Picture LineGraph(const QString& title, const QStringList& labels, const QList<int>& values,
+                  int step, const QString& axis)
 {
     Svg svg(460, 262);
     const int top = DrawAxes(svg, title, *std::max_element(values.cbegin(), values.cend()), step);
@@ -93,7 +97,8 @@ Picture LineGraph(const QString& title, const QStringList& labels, const QList<i
 
 Picture PieChart(const QStringList& labels, const QList<int>& values)
 {
-    static const char* const fills[] = {colour::kBlue, colour::kAmber, colour::kGreen, colour::kRed, colour::kSlate};
+    static const char* const fills[] = {colour::kBlue, colour::kAmber, colour::kGreen, colour::kRed,
+                                        colour::kSlate};
     Svg svg(420, 220);
     const QPointF c(110, 110);
     int total = 0;
@@ -105,7 +110,9 @@ Picture PieChart(const QStringList& labels, const QList<int>& values)
         const QPointF p = Svg::polar(c, 95, 90 - start);
         const QPointF q = Svg::polar(c, 95, 90 - end);
         svg.path(QStringLiteral("M%1 L%2 A95,95 0 %3 1 %4 Z")
-                     .arg(Svg::pt(c), Svg::pt(p), end - start > 180 ? QStringLiteral("1") : QStringLiteral("0"), Svg::pt(q)),
+                     .arg(Svg::pt(c), Svg::pt(p),
+                          end - start > 180 ? QStringLiteral("1") : QStringLiteral("0"),
+                          Svg::pt(q)),
                  fills[i % 5], "#ffffff", 2);
         svg.rect(240, 40 + i * 32, 18, 18, fills[i % 5], fills[i % 5], 1, 3);
         svg.text({268.0, 55.0 + i * 32}, labels.at(i), 14, "start");

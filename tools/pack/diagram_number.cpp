@@ -6,11 +6,16 @@
 
 #include <cmath>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
-Picture Done(const Svg& svg, const QString& alt) { return Picture{svg.finish(), alt}; }
+Picture Done(const Svg& svg, const QString& alt)
+{
+    return Picture{svg.finish(), alt};
+}
 
 /// The sector of a circle from angle a to b (degrees, clockwise from 12 o'clock).
 QString Sector(QPointF c, double r, double a, double b)
@@ -18,12 +23,14 @@ QString Sector(QPointF c, double r, double a, double b)
     const QPointF p = Svg::polar(c, r, 90 - a);
     const QPointF q = Svg::polar(c, r, 90 - b);
     return QStringLiteral("M%1 L%2 A%3,%3 0 %4 1 %5 Z")
-        .arg(Svg::pt(c), Svg::pt(p), Svg::num(r), b - a > 180 ? QStringLiteral("1") : QStringLiteral("0"), Svg::pt(q));
+        .arg(Svg::pt(c), Svg::pt(p), Svg::num(r),
+             b - a > 180 ? QStringLiteral("1") : QStringLiteral("0"), Svg::pt(q));
 }
 
 } // namespace
 
-Picture NumberLine(int from, int to, int step, int labelStep, int places, int arrowAt, const QString& arrowText)
+Picture NumberLine(int from, int to, int step, int labelStep, int places, int arrowAt,
+                   const QString& arrowText)
 {
     Svg svg(460, 96);
     const double left = 30;
@@ -33,7 +40,8 @@ Picture NumberLine(int from, int to, int step, int labelStep, int places, int ar
     svg.line({left - 12, y}, {right + 12, y}, colour::kInk, 2);
     for (int v = from; v <= to; v += step) {
         const bool labelled = (v - from) % labelStep == 0;
-        svg.line({xOf(v), y - (labelled ? 9 : 5)}, {xOf(v), y + (labelled ? 9 : 5)}, colour::kInk, labelled ? 2 : 1.5);
+        svg.line({xOf(v), y - (labelled ? 9 : 5)}, {xOf(v), y + (labelled ? 9 : 5)}, colour::kInk,
+                 labelled ? 2 : 1.5);
         if (labelled)
             svg.text({xOf(v), y + 27}, DecimalText(v, places), 14);
     }
@@ -48,7 +56,9 @@ Picture Thermometer(int minC, int maxC, int valueC)
     Svg svg(150, 300);
     const double top = 20;
     const double bottom = 240;
-    auto yOf = [&](int c) { return bottom - (bottom - top) * double(c - minC) / double(maxC - minC); };
+    auto yOf = [&](int c) {
+        return bottom - (bottom - top) * double(c - minC) / double(maxC - minC);
+    };
     svg.rect(56, top - 12, 24, bottom - top + 24, "#ffffff", colour::kSlate, 2, 12);
     svg.circle({68, bottom + 26}, 20, colour::kRed, colour::kSlate, 2);
     svg.rect(63, yOf(valueC), 10, bottom + 10 - yOf(valueC), colour::kRed, colour::kRed, 0);
@@ -76,7 +86,8 @@ Picture FractionCircle(int parts, int shaded)
     Svg svg(200, 200);
     const QPointF c(100, 100);
     for (int i = 0; i < parts; ++i)
-        svg.path(Sector(c, 85, 360.0 * i / parts, 360.0 * (i + 1) / parts), i < shaded ? colour::kBlue : "#ffffff");
+        svg.path(Sector(c, 85, 360.0 * i / parts, 360.0 * (i + 1) / parts),
+                 i < shaded ? colour::kBlue : "#ffffff");
     return Done(svg, QStringLiteral("A circle split into equal parts, some shaded"));
 }
 
@@ -84,7 +95,8 @@ Picture HundredGrid(int shaded)
 {
     Svg svg(240, 240);
     for (int i = 0; i < 100; ++i)
-        svg.rect(20 + (i % 10) * 20, 20 + (i / 10) * 20, 20, 20, i < shaded ? colour::kGreen : "#ffffff", colour::kSlate, 1);
+        svg.rect(20 + (i % 10) * 20, 20 + (i / 10) * 20, 20, 20,
+                 i < shaded ? colour::kGreen : "#ffffff", colour::kSlate, 1);
     svg.rect(20, 20, 200, 200, "none", colour::kInk, 2);
     return Done(svg, QStringLiteral("A grid of 100 squares, some shaded"));
 }
@@ -95,7 +107,9 @@ Picture Ruler(int lengthMm)
     const double x0 = 30;
     const double mm = 4; // 1 mm of the ruler is 4 units of the picture
     svg.rect(x0 + 1, 18, lengthMm * mm - 16, 24, colour::kAmber, colour::kAmber, 1, 3);
-    svg.polygon({{x0 + lengthMm * mm - 16, 18}, {x0 + lengthMm * mm, 30}, {x0 + lengthMm * mm - 16, 42}}, colour::kAmberLight);
+    svg.polygon(
+        {{x0 + lengthMm * mm - 16, 18}, {x0 + lengthMm * mm, 30}, {x0 + lengthMm * mm - 16, 42}},
+        colour::kAmberLight);
     svg.rect(x0 - 10, 50, 420, 56, "#fdfdf7", colour::kSlate, 1.5, 4);
     for (int m = 0; m <= 100; ++m) {
         const double h = m % 10 == 0 ? 18 : (m % 5 == 0 ? 13 : 8);
@@ -135,30 +149,36 @@ Picture Clock(int hour, int minute)
     for (int m = 0; m < 60; ++m) {
         const double a = 90 - m * 6;
         const bool hourMark = m % 5 == 0;
-        svg.line(Svg::polar(c, hourMark ? 80 : 85, a), Svg::polar(c, 90, a), colour::kInk, hourMark ? 3 : 1);
+        svg.line(Svg::polar(c, hourMark ? 80 : 85, a), Svg::polar(c, 90, a), colour::kInk,
+                 hourMark ? 3 : 1);
     }
     for (int h = 1; h <= 12; ++h)
-        svg.text(Svg::polar(c, 66, 90 - h * 30) + QPointF(0, 6), QString::number(h), 17, "middle", true);
+        svg.text(Svg::polar(c, 66, 90 - h * 30) + QPointF(0, 6), QString::number(h), 17, "middle",
+                 true);
     const double hourAngle = 90 - (hour % 12) * 30 - minute * 0.5;
-    svg.line(c, Svg::polar(c, 44, hourAngle), colour::kInk, 7, QStringLiteral(" stroke-linecap=\"round\""));
-    svg.line(c, Svg::polar(c, 72, 90 - minute * 6), colour::kInk, 4, QStringLiteral(" stroke-linecap=\"round\""));
+    svg.line(c, Svg::polar(c, 44, hourAngle), colour::kInk, 7,
+             QStringLiteral(" stroke-linecap=\"round\""));
+    svg.line(c, Svg::polar(c, 72, 90 - minute * 6), colour::kInk, 4,
+             QStringLiteral(" stroke-linecap=\"round\""));
     svg.circle(c, 6, colour::kRed, colour::kRed, 1);
     return Done(svg, QStringLiteral("A clock face"));
 }
 
 Picture Spinner(const QStringList& labels)
 {
-    static const char* const fills[] = {colour::kBlueLight, colour::kAmberLight, colour::kGreenLight, "#f7d5d1",
-                                        colour::kShade};
+    static const char* const fills[] = {colour::kBlueLight, colour::kAmberLight,
+                                        colour::kGreenLight, "#f7d5d1", colour::kShade};
     Svg svg(220, 220);
     const QPointF c(110, 110);
     const int n = int(labels.size());
     for (int i = 0; i < n; ++i) {
         svg.path(Sector(c, 95, 360.0 * i / n, 360.0 * (i + 1) / n), fills[i % 5]);
-        svg.text(Svg::polar(c, 68, 90 - 360.0 * (i + 0.5) / n) + QPointF(0, 5), labels.at(i), 13, "middle", true);
+        svg.text(Svg::polar(c, 68, 90 - 360.0 * (i + 0.5) / n) + QPointF(0, 5), labels.at(i), 13,
+                 "middle", true);
     }
     // The pointer lies along a border between sectors, clear of the labels.
-    svg.line(c, Svg::polar(c, 34, 90), colour::kInk, 4, QStringLiteral(" stroke-linecap=\"round\""));
+    svg.line(c, Svg::polar(c, 34, 90), colour::kInk, 4,
+             QStringLiteral(" stroke-linecap=\"round\""));
     svg.arrowHead(c, Svg::polar(c, 44, 90), colour::kInk, 12);
     svg.circle(c, 6, colour::kInk, colour::kInk, 1);
     return Done(svg, QStringLiteral("A spinner"));

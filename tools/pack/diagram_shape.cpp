@@ -5,9 +5,11 @@
 
 #include <cmath>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// The outline of `shape` fitted into a box of size s centred at c.
 QList<QPointF> Outline(Shape shape, QPointF c, double s)
@@ -16,25 +18,48 @@ QList<QPointF> Outline(Shape shape, QPointF c, double s)
     auto regular = [&](int n) {
         QList<QPointF> points;
         for (int i = 0; i < n; ++i)
-            points.append(Svg::polar(c + QPointF(0, n % 2 ? h * 0.1 : 0), h, 90 + 360.0 * i / n + (n % 2 ? 0 : 180.0 / n)));
+            points.append(Svg::polar(c + QPointF(0, n % 2 ? h * 0.1 : 0), h,
+                                     90 + 360.0 * i / n + (n % 2 ? 0 : 180.0 / n)));
         return points;
     };
     switch (shape) {
-    case Shape::EquilateralTriangle: return regular(3);
-    case Shape::IsoscelesTriangle: return {c + QPointF(0, -h), c + QPointF(h * 0.55, h), c + QPointF(-h * 0.55, h)};
-    case Shape::RightTriangle: return {c + QPointF(-h * 0.8, -h), c + QPointF(h * 0.8, h * 0.8), c + QPointF(-h * 0.8, h * 0.8)};
-    case Shape::ScaleneTriangle: return {c + QPointF(-h * 0.3, -h * 0.8), c + QPointF(h, h * 0.7), c + QPointF(-h, h * 0.5)};
-    case Shape::Square: return {c + QPointF(-h * 0.8, -h * 0.8), c + QPointF(h * 0.8, -h * 0.8), c + QPointF(h * 0.8, h * 0.8), c + QPointF(-h * 0.8, h * 0.8)};
-    case Shape::Rectangle: return {c + QPointF(-h, -h * 0.55), c + QPointF(h, -h * 0.55), c + QPointF(h, h * 0.55), c + QPointF(-h, h * 0.55)};
-    case Shape::Rhombus: return {c + QPointF(0, -h), c + QPointF(h * 0.62, 0), c + QPointF(0, h), c + QPointF(-h * 0.62, 0)};
-    case Shape::Parallelogram: return {c + QPointF(-h * 0.55, -h * 0.5), c + QPointF(h, -h * 0.5), c + QPointF(h * 0.55, h * 0.5), c + QPointF(-h, h * 0.5)};
-    case Shape::Trapezium: return {c + QPointF(-h * 0.45, -h * 0.55), c + QPointF(h * 0.45, -h * 0.55), c + QPointF(h, h * 0.55), c + QPointF(-h, h * 0.55)};
-    case Shape::Kite: return {c + QPointF(0, -h), c + QPointF(h * 0.6, -h * 0.35), c + QPointF(0, h), c + QPointF(-h * 0.6, -h * 0.35)};
-    case Shape::Pentagon: return regular(5);
-    case Shape::Hexagon: return regular(6);
-    case Shape::Heptagon: return regular(7);
-    case Shape::Octagon: return regular(8);
-    case Shape::Circle: break;
+    case Shape::EquilateralTriangle:
+        return regular(3);
+    case Shape::IsoscelesTriangle:
+        return {c + QPointF(0, -h), c + QPointF(h * 0.55, h), c + QPointF(-h * 0.55, h)};
+    case Shape::RightTriangle:
+        return {c + QPointF(-h * 0.8, -h), c + QPointF(h * 0.8, h * 0.8),
+                c + QPointF(-h * 0.8, h * 0.8)};
+    case Shape::ScaleneTriangle:
+        return {c + QPointF(-h * 0.3, -h * 0.8), c + QPointF(h, h * 0.7), c + QPointF(-h, h * 0.5)};
+    case Shape::Square:
+        return {c + QPointF(-h * 0.8, -h * 0.8), c + QPointF(h * 0.8, -h * 0.8),
+                c + QPointF(h * 0.8, h * 0.8), c + QPointF(-h * 0.8, h * 0.8)};
+    case Shape::Rectangle:
+        return {c + QPointF(-h, -h * 0.55), c + QPointF(h, -h * 0.55), c + QPointF(h, h * 0.55),
+                c + QPointF(-h, h * 0.55)};
+    case Shape::Rhombus:
+        return {c + QPointF(0, -h), c + QPointF(h * 0.62, 0), c + QPointF(0, h),
+                c + QPointF(-h * 0.62, 0)};
+    case Shape::Parallelogram:
+        return {c + QPointF(-h * 0.55, -h * 0.5), c + QPointF(h, -h * 0.5),
+                c + QPointF(h * 0.55, h * 0.5), c + QPointF(-h, h * 0.5)};
+    case Shape::Trapezium:
+        return {c + QPointF(-h * 0.45, -h * 0.55), c + QPointF(h * 0.45, -h * 0.55),
+                c + QPointF(h, h * 0.55), c + QPointF(-h, h * 0.55)};
+    case Shape::Kite:
+        return {c + QPointF(0, -h), c + QPointF(h * 0.6, -h * 0.35), c + QPointF(0, h),
+                c + QPointF(-h * 0.6, -h * 0.35)};
+    case Shape::Pentagon:
+        return regular(5);
+    case Shape::Hexagon:
+        return regular(6);
+    case Shape::Heptagon:
+        return regular(7);
+    case Shape::Octagon:
+        return regular(8);
+    case Shape::Circle:
+        break;
     }
     return {};
 }
@@ -58,20 +83,35 @@ void AngleMark(Svg& svg, QPointF v, double a, double b, const QString& label, do
     } else {
         const QPointF p = Svg::polar(v, r, a);
         const QPointF q = Svg::polar(v, r, b);
-        svg.path(QStringLiteral("M%1 A%2,%2 0 %3 0 %4").arg(Svg::pt(p), Svg::num(r), b - a > 180 ? QStringLiteral("1") : QStringLiteral("0"), Svg::pt(q)),
+        svg.path(QStringLiteral("M%1 A%2,%2 0 %3 0 %4")
+                     .arg(Svg::pt(p), Svg::num(r),
+                          b - a > 180 ? QStringLiteral("1") : QStringLiteral("0"), Svg::pt(q)),
                  "none", colour::kRed, 2);
     }
     if (!label.isEmpty())
-        svg.text(Svg::polar(v, r + 18, (a + b) / 2) + QPointF(0, 5), label, 14, "middle", true, colour::kRed);
+        svg.text(Svg::polar(v, r + 18, (a + b) / 2) + QPointF(0, 5), label, 14, "middle", true,
+                 colour::kRed);
 }
 
 } // namespace
 
 QString ShapeName(Shape shape)
 {
-    static const char* const names[] = {"equilateral triangle", "isosceles triangle", "right-angled triangle",
-                                        "scalene triangle", "square", "rectangle", "rhombus", "parallelogram",
-                                        "trapezium", "kite", "pentagon", "hexagon", "heptagon", "octagon", "circle"};
+    static const char* const names[] = {"equilateral triangle",
+                                        "isosceles triangle",
+                                        "right-angled triangle",
+                                        "scalene triangle",
+                                        "square",
+                                        "rectangle",
+                                        "rhombus",
+                                        "parallelogram",
+                                        "trapezium",
+                                        "kite",
+                                        "pentagon",
+                                        "hexagon",
+                                        "heptagon",
+                                        "octagon",
+                                        "circle"};
     return QString::fromLatin1(names[int(shape)]);
 }
 
@@ -86,10 +126,13 @@ Picture ShapeRow(const QList<Shape>& shapes)
 {
     Svg svg(120 * int(shapes.size()), 150);
     for (int i = 0; i < shapes.size(); ++i) {
-        DrawShape(svg, shapes.at(i), {60.0 + 120 * i, 62}, 96, i % 2 ? colour::kAmberLight : colour::kBlueLight);
+        DrawShape(svg, shapes.at(i), {60.0 + 120 * i, 62}, 96,
+                  i % 2 ? colour::kAmberLight : colour::kBlueLight);
         svg.text({60.0 + 120 * i, 140}, QString(QChar('A' + i)), 16, "middle", true);
     }
-    return Picture{svg.finish(), QStringLiteral("Shapes lettered A to %1").arg(QChar(char16_t('A' + shapes.size() - 1)))};
+    return Picture{
+        svg.finish(),
+        QStringLiteral("Shapes lettered A to %1").arg(QChar(char16_t('A' + shapes.size() - 1)))};
 }
 
 Picture AnglePicture(int degrees, const QString& label)
@@ -123,7 +166,8 @@ Picture PointAngles(const QList<int>& known)
     for (int i = 0; i <= known.size(); ++i) {
         svg.line(v, Svg::polar(v, 110, at), colour::kInk, 3);
         const double size = i < known.size() ? known.at(i) : 360 - (at - 20);
-        AngleMark(svg, v, at, at + size, i < known.size() ? QStringLiteral("%1°").arg(known.at(i)) : QStringLiteral("x"),
+        AngleMark(svg, v, at, at + size,
+                  i < known.size() ? QStringLiteral("%1°").arg(known.at(i)) : QStringLiteral("x"),
                   i < known.size() ? 30 : 40);
         at += size;
     }
@@ -159,8 +203,10 @@ Picture RectanglePicture(int width, int height, const QString& unit)
     const double x = (360 - w) / 2;
     const double y = 20 + (170 - h) / 2;
     svg.rect(x, y, w, h, colour::kBlueLight, colour::kBlueDark, 2.5);
-    svg.text({x + w / 2, y + h + 22}, QStringLiteral("%1 %2").arg(width).arg(unit), 15, "middle", true);
-    svg.text({x + w + 10, y + h / 2 + 5}, QStringLiteral("%1 %2").arg(height).arg(unit), 15, "start", true);
+    svg.text({x + w / 2, y + h + 22}, QStringLiteral("%1 %2").arg(width).arg(unit), 15, "middle",
+             true);
+    svg.text({x + w + 10, y + h / 2 + 5}, QStringLiteral("%1 %2").arg(height).arg(unit), 15,
+             "start", true);
     return Picture{svg.finish(), QStringLiteral("A rectangle with its sides marked")};
 }
 
@@ -174,8 +220,13 @@ Picture LShapePicture(int width, int height, int cutWidth, int cutHeight, const 
     const double h = height * scale;
     const double cw = cutWidth * scale;
     const double ch = cutHeight * scale;
-    svg.polygon({{x, y}, {x + w - cw, y}, {x + w - cw, y + ch}, {x + w, y + ch}, {x + w, y + h}, {x, y + h}}, colour::kGreenLight,
-                colour::kGreen, 2.5);
+    svg.polygon({{x, y},
+                 {x + w - cw, y},
+                 {x + w - cw, y + ch},
+                 {x + w, y + ch},
+                 {x + w, y + h},
+                 {x, y + h}},
+                colour::kGreenLight, colour::kGreen, 2.5);
     auto label = [&](QPointF at, int value, const char* anchor) {
         svg.text(at, QStringLiteral("%1 %2").arg(value).arg(unit), 14, anchor, true);
     };
@@ -183,7 +234,8 @@ Picture LShapePicture(int width, int height, int cutWidth, int cutHeight, const 
     label({x - 8, y + h / 2 + 5}, height, "end");
     label({x + (w - cw) / 2, y - 8}, width - cutWidth, "middle");
     label({x + w + 8, y + ch + (h - ch) / 2 + 5}, height - cutHeight, "start");
-    return Picture{svg.finish(), QStringLiteral("A shape made of rectangles, with its sides marked")};
+    return Picture{svg.finish(),
+                   QStringLiteral("A shape made of rectangles, with its sides marked")};
 }
 
 Picture GridShape(const QList<QPoint>& cells)
@@ -203,14 +255,18 @@ Picture CoordinateGrid(int size, bool fourQuadrants, const QList<QPair<QString, 
     const int low = fourQuadrants ? -size : 0;
     const double cell = fourQuadrants ? 300.0 / (2 * size) : 300.0 / size;
     Svg svg(360, 360);
-    auto at = [&](double gx, double gy) { return QPointF(40 + (gx - low) * cell, 330 - (gy - low) * cell); };
+    auto at = [&](double gx, double gy) {
+        return QPointF(40 + (gx - low) * cell, 330 - (gy - low) * cell);
+    };
     for (int v = low; v <= size; ++v) {
         svg.line(at(v, low), at(v, size), v == 0 ? colour::kInk : colour::kRule, v == 0 ? 2 : 1);
         svg.line(at(low, v), at(size, v), v == 0 ? colour::kInk : colour::kRule, v == 0 ? 2 : 1);
         if (v != 0 || !fourQuadrants) {
-            svg.text(at(v, 0) + QPointF(0, 17), QString::number(v), 11, "middle", false, colour::kSlate);
+            svg.text(at(v, 0) + QPointF(0, 17), QString::number(v), 11, "middle", false,
+                     colour::kSlate);
             if (v != 0)
-                svg.text(at(0, v) + QPointF(-7, 4), QString::number(v), 11, "end", false, colour::kSlate);
+                svg.text(at(0, v) + QPointF(-7, 4), QString::number(v), 11, "end", false,
+                         colour::kSlate);
         }
     }
     svg.text(at(size, 0) + QPointF(12, 5), QStringLiteral("x"), 14, "start", true);

@@ -3,9 +3,11 @@
 
 #include "svg.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 // The receding direction of the oblique view.
 const QPointF kDepth(0.5 * 0.866, -0.5 * 0.5);
@@ -27,8 +29,9 @@ void Box(Svg& svg, double x, double y, double w, double h, double d)
 
 QString SolidName(Solid solid)
 {
-    static const char* const names[] = {"cube", "cuboid", "triangular prism", "square-based pyramid", "cylinder",
-                                        "cone", "sphere", "triangular-based pyramid"};
+    static const char* const names[] = {
+        "cube",     "cuboid", "triangular prism", "square-based pyramid",
+        "cylinder", "cone",   "sphere",           "triangular-based pyramid"};
     return QString::fromLatin1(names[int(solid)]);
 }
 
@@ -36,8 +39,12 @@ Picture SolidPicture(Solid solid)
 {
     Svg svg(240, 200);
     switch (solid) {
-    case Solid::Cube: Box(svg, 50, 70, 100, 100, 90); break;
-    case Solid::Cuboid: Box(svg, 30, 90, 150, 80, 70); break;
+    case Solid::Cube:
+        Box(svg, 50, 70, 100, 100, 90);
+        break;
+    case Solid::Cuboid:
+        Box(svg, 30, 90, 150, 80, 70);
+        break;
     case Solid::TriangularPrism: {
         const QPointF k = kDepth * 110;
         const QPointF a(30, 170), b(140, 170), c(85, 80);
@@ -65,12 +72,15 @@ Picture SolidPicture(Solid solid)
         break;
     }
     case Solid::Cylinder:
-        svg.path(QStringLiteral("M50 50 L50 160 A70,22 0 0 0 190 160 L190 50"), "#e4eefa", colour::kBlueDark, 2.5);
-        svg.path(QStringLiteral("M50 50 A70,22 0 0 1 190 50 A70,22 0 0 1 50 50 Z"), colour::kBlueLight, colour::kBlueDark, 2.5);
+        svg.path(QStringLiteral("M50 50 L50 160 A70,22 0 0 0 190 160 L190 50"), "#e4eefa",
+                 colour::kBlueDark, 2.5);
+        svg.path(QStringLiteral("M50 50 A70,22 0 0 1 190 50 A70,22 0 0 1 50 50 Z"),
+                 colour::kBlueLight, colour::kBlueDark, 2.5);
         svg.path(QStringLiteral("M50 160 A70,22 0 0 1 190 160"), "none", colour::kSlate, 1.5);
         break;
     case Solid::Cone:
-        svg.path(QStringLiteral("M120 20 L50 160 A70,22 0 0 0 190 160 Z"), "#e4eefa", colour::kBlueDark, 2.5);
+        svg.path(QStringLiteral("M120 20 L50 160 A70,22 0 0 0 190 160 Z"), "#e4eefa",
+                 colour::kBlueDark, 2.5);
         svg.path(QStringLiteral("M50 160 A70,22 0 0 1 190 160"), "none", colour::kSlate, 1.5);
         break;
     case Solid::Sphere:
@@ -101,13 +111,17 @@ Picture NetPicture(Solid solid)
     auto square = [&](double col, double row, double w = 56, double h = 56) {
         svg.rect(20 + col * s, 20 + row * s, w, h, colour::kBlueLight, colour::kBlueDark, 2);
     };
-    auto triangle = [&](QPointF a, QPointF b, QPointF c) { svg.polygon({a, b, c}, colour::kAmberLight, colour::kBlueDark, 2); };
+    auto triangle = [&](QPointF a, QPointF b, QPointF c) {
+        svg.polygon({a, b, c}, colour::kAmberLight, colour::kBlueDark, 2);
+    };
     switch (solid) {
     case Solid::TriangularPrism:
         for (int i = 0; i < 3; ++i)
             square(i + 0.5, 1.5, s, s * 1.3);
-        triangle({20 + 1.5 * s, 20 + 1.5 * s}, {20 + 2.5 * s, 20 + 1.5 * s}, {20 + 2 * s, 20 + 0.63 * s});
-        triangle({20 + 1.5 * s, 20 + 2.8 * s}, {20 + 2.5 * s, 20 + 2.8 * s}, {20 + 2 * s, 20 + 3.67 * s});
+        triangle({20 + 1.5 * s, 20 + 1.5 * s}, {20 + 2.5 * s, 20 + 1.5 * s},
+                 {20 + 2 * s, 20 + 0.63 * s});
+        triangle({20 + 1.5 * s, 20 + 2.8 * s}, {20 + 2.5 * s, 20 + 2.8 * s},
+                 {20 + 2 * s, 20 + 3.67 * s});
         break;
     case Solid::SquarePyramid: {
         const double x = 20 + 1.5 * s, y = 20 + 1.2 * s;

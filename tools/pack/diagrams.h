@@ -4,7 +4,8 @@
 
 #include <QPoint>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 // The pictures of the question pages, drawn as SVG. Every function draws exactly what
 // its arguments say; the questions compute their keys from the same arguments.
@@ -36,18 +37,31 @@ Picture DotArray(int rows, int columns);
 Picture BarModel(const QString& whole, const QString& part);
 
 // Charts.
-Picture BarChart(const QString& title, const QStringList& labels, const QList<int>& values, int step,
-                 const QString& axis);
+Picture BarChart(const QString& title, const QStringList& labels, const QList<int>& values,
+                 int step, const QString& axis);
 /// One symbol stands for `perSymbol`; values are multiples of half of it.
 Picture Pictogram(const QStringList& labels, const QList<int>& values, int perSymbol);
-Picture LineGraph(const QString& title, const QStringList& labels, const QList<int>& values, int step,
-                  const QString& axis);
+Picture LineGraph(const QString& title, const QStringList& labels, const QList<int>& values,
+                  int step, const QString& axis);
 Picture PieChart(const QStringList& labels, const QList<int>& values);
 
 // Shapes, angles and position.
 enum class Shape {
-    EquilateralTriangle, IsoscelesTriangle, RightTriangle, ScaleneTriangle, Square, Rectangle,
-    Rhombus, Parallelogram, Trapezium, Kite, Pentagon, Hexagon, Heptagon, Octagon, Circle
+    EquilateralTriangle,
+    IsoscelesTriangle,
+    RightTriangle,
+    ScaleneTriangle,
+    Square,
+    Rectangle,
+    Rhombus,
+    Parallelogram,
+    Trapezium,
+    Kite,
+    Pentagon,
+    Hexagon,
+    Heptagon,
+    Octagon,
+    Circle
 };
 /// The shape's name as a pupil writes it ("parallelogram").
 QString ShapeName(Shape shape);
@@ -70,7 +84,16 @@ Picture GridShape(const QList<QPoint>& cells);
 /// Lettered points on a coordinate grid from 0 to size (from -size with four quadrants).
 Picture CoordinateGrid(int size, bool fourQuadrants, const QList<QPair<QString, QPoint>>& points);
 
-enum class Solid { Cube, Cuboid, TriangularPrism, SquarePyramid, Cylinder, Cone, Sphere, TriangularPyramid };
+enum class Solid {
+    Cube,
+    Cuboid,
+    TriangularPrism,
+    SquarePyramid,
+    Cylinder,
+    Cone,
+    Sphere,
+    TriangularPyramid
+};
 QString SolidName(Solid solid);
 Picture SolidPicture(Solid solid);
 /// A cuboid with its length, width and height marked.

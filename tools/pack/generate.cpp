@@ -11,9 +11,11 @@
 
 #include <QDir>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 constexpr int kFirstQuestionId = 16001;
 const QByteArray kHost = "http://orlavine.example/";
@@ -28,10 +30,14 @@ QByteArray Table(const QList<QByteArray>& lines)
     return out + "...";
 }
 
-QByteArray Ascii(const QString& text) { return text.toLatin1(); }
+QByteArray Ascii(const QString& text)
+{
+    return text.toLatin1();
+}
 
-class Writer {
-public:
+class Writer
+{
+  public:
     explicit Writer(const QString& folder) : m_dir(folder) {}
 
     void write(int id, const QString& name, const QByteArray& bytes) const
@@ -39,7 +45,7 @@ public:
         WriteFileAtomically(m_dir.filePath(QStringLiteral("%1%2").arg(id).arg(name)), bytes, false);
     }
 
-private:
+  private:
     QDir m_dir;
 };
 
@@ -57,18 +63,20 @@ QByteArray QuestionPage(const Question& q, int id, int number)
             addresses.append(QStringLiteral("cid:") + QString::fromLatin1(part.contentId));
         } else {
             part.location = kHost + "pictures/" + name + ".svg";
-            addresses.append(QStringLiteral("pictures/") + QString::fromLatin1(name) + QStringLiteral(".svg"));
+            addresses.append(QStringLiteral("pictures/") + QString::fromLatin1(name) +
+                             QStringLiteral(".svg"));
         }
         parts.append(part);
     }
-    return MhtmlDocument(PageHtml(q, number, addresses), kHost + "q" + QByteArray::number(id) + ".htm", parts,
+    return MhtmlDocument(PageHtml(q, number, addresses),
+                         kHost + "q" + QByteArray::number(id) + ".htm", parts,
                          "----=_OrlavinePart_" + QByteArray::number(id));
 }
 
 void WriteSettings(const Writer& out, const QList<ModulePapers>& modules)
 {
-    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics"}, 1), FormatRecordLine("COD", {"PM"}, 1),
-                               QByteArray(31, '-')};
+    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics"}, 1),
+                               FormatRecordLine("COD", {"PM"}, 1), QByteArray(31, '-')};
     const char* labels[] = {"LAH", "LBH", "LCH"};
     for (const ModulePapers& module : modules) {
         const QByteArray m = QByteArray::number(module.plan.number);
@@ -119,11 +127,14 @@ int WriteModule(const Writer& out, const ModulePapers& module, int id)
     QList<QByteArray> marksTemplate;
     for (int k = 0; k < 6; ++k)
         marksTemplate.append(FormatRecordLine(kMarksKeys[k], Fields(50, k >= FST ? "0" : ""), 50));
-    out.write(LearnerTemplateResource(LearnerFile::Marks, m), QStringLiteral("-marks.txt"), Table(marksTemplate));
+    out.write(LearnerTemplateResource(LearnerFile::Marks, m), QStringLiteral("-marks.txt"),
+              Table(marksTemplate));
     const QStringList names = {"-first.txt", "-second.txt", "-fresults.txt", "-sresults.txt"};
     for (int k = 0; k < 4; ++k)
-        out.write(LearnerTemplateResource(LearnerFile(int(LearnerFile::First) + k), m), names.at(k), Table(blankLines));
-    out.write(LearnerTemplateResource(LearnerFile::Trend, m), QStringLiteral("-trend.txt"), "#TRD#");
+        out.write(LearnerTemplateResource(LearnerFile(int(LearnerFile::First) + k), m), names.at(k),
+                  Table(blankLines));
+    out.write(LearnerTemplateResource(LearnerFile::Trend, m), QStringLiteral("-trend.txt"),
+              "#TRD#");
     return id;
 }
 
@@ -136,7 +147,8 @@ void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint
         throw Error(folder, QStringLiteral("The package folder cannot be made"));
     for (const QString& name : dir.entryList(QDir::Files)) {
         if (name.front().isDigit() && !dir.remove(name))
-            throw Error(dir.filePath(name), QStringLiteral("An old package file cannot be removed"));
+            throw Error(dir.filePath(name),
+                        QStringLiteral("An old package file cannot be removed"));
     }
     const Writer out(folder);
     const QList<ModulePapers> modules = BuildPapers(seed);
@@ -145,9 +157,13 @@ void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint
     for (const ModulePapers& module : modules)
         id = WriteModule(out, module, id);
     for (const PictureResource& picture : PictureResources())
-        out.write(picture.id, QLatin1Char('-') + picture.fileName, ReadWholeFile(QDir(skinFolder).filePath(picture.fileName)));
+        out.write(picture.id, QLatin1Char('-') + picture.fileName,
+                  ReadWholeFile(QDir(skinFolder).filePath(picture.fileName)));
 }
 
-QString DefaultSkinFolder() { return QStringLiteral(ORLAVINE_SKIN_DIR); }
+QString DefaultSkinFolder()
+{
+    return QStringLiteral(ORLAVINE_SKIN_DIR);
+}
 
 } // namespace orlavine::pack

@@ -2,7 +2,8 @@
 
 #include <QList>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 QString AsciiOnly(const QString& text)
 {

@@ -15,13 +15,17 @@
 #include <cstdio>
 #include <stdexcept>
 
-namespace {
+namespace
+{
 
 using namespace orlavine::pack;
 
 constexpr int kUsageError = 2;
 
-void Print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+void Print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
 
 int Usage()
 {
@@ -43,7 +47,10 @@ int Check(const QString& folder)
         Print(stdout, problem.text() + QLatin1Char('\n'));
         errors += problem.warning ? 0 : 1;
     }
-    Print(stdout, QStringLiteral("%1: %2 errors, %3 warnings\n").arg(folder).arg(errors).arg(problems.size() - errors));
+    Print(stdout, QStringLiteral("%1: %2 errors, %3 warnings\n")
+                      .arg(folder)
+                      .arg(errors)
+                      .arg(problems.size() - errors));
     return errors == 0 ? 0 : 1;
 }
 
@@ -52,7 +59,9 @@ int Generate(const QString& folder, const QString& skin)
     QElapsedTimer timer;
     timer.start();
     GeneratePackage(folder, skin, kDefaultSeed);
-    Print(stdout, QStringLiteral("%1: default package written in %2 ms\n").arg(folder).arg(timer.elapsed()));
+    Print(
+        stdout,
+        QStringLiteral("%1: default package written in %2 ms\n").arg(folder).arg(timer.elapsed()));
     return 0;
 }
 
@@ -73,7 +82,8 @@ int main(int argc, char* argv[])
         }
         if (args.at(0) == QLatin1String("generate") && args.size() == 2)
             return Generate(args.at(1), DefaultSkinFolder());
-        if (args.at(0) == QLatin1String("generate") && args.size() == 4 && args.at(2) == QLatin1String("--skin"))
+        if (args.at(0) == QLatin1String("generate") && args.size() == 4 &&
+            args.at(2) == QLatin1String("--skin"))
             return Generate(args.at(1), args.at(3));
     } catch (const orlavine::Error& e) {
         Print(stderr, e.message() + QLatin1Char('\n'));

@@ -1,8 +1,10 @@
 #include "mhtml.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 constexpr int kLineLimit = 76;
 
@@ -35,7 +37,8 @@ QByteArray EncodeLine(const QByteArray& line)
 QByteArray Header(const QByteArray& type, const QByteArray& encoding, const QByteArray& location,
                   const QByteArray& contentId)
 {
-    QByteArray header = "Content-Type: " + type + "\r\nContent-Transfer-Encoding: " + encoding + "\r\n";
+    QByteArray header =
+        "Content-Type: " + type + "\r\nContent-Transfer-Encoding: " + encoding + "\r\n";
     if (!location.isEmpty())
         header += "Content-Location: " + location + "\r\n";
     if (!contentId.isEmpty())
@@ -57,17 +60,21 @@ QByteArray QuotedPrintable(const QByteArray& text)
     return out;
 }
 
-QByteArray MhtmlDocument(const QByteArray& html, const QByteArray& location, const QList<PicturePart>& pictures,
-                         const QByteArray& boundary)
+QByteArray MhtmlDocument(const QByteArray& html, const QByteArray& location,
+                         const QList<PicturePart>& pictures, const QByteArray& boundary)
 {
     const QByteArray htmlType = "text/html; charset=\"us-ascii\"";
     QByteArray doc = "MIME-Version: 1.0\r\n";
     if (pictures.isEmpty())
-        return doc + Header(htmlType, "quoted-printable", location, QByteArray()) + QuotedPrintable(html);
-    doc += "Content-Type: multipart/related; boundary=\"" + boundary + "\"; type=\"text/html\"\r\n\r\n";
-    doc += "--" + boundary + "\r\n" + Header(htmlType, "quoted-printable", location, QByteArray()) + QuotedPrintable(html);
+        return doc + Header(htmlType, "quoted-printable", location, QByteArray()) +
+               QuotedPrintable(html);
+    doc += "Content-Type: multipart/related; boundary=\"" + boundary +
+           "\"; type=\"text/html\"\r\n\r\n";
+    doc += "--" + boundary + "\r\n" + Header(htmlType, "quoted-printable", location, QByteArray()) +
+           QuotedPrintable(html);
     for (const PicturePart& picture : pictures) {
-        doc += "--" + boundary + "\r\n" + Header(picture.contentType, "quoted-printable", picture.location, picture.contentId);
+        doc += "--" + boundary + "\r\n" +
+               Header(picture.contentType, "quoted-printable", picture.location, picture.contentId);
         doc += QuotedPrintable(picture.bytes);
     }
     return doc + "--" + boundary + "--\r\n";

@@ -3,14 +3,15 @@
 #include <QByteArray>
 #include <QList>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 /// A picture part of a page: its type, its address (Content-Location) or content id,
 /// and its bytes.
 struct PicturePart {
     QByteArray contentType;
-    QByteArray location;   // "http://..." or empty
-    QByteArray contentId;  // without angle brackets, or empty
+    QByteArray location;  // "http://..." or empty
+    QByteArray contentId; // without angle brackets, or empty
     QByteArray bytes;
 };
 
@@ -21,7 +22,7 @@ QByteArray QuotedPrintable(const QByteArray& text);
 
 /// A question page: a single text/html part when there are no pictures, otherwise a
 /// multipart/related document with the HTML first and then each picture.
-QByteArray MhtmlDocument(const QByteArray& html, const QByteArray& location, const QList<PicturePart>& pictures,
-                         const QByteArray& boundary);
+QByteArray MhtmlDocument(const QByteArray& html, const QByteArray& location,
+                         const QList<PicturePart>& pictures, const QByteArray& boundary);
 
 } // namespace orlavine::pack

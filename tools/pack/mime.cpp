@@ -1,8 +1,10 @@
 #include "mime.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// Reads header lines from `at` up to the blank line; `at` ends after it. False when
 /// the blank line is missing.
@@ -108,7 +110,8 @@ MimeDocument ParseMime(const QByteArray& bytes, QStringList& errors)
     MimeDocument doc;
     qsizetype at = 0;
     if (!ReadHeaders(bytes, at, doc.top.headers)) {
-        errors.append(QStringLiteral("not a MIME document: the headers do not end in a blank line"));
+        errors.append(
+            QStringLiteral("not a MIME document: the headers do not end in a blank line"));
         return doc;
     }
     doc.top.body = bytes.mid(at);
@@ -127,12 +130,14 @@ MimeDocument ParseMime(const QByteArray& bytes, QStringList& errors)
     }
     QList<QByteArray> pieces;
     if (!SplitParts(doc.top.body, boundary, pieces))
-        errors.append(QStringLiteral("the closing boundary \"--%1--\" is missing (cut short?)").arg(QString::fromLatin1(boundary)));
+        errors.append(QStringLiteral("the closing boundary \"--%1--\" is missing (cut short?)")
+                          .arg(QString::fromLatin1(boundary)));
     for (int i = 0; i < pieces.size(); ++i) {
         MimePart part;
         qsizetype partAt = 0;
         if (!ReadHeaders(pieces.at(i), partAt, part.headers)) {
-            errors.append(QStringLiteral("part %1: the headers do not end in a blank line").arg(i + 1));
+            errors.append(
+                QStringLiteral("part %1: the headers do not end in a blank line").arg(i + 1));
             continue;
         }
         part.body = pieces.at(i).mid(partAt);
@@ -187,12 +192,14 @@ QByteArray DecodeBody(const MimePart& part, QStringList& errors)
         // Line breaks between the characters are allowed; anything else is not.
         QByteArray compact = part.body;
         compact.replace('\r', QByteArray()).replace('\n', QByteArray());
-        const auto result = QByteArray::fromBase64Encoding(compact, QByteArray::AbortOnBase64DecodingErrors);
+        const auto result =
+            QByteArray::fromBase64Encoding(compact, QByteArray::AbortOnBase64DecodingErrors);
         if (!result)
             errors.append(QStringLiteral("is not valid base64"));
         return result ? *result : QByteArray();
     }
-    errors.append(QStringLiteral("has the unknown transfer encoding \"%1\"").arg(QString::fromLatin1(encoding)));
+    errors.append(QStringLiteral("has the unknown transfer encoding \"%1\"")
+                      .arg(QString::fromLatin1(encoding)));
     return QByteArray();
 }
 

@@ -1,6 +1,7 @@
 #include "modules.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 const char* const kMockExamination = "Mock Examination";
 

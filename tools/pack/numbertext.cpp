@@ -4,7 +4,8 @@
 
 #include <cstdlib>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 QString WithCommas(long long value)
 {
@@ -22,7 +23,8 @@ QString FixedText(long long scaled, int places)
     const long long whole = std::llabs(scaled) / unit;
     QString text = (scaled < 0 ? QStringLiteral("-") : QString()) + QString::number(whole);
     if (places > 0)
-        text += QLatin1Char('.') + QString::number(std::llabs(scaled) % unit).rightJustified(places, QLatin1Char('0'));
+        text += QLatin1Char('.') +
+                QString::number(std::llabs(scaled) % unit).rightJustified(places, QLatin1Char('0'));
     return text;
 }
 
@@ -40,16 +42,17 @@ QString DecimalText(long long scaled, int places)
 
 QString NumberWords(int value)
 {
-    static const QStringList small = {
-        "zero", "one", "two", "three", "four", "five", "six", "seven", "eight", "nine", "ten",
-        "eleven", "twelve", "thirteen", "fourteen", "fifteen", "sixteen", "seventeen", "eighteen",
-        "nineteen"};
-    static const QStringList tens = {"", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy",
-                                     "eighty", "ninety"};
+    static const QStringList small = {"zero",    "one",     "two",       "three",    "four",
+                                      "five",    "six",     "seven",     "eight",    "nine",
+                                      "ten",     "eleven",  "twelve",    "thirteen", "fourteen",
+                                      "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
+    static const QStringList tens = {"",      "",      "twenty",  "thirty", "forty",
+                                     "fifty", "sixty", "seventy", "eighty", "ninety"};
     if (value < 20)
         return small.at(value);
     if (value < 100)
-        return tens.at(value / 10) + (value % 10 ? QLatin1Char('-') + small.at(value % 10) : QString());
+        return tens.at(value / 10) +
+               (value % 10 ? QLatin1Char('-') + small.at(value % 10) : QString());
     if (value < 1000) {
         const QString head = small.at(value / 100) + QStringLiteral(" hundred");
         return value % 100 ? head + QStringLiteral(" and ") + NumberWords(value % 100) : head;
@@ -64,7 +67,8 @@ QString NumberWords(int value)
 QString RomanNumeral(int value)
 {
     static const int values[] = {1000, 900, 500, 400, 100, 90, 50, 40, 10, 9, 5, 4, 1};
-    static const char* symbols[] = {"M", "CM", "D", "CD", "C", "XC", "L", "XL", "X", "IX", "V", "IV", "I"};
+    static const char* symbols[] = {"M",  "CM", "D",  "CD", "C",  "XC", "L",
+                                    "XL", "X",  "IX", "V",  "IV", "I"};
     QString text;
     for (int i = 0; i < 13; ++i) {
         for (; value >= values[i]; value -= values[i])

@@ -4,7 +4,8 @@
 
 #include <QByteArray>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 /// The HTML of a question's page: number, topic and marks, the text, the pictures (at
 /// the addresses given), numbered options and lettered parts in the order of the

@@ -4,14 +4,17 @@
 
 #include <stdexcept>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// Deals kinds of question in a shuffled order, reshuffling when all have been dealt,
 /// so that a paper sees every kind before any comes twice.
-class Deck {
-public:
+class Deck
+{
+  public:
     Deck(const QList<Generator>& kinds, Prng& rng) : m_kinds(kinds), m_rng(rng) {}
 
     Generator next()
@@ -24,7 +27,7 @@ public:
         return m_order.at(m_at++);
     }
 
-private:
+  private:
     QList<Generator> m_kinds;
     QList<Generator> m_order;
     qsizetype m_at = 0;
@@ -57,7 +60,8 @@ QString Signature(const Question& q)
 /// 12 sub-answers each.
 bool Reachable(int remaining, int positions)
 {
-    return positions == 0 ? remaining == 0 : remaining >= positions && remaining <= positions * kMaxQuestionSlots;
+    return positions == 0 ? remaining == 0
+                          : remaining >= positions && remaining <= positions * kMaxQuestionSlots;
 }
 
 QList<Question> BuildPaper(Prng& rng, Deck& deck, int count, int exactSlots, const ModulePlan& plan)
@@ -79,7 +83,8 @@ QList<Question> BuildPaper(Prng& rng, Deck& deck, int count, int exactSlots, con
         if (!found) {
             // A drill of the size that keeps the paper within its budget (or on its exact total).
             const int room = budget - subs - left;
-            const int size = exactSlots > 0 ? std::max(1, room + left - left * kMaxQuestionSlots) : std::min(3, room);
+            const int size = exactSlots > 0 ? std::max(1, room + left - left * kMaxQuestionSlots)
+                                            : std::min(3, room);
             q = plan.drill(rng, size);
         }
         Validate(q);
@@ -127,7 +132,8 @@ QList<ModulePapers> BuildPapers(std::uint64_t seed)
             for (int p = 1; p <= 5; ++p) {
                 PaperPlan paper{100 + 5 * (t - 1) + p, {}};
                 const bool exact = t == 10 && p == 5;
-                paper.questions = BuildPaper(rng, deck, QuestionCount(t, p), exact ? kMaxPaperSlots : 0, plan);
+                paper.questions =
+                    BuildPaper(rng, deck, QuestionCount(t, p), exact ? kMaxPaperSlots : 0, plan);
                 for (Question& q : paper.questions)
                     q.topic = topic.name;
                 module.papers.append(paper);

@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 /// A paper of the default package: its number (101 to 150) and its questions.
 struct PaperPlan {

@@ -1,6 +1,7 @@
 #include "prng.h"
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 std::uint64_t Prng::next()
 {

@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 /// One answer field of the sheet: its answer type letter, key and marks.
 struct Slot {
@@ -17,9 +18,9 @@ struct Slot {
 /// A lettered part of a question: usually one slot, a group of slots answered in any
 /// order, or a choice among four numbered options.
 struct Part {
-    QString prompt;        // HTML; may be empty for a question with one part
+    QString prompt; // HTML; may be empty for a question with one part
     QList<Slot> subs;
-    QStringList options;   // HTML of options 1 to 4 for a choice
+    QStringList options; // HTML of options 1 to 4 for a choice
 };
 
 /// A drawn picture shown on the page.
@@ -30,11 +31,11 @@ struct Picture {
 
 /// A question as the generator makes it: everything its page and its table lines need.
 struct Question {
-    QString topic;         // shown above the question
-    QString stem;          // HTML
+    QString topic; // shown above the question
+    QString stem;  // HTML
     QList<Picture> pictures;
     QList<Part> parts;
-    QString note;          // how to write the answer, shown small under the parts
+    QString note; // how to write the answer, shown small under the parts
 
     int slotCount() const;
     int marks() const;

@@ -6,15 +6,19 @@
 #include <QFileInfo>
 #include <QMap>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const QByteArray kTypes = "QTNMGLRFX";
 
 struct Figures {
-    int papers = 0, questions = 0, subAnswers = 0, marks = 0, pages = 0, pagesWithPictures = 0, pictures = 0;
-    int fewestQuestions = 0, mostQuestions = 0, fewestSubAnswers = 0, mostSubAnswers = 0, mostInQuestion = 0;
+    int papers = 0, questions = 0, subAnswers = 0, marks = 0, pages = 0, pagesWithPictures = 0,
+        pictures = 0;
+    int fewestQuestions = 0, mostQuestions = 0, fewestSubAnswers = 0, mostSubAnswers = 0,
+        mostInQuestion = 0;
     QMap<QByteArray, int> byType;
 
     void addPaper(const PaperInfo& paper)
@@ -43,12 +47,26 @@ struct Figures {
         for (const char t : kTypes)
             types.append(QStringLiteral("%1 %2").arg(QChar(t)).arg(byType.value(QByteArray(1, t))));
         const int percent = pages == 0 ? 0 : (pagesWithPictures * 100 + pages / 2) / pages;
-        return indent + QStringLiteral("papers %1, questions %2 (%3 to %4 a paper), sub-answers %5 (%6 to %7 a paper, at most %8 a question), marks %9\n")
-                            .arg(papers).arg(questions).arg(fewestQuestions).arg(mostQuestions).arg(subAnswers)
-                            .arg(fewestSubAnswers).arg(mostSubAnswers).arg(mostInQuestion).arg(marks) +
-               indent + QStringLiteral("sub-answers by type: %1\n").arg(types.join(QStringLiteral(", "))) +
-               indent + QStringLiteral("pages with pictures: %1 of %2 (%3%), pictures on pages: %4\n")
-                            .arg(pagesWithPictures).arg(pages).arg(percent).arg(pictures);
+        return indent +
+               QStringLiteral("papers %1, questions %2 (%3 to %4 a paper), sub-answers %5 (%6 to "
+                              "%7 a paper, at most %8 a question), marks %9\n")
+                   .arg(papers)
+                   .arg(questions)
+                   .arg(fewestQuestions)
+                   .arg(mostQuestions)
+                   .arg(subAnswers)
+                   .arg(fewestSubAnswers)
+                   .arg(mostSubAnswers)
+                   .arg(mostInQuestion)
+                   .arg(marks) +
+               indent +
+               QStringLiteral("sub-answers by type: %1\n").arg(types.join(QStringLiteral(", "))) +
+               indent +
+               QStringLiteral("pages with pictures: %1 of %2 (%3%), pictures on pages: %4\n")
+                   .arg(pagesWithPictures)
+                   .arg(pages)
+                   .arg(percent)
+                   .arg(pictures);
     }
 };
 
@@ -94,7 +112,10 @@ QString PackageStats(const QString& folder)
         all.pages += figures.pages;
         all.pagesWithPictures += figures.pagesWithPictures;
         all.pictures += figures.pictures;
-        out += QStringLiteral("Module %1 \"%2\", %3 topics:\n").arg(module.number).arg(QString::fromLatin1(module.label)).arg(module.topicCount);
+        out += QStringLiteral("Module %1 \"%2\", %3 topics:\n")
+                   .arg(module.number)
+                   .arg(QString::fromLatin1(module.label))
+                   .arg(module.topicCount);
         out += figures.text(QStringLiteral("  "));
     }
     out += QStringLiteral("All modules:\n") + all.text(QStringLiteral("  "));

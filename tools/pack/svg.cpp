@@ -6,9 +6,11 @@
 
 #include <cmath>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 QString Escaped(const QString& text)
 {
@@ -39,7 +41,10 @@ QString Svg::num(double v)
         .arg(std::llabs(tenths) % 10);
 }
 
-QString Svg::pt(QPointF p) { return num(p.x()) + QLatin1Char(',') + num(p.y()); }
+QString Svg::pt(QPointF p)
+{
+    return num(p.x()) + QLatin1Char(',') + num(p.y());
+}
 
 QPointF Svg::polar(QPointF c, double r, double degrees)
 {
@@ -49,8 +54,11 @@ QPointF Svg::polar(QPointF c, double r, double degrees)
 
 void Svg::line(QPointF a, QPointF b, const char* stroke, double width, const QString& extra)
 {
-    m_body += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"%7/>\n")
-                  .arg(num(a.x()), num(a.y()), num(b.x()), num(b.y()), QLatin1String(stroke), num(width), extra);
+    m_body +=
+        QStringLiteral(
+            "<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\"%7/>\n")
+            .arg(num(a.x()), num(a.y()), num(b.x()), num(b.y()), QLatin1String(stroke), num(width),
+                 extra);
 }
 
 void Svg::dashed(QPointF a, QPointF b, const char* stroke, double width)
@@ -58,18 +66,22 @@ void Svg::dashed(QPointF a, QPointF b, const char* stroke, double width)
     line(a, b, stroke, width, QStringLiteral(" stroke-dasharray=\"5 4\""));
 }
 
-void Svg::rect(double x, double y, double w, double h, const char* fill, const char* stroke, double width,
-               double radius)
+void Svg::rect(double x, double y, double w, double h, const char* fill, const char* stroke,
+               double width, double radius)
 {
-    m_body += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" fill=\"%6\" stroke=\"%7\" "
+    m_body += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" "
+                             "fill=\"%6\" stroke=\"%7\" "
                              "stroke-width=\"%8\"/>\n")
-                  .arg(num(x), num(y), num(w), num(h), num(radius), QLatin1String(fill), QLatin1String(stroke), num(width));
+                  .arg(num(x), num(y), num(w), num(h), num(radius), QLatin1String(fill),
+                       QLatin1String(stroke), num(width));
 }
 
 void Svg::circle(QPointF centre, double r, const char* fill, const char* stroke, double width)
 {
-    m_body += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" stroke=\"%5\" stroke-width=\"%6\"/>\n")
-                  .arg(num(centre.x()), num(centre.y()), num(r), QLatin1String(fill), QLatin1String(stroke), num(width));
+    m_body += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"%3\" fill=\"%4\" stroke=\"%5\" "
+                             "stroke-width=\"%6\"/>\n")
+                  .arg(num(centre.x()), num(centre.y()), num(r), QLatin1String(fill),
+                       QLatin1String(stroke), num(width));
 }
 
 void Svg::polygon(const QList<QPointF>& points, const char* fill, const char* stroke, double width)
@@ -81,22 +93,28 @@ void Svg::polygon(const QList<QPointF>& points, const char* fill, const char* st
 
 void Svg::polyline(const QList<QPointF>& points, const char* stroke, double width)
 {
-    m_body += QStringLiteral("<polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
-                             "stroke-linejoin=\"round\"/>\n")
-                  .arg(Points(points), QLatin1String(stroke), num(width));
+    m_body +=
+        QStringLiteral("<polyline points=\"%1\" fill=\"none\" stroke=\"%2\" stroke-width=\"%3\" "
+                       "stroke-linejoin=\"round\"/>\n")
+            .arg(Points(points), QLatin1String(stroke), num(width));
 }
 
 void Svg::path(const QString& d, const char* fill, const char* stroke, double width)
 {
-    m_body += QStringLiteral("<path d=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"%4\" stroke-linejoin=\"round\"/>\n")
+    m_body += QStringLiteral("<path d=\"%1\" fill=\"%2\" stroke=\"%3\" stroke-width=\"%4\" "
+                             "stroke-linejoin=\"round\"/>\n")
                   .arg(d, QLatin1String(fill), QLatin1String(stroke), num(width));
 }
 
-void Svg::text(QPointF at, const QString& text, int size, const char* anchor, bool bold, const char* fill)
+void Svg::text(QPointF at, const QString& text, int size, const char* anchor, bool bold,
+               const char* fill)
 {
-    m_body += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\" text-anchor=\"%4\"%5 fill=\"%6\">%7</text>\n")
-                  .arg(num(at.x()), num(at.y()), QString::number(size), QLatin1String(anchor),
-                       bold ? QStringLiteral(" font-weight=\"bold\"") : QString(), QLatin1String(fill), Escaped(text));
+    m_body +=
+        QStringLiteral(
+            "<text x=\"%1\" y=\"%2\" font-size=\"%3\" text-anchor=\"%4\"%5 fill=\"%6\">%7</text>\n")
+            .arg(num(at.x()), num(at.y()), QString::number(size), QLatin1String(anchor),
+                 bold ? QStringLiteral(" font-weight=\"bold\"") : QString(), QLatin1String(fill),
+                 Escaped(text));
 }
 
 void Svg::arrowHead(QPointF from, QPointF tip, const char* fill, double size)
@@ -114,7 +132,8 @@ void Svg::arrowHead(QPointF from, QPointF tip, const char* fill, double size)
 
 QString Svg::finish() const
 {
-    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" viewBox=\"0 0 %1 %2\" "
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%2\" "
+                          "viewBox=\"0 0 %1 %2\" "
                           "font-family=\"DejaVu Sans, Verdana, Arial, sans-serif\">\n%3</svg>\n")
         .arg(m_width)
         .arg(m_height)

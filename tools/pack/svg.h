@@ -4,10 +4,12 @@
 #include <QPointF>
 #include <QString>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
 // Colours of the pictures, matched to the program's skin.
-namespace colour {
+namespace colour
+{
 inline const char* const kInk = "#344052";
 inline const char* const kBlue = "#3478c8";
 inline const char* const kBlueDark = "#1e5aaa";
@@ -25,18 +27,22 @@ inline const char* const kShade = "#e2e8f0";
 
 /// Builds the text of an SVG picture. Coordinates are written with at most one decimal,
 /// so the text is the same on every machine.
-class Svg {
-public:
+class Svg
+{
+  public:
     Svg(int width, int height);
 
     void line(QPointF a, QPointF b, const char* stroke = colour::kInk, double width = 2,
               const QString& extra = QString());
-    void rect(double x, double y, double w, double h, const char* fill, const char* stroke = colour::kInk,
-              double width = 2, double radius = 0);
-    void circle(QPointF centre, double r, const char* fill, const char* stroke = colour::kInk, double width = 2);
-    void polygon(const QList<QPointF>& points, const char* fill, const char* stroke = colour::kInk, double width = 2);
+    void rect(double x, double y, double w, double h, const char* fill,
+              const char* stroke = colour::kInk, double width = 2, double radius = 0);
+    void circle(QPointF centre, double r, const char* fill, const char* stroke = colour::kInk,
+                double width = 2);
+    void polygon(const QList<QPointF>& points, const char* fill, const char* stroke = colour::kInk,
+                 double width = 2);
     void polyline(const QList<QPointF>& points, const char* stroke, double width = 2);
-    void path(const QString& d, const char* fill, const char* stroke = colour::kInk, double width = 2);
+    void path(const QString& d, const char* fill, const char* stroke = colour::kInk,
+              double width = 2);
     /// Text; anchor is "start", "middle" or "end".
     void text(QPointF at, const QString& text, int size = 14, const char* anchor = "middle",
               bool bold = false, const char* fill = colour::kInk);
@@ -54,7 +60,7 @@ public:
     /// The point at `degrees` (0 = right, counted anticlockwise) at radius r from c.
     static QPointF polar(QPointF c, double r, double degrees);
 
-private:
+  private:
     int m_width;
     int m_height;
     QString m_body;

@@ -11,17 +11,19 @@
 
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 /// Loads `page` into `view` and waits for the load to finish plus a moment for painting.
 bool LoadAndSettle(QWebEngineView& view, const QString& page)
 {
     QEventLoop loop;
     bool ok = false;
-    const auto connection = QObject::connect(&view, &QWebEngineView::loadFinished, &loop, [&](bool success) {
-        ok = success;
-        QTimer::singleShot(400, &loop, &QEventLoop::quit);
-    });
+    const auto connection =
+        QObject::connect(&view, &QWebEngineView::loadFinished, &loop, [&](bool success) {
+            ok = success;
+            QTimer::singleShot(400, &loop, &QEventLoop::quit);
+        });
     QTimer::singleShot(15000, &loop, &QEventLoop::quit);
     view.load(QUrl::fromLocalFile(QFileInfo(page).absoluteFilePath()));
     loop.exec();
@@ -41,12 +43,16 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Saves a screenshot of each question page."));
     parser.addHelpOption();
-    const QCommandLineOption width(QStringLiteral("width"), QStringLiteral("Viewer width."), QStringLiteral("W"), QStringLiteral("640"));
-    const QCommandLineOption height(QStringLiteral("height"), QStringLiteral("Viewer height."), QStringLiteral("H"), QStringLiteral("560"));
+    const QCommandLineOption width(QStringLiteral("width"), QStringLiteral("Viewer width."),
+                                   QStringLiteral("W"), QStringLiteral("640"));
+    const QCommandLineOption height(QStringLiteral("height"), QStringLiteral("Viewer height."),
+                                    QStringLiteral("H"), QStringLiteral("560"));
     parser.addOption(width);
     parser.addOption(height);
-    parser.addPositionalArgument(QStringLiteral("outdir"), QStringLiteral("Folder for the PNG files."));
-    parser.addPositionalArgument(QStringLiteral("pages"), QStringLiteral("MHTML pages to show."), QStringLiteral("PAGE..."));
+    parser.addPositionalArgument(QStringLiteral("outdir"),
+                                 QStringLiteral("Folder for the PNG files."));
+    parser.addPositionalArgument(QStringLiteral("pages"), QStringLiteral("MHTML pages to show."),
+                                 QStringLiteral("PAGE..."));
     parser.process(app);
     const QStringList args = parser.positionalArguments();
     if (args.size() < 2)
@@ -59,7 +65,9 @@ int main(int argc, char* argv[])
         view.resize(parser.value(width).toInt(), parser.value(height).toInt());
         view.show();
         for (const QString& page : args.mid(1)) {
-            const QString png = QDir(args.first()).filePath(QFileInfo(page).completeBaseName() + QStringLiteral(".png"));
+            const QString png =
+                QDir(args.first())
+                    .filePath(QFileInfo(page).completeBaseName() + QStringLiteral(".png"));
             if (!LoadAndSettle(view, page) || !view.grab().save(png)) {
                 qWarning("%s: not shown", qPrintable(page));
                 ++failed;
