@@ -283,6 +283,8 @@ Question SpinnerQuestion(Prng& rng)
     QStringList labels;
     for (int i = 0; i < sectors; ++i)
         labels.append(colours.at(rng.range(0, 3)));
+    if (labels.count(labels.first()) == sectors) // a spinner of one colour asks nothing
+        labels.last() = labels.first() == colours.first() ? colours.last() : colours.first();
     const QString asked = labels.first();
     Question q =
         Make(Para(QStringLiteral("The spinner has %1 equal parts. It is spun once.").arg(sectors)),
