@@ -1,9 +1,11 @@
 // The pieces of the package tool: number texts, the generator's random numbers, quoted-
 // printable, the MIME reader and what the page check makes of hand-made pages.
+#include "bankutil.h"
 #include "check.h"
 #include "mhtml.h"
 #include "mime.h"
 #include "numbertext.h"
+#include "page.h"
 #include "papers.h"
 #include "prng.h"
 #include "svg.h"
@@ -47,6 +49,7 @@ class TestPackUnits : public QObject
     void pagePictures_data();
     void pagePictures();
     void questionCounts();
+    void pageLayout();
 };
 
 void TestPackUnits::numberTexts_data()
@@ -299,6 +302,35 @@ void TestPackUnits::questionCounts()
     QVERIFY(total > 1200);
     QCOMPARE(QuestionCount(1, 1), 7);
     QCOMPARE(QuestionCount(10, 5), 30);
+}
+
+void TestPackUnits::pageLayout()
+{
+    Question q = Make(
+        Para(QStringLiteral("Stem")),
+        {NumberPart(QStringLiteral("first"), 3, 2),
+         GroupPart(QString(), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 2),
+         ChoicePart(QStringLiteral("pick"), {"w", "x", "y", "z"}, 2)});
+    q.topic = QStringLiteral("Shape & Data");
+    const QString html = QString::fromLatin1(PageHtml(q, 7, {}));
+    // Letters in the order of the answer sheet: one per sub-answer, a group's together.
+    const qsizetype a = html.indexOf(QLatin1String(">(a)<")),
+                    bc = html.indexOf(QLatin1String(">(b) (c)<")),
+                    d = html.indexOf(QLatin1String(">(d)<"));
+    QVERIFY(a > 0 && bc > a && d > bc);
+    QVERIFY(html.contains(QLatin1String("<span class=\"no\">7</span>")));
+    QVERIFY(html.contains(QLatin1String("Shape &amp; Data")));
+    QVERIFY(html.contains(QLatin1String("5 marks")));
+    QVERIFY(html.indexOf(QLatin1String("<b>1</b>w")) < html.indexOf(QLatin1String("<b>4</b>z")));
+    QCOMPARE(q.parts.at(2).subs.first().key, QByteArray("3"));
+
+    // A question of one sub-answer has no letter, and its options are numbered.
+    const Question single =
+        ChoiceQuestion(Para(QStringLiteral("Which?")), Choice{{"p", "q", "r", "s"}, 0});
+    const QString one = QString::fromLatin1(PageHtml(single, 1, {}));
+    QVERIFY(!one.contains(QLatin1String("(a)")));
+    QVERIFY(one.contains(QLatin1String("<b>1</b>p")));
+    QVERIFY(one.contains(QLatin1String("1 mark<")));
 }
 
 QTEST_GUILESS_MAIN(TestPackUnits)
