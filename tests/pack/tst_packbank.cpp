@@ -11,8 +11,7 @@
 using namespace orlavine;
 using namespace orlavine::pack;
 
-namespace
-{
+namespace {
 
 constexpr int kDraws = 300;
 

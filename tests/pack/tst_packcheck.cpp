@@ -12,8 +12,7 @@
 using namespace orlavine;
 using namespace orlavine::pack;
 
-namespace
-{
+namespace {
 
 /// A copy of the test package to damage. Written byte by byte: CopyTestPackage's
 /// QFile::copy syncs every file to disk, a second a copy, too slow for forty copies.

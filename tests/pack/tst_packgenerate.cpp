@@ -14,8 +14,7 @@
 using namespace orlavine;
 using namespace orlavine::pack;
 
-namespace
-{
+namespace {
 
 QByteArray Read(const QString& path)
 {

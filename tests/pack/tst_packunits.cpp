@@ -14,8 +14,7 @@
 
 using namespace orlavine::pack;
 
-namespace
-{
+namespace {
 
 const QByteArray kHtml = "<html><body><p>Look:</p><img src=\"%1\"></body></html>";
 const QByteArray kSvg =

@@ -3,11 +3,9 @@
 
 #include "diagrams.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 QString AngleWord(int degrees)
 {

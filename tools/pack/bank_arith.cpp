@@ -4,11 +4,9 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 const QString kTimes = QStringLiteral("&times;");
 const QString kDivide = QStringLiteral("&divide;");

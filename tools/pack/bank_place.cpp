@@ -5,11 +5,9 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 Question DigitValue(Prng& rng)
 {

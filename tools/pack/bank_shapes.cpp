@@ -4,11 +4,9 @@
 #include "diagrams.h"
 #include "numbertext.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 const QList<Shape> kQuadrilaterals = {Shape::Square,        Shape::Rectangle, Shape::Rhombus,
                                       Shape::Parallelogram, Shape::Trapezium, Shape::Kite};

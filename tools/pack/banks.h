@@ -2,8 +2,7 @@
 
 #include "bankutil.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 // The kinds of question of each topic. A kind may stand twice in a list to come up
 // more often.

@@ -2,8 +2,7 @@
 
 #include "numbertext.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 const char* const kNoteFraction =
     "Write a fraction like 3/4 and a ratio like 2:3, in its simplest form.";

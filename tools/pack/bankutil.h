@@ -3,8 +3,7 @@
 #include "prng.h"
 #include "question.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// Makes one question of a kind. Every kind computes its keys from the values it puts
 /// in the text.

@@ -1,7 +1,6 @@
 #include "check.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 QString Problem::text() const
 {

@@ -6,8 +6,7 @@
 #include <QList>
 #include <QString>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// One thing wrong with a package, with where it is.
 struct Problem {

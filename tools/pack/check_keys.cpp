@@ -9,11 +9,9 @@
 
 #include <cmath>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 constexpr int kMaxPaperSubAnswers = 80;
 constexpr int kMaxQuestionSubAnswers = 20;

@@ -8,11 +8,9 @@
 #include <QSet>
 #include <QUrl>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 /// The addresses the HTML loads: src attributes, stylesheet links and CSS url()s.
 QStringList References(const QString& html)

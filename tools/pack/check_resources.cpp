@@ -5,11 +5,9 @@
 #include "learner.h"
 #include "pictures.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 bool HasSignature(const QString& fileName, const QByteArray& bytes)
 {

@@ -4,11 +4,9 @@
 #include "error.h"
 #include "package.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 /// A whole number from lo to hi, or -1 (reported) when the value is not one.
 int ReadCount(const QString& file, const QByteArray& key, int lo, int hi, Findings& findings)

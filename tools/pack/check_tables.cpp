@@ -7,11 +7,9 @@
 
 #include <functional>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 constexpr int kFirstQuestionId = 16001;
 constexpr int kLastQuestionId = 19448;

@@ -5,11 +5,9 @@
 
 #include <algorithm>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 constexpr double kLeft = 64;
 constexpr double kRight = 440;

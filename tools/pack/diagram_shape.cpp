@@ -5,11 +5,9 @@
 
 #include <cmath>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 /// The outline of `shape` fitted into a box of size s centred at c.
 QList<QPointF> Outline(Shape shape, QPointF c, double s)

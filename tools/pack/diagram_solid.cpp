@@ -3,11 +3,9 @@
 
 #include "svg.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 // The receding direction of the oblique view.
 const QPointF kDepth(0.5 * 0.866, -0.5 * 0.5);

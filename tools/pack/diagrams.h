@@ -4,8 +4,7 @@
 
 #include <QPoint>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 // The pictures of the question pages, drawn as SVG. Every function draws exactly what
 // its arguments say; the questions compute their keys from the same arguments.

@@ -11,11 +11,9 @@
 
 #include <QDir>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 constexpr int kFirstQuestionId = 16001;
 const QByteArray kHost = "http://orlavine.example/";

@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// Writes the default package into `folder` (created when missing): settings, tables,
 /// templates, question pages and the 89 skin pictures copied from `skinFolder`. Files

@@ -2,8 +2,7 @@
 
 #include <QList>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 QString AsciiOnly(const QString& text)
 {

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// The text with every character beyond ASCII written as a numeric character reference
 /// ("&#176;"), as the pages are us-ascii documents.

@@ -15,8 +15,7 @@
 #include <cstdio>
 #include <stdexcept>
 
-namespace
-{
+namespace {
 
 using namespace orlavine::pack;
 

@@ -1,10 +1,8 @@
 #include "mhtml.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 constexpr int kLineLimit = 76;
 

@@ -3,8 +3,7 @@
 #include <QByteArray>
 #include <QList>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// A picture part of a page: its type, its address (Content-Location) or content id,
 /// and its bytes.

@@ -1,10 +1,8 @@
 #include "mime.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 /// Reads header lines from `at` up to the blank line; `at` ends after it. False when
 /// the blank line is missing.

@@ -5,8 +5,7 @@
 #include <QMap>
 #include <QStringList>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// One part of a MIME document, or the document itself when it has a single part.
 struct MimePart {

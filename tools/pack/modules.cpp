@@ -1,7 +1,6 @@
 #include "modules.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 const char* const kMockExamination = "Mock Examination";
 

@@ -2,8 +2,7 @@
 
 #include "banks.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// A topic of a module: its name and the kinds of question its papers draw on. The
 /// mock examination has no kinds of its own; it mixes those of the other topics.

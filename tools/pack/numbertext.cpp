@@ -4,8 +4,7 @@
 
 #include <cstdlib>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 QString WithCommas(long long value)
 {

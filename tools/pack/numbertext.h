@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 // Numbers as a pupil reads and writes them. Decimals are carried as whole numbers of
 // tenths or hundredths so that every value is exact.

@@ -2,11 +2,9 @@
 
 #include "html.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 const char* const kStyle =
     "body{margin:0;padding:50px 26px 28px;background:#fff;color:#243142;"

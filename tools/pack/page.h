@@ -4,8 +4,7 @@
 
 #include <QByteArray>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// The HTML of a question's page: number, topic and marks, the text, the pictures (at
 /// the addresses given), numbered options and lettered parts in the order of the

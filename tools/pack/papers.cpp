@@ -4,11 +4,9 @@
 
 #include <stdexcept>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 /// Deals kinds of question in a shuffled order, reshuffling when all have been dealt,
 /// so that a paper sees every kind before any comes twice.

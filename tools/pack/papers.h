@@ -4,8 +4,7 @@
 
 #include <cstdint>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// A paper of the default package: its number (101 to 150) and its questions.
 struct PaperPlan {

@@ -1,7 +1,6 @@
 #include "prng.h"
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 std::uint64_t Prng::next()
 {

@@ -5,8 +5,7 @@
 
 #include <cstdint>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// A small pseudo-random generator (SplitMix64) of our own, so that the default package
 /// comes out byte for byte the same with every compiler and standard library.

@@ -4,11 +4,9 @@
 
 #include <cstdlib>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 Part OneSlot(const QString& prompt, char type, const QString& key, int marks)
 {

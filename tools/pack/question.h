@@ -5,8 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// One answer field of the sheet: its answer type letter, key and marks.
 struct Slot {

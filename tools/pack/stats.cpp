@@ -6,11 +6,9 @@
 #include <QFileInfo>
 #include <QMap>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 const QByteArray kTypes = "QTNMGLRFX";
 

@@ -2,8 +2,7 @@
 
 #include <QString>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 /// The figures of a package folder: papers, questions, sub-answers by answer type,
 /// marks and pages with pictures, per module and in all, as lines of text.

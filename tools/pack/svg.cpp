@@ -6,11 +6,9 @@
 
 #include <cmath>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 QString Escaped(const QString& text)
 {

@@ -4,12 +4,10 @@
 #include <QPointF>
 #include <QString>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
 // Colours of the pictures, matched to the program's skin.
-namespace colour
-{
+namespace colour {
 inline const char* const kInk = "#344052";
 inline const char* const kBlue = "#3478c8";
 inline const char* const kBlueDark = "#1e5aaa";

@@ -11,8 +11,7 @@
 
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 /// Loads `page` into `view` and waits for the load to finish plus a moment for painting.
 bool LoadAndSettle(QWebEngineView& view, const QString& page)
