@@ -112,11 +112,10 @@ QString QuestionFault(const Question& q)
 
 } // namespace
 
-class TestPackBank : public QObject
-{
+class TestPackBank : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everyKindIsWellFormed_data();
     void everyKindIsWellFormed();
     void drillsHaveTheSizeAsked();

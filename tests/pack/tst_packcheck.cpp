@@ -194,11 +194,10 @@ int RunTool(const QStringList& arguments)
 
 } // namespace
 
-class TestPackCheck : public QObject
-{
+class TestPackCheck : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void testPackagePasses();
     void reportsDefect_data();
     void reportsDefect();

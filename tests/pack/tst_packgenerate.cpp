@@ -86,11 +86,10 @@ struct Sample {
 
 } // namespace
 
-class TestPackGenerate : public QObject
-{
+class TestPackGenerate : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void initTestCase();
     void sameBytesEveryRun();
     void passesTheChecker();
@@ -100,7 +99,7 @@ class TestPackGenerate : public QObject
     void otherKeysAgreeWithTheText();
     void picturesAreSvgParts();
 
-  private:
+private:
     QList<Sample> samples() const;
 
     QTemporaryDir m_dir;

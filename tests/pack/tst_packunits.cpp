@@ -28,11 +28,10 @@ QByteArray PageWith(const QByteArray& reference, const PicturePart& picture)
 
 } // namespace
 
-class TestPackUnits : public QObject
-{
+class TestPackUnits : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void numberTexts_data();
     void numberTexts();
     void wordsAndNumerals();

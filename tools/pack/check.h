@@ -35,15 +35,14 @@ struct Place {
 };
 
 /// The problems found so far.
-class Findings
-{
-  public:
+class Findings {
+public:
     void error(const Place& place, const QString& message) { add(false, place, message); }
     void warning(const Place& place, const QString& message) { add(true, place, message); }
     const QList<Problem>& problems() const { return m_problems; }
     int errorCount() const;
 
-  private:
+private:
     void add(bool warning, const Place& place, const QString& message);
     QList<Problem> m_problems;
 };

@@ -33,9 +33,8 @@ QByteArray Ascii(const QString& text)
     return text.toLatin1();
 }
 
-class Writer
-{
-  public:
+class Writer {
+public:
     explicit Writer(const QString& folder) : m_dir(folder) {}
 
     void write(int id, const QString& name, const QByteArray& bytes) const
@@ -43,7 +42,7 @@ class Writer
         WriteFileAtomically(m_dir.filePath(QStringLiteral("%1%2").arg(id).arg(name)), bytes, false);
     }
 
-  private:
+private:
     QDir m_dir;
 };
 

@@ -10,9 +10,8 @@ namespace {
 
 /// Deals kinds of question in a shuffled order, reshuffling when all have been dealt,
 /// so that a paper sees every kind before any comes twice.
-class Deck
-{
-  public:
+class Deck {
+public:
     Deck(const QList<Generator>& kinds, Prng& rng) : m_kinds(kinds), m_rng(rng) {}
 
     Generator next()
@@ -25,7 +24,7 @@ class Deck
         return m_order.at(m_at++);
     }
 
-  private:
+private:
     QList<Generator> m_kinds;
     QList<Generator> m_order;
     qsizetype m_at = 0;

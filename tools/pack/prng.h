@@ -9,9 +9,8 @@ namespace orlavine::pack {
 
 /// A small pseudo-random generator (SplitMix64) of our own, so that the default package
 /// comes out byte for byte the same with every compiler and standard library.
-class Prng
-{
-  public:
+class Prng {
+public:
     explicit Prng(std::uint64_t seed) : m_state(seed) {}
 
     std::uint64_t next();
@@ -33,7 +32,7 @@ class Prng
             items.swapItemsAt(i, range(0, i));
     }
 
-  private:
+private:
     std::uint64_t m_state;
 };
 

@@ -25,9 +25,8 @@ inline const char* const kShade = "#e2e8f0";
 
 /// Builds the text of an SVG picture. Coordinates are written with at most one decimal,
 /// so the text is the same on every machine.
-class Svg
-{
-  public:
+class Svg {
+public:
     Svg(int width, int height);
 
     void line(QPointF a, QPointF b, const char* stroke = colour::kInk, double width = 2,
@@ -58,7 +57,7 @@ class Svg
     /// The point at `degrees` (0 = right, counted anticlockwise) at radius r from c.
     static QPointF polar(QPointF c, double r, double degrees);
 
-  private:
+private:
     int m_width;
     int m_height;
     QString m_body;
