@@ -202,6 +202,7 @@ private slots:
     void reportsDefect_data();
     void reportsDefect();
     void problemText();
+    void warnsOfEmptyAlternative();
     void brokenFoldersNeverCrash_data();
     void brokenFoldersNeverCrash();
     void exitStatus();
@@ -246,6 +247,19 @@ void TestPackCheck::problemText()
                                             "key \"7\" is not a choice from 1 to 4"));
     const Problem warning{true, 30000, 0, 0, {}, QStringLiteral("x")};
     QCOMPARE(warning.text(), QStringLiteral("warning: resource 30000: x"));
+}
+
+void TestPackCheck::warnsOfEmptyAlternative()
+{
+    QTemporaryDir dir;
+    FreshCopy(dir.path());
+    Replace(dir.path(), 30013, "#16004#>;Gas;Gaseous", "#16004#>;Gas;Gaseous;");
+    const QList<Problem> problems = CheckPackage(dir.path());
+    const auto it = std::find_if(problems.cbegin(), problems.cend(),
+                                 [](const Problem& p) { return p.questionId == "16004"; });
+    QVERIFY(it != problems.cend());
+    QVERIFY(it->warning);
+    QVERIFY(it->message.contains(QLatin1String("an empty answer is marked right")));
 }
 
 void TestPackCheck::brokenFoldersNeverCrash_data()

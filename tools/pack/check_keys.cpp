@@ -90,6 +90,11 @@ void CheckAlternativesKey(const Flat& flat, int i, const Place& place, Findings&
                                   .arg(i + 1));
         return;
     }
+    if (Alternatives(key).contains(QByteArray()))
+        findings.warning(place, QStringLiteral("key %1 of sub-answer %2 has an empty alternative, "
+                                               "so an empty answer is marked right")
+                                    .arg(Quoted(key))
+                                    .arg(i + 1));
     if (!key.startsWith(';'))
         findings.warning(place, QStringLiteral("key %1 of sub-answer %2 does not begin with \";\": "
                                                "it is read as its \";\"-separated pieces")
