@@ -10,7 +10,8 @@ namespace orlavine::pack {
 /// templates, question pages and the 89 skin pictures copied from `skinFolder`. Files
 /// of `folder` whose names begin with a digit (resources of an earlier run) are removed
 /// first; nothing else there is touched. The same seed gives the same bytes. Throws
-/// orlavine::Error when a file cannot be read or written.
+/// orlavine::Error when a file cannot be read or written, std::logic_error when a question
+/// of the bank breaks the package's rules.
 void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint64_t seed);
 
 /// The skin pictures of the source tree, as the build knows them.

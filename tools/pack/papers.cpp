@@ -79,9 +79,8 @@ QList<Question> BuildPaper(Prng& rng, Deck& deck, int count, int exactSlots, con
         }
         if (!found) {
             // A drill of the size that keeps the paper within its budget (or on its exact total).
-            const int room = budget - subs - left;
-            const int size = exactSlots > 0 ? std::max(1, room + left - left * kMaxQuestionSlots)
-                                            : std::min(3, room);
+            const int size = exactSlots > 0 ? std::max(1, budget - subs - left * kMaxQuestionSlots)
+                                            : std::min(3, budget - subs - left);
             q = plan.drill(rng, size);
         }
         Validate(q);
