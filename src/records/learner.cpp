@@ -27,11 +27,15 @@ QString MakeBackupFolder(const QDateTime& now)
     return folder;
 }
 
+// Copied through the checked writer: a backup that silently came out short would be
+// worse than none.
 void CopyInto(const QString& folder, const QString& file)
 {
-    const QString target = folder + QLatin1Char('/') + QFileInfo(file).fileName();
-    if (!QFile::copy(file, target))
-        throw Error(file, QStringLiteral("Cannot make a backup of your results"));
+    try {
+        WriteFileAtomically(folder + QLatin1Char('/') + QFileInfo(file).fileName(), ReadWholeFile(file));
+    } catch (const Error& e) {
+        throw Error(e.file(), QStringLiteral("Cannot make a backup of your results: ") + e.reason());
+    }
 }
 
 Fields TemplateMarksLine(int module, const QByteArray& key)

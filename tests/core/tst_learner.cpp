@@ -1,5 +1,7 @@
 // Learner records: names, the start-up check, reset with backup, marks lists and repair.
 #include "error.h"
+#include "faultyfolder.h"
+#include "programfolder.h"
 #include "learner.h"
 #include "recordfile.h"
 #include "testfolder.h"
@@ -21,6 +23,7 @@ private slots:
     void marksAfterMarkingHaveSixLines();
     void damagedMarksFileRepaired();
     void trendAppends();
+    void failedBackupErasesNothing();
 
 private:
     const QDateTime m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
@@ -150,6 +153,26 @@ void TestLearner::trendAppends()
     AppendTrend(1, "TS", "100");
     QCOMPARE(folder.read("trend1TS.txt"), QByteArray("#TRD#>66.7>100\r\n"));
     QVERIFY_THROWS_EXCEPTION(Error, AppendTrend(1, "TS", "1>2"));
+}
+
+void TestLearner::failedBackupErasesNothing()
+{
+    FaultyFolder faulty(FaultyFolder::Tiny, 256 * 1024);
+    if (!faulty.available())
+        QSKIP("needs root to mount a small file system");
+    TestFolder folder; // the embedded test package
+    SetProgramFolder(faulty.path());
+    const PackageSettings settings = ReadSettings();
+    EnsureLearnerRecords(settings, m_now);
+    AppendTrend(1, "TS", "75");
+    QFile filler(faulty.path() + "/filler");
+    QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(1024, 'x')) == 1024) {
+    }
+    filler.close();
+    QVERIFY_THROWS_EXCEPTION(Error, ResetLearnerRecords(settings, m_now));
+    QCOMPARE(ReadLine(LearnerFilePath(LearnerFile::Trend, 1, "TS"), "TRD"), QByteArray("#TRD#>75"));
+    SetProgramFolder(folder.path());
 }
 
 QTEST_GUILESS_MAIN(TestLearner)

@@ -1,5 +1,6 @@
 // The content package: resources written to files, pictures, settings, a paper's content.
 #include "error.h"
+#include "faultyfolder.h"
 #include "package.h"
 #include "papercontent.h"
 #include "pictures.h"
@@ -26,6 +27,7 @@ private slots:
     void paperOfEightySubAnswers();
     void damagedPaperIsAnError();
     void programFolderChoice();
+    void readOnlyExecutableFolderFallsBack();
 };
 
 void TestPackage::writeResourceFileCutsLongerFile()
@@ -104,23 +106,14 @@ void TestPackage::settingsIgnoreUnlabelledModule()
     TestFolder folder;
     QTemporaryDir copy;
     CopyTestPackage(copy.path());
-    QFile settingsFile(copy.filePath("30000-settings.txt"));
-    QVERIFY(settingsFile.open(QIODevice::ReadOnly));
-    QByteArray text = settingsFile.readAll();
-    settingsFile.close();
-    text.replace("#LAH#>Alpha", "#LAH#>");
-    text.replace("#TT2#>3", "#TT2#>many");
-    QVERIFY(settingsFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settingsFile.write(text);
-    settingsFile.close();
+    const QString settingsFile = copy.filePath("30000-settings.txt");
+    QVERIFY(ReplaceInFile(settingsFile, "#LAH#>Alpha", "#LAH#>"));
+    QVERIFY(ReplaceInFile(settingsFile, "#TT2#>3", "#TT2#>many"));
     SetResourceSource(std::make_shared<FolderResources>(copy.path()));
     // Module 1 has counts and names but no label: it does not exist. Module 2's
     // damaged topic count is reported, not taken as zero.
     QVERIFY_THROWS_EXCEPTION(Error, ReadSettings());
-    text.replace("#TT2#>many", "#TT2#>3");
-    QVERIFY(settingsFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    settingsFile.write(text);
-    settingsFile.close();
+    QVERIFY(ReplaceInFile(settingsFile, "#TT2#>many", "#TT2#>3"));
     SetResourceSource(std::make_shared<FolderResources>(copy.path()));
     const PackageSettings settings = ReadSettings();
     QVERIFY(!settings.module(1).exists());
@@ -158,14 +151,7 @@ void TestPackage::damagedPaperIsAnError()
     QTemporaryDir copy;
     CopyTestPackage(copy.path());
     // A type table whose line for 16001 lost its field: the lists would disagree.
-    QFile types(copy.filePath("30014.txt"));
-    QVERIFY(types.open(QIODevice::ReadOnly));
-    QByteArray text = types.readAll();
-    types.close();
-    text.replace("#16001#>Q", "#16001#");
-    QVERIFY(types.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    types.write(text);
-    types.close();
+    QVERIFY(ReplaceInFile(copy.filePath("30014.txt"), "#16001#>Q", "#16001#"));
     SetResourceSource(std::make_shared<FolderResources>(copy.path()));
     QVERIFY_THROWS_EXCEPTION(Error, LoadPaperContent(1, 101));
     QVERIFY_THROWS_EXCEPTION(Error, LoadPaperContent(1, 149)); // no such paper
@@ -179,6 +165,24 @@ void TestPackage::programFolderChoice()
     const QString requested = writable.filePath("pupil/two");
     QCOMPARE(ChooseProgramFolder(requested, writable.path()), requested);
     QVERIFY(QFileInfo(requested).isDir());
+}
+
+void TestPackage::readOnlyExecutableFolderFallsBack()
+{
+    FaultyFolder faulty(FaultyFolder::ReadOnly);
+    if (!faulty.available())
+        QSKIP("needs root to mount a read-only folder");
+    QVERIFY(faulty.makeReadOnly());
+    QStandardPaths::setTestModeEnabled(true);
+    const QString chosen = ChooseProgramFolder(QString(), faulty.path());
+    QCOMPARE(chosen, QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+    QVERIFY(QFileInfo(chosen).isDir());
+    // A read-only folder asked for explicitly is taken as it is; writes then fail with
+    // a message instead of going elsewhere behind the pupil's back.
+    QCOMPARE(ChooseProgramFolder(faulty.path(), QString()), faulty.path());
+    SetProgramFolder(faulty.path());
+    QCOMPARE(ExtractGraphics(), 89);
+    SetProgramFolder(QString());
 }
 
 QTEST_GUILESS_MAIN(TestPackage)

@@ -115,10 +115,7 @@ void TestRecordWrite::readOnlyFolderKeepsOldFile()
     if (!faulty.available())
         QSKIP("needs root to mount a read-only folder");
     const QString path = faulty.path() + "/a.txt";
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(kAnswers);
-    file.close();
+    WriteFile(path, kAnswers);
     QVERIFY(faulty.makeReadOnly());
     Fields lines = ReadPaperLines(path, 3);
     try {
@@ -136,10 +133,7 @@ void TestRecordWrite::fullDiskKeepsOldFile()
     if (!faulty.available())
         QSKIP("needs root to mount a small file system");
     const QString path = faulty.path() + "/a.txt";
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(kAnswers);
-    file.close();
+    WriteFile(path, kAnswers);
     QFile filler(faulty.path() + "/filler");
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(1024, 'x')) == 1024) {
@@ -157,10 +151,7 @@ void TestRecordWrite::failedRenameKeepsOldFile()
     if (!faulty.available())
         QSKIP("needs root to pin a file");
     const QString path = faulty.path() + "/a.txt";
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(kAnswers);
-    file.close();
+    WriteFile(path, kAnswers);
     QVERIFY(faulty.pin(path));
     Fields lines = ReadPaperLines(path, 3);
     QVERIFY_THROWS_EXCEPTION(Error, SaveRecordLine(lines, {"a", "b"}, 1, "101", 3, 2, path));

@@ -21,10 +21,28 @@ TestFolder::~TestFolder()
 QString TestFolder::write(const QString& name, const QByteArray& bytes) const
 {
     const QString path = file(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(bytes);
+    WriteFile(path, bytes);
     return path;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+bool ReplaceInFile(const QString& path, const QByteArray& before, const QByteArray& after)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray text = f.readAll();
+    f.close();
+    if (!text.contains(before))
+        return false;
+    WriteFile(path, text.replace(before, after));
+    return true;
 }
 
 QByteArray TestFolder::read(const QString& name) const

@@ -22,6 +22,12 @@ private:
     QTemporaryDir m_dir;
 };
 
+/// Writes `bytes` to `path` (created or replaced).
+void WriteFile(const QString& path, const QByteArray& bytes);
+
+/// Replaces `before` by `after` in the file at `path`; false when `before` is not there.
+bool ReplaceInFile(const QString& path, const QByteArray& before, const QByteArray& after);
+
 /// The test package folder in the source tree.
 QString TestPackageFolder();
 

@@ -1,0 +1,161 @@
+#include "popupbox.h"
+
+#include "picturebutton.h"
+#include "skin.h"
+#include "skinnedframe.h"
+#include "statefields.h"
+#include "twips.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+namespace orlavine {
+
+namespace {
+
+const QString kResponse = QStringLiteral("PopUpResponse");
+// The box keeps one size: 265 x 150 pixels at 96 dpi.
+constexpr double kClientWidth = 3975;
+constexpr double kClientHeight = 2250;
+constexpr double kMargin = 240;          // title and icon from the left, icon below the bar
+constexpr double kIconToMessage = 150;   // message after the icon
+constexpr double kMessageWidth = 2880;   // 192 pixels
+constexpr double kMessageHeight = 420;   // two lines
+constexpr double kShortMessageDrop = 105; // 7 pixels: one line level with the icon's middle
+constexpr double kButtonGap = 150;       // 10 pixels between Yes and No
+constexpr int kShortMessage = 33;
+
+std::function<int(PopUpBox&)>& Answerer()
+{
+    static std::function<int(PopUpBox&)> answerer;
+    return answerer;
+}
+
+} // namespace
+
+PopUpBox::PopUpBox(StateFields& state, QWidget* master)
+    : QDialog(master), m_state(state), m_master(master)
+{
+    setObjectName(QStringLiteral("frmPopUp"));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    m_frame = new SkinnedFrame(this, FrameKind::PopUp);
+    setFixedSize(Twips(kClientWidth, this), Twips(kClientHeight, this));
+    m_frame->layOut();
+
+    m_info = new QLabel(this);
+    m_info->setObjectName(QStringLiteral("ImgInfo"));
+    m_info->setPixmap(Skin::picture(pic::InfoMark));
+    m_info->adjustSize();
+    m_info->move(m_frame->title()->x(), m_frame->topHeight() + Twips(kMargin, this));
+
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("lblMessage"));
+    m_message->setWordWrap(true);
+    m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message->setGeometry(m_info->geometry().right() + 1 + Twips(kIconToMessage, this), m_info->y(),
+                           Twips(kMessageWidth, this), Twips(kMessageHeight, this));
+
+    m_but1 = new PictureButton(QStringLiteral("But1"), pic::ButtonOff, this);
+    m_but2 = new PictureButton(QStringLiteral("But2"), pic::ButtonOff, this);
+    const int buttonTop = height() - m_but1->height() - Twips(kMargin, this);
+    m_but1->move(m_message->x(), buttonTop);
+    m_but2->move(m_but1->x() + m_but1->width() + Twips(kButtonGap, this), buttonTop);
+    m_but1Label = AddCaption(m_but1, QStringLiteral("But1_lbl"), QStringLiteral("Yes"));
+    m_but2Label = AddCaption(m_but2, QStringLiteral("But2_lbl"), QStringLiteral("No"));
+    connect(m_but1, &PictureButton::clicked, this, [this] { press(1); });
+    connect(m_but2, &PictureButton::clicked, this, [this] { press(2); });
+
+    StartHoverTimer(this, [this](const QPoint& pointer) { tick(pointer); });
+}
+
+void PopUpBox::setUp(const QString& title, const QString& message, int numButtons)
+{
+    m_frame->setTitle(title);
+    m_message->setText(message);
+    if (numButtons == 1) {
+        m_buttons = 1;
+        m_but2->hide();
+        m_but1->move((width() - m_but1->width()) / 2, m_but1->y());
+        m_but1Label->setText(QStringLiteral("OK"));
+    } else if (numButtons == 2) {
+        m_buttons = 2;
+        m_but2->show();
+        m_but1->move(m_message->x(), m_but1->y());
+        m_but2->move(m_but1->x() + m_but1->width() + Twips(kButtonGap, this), m_but1->y());
+        m_but1Label->setText(QStringLiteral("Yes"));
+        m_but2Label->setText(QStringLiteral("No"));
+    }
+    const int top = m_info->y() + (message.size() < kShortMessage ? Twips(kShortMessageDrop, this) : 0);
+    // A message longer than two lines takes the room it needs above the buttons rather
+    // than being cut off.
+    const int needed = m_message->heightForWidth(m_message->width());
+    const int room = m_but1->y() - top - 2;
+    m_message->setGeometry(m_message->x(), top, m_message->width(),
+                           qBound(Twips(kMessageHeight, this), needed, qMax(room, Twips(kMessageHeight, this))));
+
+    const QRect master = m_master ? m_master->frameGeometry()
+                                  : QGuiApplication::primaryScreen()->availableGeometry();
+    move(master.x() + (master.width() - width()) / 2, master.y() + (master.height() - height()) / 2);
+}
+
+void PopUpBox::press(int button)
+{
+    m_state.setValue(kResponse, button == 1 ? QStringLiteral("True") : QStringLiteral("False"));
+    m_pressed = true;
+    done(button == 1 ? Accepted : Rejected);
+}
+
+void PopUpBox::done(int result)
+{
+    if (!m_pressed)
+        m_state.setValue(kResponse, QStringLiteral("False"));
+    QDialog::done(result);
+}
+
+void PopUpBox::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        press(1);
+        break;
+    case Qt::Key_Escape:
+        press(m_buttons == 2 ? 2 : 1);
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void PopUpBox::tick(const QPoint& pointer)
+{
+    UpdateButtonImage(m_but1, pointer, pic::ButtonOff, pic::ButtonOn);
+    UpdateButtonImage(m_but2, pointer, pic::ButtonOff, pic::ButtonOn);
+}
+
+bool CallPop(StateFields& state, const QString& title, const QString& message, int numButtons,
+             QWidget* master)
+{
+    PopUpBox box(state, master);
+    box.setUp(title, message, numButtons);
+    if (Answerer()) {
+        const int button = Answerer()(box);
+        if (button == 1 || button == 2)
+            box.press(button);
+        else
+            box.done(QDialog::Rejected);
+    } else {
+        box.exec();
+    }
+    return state.value(kResponse) == QLatin1String("True");
+}
+
+void SetPopUpAnswerer(std::function<int(PopUpBox& box)> answerer) { Answerer() = std::move(answerer); }
+
+} // namespace orlavine
