@@ -1,0 +1,87 @@
+#include "bankutil.h"
+
+#include "numbertext.h"
+
+namespace orlavine::pack {
+
+const char* const kNoteFraction =
+    "Write a fraction like 3/4 and a ratio like 2:3, in its simplest form.";
+const char* const kNoteMixed = "Write a mixed number with a space, like 1 1/2.";
+const char* const kNoteGroup = "You may give the answers in any order.";
+
+Choice MakeChoice(Prng& rng, const QString& right, const QStringList& wrong)
+{
+    QStringList options = {right};
+    for (const QString& option : wrong) {
+        if (options.size() < 4 && !options.contains(option))
+            options.append(option);
+    }
+    Q_ASSERT(options.size() == 4);
+    rng.shuffle(options);
+    return Choice{options, int(options.indexOf(right))};
+}
+
+Choice NumberChoice(Prng& rng, long long right, const QList<long long>& wrong)
+{
+    QStringList texts;
+    for (long long value : wrong)
+        texts.append(WithCommas(value));
+    return MakeChoice(rng, WithCommas(right), texts);
+}
+
+Question Make(const QString& stem, const QList<Part>& parts, const QString& note)
+{
+    Question question;
+    question.stem = stem;
+    question.parts = parts;
+    question.note = note;
+    return question;
+}
+
+Question ChoiceQuestion(const QString& stem, const Choice& choice)
+{
+    return Make(stem, {ChoicePart(QString(), choice.options, choice.right)},
+                QStringLiteral("Type the number of your answer, 1 to 4."));
+}
+
+QString Para(const QString& text)
+{
+    return QStringLiteral("<p>%1</p>").arg(text);
+}
+
+QString Display(const QString& text)
+{
+    return QStringLiteral("<p class=\"big\">%1</p>").arg(text);
+}
+
+QString DataTable(const QStringList& header, const QList<QStringList>& rows)
+{
+    QString html = QStringLiteral("<table class=\"dt\"><tr>");
+    for (const QString& cell : header)
+        html += QStringLiteral("<th>%1</th>").arg(cell);
+    html += QStringLiteral("</tr>");
+    for (const QStringList& row : rows) {
+        html += QStringLiteral("<tr>");
+        for (const QString& cell : row)
+            html += QStringLiteral("<td>%1</td>").arg(cell);
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+QString Name(Prng& rng)
+{
+    static const QStringList names = {"Amir", "Bea",   "Chen", "Dana",  "Eli",  "Fatima", "George",
+                                      "Hana", "Isla",  "Jack", "Kofi",  "Lena", "Maya",   "Noah",
+                                      "Olu",  "Priya", "Ravi", "Sofia", "Tom",  "Zara"};
+    return rng.pick(names);
+}
+
+QString Thing(Prng& rng)
+{
+    static const QStringList things = {"stickers", "marbles", "pencils", "cards",
+                                       "stamps",   "beads",   "shells",  "badges"};
+    return rng.pick(things);
+}
+
+} // namespace orlavine::pack

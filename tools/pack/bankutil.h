@@ -1,0 +1,42 @@
+#pragma once
+
+#include "prng.h"
+#include "question.h"
+
+namespace orlavine::pack {
+
+/// Makes one question of a kind. Every kind computes its keys from the values it puts
+/// in the text.
+using Generator = Question (*)(Prng&);
+
+/// Four options: the right one and the first three different wrong ones, shuffled.
+struct Choice {
+    QStringList options;
+    int right = 0;
+};
+Choice MakeChoice(Prng& rng, const QString& right, const QStringList& wrong);
+/// A choice among numbers; the wrong ones are `wrong`, written with commas.
+Choice NumberChoice(Prng& rng, long long right, const QList<long long>& wrong);
+
+/// A question of one or more parts.
+Question Make(const QString& stem, const QList<Part>& parts, const QString& note = QString());
+/// A question that is a single choice.
+Question ChoiceQuestion(const QString& stem, const Choice& choice);
+
+/// The paragraph of a question's text.
+QString Para(const QString& text);
+/// A sum or number set large on its own line.
+QString Display(const QString& text);
+/// A small table of data: a header row and rows of cells.
+QString DataTable(const QStringList& header, const QList<QStringList>& rows);
+
+/// A pupil's name, an object to count, a colour.
+QString Name(Prng& rng);
+QString Thing(Prng& rng);
+
+// The notes that tell how an answer is written.
+extern const char* const kNoteFraction; // fractions and ratios in their simplest form
+extern const char* const kNoteMixed;    // mixed numbers
+extern const char* const kNoteGroup;    // a group answered in any order
+
+} // namespace orlavine::pack

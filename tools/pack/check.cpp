@@ -1,0 +1,71 @@
+#include "check.h"
+
+namespace orlavine::pack {
+
+QString Problem::text() const
+{
+    QStringList where;
+    if (resource != 0)
+        where.append(QStringLiteral("resource %1").arg(resource));
+    if (paper != 0)
+        where.append(QStringLiteral("paper %1").arg(paper));
+    if (question != 0)
+        where.append(
+            QStringLiteral("question %1 (%2)").arg(question).arg(QString::fromLatin1(questionId)));
+    else if (!questionId.isEmpty())
+        where.append(QStringLiteral("question %1").arg(QString::fromLatin1(questionId)));
+    return QStringLiteral("%1: %2: %3")
+        .arg(warning ? QStringLiteral("warning") : QStringLiteral("error"),
+             where.join(QStringLiteral(", ")), message);
+}
+
+void Findings::add(bool warning, const Place& place, const QString& message)
+{
+    m_problems.append(
+        Problem{warning, place.resource, place.paper, place.question, place.questionId, message});
+}
+
+int Findings::errorCount() const
+{
+    int count = 0;
+    for (const Problem& problem : m_problems)
+        count += problem.warning ? 0 : 1;
+    return count;
+}
+
+int PaperInfo::subAnswerCount() const
+{
+    int count = 0;
+    for (const QuestionInfo& q : questions)
+        count += int(q.keys.size());
+    return count;
+}
+
+PackageInfo ReadPackage(const FolderResources& resources, Findings& findings)
+{
+    PackageInfo package;
+    CheckSettings(resources, package, findings);
+    for (ModuleInfo& module : package.modules)
+        CheckTables(resources, module, findings);
+    return package;
+}
+
+QList<Problem> CheckPackage(const QString& folder)
+{
+    const FolderResources resources(folder);
+    Findings findings;
+    if (resources.ids().isEmpty()) {
+        findings.error({}, QStringLiteral("%1 holds no package resources").arg(folder));
+        return findings.problems();
+    }
+    PackageInfo package = ReadPackage(resources, findings);
+    for (const ModuleInfo& module : package.modules)
+        CheckKeys(module, findings);
+    CheckPages(resources, package, findings);
+    CheckPictures(resources, findings);
+    for (const ModuleInfo& module : package.modules)
+        CheckTemplates(resources, module, findings);
+    return findings.problems();
+}
+
+} // namespace orlavine::pack

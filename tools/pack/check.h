@@ -1,0 +1,100 @@
+#pragma once
+
+#include "recordfile.h"
+#include "resources.h"
+
+#include <QList>
+#include <QString>
+
+namespace orlavine::pack {
+
+/// One thing wrong with a package, with where it is.
+struct Problem {
+    bool warning = false;  // a warning does not fail the check
+    int resource = 0;      // the resource concerned
+    int paper = 0;         // 101 to 150, 0 when none
+    int question = 0;      // its number in the paper (from 1), 0 when none
+    QByteArray questionId; // empty when none
+    QString message;
+
+    /// "error: resource 30013, paper 104, question 5 (16087): message".
+    QString text() const;
+};
+
+/// Where a check is looking: the resource, paper and question a problem belongs to.
+struct Place {
+    Place(int resource = 0, int paper = 0, int question = 0,
+          const QByteArray& questionId = QByteArray())
+        : resource(resource), paper(paper), question(question), questionId(questionId)
+    {
+    }
+    int resource;
+    int paper;
+    int question;
+    QByteArray questionId;
+};
+
+/// The problems found so far.
+class Findings {
+public:
+    void error(const Place& place, const QString& message) { add(false, place, message); }
+    void warning(const Place& place, const QString& message) { add(true, place, message); }
+    const QList<Problem>& problems() const { return m_problems; }
+    int errorCount() const;
+
+private:
+    void add(bool warning, const Place& place, const QString& message);
+    QList<Problem> m_problems;
+};
+
+/// A question of a paper as the tables give it.
+struct QuestionInfo {
+    QByteArray id;
+    Fields keys, types, marks;
+};
+
+/// A paper as the tables give it; `readable` is false when its questions could not all
+/// be read with the forward passes the program uses.
+struct PaperInfo {
+    int number = 0;
+    QList<QuestionInfo> questions;
+    bool readable = false;
+
+    int subAnswerCount() const;
+};
+
+/// A configured module and its papers.
+struct ModuleInfo {
+    int number = 0;
+    QByteArray label;
+    int topicCount = 0;
+    int paperCount = 0;
+    QList<PaperInfo> papers;
+};
+
+/// What the settings and tables of a package folder say.
+struct PackageInfo {
+    QByteArray name, code;
+    QList<ModuleInfo> modules;
+};
+
+/// Reads the settings and tables of the package at `resources`, adding what is wrong
+/// with them to `findings`. Never throws.
+PackageInfo ReadPackage(const FolderResources& resources, Findings& findings);
+
+// The checks of each kind; each adds to `findings` and never throws.
+void CheckSettings(const FolderResources& resources, PackageInfo& package, Findings& findings);
+void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings& findings);
+void CheckKeys(const ModuleInfo& module, Findings& findings);
+void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings);
+void CheckPictures(const FolderResources& resources, Findings& findings);
+void CheckTemplates(const FolderResources& resources, const ModuleInfo& module, Findings& findings);
+
+/// The problems of the package folder `folder`, by every rule the program relies on.
+QList<Problem> CheckPackage(const QString& folder);
+
+/// The parts of a page that show as pictures, with the problems the viewer would have
+/// with the page; used by the page check and the statistics.
+int PagePictureCount(const QByteArray& page, QStringList& errors, QStringList& warnings);
+
+} // namespace orlavine::pack

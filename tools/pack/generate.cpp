@@ -1,0 +1,166 @@
+#include "generate.h"
+
+#include "error.h"
+#include "fileio.h"
+#include "learner.h"
+#include "mhtml.h"
+#include "package.h"
+#include "page.h"
+#include "papers.h"
+#include "pictures.h"
+
+#include <QDir>
+
+namespace orlavine::pack {
+
+namespace {
+
+constexpr int kFirstQuestionId = 16001;
+const QByteArray kHost = "http://orlavine.example/";
+
+/// A table as the package carries it: a "..." line before and after the records, the
+/// last line without a line end.
+QByteArray Table(const QList<QByteArray>& lines)
+{
+    QByteArray out = "...\r\n";
+    for (const QByteArray& line : lines)
+        out += line + "\r\n";
+    return out + "...";
+}
+
+QByteArray Ascii(const QString& text)
+{
+    return text.toLatin1();
+}
+
+class Writer {
+public:
+    explicit Writer(const QString& folder) : m_dir(folder) {}
+
+    void write(int id, const QString& name, const QByteArray& bytes) const
+    {
+        WriteFileAtomically(m_dir.filePath(QStringLiteral("%1%2").arg(id).arg(name)), bytes, false);
+    }
+
+private:
+    QDir m_dir;
+};
+
+/// The page of question `id`, number `number` of its paper. Pictures of even ids are
+/// referred to by content id, of odd ids by a relative http address: both show.
+QByteArray QuestionPage(const Question& q, int id, int number)
+{
+    QStringList addresses;
+    QList<PicturePart> parts;
+    for (int i = 0; i < q.pictures.size(); ++i) {
+        const QByteArray name = "q" + QByteArray::number(id) + "-" + QByteArray::number(i + 1);
+        PicturePart part{"image/svg+xml", {}, {}, q.pictures.at(i).svg.toUtf8()};
+        if (id % 2 == 0) {
+            part.contentId = name + "@orlavine.example";
+            addresses.append(QStringLiteral("cid:") + QString::fromLatin1(part.contentId));
+        } else {
+            part.location = kHost + "pictures/" + name + ".svg";
+            addresses.append(QStringLiteral("pictures/") + QString::fromLatin1(name) +
+                             QStringLiteral(".svg"));
+        }
+        parts.append(part);
+    }
+    return MhtmlDocument(PageHtml(q, number, addresses),
+                         kHost + "q" + QByteArray::number(id) + ".htm", parts,
+                         "----=_OrlavinePart_" + QByteArray::number(id));
+}
+
+void WriteSettings(const Writer& out, const QList<ModulePapers>& modules)
+{
+    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics"}, 1),
+                               FormatRecordLine("COD", {"PM"}, 1), QByteArray(31, '-')};
+    const char* labels[] = {"LAH", "LBH", "LCH"};
+    for (const ModulePapers& module : modules) {
+        const QByteArray m = QByteArray::number(module.plan.number);
+        Fields names;
+        for (const TopicPlan& topic : module.plan.topics)
+            names.append(Ascii(topic.name));
+        lines += {FormatRecordLine(labels[module.plan.number - 1], {Ascii(module.plan.label)}, 1),
+                  FormatRecordLine("TT" + m, {QByteArray::number(module.plan.topics.size())}, 1),
+                  FormatRecordLine("TP" + m, {QByteArray::number(module.papers.size())}, 1),
+                  FormatRecordLine("TN" + m, names, int(names.size()))};
+    }
+    out.write(kSettingsResource, QStringLiteral("-settings.txt"), Table(lines));
+}
+
+/// Writes the module's pages, tables and templates; returns the next free question id.
+int WriteModule(const Writer& out, const ModulePapers& module, int id)
+{
+    const int m = module.plan.number;
+    QList<QByteArray> paperLines, keyLines, typeLines, markLines, blankLines;
+    for (const PaperPlan& paper : module.papers) {
+        Fields ids;
+        for (int number = 1; number <= paper.questions.size(); ++number, ++id) {
+            const Question& q = paper.questions.at(number - 1);
+            const QByteArray key = QByteArray::number(id);
+            ids.append(key);
+            Fields keys, types, marks;
+            for (const Part& part : q.parts) {
+                for (const Slot& slot : part.subs) {
+                    keys.append(slot.key);
+                    types.append(QByteArray(1, slot.type));
+                    marks.append(QByteArray::number(slot.marks));
+                }
+            }
+            keyLines.append(FormatRecordLine(key, keys, int(keys.size())));
+            typeLines.append(FormatRecordLine(key, types, int(types.size())));
+            markLines.append(FormatRecordLine(key, marks, int(marks.size())));
+            out.write(id, QStringLiteral(".mht"), QuestionPage(q, id, number));
+        }
+        const QByteArray paperKey = QByteArray::number(paper.number);
+        paperLines.append(FormatRecordLine(paperKey, ids, int(ids.size())));
+        blankLines.append(FormatRecordLine(paperKey, Fields(paper.slotCount()), paper.slotCount()));
+    }
+    out.write(PaperTableResource(m), QStringLiteral("-papers.txt"), Table(paperLines));
+    out.write(AnswerKeyResource(m), QStringLiteral("-keys.txt"), Table(keyLines));
+    out.write(AnswerTypeResource(m), QStringLiteral("-types.txt"), Table(typeLines));
+    out.write(MarksTableResource(m), QStringLiteral("-marks.txt"), Table(markLines));
+
+    QList<QByteArray> marksTemplate;
+    for (int k = 0; k < 6; ++k)
+        marksTemplate.append(FormatRecordLine(kMarksKeys[k], Fields(50, k >= FST ? "0" : ""), 50));
+    out.write(LearnerTemplateResource(LearnerFile::Marks, m), QStringLiteral("-marks.txt"),
+              Table(marksTemplate));
+    const QStringList names = {"-first.txt", "-second.txt", "-fresults.txt", "-sresults.txt"};
+    for (int k = 0; k < 4; ++k)
+        out.write(LearnerTemplateResource(LearnerFile(int(LearnerFile::First) + k), m), names.at(k),
+                  Table(blankLines));
+    out.write(LearnerTemplateResource(LearnerFile::Trend, m), QStringLiteral("-trend.txt"),
+              "#TRD#");
+    return id;
+}
+
+} // namespace
+
+void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint64_t seed)
+{
+    QDir dir(folder);
+    if (!dir.mkpath(QStringLiteral(".")))
+        throw Error(folder, QStringLiteral("The package folder cannot be made"));
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        if (name.front().isDigit() && !dir.remove(name))
+            throw Error(dir.filePath(name),
+                        QStringLiteral("An old package file cannot be removed"));
+    }
+    const Writer out(folder);
+    const QList<ModulePapers> modules = BuildPapers(seed);
+    WriteSettings(out, modules);
+    int id = kFirstQuestionId;
+    for (const ModulePapers& module : modules)
+        id = WriteModule(out, module, id);
+    for (const PictureResource& picture : PictureResources())
+        out.write(picture.id, QLatin1Char('-') + picture.fileName,
+                  ReadWholeFile(QDir(skinFolder).filePath(picture.fileName)));
+}
+
+QString DefaultSkinFolder()
+{
+    return QStringLiteral(ORLAVINE_SKIN_DIR);
+}
+
+} // namespace orlavine::pack

@@ -1,0 +1,95 @@
+// orlavine-pack: the package author's tool.
+//   orlavine-pack check DIR      check a package folder; exit status 1 when it has errors
+//   orlavine-pack generate OUT   write the default package into OUT
+//   orlavine-pack stats DIR      print the figures of a package folder
+#include "check.h"
+#include "error.h"
+#include "generate.h"
+#include "papers.h"
+#include "stats.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace {
+
+using namespace orlavine::pack;
+
+constexpr int kUsageError = 2;
+
+void Print(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+int Usage()
+{
+    Print(stderr, QStringLiteral("usage: orlavine-pack check DIR\n"
+                                 "       orlavine-pack generate OUT [--skin DIR]\n"
+                                 "       orlavine-pack stats DIR\n"));
+    return kUsageError;
+}
+
+int Check(const QString& folder)
+{
+    if (!QFileInfo(folder).isDir()) {
+        Print(stderr, QStringLiteral("%1 is not a folder\n").arg(folder));
+        return kUsageError;
+    }
+    const QList<Problem> problems = CheckPackage(folder);
+    int errors = 0;
+    for (const Problem& problem : problems) {
+        Print(stdout, problem.text() + QLatin1Char('\n'));
+        errors += problem.warning ? 0 : 1;
+    }
+    Print(stdout, QStringLiteral("%1: %2 errors, %3 warnings\n")
+                      .arg(folder)
+                      .arg(errors)
+                      .arg(problems.size() - errors));
+    return errors == 0 ? 0 : 1;
+}
+
+int Generate(const QString& folder, const QString& skin)
+{
+    QElapsedTimer timer;
+    timer.start();
+    GeneratePackage(folder, skin, kDefaultSeed);
+    Print(
+        stdout,
+        QStringLiteral("%1: default package written in %2 ms\n").arg(folder).arg(timer.elapsed()));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() < 2)
+        return Usage();
+    try {
+        if (args.at(0) == QLatin1String("check") && args.size() == 2)
+            return Check(args.at(1));
+        if (args.at(0) == QLatin1String("stats") && args.size() == 2) {
+            Print(stdout, PackageStats(args.at(1)));
+            return 0;
+        }
+        if (args.at(0) == QLatin1String("generate") && args.size() == 2)
+            return Generate(args.at(1), DefaultSkinFolder());
+        if (args.at(0) == QLatin1String("generate") && args.size() == 4 &&
+            args.at(2) == QLatin1String("--skin"))
+            return Generate(args.at(1), args.at(3));
+    } catch (const orlavine::Error& e) {
+        Print(stderr, e.message() + QLatin1Char('\n'));
+        return 1;
+    } catch (const std::exception& e) {
+        Print(stderr, QStringLiteral("orlavine-pack: %1\n").arg(QString::fromLocal8Bit(e.what())));
+        return 1;
+    }
+    return Usage();
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace orlavine::pack {
+
+/// One answer field of the sheet: its answer type letter, key and marks.
+struct Slot {
+    char type = 'N';
+    QByteArray key;
+    int marks = 1;
+};
+
+/// A lettered part of a question: usually one slot, a group of slots answered in any
+/// order, or a choice among four numbered options.
+struct Part {
+    QString prompt; // HTML; may be empty for a question with one part
+    QList<Slot> subs;
+    QStringList options; // HTML of options 1 to 4 for a choice
+};
+
+/// A drawn picture shown on the page.
+struct Picture {
+    QString svg;
+    QString alt;
+};
+
+/// A question as the generator makes it: everything its page and its table lines need.
+struct Question {
+    QString topic; // shown above the question
+    QString stem;  // HTML
+    QList<Picture> pictures;
+    QList<Part> parts;
+    QString note; // how to write the answer, shown small under the parts
+
+    int slotCount() const;
+    int marks() const;
+};
+
+// Parts for each kind of answer. Keys are made here from the same values the
+// question's text shows.
+
+/// A choice: key is the number (1 to 4) of the right option.
+Part ChoicePart(const QString& prompt, const QStringList& options, int rightIndex);
+/// A whole number: type N, or M accepting "3,700" as well as "3700" from 1,000 up.
+Part NumberPart(const QString& prompt, long long value, int marks = 1);
+/// A decimal given as whole 1/10^places: type N.
+Part DecimalPart(const QString& prompt, long long scaled, int places, int marks = 1);
+/// A word or phrase, a letter, or T / F: type T.
+Part WordPart(const QString& prompt, const QString& word, int marks = 1);
+Part TrueFalsePart(const QString& statement, bool isTrue);
+/// Any one of the alternatives: type M.
+Part AlternativesPart(const QString& prompt, const QStringList& alternatives, int marks = 1);
+/// `subs` slots answered in any order with members of `alternatives`: type G.
+Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs);
+/// A long answer: type L.
+Part LongPart(const QString& prompt, const QString& text, int marks = 1);
+/// An exact form compared letter for letter, spaces aside: type R, F or X.
+Part ExactPart(const QString& prompt, char type, const QString& text, int marks = 1);
+
+} // namespace orlavine::pack
