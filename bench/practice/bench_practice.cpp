@@ -34,7 +34,8 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 
 constexpr int kLargestPaper = 104; // module 1 of the test package: 80 sub-answers
 
@@ -64,11 +65,13 @@ double UntilLoaded(QWebEngineView* view, const std::function<void()>& action)
     return timer.nsecsElapsed() / 1e6;
 }
 
-class Bench {
-public:
+class Bench
+{
+  public:
     /// A program folder under `root` (the system's temporary folder when empty).
     explicit Bench(const QString& root = QString())
-        : m_folder(root.isEmpty() ? QDir::tempPath() + "/bench_practice-XXXXXX" : root + "/bench_practice-XXXXXX")
+        : m_folder(root.isEmpty() ? QDir::tempPath() + "/bench_practice-XXXXXX"
+                                  : root + "/bench_practice-XXXXXX")
     {
         SetProgramFolder(m_folder.path());
         SetResourceSource(std::make_shared<FolderResources>(QStringLiteral(ORLAVINE_TEST_PACKAGE)));
@@ -95,8 +98,8 @@ public:
         timer.start();
         *window = PracticeWindow::Open(AttemptKind::First, host);
         QEventLoop loop;
-        QObject::connect((*window)->findChild<QWebEngineView*>("brwWebBrowser"), &QWebEngineView::loadFinished,
-                         &loop, &QEventLoop::quit);
+        QObject::connect((*window)->findChild<QWebEngineView*>("brwWebBrowser"),
+                         &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
         loop.exec();
         return timer.nsecsElapsed() / 1e6;
     }
@@ -106,17 +109,19 @@ public:
     {
         for (int k = 1; k <= kLearnerFileCount; ++k) {
             const LearnerFile file = LearnerFile(k);
-            WriteResourceFile(LearnerTemplateResource(file, 1), "Custom", LearnerFilePath(file, 1, "TS"));
+            WriteResourceFile(LearnerTemplateResource(file, 1), "Custom",
+                              LearnerFilePath(file, 1, "TS"));
         }
         Fields lines = ReadPaperLines(LearnerFilePath(LearnerFile::First, 1, "TS"), 10);
         Fields answers;
         for (int q = 0; q < 8; ++q)
             answers += Fields{"1", "b", "3", "d", "1", "f", "3", "h", "1", "j"};
         answers[0] = "2";
-        SaveRecordLine(lines, answers, 4, "104", 10, 80, LearnerFilePath(LearnerFile::First, 1, "TS"));
+        SaveRecordLine(lines, answers, 4, "104", 10, 80,
+                       LearnerFilePath(LearnerFile::First, 1, "TS"));
     }
 
-private:
+  private:
     QTemporaryDir m_folder;
     StateFields m_fields;
 };
@@ -125,7 +130,8 @@ double ProcessCpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 /// CPU seconds used so far by each of this process's descendants (the page renderer and
@@ -145,8 +151,9 @@ QHash<long, double> DescendantsCpuSeconds()
         const QByteArray text = stat.readAll();
         const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
         if (fields.size() > 13)
-            procs[entry.toLong()] = {fields.at(1).toLong(),
-                                     double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / ticks};
+            procs[entry.toLong()] = {
+                fields.at(1).toLong(),
+                double(fields.at(11).toLongLong() + fields.at(12).toLongLong()) / ticks};
     }
     QHash<long, double> seconds;
     for (auto it = procs.cbegin(); it != procs.cend(); ++it) {
@@ -261,7 +268,8 @@ int main(int argc, char** argv)
     std::printf("  opening to first page loaded, first window  %7.1f\n", Median(first));
     std::printf("  opening to first page loaded, later         %7.1f   150\n", Median(later));
     std::printf("  Next to the new page loaded                 %7.1f    60\n", Median(next));
-    std::printf("  marking paper %d (80 sub-answers), files   %7.2f    10\n", kLargestPaper, marking);
+    std::printf("  marking paper %d (80 sub-answers), files   %7.2f    10\n", kLargestPaper,
+                marking);
     if (inMemory >= 0)
         std::printf("    the same, files on a memory file system   %7.2f\n", inMemory);
     std::printf("Idle 10 s with the clock running (%% of one core)\n");

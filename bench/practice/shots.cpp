@@ -24,7 +24,8 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 
 void Wait(int ms)
 {

@@ -5,15 +5,20 @@
 #include "error.h"
 #include "numbers.h"
 
-namespace orlavine {
+namespace orlavine
+{
 
-const QString kUnansweredQuestion =
-    QStringLiteral("You have not answered all the questions.  Do you still want to mark your practice?");
+const QString kUnansweredQuestion = QStringLiteral(
+    "You have not answered all the questions.  Do you still want to mark your practice?");
 const QString kMarkNowQuestion = QStringLiteral("Do you want to mark your practice now?");
 
-namespace {
+namespace
+{
 
-bool IsOne(const QByteArray& state) { return LeadingNumber(state) == 1; }
+bool IsOne(const QByteArray& state)
+{
+    return LeadingNumber(state) == 1;
+}
 
 } // namespace
 
@@ -47,7 +52,8 @@ Fields Attempt::readPaperFields(LearnerFile file, Fields* lines) const
 void Attempt::readRecords()
 {
     if (m_paper.index() < 1 || m_paper.index() > m_paper.paperCount)
-        throw Error(QString(), QStringLiteral("Paper %1 is not in this module").arg(m_paper.paperNumber));
+        throw Error(QString(),
+                    QStringLiteral("Paper %1 is not in this module").arg(m_paper.paperNumber));
     if (isSecond()) {
         m_firstResults = readPaperFields(LearnerFile::FResults, nullptr);
         m_answers = readPaperFields(LearnerFile::Second, &m_answerLines);
@@ -86,7 +92,10 @@ QByteArray Attempt::recordedDate() const
     return isSecond() ? QByteArray() : m_marks[CDD].at(m_paper.index() - 1);
 }
 
-bool Attempt::isCarried(int i) const { return isSecond() && m_firstResults.at(i) == kRightMark; }
+bool Attempt::isCarried(int i) const
+{
+    return isSecond() && m_firstResults.at(i) == kRightMark;
+}
 
 void Attempt::storeAnswers(int first, const Fields& typed)
 {
@@ -103,8 +112,8 @@ void Attempt::save()
 {
     if (m_marked)
         return;
-    SaveRecordLine(m_answerLines, m_answers, m_paper.index(), QByteArray::number(m_paper.paperNumber),
-                   m_paper.paperCount, subAnswerTotal(),
+    SaveRecordLine(m_answerLines, m_answers, m_paper.index(),
+                   QByteArray::number(m_paper.paperNumber), m_paper.paperCount, subAnswerTotal(),
                    filePath(isSecond() ? LearnerFile::Second : LearnerFile::First));
 }
 

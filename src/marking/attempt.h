@@ -8,7 +8,8 @@
 
 #include <optional>
 
-namespace orlavine {
+namespace orlavine
+{
 
 // One attempt at a paper, the working data of a practice window without the window:
 // what it reads when it opens, the answers it stores and saves, and its marking.
@@ -35,8 +36,9 @@ struct MarkingOutcome {
     QByteArray date;
 };
 
-class Attempt {
-public:
+class Attempt
+{
+  public:
     /// Reads the paper's question ids, keys, types and marks through the scratch file.
     /// Throws Error when the content cannot be read or is damaged.
     Attempt(AttemptKind kind, const PaperRef& paper);
@@ -99,7 +101,7 @@ public:
     /// The score of the recorded results: the marks of every right sub-answer.
     int score() const { return scoreOf(m_results); }
 
-private:
+  private:
     int scoreOf(const Fields& results) const;
     QString filePath(LearnerFile file) const;
     Fields readPaperFields(LearnerFile file, Fields* lines) const;

@@ -5,7 +5,8 @@
 
 #include <QFile>
 
-namespace orlavine {
+namespace orlavine
+{
 
 QString QuestionPageFile::show(const QByteArray& questionId)
 {

@@ -3,13 +3,15 @@
 #include <QByteArray>
 #include <QString>
 
-namespace orlavine {
+namespace orlavine
+{
 
 /// The temporary file holding the page of the question on show. Showing another
 /// question deletes the file of the one before; the last one is deleted by remove() or
 /// when the object goes.
-class QuestionPageFile {
-public:
+class QuestionPageFile
+{
+  public:
     QuestionPageFile() = default;
     ~QuestionPageFile() { remove(); }
     QuestionPageFile(const QuestionPageFile&) = delete;
@@ -25,7 +27,7 @@ public:
 
     QString path() const { return m_path; }
 
-private:
+  private:
     QString m_path;
 };
 

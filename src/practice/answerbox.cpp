@@ -4,9 +4,11 @@
 
 #include <QToolTip>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 const QColor kWhite(255, 255, 255);
 const QColor kCarriedBlue(192, 192, 255);
 
@@ -17,7 +19,8 @@ bool IsLineBreak(QChar c)
 }
 } // namespace
 
-RecordTextValidator::RecordTextValidator(std::function<void(const QString&)> refused, QObject* parent)
+RecordTextValidator::RecordTextValidator(std::function<void(const QString&)> refused,
+                                         QObject* parent)
     : QValidator(parent), m_refused(std::move(refused))
 {
 }
@@ -50,7 +53,8 @@ AnswerBox::AnswerBox(int k, QWidget* parent) : QLineEdit(parent)
     setObjectName(QStringLiteral("FA%1").arg(k));
     setToolTip(QStringLiteral("Enter your answer"));
     setFrame(false);
-    setValidator(new RecordTextValidator([this](const QString& reason) { showRefusal(reason); }, this));
+    setValidator(
+        new RecordTextValidator([this](const QString& reason) { showRefusal(reason); }, this));
     setCarriedColour(false);
 }
 
@@ -61,7 +65,10 @@ QByteArray AnswerBox::recordText() const
     return bytes;
 }
 
-void AnswerBox::setRecordText(const QByteArray& text) { setText(DecodeRecordText(text)); }
+void AnswerBox::setRecordText(const QByteArray& text)
+{
+    setText(DecodeRecordText(text));
+}
 
 void AnswerBox::setCarriedColour(bool carried)
 {
@@ -70,7 +77,10 @@ void AnswerBox::setCarriedColour(bool carried)
     setPalette(p);
 }
 
-QColor AnswerBox::background() const { return palette().color(QPalette::Base); }
+QColor AnswerBox::background() const
+{
+    return palette().color(QPalette::Base);
+}
 
 void AnswerBox::showRefusal(const QString& reason)
 {

@@ -8,9 +8,11 @@
 
 #include <QPainter>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 // Design positions in twips.
 constexpr int kBoxLeft = 420;
 constexpr int kBoxTop = 60;
@@ -20,8 +22,8 @@ constexpr int kMarkSize = 240;
 } // namespace
 
 AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
-    : QWidget(parent), m_box(new AnswerBox(k, this)), m_letter(new QLabel(this)), m_expected(new QLineEdit(this)),
-      m_first(new ResultMark(QStringLiteral("FR%1").arg(k), this))
+    : QWidget(parent), m_box(new AnswerBox(k, this)), m_letter(new QLabel(this)),
+      m_expected(new QLineEdit(this)), m_first(new ResultMark(QStringLiteral("FR%1").arg(k), this))
 {
     setObjectName(QStringLiteral("Frame%1").arg(k));
     m_letter->setObjectName(QStringLiteral("QL%1").arg(k));
@@ -44,7 +46,8 @@ AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
 
 void AnswerFrame::place(QWidget* widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(Twips(left, this), Twips(top, this), Twips(width, this), Twips(height, this));
+    widget->setGeometry(Twips(left, this), Twips(top, this), Twips(width, this),
+                        Twips(height, this));
 }
 
 void AnswerFrame::setLongLayout(bool longAnswer)
@@ -97,7 +100,10 @@ void AnswerFrame::fill(const SheetSlot& slot, bool secondAttempt, bool marked)
     m_expected->setVisible(marked && slot.result == kWrongMark);
 }
 
-QColor AnswerFrame::BorderColour() { return QColor(178, 217, 246); }
+QColor AnswerFrame::BorderColour()
+{
+    return QColor(178, 217, 246);
+}
 
 std::array<QLine, 4> AnswerFrame::BorderLines(const QRect& box, const QWidget* widget)
 {
@@ -106,7 +112,8 @@ std::array<QLine, 4> AnswerFrame::BorderLines(const QRect& box, const QWidget* w
     const int bottom = box.top() + box.height() + 15;
     const int right = box.left() + box.width() + 15;
     const auto px = [widget](int twips) { return Twips(twips, widget); };
-    return {QLine(px(left), px(top), px(right), px(top)), QLine(px(left), px(top), px(left), px(bottom)),
+    return {QLine(px(left), px(top), px(right), px(top)),
+            QLine(px(left), px(top), px(left), px(bottom)),
             QLine(px(left), px(bottom), px(right + 15), px(bottom)),
             QLine(px(right), px(top), px(right), px(bottom + 15))};
 }

@@ -9,7 +9,8 @@
 
 #include <array>
 
-namespace orlavine {
+namespace orlavine
+{
 
 class AnswerBox;
 class ResultMark;
@@ -17,9 +18,10 @@ class ResultMark;
 /// Answer frame `Frame1`..`Frame20`: the letter `QLk`, the answer box `FAk`, the result
 /// mark `FRk`, the hidden expected-answer box `Mk` and, in a second attempt, the
 /// second-attempt mark `SRk`. It draws the light-blue border around its answer box.
-class AnswerFrame : public QWidget {
+class AnswerFrame : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     /// Design width of a frame, in twips.
     static constexpr int kWidth = 3900;
 
@@ -48,10 +50,10 @@ public:
     /// bottom and right, the bottom and right lines 15 twips longer so the corner closes.
     static std::array<QLine, 4> BorderLines(const QRect& boxTwips, const QWidget* widget);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void place(QWidget* widget, int left, int top, int width, int height);
 
     AnswerBox* m_box;

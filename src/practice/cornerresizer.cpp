@@ -7,7 +7,8 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace orlavine {
+namespace orlavine
+{
 
 CornerResizer::CornerResizer(QWidget* window, QWidget* grip, const QList<QWidget*>& edges,
                              const QList<QWidget*>& topPieces)
@@ -58,7 +59,8 @@ bool CornerResizer::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
         const QPoint at = global - m_window->geometry().topLeft();
-        widget->setCursor(widget == m_grip ? Qt::SizeFDiagCursor : SizingPointer(at, m_window->size()));
+        widget->setCursor(widget == m_grip ? Qt::SizeFDiagCursor
+                                           : SizingPointer(at, m_window->size()));
         return false;
     }
     case QEvent::MouseButtonPress: {

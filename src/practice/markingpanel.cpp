@@ -3,15 +3,18 @@
 #include <QEventLoop>
 #include <QTimer>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 int g_pause = 200;
 constexpr int kGap = 2;
 constexpr int kPadding = 8;
 } // namespace
 
-MarkingPanel::MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidget* parent) : QLabel(parent)
+MarkingPanel::MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidget* parent)
+    : QLabel(parent)
 {
     setObjectName(QStringLiteral("fmeMark"));
     setPixmap(background);
@@ -31,9 +34,15 @@ MarkingPanel::MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidge
     hide();
 }
 
-void MarkingPanel::SetPause(int milliseconds) { g_pause = milliseconds; }
+void MarkingPanel::SetPause(int milliseconds)
+{
+    g_pause = milliseconds;
+}
 
-int MarkingPanel::Pause() { return g_pause; }
+int MarkingPanel::Pause()
+{
+    return g_pause;
+}
 
 void MarkingPanel::play()
 {

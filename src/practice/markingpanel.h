@@ -4,13 +4,15 @@
 
 #include <array>
 
-namespace orlavine {
+namespace orlavine
+{
 
 /// The marking panel `fmeMark`: fifteen progress pictures `imgBar01`..`imgBar15` that
 /// appear one at a time while the paper is being marked.
-class MarkingPanel : public QLabel {
+class MarkingPanel : public QLabel
+{
     Q_OBJECT
-public:
+  public:
     MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidget* parent);
 
     /// Shows the panel, then each bar in turn after a pause, and hides the panel again
@@ -25,7 +27,7 @@ public:
 
     QLabel* bar(int k) const { return m_bars.at(k - 1); }
 
-private:
+  private:
     std::array<QLabel*, 15> m_bars{};
 };
 

@@ -5,22 +5,30 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
 bool IsCopyOrCut(const QKeyEvent* key)
 {
     const bool ctrl = key->modifiers() & Qt::ControlModifier;
-    return (ctrl && (key->key() == Qt::Key_C || key->key() == Qt::Key_X)) || key->matches(QKeySequence::Copy) ||
-           key->matches(QKeySequence::Cut);
+    return (ctrl && (key->key() == Qt::Key_C || key->key() == Qt::Key_X)) ||
+           key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut);
 }
 
 } // namespace
 
-PageGuard::PageGuard(QWidget* view) : QObject(view), m_view(view) { qApp->installEventFilter(this); }
+PageGuard::PageGuard(QWidget* view) : QObject(view), m_view(view)
+{
+    qApp->installEventFilter(this);
+}
 
-PageGuard::~PageGuard() { qApp->removeEventFilter(this); }
+PageGuard::~PageGuard()
+{
+    qApp->removeEventFilter(this);
+}
 
 bool PageGuard::isOnPage(QObject* watched) const
 {
@@ -58,8 +66,9 @@ void PageGuard::refuse()
     if (m_showing)
         return;
     m_showing = true;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"), QStringLiteral("Invalid operation"),
-                    QMessageBox::Ok, m_view ? m_view->window() : nullptr);
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+                    QStringLiteral("Invalid operation"), QMessageBox::Ok,
+                    m_view ? m_view->window() : nullptr);
     box.exec();
     m_showing = false;
 }

@@ -1,13 +1,21 @@
 #include "practicelayout.h"
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
-int Px(double twips, double twipsPerPixel) { return qRound(twips / twipsPerPixel); }
+int Px(double twips, double twipsPerPixel)
+{
+    return qRound(twips / twipsPerPixel);
+}
 
 // Hundredths of a millimetre to twips: 1440 twips make 2540 of them.
-double HimetricToTwips(double himetric) { return himetric * 1440.0 / 2540.0; }
+double HimetricToTwips(double himetric)
+{
+    return himetric * 1440.0 / 2540.0;
+}
 
 } // namespace
 

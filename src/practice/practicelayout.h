@@ -5,7 +5,8 @@
 
 #include <array>
 
-namespace orlavine {
+namespace orlavine
+{
 
 // The geometry of a practice window as pure functions of its size, so it can be checked
 // without a window. Everything is in pixels; design offsets given in twips or hundredths
@@ -14,12 +15,12 @@ namespace orlavine {
 /// Sizes the layout starts from: the window's client size, its frame pieces and its parts.
 struct PracticeSizes {
     QSize client;
-    int topBar = 0;      // height of the top frame piece
-    int leftSide = 0;    // width of BLeft
-    int rightSide = 0;   // width of BRight
-    int bottom = 0;      // height of BBot
+    int topBar = 0;    // height of the top frame piece
+    int leftSide = 0;  // width of BLeft
+    int rightSide = 0; // width of BRight
+    int bottom = 0;    // height of BBot
     int toolbarHeight = 0;
-    QSize button;        // a toolbar button's picture
+    QSize button; // a toolbar button's picture
     int remBarHeight = 0;
     int titleHeight = 0; // the bar holding QnTitle
     int sheetWidth = 0;  // AnsBox

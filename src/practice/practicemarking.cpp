@@ -11,7 +11,8 @@
 #include "statefields.h"
 #include "statuspanels.h"
 
-namespace orlavine {
+namespace orlavine
+{
 
 void PracticeWindow::markPaper()
 {

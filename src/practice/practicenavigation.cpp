@@ -12,13 +12,23 @@
 
 #include <QLabel>
 
-namespace orlavine {
+namespace orlavine
+{
 
-bool PracticeWindow::isOpen() const { return !m_attempt->isMarked(); }
+bool PracticeWindow::isOpen() const
+{
+    return !m_attempt->isMarked();
+}
 
-bool PracticeWindow::canGoBack() const { return m_question != 1; }
+bool PracticeWindow::canGoBack() const
+{
+    return m_question != 1;
+}
 
-bool PracticeWindow::canGoNext() const { return m_question != m_attempt->questionCount(); }
+bool PracticeWindow::canGoNext() const
+{
+    return m_question != m_attempt->questionCount();
+}
 
 void PracticeWindow::report(const QString& message)
 {
@@ -48,11 +58,20 @@ void PracticeWindow::goTo(int question, bool focusFirstBox)
         m_sheet->focusFirstBox();
 }
 
-void PracticeWindow::nextQuestion() { goTo(m_question + 1, true); }
+void PracticeWindow::nextQuestion()
+{
+    goTo(m_question + 1, true);
+}
 
-void PracticeWindow::previousQuestion() { goTo(m_question - 1, true); }
+void PracticeWindow::previousQuestion()
+{
+    goTo(m_question - 1, true);
+}
 
-void PracticeWindow::pickRemainingQuestion(int question) { goTo(question, false); }
+void PracticeWindow::pickRemainingQuestion(int question)
+{
+    goTo(question, false);
+}
 
 void PracticeWindow::showQuestion()
 {
@@ -72,7 +91,8 @@ void PracticeWindow::showQuestionPage()
 
 void PracticeWindow::listRemainingQuestions()
 {
-    m_remaining->setQuestions(RemainingQuestions(m_attempt->answers(), m_attempt->content().subAnswerCounts));
+    m_remaining->setQuestions(
+        RemainingQuestions(m_attempt->answers(), m_attempt->content().subAnswerCounts));
 }
 
 void PracticeWindow::savePaper()
@@ -89,7 +109,8 @@ void PracticeWindow::printQuestion()
 
 void PracticeWindow::closePaper()
 {
-    if (CallPop(*m_host.fields, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
+    if (CallPop(*m_host.fields, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
+                this))
         close();
 }
 

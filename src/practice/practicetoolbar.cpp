@@ -4,9 +4,11 @@
 #include "skin.h"
 #include "statefields.h"
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
 struct ButtonDesign {
     const char* stem;
@@ -15,8 +17,8 @@ struct ButtonDesign {
 };
 
 const ButtonDesign kDesign[6] = {
-    {"save", "Save", "Save paper"},       {"mark", "Mark", "Mark paper"},
-    {"print", "Print", "Print question"}, {"close", "Close", "Close paper"},
+    {"save", "Save", "Save paper"},        {"mark", "Mark", "Mark paper"},
+    {"print", "Print", "Print question"},  {"close", "Close", "Close paper"},
     {"back", "Back", "Previous question"}, {"forward", "Next", "Next question"},
 };
 
@@ -25,7 +27,8 @@ constexpr int kCaptionHeight = 16;
 
 } // namespace
 
-PracticeToolbar::PracticeToolbar(StateFields& fields, std::function<void(ToolbarSlot)> actions, QWidget* parent)
+PracticeToolbar::PracticeToolbar(StateFields& fields, std::function<void(ToolbarSlot)> actions,
+                                 QWidget* parent)
     : QWidget(parent), m_fields(fields)
 {
     setAutoFillBackground(true);
@@ -36,25 +39,36 @@ PracticeToolbar::PracticeToolbar(StateFields& fields, std::function<void(Toolbar
     for (int slot = SaveSlot; slot <= NextSlot; ++slot) {
         const ButtonDesign& design = kDesign[slot];
         const ToolbarPictures pictures = ToolbarButtonPictures(QString::fromLatin1(design.stem));
-        auto* button = new PictureButton(QStringLiteral("ToolBar0%1").arg(slot + 1), pictures.off, this);
+        auto* button =
+            new PictureButton(QStringLiteral("ToolBar0%1").arg(slot + 1), pictures.off, this);
         button->setToolTip(QString::fromLatin1(design.hint));
         // The caption covers only the foot of the button, so a press on the picture
         // still shows the pressed picture.
-        ClickLabel* caption = AddCaption(button, QStringLiteral("lblTB0%1").arg(slot + 1),
-                                         QString::fromLatin1(design.caption), Qt::AlignHCenter | Qt::AlignBottom);
+        ClickLabel* caption =
+            AddCaption(button, QStringLiteral("lblTB0%1").arg(slot + 1),
+                       QString::fromLatin1(design.caption), Qt::AlignHCenter | Qt::AlignBottom);
         caption->setGeometry(0, button->height() - kCaptionHeight, button->width(), kCaptionHeight);
         caption->setToolTip(button->toolTip());
-        connect(button, &PictureButton::pressed, this, [this] { m_fields.setValue(kPressTrack, "1"); });
-        connect(button, &PictureButton::released, this, [this] { m_fields.setValue(kPressTrack, "0"); });
-        connect(button, &PictureButton::clicked, this, [actions, slot] { actions(ToolbarSlot(slot)); });
+        connect(button, &PictureButton::pressed, this,
+                [this] { m_fields.setValue(kPressTrack, "1"); });
+        connect(button, &PictureButton::released, this,
+                [this] { m_fields.setValue(kPressTrack, "0"); });
+        connect(button, &PictureButton::clicked, this,
+                [actions, slot] { actions(ToolbarSlot(slot)); });
         m_buttons[slot] = button;
         m_pictures[slot] = {pictures.off, pictures.on, pictures.pressed, pictures.disabled};
     }
 }
 
-int PracticeToolbar::stripHeight() const { return buttonSize().height() + 6; }
+int PracticeToolbar::stripHeight() const
+{
+    return buttonSize().height() + 6;
+}
 
-QSize PracticeToolbar::buttonSize() const { return m_buttons[SaveSlot]->size(); }
+QSize PracticeToolbar::buttonSize() const
+{
+    return m_buttons[SaveSlot]->size();
+}
 
 void PracticeToolbar::place(const std::array<QRect, 6>& places)
 {
@@ -72,7 +86,8 @@ void PracticeToolbar::updateButton(ToolbarSlot slot, const QPoint& pointer, bool
     else if (!PointerInside(button, pointer))
         button->setPicture(pictures.at(0));
     else
-        button->setPicture(m_fields.value(kPressTrack) == QLatin1String("1") ? pictures.at(2) : pictures.at(1));
+        button->setPicture(m_fields.value(kPressTrack) == QLatin1String("1") ? pictures.at(2)
+                                                                             : pictures.at(1));
 }
 
 void PracticeToolbar::update(const QPoint& pointer, bool open, bool canGoBack, bool canGoNext)

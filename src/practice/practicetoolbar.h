@@ -8,7 +8,8 @@
 #include <array>
 #include <functional>
 
-namespace orlavine {
+namespace orlavine
+{
 
 class PictureButton;
 class StateFields;
@@ -17,9 +18,10 @@ class StateFields;
 /// (`ToolBar01`..`ToolBar06`, captions `lblTB01`..`lblTB06`). Each tick picks every
 /// button's picture by the pointer and the press state, and enables or disables Save,
 /// Mark, Back and Next.
-class PracticeToolbar : public QWidget {
+class PracticeToolbar : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     /// `fields` holds the window's txtPressTrack; `actions` runs a button by its slot.
     PracticeToolbar(StateFields& fields, std::function<void(ToolbarSlot)> actions, QWidget* parent);
 
@@ -34,7 +36,7 @@ public:
     /// marked; `canGoBack`, `canGoNext` by the question shown.
     void update(const QPoint& pointer, bool open, bool canGoBack, bool canGoNext);
 
-private:
+  private:
     void updateButton(ToolbarSlot slot, const QPoint& pointer, bool enabled);
 
     StateFields& m_fields;

@@ -26,12 +26,13 @@
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
-#include <QTimer>
 #include <QVBoxLayout>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
 const QColor kStripColour(244, 245, 235);
 const QString kHideHint = QStringLiteral("Hide answer sheet");
@@ -68,7 +69,6 @@ PracticeWindow::PracticeWindow(AttemptKind kind, const Host& host)
     : m_kind(kind), m_host(host), m_fields(new StateFields(this))
 {
     setObjectName(kind == AttemptKind::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
-    setWindowTitle(kind == AttemptKind::First ? QStringLiteral("Practice") : QStringLiteral("Try Again"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -84,18 +84,34 @@ PracticeWindow::~PracticeWindow() = default;
 void PracticeWindow::buildParts()
 {
     const bool second = m_kind == AttemptKind::Second;
-    m_frame = new SkinnedFrame(this, FrameKind::Practice, m_fields,
-                               second ? QStringLiteral("Test2Focus") : QStringLiteral("Test1Focus"));
-    m_toolbar = new PracticeToolbar(*m_fields, [this](ToolbarSlot slot) {
-        switch (slot) {
-        case SaveSlot: savePaper(); break;
-        case MarkSlot: markPaper(); break;
-        case PrintSlot: printQuestion(); break;
-        case CloseSlot: closePaper(); break;
-        case BackSlot: previousQuestion(); break;
-        case NextSlot: nextQuestion(); break;
-        }
-    }, this);
+    m_frame =
+        new SkinnedFrame(this, FrameKind::Practice, m_fields,
+                         second ? QStringLiteral("Test2Focus") : QStringLiteral("Test1Focus"));
+    m_toolbar = new PracticeToolbar(
+        *m_fields,
+        [this](ToolbarSlot slot) {
+            switch (slot) {
+            case SaveSlot:
+                savePaper();
+                break;
+            case MarkSlot:
+                markPaper();
+                break;
+            case PrintSlot:
+                printQuestion();
+                break;
+            case CloseSlot:
+                closePaper();
+                break;
+            case BackSlot:
+                previousQuestion();
+                break;
+            case NextSlot:
+                nextQuestion();
+                break;
+            }
+        },
+        this);
 
     m_view = new QuestionView(this);
     new PageGuard(m_view);
@@ -123,7 +139,8 @@ void PracticeWindow::buildParts()
     m_sheet->setInstructionPicture(Skin::picture(pic::Instruction));
     m_status = new StatusPanels(second, m_sheet);
     m_sheet->column()->addWidget(m_status);
-    m_marking = new MarkingPanel(Skin::picture(pic::BottomBg4), Skin::picture(pic::ProgressBar), m_sheet);
+    m_marking =
+        new MarkingPanel(Skin::picture(pic::BottomBg4), Skin::picture(pic::ProgressBar), m_sheet);
 
     m_sizer = new QLabel(this);
     m_sizer->setObjectName(QStringLiteral("Sizer"));
@@ -136,7 +153,7 @@ void PracticeWindow::buildParts()
         top << findChild<QWidget*>(QString::fromLatin1(name));
     edges.removeAll(nullptr);
     top.removeAll(nullptr);
-    m_resizer = new CornerResizer(this, m_sizer, edges, top);
+    new CornerResizer(this, m_sizer, edges, top);
 
     connect(m_frame->closeButton(), &PictureButton::clicked, this, [this] { closePaper(); });
     connect(m_frame->minButton(), &PictureButton::clicked, this, [this] { showMinimized(); });
@@ -150,24 +167,36 @@ void PracticeWindow::buildParts()
     });
     // For pupils who work from the keyboard.
     auto* next = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(next, &QShortcut::activated, this, [this] { if (canGoNext()) nextQuestion(); });
+    connect(next, &QShortcut::activated, this, [this] {
+        if (canGoNext())
+            nextQuestion();
+    });
     auto* back = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
-    connect(back, &QShortcut::activated, this, [this] { if (canGoBack()) previousQuestion(); });
+    connect(back, &QShortcut::activated, this, [this] {
+        if (canGoBack())
+            previousQuestion();
+    });
     auto* save = new QShortcut(QKeySequence::Save, this);
-    connect(save, &QShortcut::activated, this, [this] { if (isOpen()) savePaper(); });
+    connect(save, &QShortcut::activated, this, [this] {
+        if (isOpen())
+            savePaper();
+    });
 }
 
 void PracticeWindow::openPaper()
 {
-    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
+    const QRect screen =
+        (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
     setGeometry(screen.x() + qMax(0, screen.width() - Twips(12500, this)),
-                screen.y() + qMax(0, screen.height() - Twips(10000, this)), Twips(12000, this), Twips(9000, this));
+                screen.y() + qMax(0, screen.height() - Twips(10000, this)), Twips(12000, this),
+                Twips(9000, this));
 
     StateFields& main = *m_host.fields;
     const int topicStart = main.number(QStringLiteral("TopicCount"));
     const int paperNumber = main.number(QStringLiteral("PaperNum"));
     m_fields->setValue(QStringLiteral("TopicCount"), QString::number(topicStart));
-    m_caption = m_host.topicName + QStringLiteral(" - Paper ") + QString::number(paperNumber - 100 - topicStart + 1);
+    m_caption = m_host.topicName + QStringLiteral(" - Paper ") +
+                QString::number(paperNumber - 100 - topicStart + 1);
     m_frame->setTitle(m_caption);
     m_questionTitle->setText(QStringLiteral("Question 1"));
     m_questionTitle->adjustSize();
@@ -183,7 +212,8 @@ void PracticeWindow::openPaper()
     m_sheet->build(SheetFor(*m_attempt, 1), m_attempt->isMarked());
 
     const bool marked = m_attempt->isMarked();
-    m_fields->setValue(QStringLiteral("Status"), marked ? QStringLiteral("1") : QStringLiteral("0"));
+    m_fields->setValue(QStringLiteral("Status"),
+                       marked ? QStringLiteral("1") : QStringLiteral("0"));
     if (m_status->timeTaken()) {
         m_status->timeTaken()->setText(DecodeRecordText(m_attempt->recordedTime()));
         m_status->dateCompleted()->setText(DecodeRecordText(m_attempt->recordedDate()));
@@ -196,7 +226,7 @@ void PracticeWindow::openPaper()
 
     m_sheetShown = true;
     m_attempt->setStartTime(Now());
-    m_timer = StartHoverTimer(this, [this](const QPoint& pointer) { tick(pointer); });
+    StartHoverTimer(this, [this](const QPoint& pointer) { tick(pointer); });
     m_status->total()->setText(QString::number(m_attempt->subAnswerTotal()));
     if (m_status->date())
         m_status->date()->setText(DecodeRecordText(ShortDateText(m_attempt->startTime().date())));
@@ -259,7 +289,8 @@ void PracticeWindow::tick(const QPoint& pointer)
 {
     m_toolbar->update(pointer, isOpen(), canGoBack(), canGoNext());
     if (m_status->clock())
-        m_status->clock()->setText(QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
+        m_status->clock()->setText(
+            QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
     m_status->answered()->setText(QString::number(AnsweredCount(m_attempt->answers())));
     m_frame->updateHover(pointer);
 }
@@ -267,7 +298,8 @@ void PracticeWindow::tick(const QPoint& pointer)
 void ClosePracticeWindows()
 {
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* practice = qobject_cast<PracticeWindow*>(window); practice && practice->isVisible())
+        if (auto* practice = qobject_cast<PracticeWindow*>(window);
+            practice && practice->isVisible())
             practice->close();
     }
 }

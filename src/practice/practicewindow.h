@@ -11,11 +11,10 @@
 #include <memory>
 
 class QLabel;
-class QTimer;
 
-namespace orlavine {
+namespace orlavine
+{
 
-class CornerResizer;
 class MarkingPanel;
 class PictureButton;
 class PracticeToolbar;
@@ -35,9 +34,10 @@ class StatusPanels;
 /// The window reads the paper from the main window's state fields (PaperNum, TopicCount,
 /// LChose, lblCOD, TtPapersCon) and answers its pop-up boxes through PopUpResponse; when
 /// it closes it calls the main window's RefreshContents.
-class PracticeWindow : public QWidget {
+class PracticeWindow : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     /// What the window takes from the main window: its state fields, the selected
     /// topic's name (the paper-grid heading) and RefreshContents.
     struct Host {
@@ -71,11 +71,11 @@ public:
     void closePaper();
     void toggleAnswerSheet();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     PracticeWindow(AttemptKind kind, const Host& host);
     void buildParts();
     void openPaper();
@@ -119,8 +119,6 @@ private:
     StatusPanels* m_status = nullptr;
     MarkingPanel* m_marking = nullptr;
     QLabel* m_sizer = nullptr;
-    CornerResizer* m_resizer = nullptr;
-    QTimer* m_timer = nullptr;
     PracticeSizes m_sizes;
     PracticePlaces m_places;
     bool m_busy = false;

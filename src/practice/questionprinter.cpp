@@ -8,9 +8,11 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
 QString& FileFolder()
 {
@@ -32,12 +34,16 @@ QuestionPrinter::QuestionPrinter(QWebEngineView* view, QWidget* dialogParent)
     : QObject(view), m_view(view), m_dialogParent(dialogParent)
 {
     connect(view, &QWebEngineView::printFinished, this, [this](bool) { finished(); });
-    connect(view->page(), &QWebEnginePage::pdfPrintingFinished, this, [this](const QString&, bool) { finished(); });
+    connect(view->page(), &QWebEnginePage::pdfPrintingFinished, this,
+            [this](const QString&, bool) { finished(); });
 }
 
 QuestionPrinter::~QuestionPrinter() = default;
 
-void QuestionPrinter::SetFileFolder(const QString& folder) { FileFolder() = folder; }
+void QuestionPrinter::SetFileFolder(const QString& folder)
+{
+    FileFolder() = folder;
+}
 
 void QuestionPrinter::print(const QString& title)
 {
@@ -62,6 +68,9 @@ void QuestionPrinter::print(const QString& title)
         m_view->print(m_printer.get());
 }
 
-void QuestionPrinter::finished() { m_printer.reset(); }
+void QuestionPrinter::finished()
+{
+    m_printer.reset();
+}
 
 } // namespace orlavine

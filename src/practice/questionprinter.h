@@ -9,13 +9,15 @@ class QPrinter;
 class QWebEngineView;
 class QWidget;
 
-namespace orlavine {
+namespace orlavine
+{
 
 /// Prints the question page through the print dialog. With no printer installed the
 /// dialog offers a PDF file, named after the question, in the documents folder.
-class QuestionPrinter : public QObject {
+class QuestionPrinter : public QObject
+{
     Q_OBJECT
-public:
+  public:
     QuestionPrinter(QWebEngineView* view, QWidget* dialogParent);
     ~QuestionPrinter() override;
 
@@ -26,7 +28,7 @@ public:
     /// The folder offered for PDF files when no printer is installed; tests set it.
     static void SetFileFolder(const QString& folder);
 
-private:
+  private:
     void finished();
 
     QPointer<QWebEngineView> m_view;

@@ -2,16 +2,19 @@
 
 #include <QWebEnginePage>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
 /// Follows only local files: the question pages the window writes.
-class QuestionPage : public QWebEnginePage {
-public:
+class QuestionPage : public QWebEnginePage
+{
+  public:
     explicit QuestionPage(QObject* parent) : QWebEnginePage(parent) {}
 
-protected:
+  protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
     {
         return !isMainFrame || url.isLocalFile();
@@ -28,6 +31,9 @@ QuestionView::QuestionView(QWidget* parent) : QWebEngineView(parent)
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
-void QuestionView::showPage(const QString& path) { load(QUrl::fromLocalFile(path)); }
+void QuestionView::showPage(const QString& path)
+{
+    load(QUrl::fromLocalFile(path));
+}
 
 } // namespace orlavine

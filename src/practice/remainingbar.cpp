@@ -6,7 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-namespace orlavine {
+namespace orlavine
+{
 
 RemainingBar::RemainingBar(std::function<void(int question)> picked, QWidget* parent)
     : QWidget(parent), m_panel(new QLabel(this)), m_list(new QComboBox)
@@ -53,6 +54,9 @@ QList<int> RemainingBar::questions() const
     return out;
 }
 
-void RemainingBar::setPanelVisible(bool visible) { m_panel->setVisible(visible); }
+void RemainingBar::setPanelVisible(bool visible)
+{
+    m_panel->setVisible(visible);
+}
 
 } // namespace orlavine

@@ -8,14 +8,16 @@
 class QComboBox;
 class QLabel;
 
-namespace orlavine {
+namespace orlavine
+{
 
 /// The bar below the question page holding the remaining-questions panel `TxtRem`:
 /// "Qns left:" (`TxtRemlbl`) and the drop-down list `RemQns` of the questions with a
 /// blank sub-answer, prompting "Select a remaining question".
-class RemainingBar : public QWidget {
+class RemainingBar : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     /// `picked` hears the question number the pupil picks.
     RemainingBar(std::function<void(int question)> picked, QWidget* parent);
 
@@ -27,7 +29,7 @@ public:
     void setPanelVisible(bool visible);
     static int barHeight() { return 26; }
 
-private:
+  private:
     QLabel* m_panel;
     QComboBox* m_list;
 };

@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace orlavine {
+namespace orlavine
+{
 
 ResultMark::ResultMark(const QString& name, QWidget* parent) : QWidget(parent)
 {

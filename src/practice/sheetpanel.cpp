@@ -7,11 +7,13 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace orlavine {
+namespace orlavine
+{
 
 SheetPanel::SheetPanel(bool secondAttempt, QWidget* parent)
-    : QWidget(parent), m_second(secondAttempt), m_stack(new QWidget), m_scroll(new QScrollArea(this)),
-      m_instruction(new QLabel(this)), m_column(new QVBoxLayout(this))
+    : QWidget(parent), m_second(secondAttempt), m_stack(new QWidget),
+      m_scroll(new QScrollArea(this)), m_instruction(new QLabel(this)),
+      m_column(new QVBoxLayout(this))
 {
     setObjectName(QStringLiteral("AnsBox"));
     setAutoFillBackground(true);
@@ -41,7 +43,10 @@ SheetPanel::SheetPanel(bool secondAttempt, QWidget* parent)
     stack(0);
 }
 
-void SheetPanel::setInstructionPicture(const QPixmap& picture) { m_instruction->setPixmap(picture); }
+void SheetPanel::setInstructionPicture(const QPixmap& picture)
+{
+    m_instruction->setPixmap(picture);
+}
 
 void SheetPanel::build(const QuestionSheet& sheet, bool marked)
 {
@@ -80,6 +85,9 @@ Fields SheetPanel::typedAnswers() const
     return typed;
 }
 
-void SheetPanel::focusFirstBox() { frame(1)->answerBox()->setFocus(Qt::OtherFocusReason); }
+void SheetPanel::focusFirstBox()
+{
+    frame(1)->answerBox()->setFocus(Qt::OtherFocusReason);
+}
 
 } // namespace orlavine

@@ -10,16 +10,18 @@
 class QScrollArea;
 class QVBoxLayout;
 
-namespace orlavine {
+namespace orlavine
+{
 
 class AnswerFrame;
 
 /// The answer-sheet panel `AnsBox`: twenty answer frames stacked one under the other
 /// and the instruction picture `PicInstruction` below them. It shows the sheet of one
 /// question and gives back what was typed into it.
-class SheetPanel : public QWidget {
+class SheetPanel : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     /// Design width of the panel, in twips.
     static constexpr int kWidth = 4200;
 
@@ -46,7 +48,7 @@ public:
     /// Gap between stacked frames, in twips: frames overlap by 10 from 16 sub-answers on.
     static int StackGap(int subAnswers) { return subAnswers >= 16 ? -10 : 105; }
 
-private:
+  private:
     void stack(int subAnswers);
 
     bool m_second;

@@ -5,14 +5,17 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace orlavine {
+namespace orlavine
+{
 
-namespace {
+namespace
+{
 
 // The second attempt's Bot1 picture; the skin's names have none for it.
 const QString kSecondAttemptPanel = QStringLiteral("bottombg1.bmp");
 
-QLabel* AddLabel(QBoxLayout* row, QWidget* parent, const QString& name, const QString& text, const QString& hint)
+QLabel* AddLabel(QBoxLayout* row, QWidget* parent, const QString& name, const QString& text,
+                 const QString& hint)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -47,7 +50,8 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
     scoreRow->addWidget(new QLabel(QStringLiteral("Score:"), m_scorePanel));
     m_score = AddLabel(scoreRow, m_scorePanel, QStringLiteral("Scoring"), QString(), QString());
     scoreRow->addSpacing(12);
-    m_percent = AddLabel(scoreRow, m_scorePanel, QStringLiteral("PScoring"), QString(), QStringLiteral("Your score"));
+    m_percent = AddLabel(scoreRow, m_scorePanel, QStringLiteral("PScoring"), QString(),
+                         QStringLiteral("Your score"));
     scoreRow->addWidget(new QLabel(QStringLiteral("%"), m_scorePanel));
     scoreRow->addStretch();
     QFont bold = m_score->font();
@@ -60,19 +64,23 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
     panels->setSpacing(2);
     panels->setContentsMargins(2, 0, 2, 2);
     column->addLayout(panels);
-    QLabel* bot1 = addPanel(QStringLiteral("Bot1"), secondAttempt ? kSecondAttemptPanel : pic::BottomBg3);
+    QLabel* bot1 =
+        addPanel(QStringLiteral("Bot1"), secondAttempt ? kSecondAttemptPanel : pic::BottomBg3);
     panels->addWidget(bot1);
     auto* row1 = CentredRow(bot1);
     if (secondAttempt) {
         AddLabel(row1, bot1, QStringLiteral("Label1"), QStringLiteral("Second Attempt"), QString());
     } else {
-        m_clock = AddLabel(row1, bot1, QStringLiteral("lblClock"), QStringLiteral("00:00:00"), QStringLiteral("Clock"));
-        m_timeTaken = AddLabel(row1, bot1, QStringLiteral("LTime"), QStringLiteral("00:00:00"), QStringLiteral("Time taken"));
+        m_clock = AddLabel(row1, bot1, QStringLiteral("lblClock"), QStringLiteral("00:00:00"),
+                           QStringLiteral("Clock"));
+        m_timeTaken = AddLabel(row1, bot1, QStringLiteral("LTime"), QStringLiteral("00:00:00"),
+                               QStringLiteral("Time taken"));
         QLabel* bot2 = addPanel(QStringLiteral("Bot2"), pic::BottomBg3);
         panels->addWidget(bot2);
         auto* row2 = CentredRow(bot2);
         m_date = AddLabel(row2, bot2, QStringLiteral("lblDate"), QString(), QStringLiteral("Date"));
-        m_dateCompleted = AddLabel(row2, bot2, QStringLiteral("ETime"), QString(), QStringLiteral("Date completed"));
+        m_dateCompleted = AddLabel(row2, bot2, QStringLiteral("ETime"), QString(),
+                                   QStringLiteral("Date completed"));
         row2->addStretch();
     }
     row1->addStretch();
@@ -82,7 +90,8 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
     m_answered = AddLabel(row3, bot3, QStringLiteral("lblAnsweredQ"), QStringLiteral("0"),
                           QStringLiteral("Number of questions answered"));
     row3->addWidget(new QLabel(QStringLiteral("/"), bot3));
-    m_total = AddLabel(row3, bot3, QStringLiteral("lblTotalQ"), QString(), QStringLiteral("Total number of questions"));
+    m_total = AddLabel(row3, bot3, QStringLiteral("lblTotalQ"), QString(),
+                       QStringLiteral("Total number of questions"));
     row3->addStretch();
     showMarked(false);
 }

@@ -13,16 +13,16 @@
 
 /// Runs the test class in a QApplication set up as the program sets it up: shared
 /// OpenGL contexts, and no Chromium sandbox when running as root.
-#define ORLAVINE_GUI_TEST_MAIN(TestClass)                                                     \
-    int main(int argc, char** argv)                                                           \
-    {                                                                                         \
-        if (::geteuid() == 0)                                                                 \
-            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");                                      \
-        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                           \
-        QApplication app(argc, argv);                                                         \
-        TestClass test;                                                                       \
-        QTEST_SET_MAIN_SOURCE_PATH                                                            \
-        return QTest::qExec(&test, argc, argv);                                               \
+#define ORLAVINE_GUI_TEST_MAIN(TestClass)                                                          \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        if (::geteuid() == 0)                                                                      \
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");                                           \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);                                \
+        QApplication app(argc, argv);                                                              \
+        TestClass test;                                                                            \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
     }
 
 /// A system message box that was answered: its title and text (empty when none came).

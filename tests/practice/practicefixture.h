@@ -12,8 +12,9 @@ class QWebEngineView;
 // state fields, a RefreshContents that counts its calls, the pop-up box answered by the
 // test, the marking animation without pauses.
 
-class PracticeSession {
-public:
+class PracticeSession
+{
+  public:
     PracticeSession();
     ~PracticeSession();
 
@@ -40,6 +41,6 @@ public:
     SkinnedTestFolder folder;
     int refreshes = 0;
 
-private:
+  private:
     std::unique_ptr<PopUpAnswers> m_answers;
 };

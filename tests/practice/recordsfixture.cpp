@@ -7,7 +7,8 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 // Sub-answers of papers 101..110 of module 1.
 const int kCounts[] = {3, 7, 4, 80, 5, 16, 1, 1, 1, 1};
 } // namespace
@@ -22,9 +23,15 @@ PaperRef TestPaper(int paperNumber)
     return paper;
 }
 
-QDateTime TestStart() { return QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0)); }
+QDateTime TestStart()
+{
+    return QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
+}
 
-RecordsFolder::RecordsFolder() { EnsureLearnerRecords(ReadSettings(), TestStart()); }
+RecordsFolder::RecordsFolder()
+{
+    EnsureLearnerRecords(ReadSettings(), TestStart());
+}
 
 QByteArray PaperFile(int paperNumber, const Fields& fields)
 {
@@ -42,8 +49,9 @@ QByteArray PaperFile(int paperNumber, const Fields& fields)
     return text;
 }
 
-QByteArray MarksFile(int paperIndex, const QByteArray& fse, const QByteArray& sse, const QByteArray& ltm,
-                     const QByteArray& cdd, const QByteArray& fst, const QByteArray& sst)
+QByteArray MarksFile(int paperIndex, const QByteArray& fse, const QByteArray& sse,
+                     const QByteArray& ltm, const QByteArray& cdd, const QByteArray& fst,
+                     const QByteArray& sst)
 {
     const QByteArray values[] = {fse, sse, ltm, cdd, fst, sst};
     QByteArray text;
@@ -58,9 +66,11 @@ QByteArray MarksFile(int paperIndex, const QByteArray& fse, const QByteArray& ss
 
 QByteArray FileIdentity(const QString& path)
 {
-    struct stat info {};
+    struct stat info {
+    };
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return QByteArray();
-    return QByteArray::number(qulonglong(info.st_ino)) + ":" + QByteArray::number(qlonglong(info.st_mtim.tv_sec)) +
-           "." + QByteArray::number(qlonglong(info.st_mtim.tv_nsec));
+    return QByteArray::number(qulonglong(info.st_ino)) + ":" +
+           QByteArray::number(qlonglong(info.st_mtim.tv_sec)) + "." +
+           QByteArray::number(qlonglong(info.st_mtim.tv_nsec));
 }

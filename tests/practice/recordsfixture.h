@@ -15,8 +15,9 @@ orlavine::PaperRef TestPaper(int paperNumber);
 QDateTime TestStart();
 
 /// A fresh program folder whose learner files are the blank templates.
-class RecordsFolder : public TestFolder {
-public:
+class RecordsFolder : public TestFolder
+{
+  public:
     RecordsFolder();
 };
 
@@ -26,8 +27,9 @@ QByteArray PaperFile(int paperNumber, const orlavine::Fields& fields);
 
 /// The bytes of module 1's marks file with the given values for one paper (index 1..10),
 /// every other paper blank.
-QByteArray MarksFile(int paperIndex, const QByteArray& fse, const QByteArray& sse, const QByteArray& ltm,
-                     const QByteArray& cdd, const QByteArray& fst, const QByteArray& sst);
+QByteArray MarksFile(int paperIndex, const QByteArray& fse, const QByteArray& sse,
+                     const QByteArray& ltm, const QByteArray& cdd, const QByteArray& fst,
+                     const QByteArray& sst);
 
 /// The modification identity (inode and time) of a file, to tell a rewrite from none.
 QByteArray FileIdentity(const QString& path);

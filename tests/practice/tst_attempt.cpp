@@ -10,7 +10,8 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 const QByteArray R = kRightMark;
 const QByteArray W = kWrongMark;
 
@@ -33,10 +34,11 @@ MarkingOutcome AnswerAndMark(AttemptKind kind, int paper, const Fields& answers)
 }
 } // namespace
 
-class TestAttempt : public QObject {
+class TestAttempt : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensBlankPaper();
     void markWholePaper_data();
     void markWholePaper();
@@ -65,7 +67,8 @@ void TestAttempt::opensBlankPaper()
     QCOMPARE(attempt.results(), Fields(3));
     QVERIFY(!attempt.isMarked());
     QCOMPARE(attempt.recordedPercent(), QByteArray());
-    QCOMPARE(RemainingQuestions(attempt.answers(), attempt.content().subAnswerCounts), QList<int>({1, 2, 3}));
+    QCOMPARE(RemainingQuestions(attempt.answers(), attempt.content().subAnswerCounts),
+             QList<int>({1, 2, 3}));
 }
 
 void TestAttempt::markWholePaper_data()
@@ -76,15 +79,18 @@ void TestAttempt::markWholePaper_data()
     QTest::addColumn<int>("score");
     QTest::addColumn<QByteArray>("percent");
 
-    QTest::newRow("101 Q T N") << 101 << Fields{"3", "Lung", " 0.250"} << Fields{R, W, R} << 2 << QByteArray("66.7");
+    QTest::newRow("101 Q T N") << 101 << Fields{"3", "Lung", " 0.250"} << Fields{R, W, R} << 2
+                               << QByteArray("66.7");
     QTest::newRow("102 alternatives and groups")
-        << 102 << Fields{"gaseous", "Wood", "sand", "c", "a", "a", "react"} << Fields{R, R, R, R, R, W, R} << 6
-        << QByteArray("85.7");
-    QTest::newRow("103 L X F R") << 103 << Fields{"Photosynthesis ", "1 1/2", "2 : 3", "ABC"} << Fields{R, R, R, W}
-                                 << 3 << QByteArray("75");
+        << 102 << Fields{"gaseous", "Wood", "sand", "c", "a", "a", "react"}
+        << Fields{R, R, R, R, R, W, R} << 6 << QByteArray("85.7");
+    QTest::newRow("103 L X F R") << 103 << Fields{"Photosynthesis ", "1 1/2", "2 : 3", "ABC"}
+                                 << Fields{R, R, R, W} << 3 << QByteArray("75");
     QTest::newRow("105 lists without a leading ;")
-        << 105 << Fields{"wood", "blue", "red", "t", "-3.0"} << Fields{R, R, R, R, R} << 5 << QByteArray("100");
-    QTest::newRow("107 one question, nothing answered") << 107 << Fields{""} << Fields{W} << 0 << QByteArray("0");
+        << 105 << Fields{"wood", "blue", "red", "t", "-3.0"} << Fields{R, R, R, R, R} << 5
+        << QByteArray("100");
+    QTest::newRow("107 one question, nothing answered")
+        << 107 << Fields{""} << Fields{W} << 0 << QByteArray("0");
 
     Fields answers;
     Fields results;
@@ -95,7 +101,8 @@ void TestAttempt::markWholePaper_data()
     answers[79] = "J";
     for (int i = 0; i < 80; ++i)
         results.append(i == 0 ? W : R);
-    QTest::newRow("104 eighty sub-answers") << 104 << answers << results << 79 << QByteArray("97.5");
+    QTest::newRow("104 eighty sub-answers")
+        << 104 << answers << results << 79 << QByteArray("97.5");
 
     Fields sixteen;
     Fields sixteenResults;
@@ -103,7 +110,8 @@ void TestAttempt::markWholePaper_data()
         sixteen.append(QByteArray(1, c == 'p' ? 'x' : c));
         sixteenResults.append(c == 'p' ? W : R);
     }
-    QTest::newRow("106 sixteen sub-answers") << 106 << sixteen << sixteenResults << 15 << QByteArray("93.8");
+    QTest::newRow("106 sixteen sub-answers")
+        << 106 << sixteen << sixteenResults << 15 << QByteArray("93.8");
 }
 
 void TestAttempt::markWholePaper()
@@ -122,7 +130,8 @@ void TestAttempt::markWholePaper()
     QCOMPARE(folder.read("first1TS.txt"), PaperFile(paper, answers));
     QCOMPARE(folder.read("fresults1TS.txt"), PaperFile(paper, results));
     const QByteArray date = ShortDateText(TestStart().date());
-    QCOMPARE(folder.read("marks1TS.txt"), MarksFile(paper - 100, percent, "", "0:12:5", date, "1", "0"));
+    QCOMPARE(folder.read("marks1TS.txt"),
+             MarksFile(paper - 100, percent, "", "0:12:5", date, "1", "0"));
     QCOMPARE(folder.read("trend1TS.txt"), "#TRD#>" + percent + "\r\n");
 }
 
@@ -189,8 +198,10 @@ void TestAttempt::markingQuestion()
 {
     RecordsFolder folder;
     Attempt attempt = Open(AttemptKind::First, 101);
-    QCOMPARE(attempt.markingQuestion(),
-             QString("You have not answered all the questions.  Do you still want to mark your practice?"));
+    QCOMPARE(
+        attempt.markingQuestion(),
+        QString(
+            "You have not answered all the questions.  Do you still want to mark your practice?"));
     attempt.storeAnswers(0, {"1", "x", " "}); // a single space counts as an answer
     QCOMPARE(attempt.markingQuestion(), QString("Do you want to mark your practice now?"));
 }
@@ -231,7 +242,8 @@ void TestAttempt::secondAttemptCarriesOver()
     QCOMPARE(second.results(), Fields({R, R, R, R, R, "", ""}));
     QCOMPARE(second.firstResults(), Fields({R, R, R, R, R, W, W}));
     QVERIFY(second.isCarried(0) && !second.isCarried(5));
-    QCOMPARE(RemainingQuestions(second.answers(), second.content().subAnswerCounts), QList<int>({4}));
+    QCOMPARE(RemainingQuestions(second.answers(), second.content().subAnswerCounts),
+             QList<int>({4}));
 
     // A carried answer is locked; the others take what is typed.
     second.storeAnswers(3, {"x", "y", "c"});
@@ -254,7 +266,8 @@ void TestAttempt::secondAttemptExpectedAnswers()
     second.mark(TestStart().addSecs(30));
     // Shown for the sub-answers still wrong.
     QCOMPARE(second.results(), Fields({W, R, W, R, R, W, W}));
-    const QList<std::pair<int, QByteArray>> wanted = {{0, "Gas"}, {2, "Sand"}, {5, "b"}, {6, "Respond"}};
+    const QList<std::pair<int, QByteArray>> wanted = {
+        {0, "Gas"}, {2, "Sand"}, {5, "b"}, {6, "Respond"}};
     for (const auto& [i, text] : wanted)
         QCOMPARE(ExpectedAnswerText(second, i), text);
     QCOMPARE(SheetFor(second, 4).frames.at(0).expected, QByteArray("Respond"));
@@ -278,8 +291,10 @@ void TestAttempt::secondAttemptMarking()
     const QByteArray fresults = folder.read("fresults1TS.txt");
 
     Attempt second = Open(AttemptKind::Second, 101);
-    QCOMPARE(second.markingQuestion(),
-             QString("You have not answered all the questions.  Do you still want to mark your practice?"));
+    QCOMPARE(
+        second.markingQuestion(),
+        QString(
+            "You have not answered all the questions.  Do you still want to mark your practice?"));
     second.storeAnswers(1, {"lungs", "0.3"});
     QCOMPARE(second.markingQuestion(), QString("Do you want to mark your practice now?"));
     second.save();

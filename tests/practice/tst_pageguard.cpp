@@ -14,10 +14,11 @@
 
 using namespace orlavine;
 
-class TestPageGuard : public QObject {
+class TestPageGuard : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase();
     void cleanupTestCase();
     void pageFileFollowsTheQuestion();
@@ -25,7 +26,7 @@ private slots:
     void rightButtonRefused();
     void printsToPdfFile();
 
-private:
+  private:
     QWidget* proxy() const { return m_view->focusProxy(); }
     void refusedOnce(const std::function<void()>& action, bool expected);
 

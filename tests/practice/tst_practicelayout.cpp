@@ -6,7 +6,8 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 
 PracticeSizes Sizes(QSize client = QSize(800, 600))
 {
@@ -28,10 +29,11 @@ PracticeSizes Sizes(QSize client = QSize(800, 600))
 
 } // namespace
 
-class TestPracticeLayout : public QObject {
+class TestPracticeLayout : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void toolbarButtons();
     void sheetViewerAndBar();
     void toggleMovesTheSheet();

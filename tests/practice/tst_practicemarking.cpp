@@ -15,10 +15,12 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 const QByteArray R = kRightMark;
 const QByteArray W = kWrongMark;
-const QString kUnanswered = "You have not answered all the questions.  Do you still want to mark your practice?";
+const QString kUnanswered =
+    "You have not answered all the questions.  Do you still want to mark your practice?";
 const QString kMarkNow = "Do you want to mark your practice now?";
 
 /// Answers paper 101 as shown (one box per question) and marks it with Yes.
@@ -38,14 +40,18 @@ QString TextOf(const QWidget* window, const char* name)
     return label ? label->text() : QString();
 }
 
-AnswerFrame* Frame(const PracticeWindow* w, int k) { return w->findChild<AnswerFrame*>(QString("Frame%1").arg(k)); }
+AnswerFrame* Frame(const PracticeWindow* w, int k)
+{
+    return w->findChild<AnswerFrame*>(QString("Frame%1").arg(k));
+}
 
 } // namespace
 
-class TestPracticeMarking : public QObject {
+class TestPracticeMarking : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void declineKeepsOnlyTheSave();
     void markingWritesEveryFile();
     void animationShowsFifteenBars();

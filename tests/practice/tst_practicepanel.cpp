@@ -14,21 +14,23 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 
 void Move(QWidget* target, const QPoint& global, Qt::MouseButtons buttons)
 {
-    QMouseEvent move(QEvent::MouseMove, target->mapFromGlobal(global), global, Qt::NoButton, buttons,
-                     Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, target->mapFromGlobal(global), global, Qt::NoButton,
+                     buttons, Qt::NoModifier);
     QApplication::sendEvent(target, &move);
 }
 
 } // namespace
 
-class TestPracticePanel : public QObject {
+class TestPracticePanel : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void guardThroughTheFocusProxy();
     void toggleHidesAndShowsTheSheet();
     void resizeBringsTheSheetBack();
@@ -75,7 +77,8 @@ void TestPracticePanel::toggleHidesAndShowsTheSheet()
     QCOMPARE(view->width(), narrow + sheet->width());
     QCOMPARE(bar->width(), view->width());
     QCOMPARE(sheet->x(), w->width());
-    QCOMPARE(handle->parentWidget()->geometry().right() + 1, w->width() - w->findChild<QWidget*>("BRight")->width());
+    QCOMPARE(handle->parentWidget()->geometry().right() + 1,
+             w->width() - w->findChild<QWidget*>("BRight")->width());
     QTest::mouseClick(handle, Qt::LeftButton);
     QVERIFY(w->sheetShown());
     QCOMPARE(handle->toolTip(), QString("Hide answer sheet"));
@@ -124,7 +127,8 @@ void TestPracticePanel::cornerDragKeepsTheMinimum()
     QCOMPARE(w->size(), QSize(700, 450));
     // The bottom-right corner of the bottom piece drags too.
     QWidget* corner = w->findChild<QWidget*>("BBotRight");
-    QTest::mousePress(corner, Qt::LeftButton, Qt::NoModifier, QPoint(corner->width() - 1, corner->height() - 1));
+    QTest::mousePress(corner, Qt::LeftButton, Qt::NoModifier,
+                      QPoint(corner->width() - 1, corner->height() - 1));
     Move(corner, origin + QPoint(720, 480), Qt::LeftButton);
     QTest::mouseRelease(corner, Qt::LeftButton);
     QCOMPARE(w->size(), QSize(720, 480));
@@ -141,7 +145,8 @@ void TestPracticePanel::edgesShowPointersButDoNotResize()
     QWidget* bottom = w->findChild<QWidget*>("BBot");
     Move(bottom, origin + QPoint(300, w->height() - 2), Qt::NoButton);
     QCOMPARE(bottom->cursor().shape(), Qt::SizeVerCursor);
-    Move(w->findChild<QWidget*>("Sizer"), origin + QPoint(w->width() - 3, w->height() - 3), Qt::NoButton);
+    Move(w->findChild<QWidget*>("Sizer"), origin + QPoint(w->width() - 3, w->height() - 3),
+         Qt::NoButton);
     QCOMPARE(w->findChild<QWidget*>("Sizer")->cursor().shape(), Qt::SizeFDiagCursor);
 
     const QSize before = w->size();

@@ -12,7 +12,8 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 
 QString TextOf(const QWidget* window, const char* name)
 {
@@ -32,10 +33,11 @@ bool Enabled(const PracticeWindow* window, int button)
 
 } // namespace
 
-class TestPracticeWindow : public QObject {
+class TestPracticeWindow : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void opensWithCaptionAndFirstPage();
     void captionCountsWithinTheTopic();
     void answeringMovesAndSaves();
@@ -60,7 +62,8 @@ void TestPracticeWindow::opensWithCaptionAndFirstPage()
     QCOMPARE(w->windowTitle(), QString("Numbers - Paper 1"));
     QCOMPARE(TextOf(w, "Title"), QString("Numbers - Paper 1"));
     QCOMPARE(TextOf(w, "QnTitle"), QString("Question 1"));
-    QCOMPARE(PracticeSession::viewOf(w)->url(), QUrl::fromLocalFile(s.folder.file("temppaper16001.mht")));
+    QCOMPARE(PracticeSession::viewOf(w)->url(),
+             QUrl::fromLocalFile(s.folder.file("temppaper16001.mht")));
     QVERIFY(QFile::exists(s.folder.file("temppaper16001.mht")));
     QCOMPARE(w->findChild<AnswerBox*>("FA1")->text(), QString());
     QCOMPARE(Remaining(w), QList<int>({1, 2, 3}));

@@ -13,9 +13,13 @@
 
 using namespace orlavine;
 
-namespace {
+namespace
+{
 
-int Px(int twips) { return Twips(twips, nullptr); }
+int Px(int twips)
+{
+    return Twips(twips, nullptr);
+}
 
 Attempt Open(AttemptKind kind, int paper)
 {
@@ -49,10 +53,11 @@ int GapAfter(const SheetPanel& panel, int k)
 
 } // namespace
 
-class TestSheet : public QObject {
+class TestSheet : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void oneChoiceQuestion();
     void threeSubAnswersStacked();
     void sixteenSubAnswersOverlap();
@@ -120,7 +125,8 @@ void TestSheet::longAnswerThenShort()
     QCOMPARE(frame->height(), Px(2100));
     QCOMPARE(frame->answerBox()->height(), Px(1000));
     QCOMPARE(frame->answerBox()->width(), Px(AnswerFrame::kWidth - 1000));
-    QCOMPARE(frame->firstMark()->x(), frame->answerBox()->x() + frame->answerBox()->width() + Px(100));
+    QCOMPARE(frame->firstMark()->x(),
+             frame->answerBox()->x() + frame->answerBox()->width() + Px(100));
     QCOMPARE(frame->expectedBox()->y(), frame->answerBox()->y() + Px(1000 + 100));
     QVERIFY(!panel.instruction()->isVisibleTo(&panel));
 
@@ -136,8 +142,8 @@ void TestSheet::longAnswerThenShort()
 void TestSheet::borderAroundEveryBox()
 {
     const auto lines = AnswerFrame::BorderLines(QRect(420, 60, 1575, 255), nullptr);
-    QCOMPARE(lines[0], QLine(Px(390), Px(30), Px(2010), Px(30)));  // top
-    QCOMPARE(lines[1], QLine(Px(390), Px(30), Px(390), Px(330)));  // left
+    QCOMPARE(lines[0], QLine(Px(390), Px(30), Px(2010), Px(30)));   // top
+    QCOMPARE(lines[1], QLine(Px(390), Px(30), Px(390), Px(330)));   // left
     QCOMPARE(lines[2], QLine(Px(390), Px(330), Px(2025), Px(330))); // bottom
     QCOMPARE(lines[3], QLine(Px(2010), Px(30), Px(2010), Px(345))); // right
     QCOMPARE(AnswerFrame::BorderColour(), QColor(178, 217, 246));
@@ -184,7 +190,8 @@ void TestSheet::secondAttemptOpen()
         AnswerFrame* frame = panel.frame(k);
         const bool carried = k < 3;
         QCOMPARE(frame->answerBox()->isReadOnly(), carried);
-        QCOMPARE(frame->answerBox()->background(), carried ? QColor(192, 192, 255) : QColor(255, 255, 255));
+        QCOMPARE(frame->answerBox()->background(),
+                 carried ? QColor(192, 192, 255) : QColor(255, 255, 255));
         QCOMPARE(frame->firstMark()->isVisibleTo(&panel), carried);
         QVERIFY(!frame->secondMark()->isVisibleTo(&panel));
         QVERIFY(!frame->expectedBox()->isVisibleTo(&panel));
@@ -192,7 +199,8 @@ void TestSheet::secondAttemptOpen()
     AnswerFrame* frame = panel.frame(1);
     QCOMPARE(frame->answerBox()->text(), QString("c"));
     QCOMPARE(frame->firstMark()->mark(), kRightMark);
-    QCOMPARE(frame->firstMark()->x(), frame->answerBox()->x() + frame->answerBox()->width() + Px(105));
+    QCOMPARE(frame->firstMark()->x(),
+             frame->answerBox()->x() + frame->answerBox()->width() + Px(105));
     QCOMPARE(panel.frame(3)->answerBox()->text(), QString());
 }
 
@@ -248,7 +256,8 @@ void TestSheet::refusedCharacters()
     QCOMPARE(box->text(), QString("ab"));
     QVERIFY(box->lastRefusal().startsWith("The character"));
 
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(" \xE2\x82\xAC\xC3\xA9")); // euro, e acute
+    QGuiApplication::clipboard()->setText(
+        QString::fromUtf8(" \xE2\x82\xAC\xC3\xA9")); // euro, e acute
     QTest::keySequence(box, QKeySequence::Paste);
     QCOMPARE(panel.typedAnswers(), Fields({QByteArray("ab \x80\xE9")}));
 }
