@@ -66,7 +66,7 @@ void PageGuard::refuse()
     if (m_showing)
         return;
     m_showing = true;
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Error"),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Error"),
                     QStringLiteral("Invalid operation"), QMessageBox::Ok,
                     m_view ? m_view->window() : nullptr);
     box.exec();

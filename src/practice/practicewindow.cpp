@@ -297,10 +297,12 @@ void PracticeWindow::tick(const QPoint& pointer)
 
 void ClosePracticeWindows()
 {
+    // Deleted at once, not later: the main window may be closing too, and the page
+    // viewers must go before the application does.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* practice = qobject_cast<PracticeWindow*>(window);
-            practice && practice->isVisible())
-            practice->close();
+        auto* practice = qobject_cast<PracticeWindow*>(window);
+        if (practice && practice->isVisible() && practice->close())
+            delete practice;
     }
 }
 

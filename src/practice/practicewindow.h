@@ -124,8 +124,9 @@ class PracticeWindow : public QWidget
     bool m_busy = false;
 };
 
-/// Closes the practice windows that are open: each stores and saves nothing and calls
-/// RefreshContents. The main window runs it before opening a paper and as it closes.
+/// Closes and deletes the practice windows that are open: each stores and saves nothing
+/// and calls RefreshContents. The main window runs it before opening a paper and as it
+/// closes.
 void ClosePracticeWindows();
 
 } // namespace orlavine
