@@ -28,7 +28,7 @@ AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
     setObjectName(QStringLiteral("Frame%1").arg(k));
     m_letter->setObjectName(QStringLiteral("QL%1").arg(k));
     m_letter->setText(QStringLiteral("(%1)").arg(QChar('a' + k - 1)));
-    place(m_letter, 60, kBoxTop, kBoxLeft - 90, 255);
+    place(m_letter, 30, kBoxTop, kBoxLeft - 90, 255);
 
     m_expected->setObjectName(QStringLiteral("M%1").arg(k));
     m_expected->setReadOnly(true);
