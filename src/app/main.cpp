@@ -1,13 +1,20 @@
-#include "programfolder.h"
-#include "startwindow.h"
+#include "contents.h"
 #include "error.h"
+#include "programfolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+#include <unistd.h>
+
 int main(int argc, char* argv[])
 {
+    // The practice windows' page viewer shares its GL contexts, and runs without its
+    // sandbox only when it must (as root).
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orlavine"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
@@ -28,7 +35,7 @@ int main(int argc, char* argv[])
         QMessageBox::critical(nullptr, QStringLiteral("Orlavine"), e.message());
         return 1;
     }
-    orlavine::StartWindow window;
+    orlavine::Contents window;
     window.show();
     return app.exec();
 }

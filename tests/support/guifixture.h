@@ -58,6 +58,17 @@ template <class T = QWidget> T* Child(const QObject* root, const QString& name)
     return child;
 }
 
+/// Of the children of `parent` named in `names`, the name of the one stacked in front.
+inline QString Frontmost(const QWidget* parent, const QStringList& names)
+{
+    QString front;
+    for (const QObject* child : parent->children()) {
+        if (names.contains(child->objectName()))
+            front = child->objectName(); // later children stand in front
+    }
+    return front;
+}
+
 /// Answers every pop-up box while it lives: each box is recorded (title and message) and
 /// answered with the next of `answers` (1, 2, or 0 for closing without a button), the
 /// last answer repeating.
