@@ -8,6 +8,8 @@
 #include "homepage.h"
 #include "navigation.h"
 #include "pictures.h"
+#include "programfolder.h"
+#include "resources.h"
 #include "picturebutton.h"
 #include "recordtext.h"
 #include "skin.h"
@@ -16,11 +18,31 @@
 #include "trashpage.h"
 #include "twips.h"
 
+#include <QDir>
+#include <QFile>
+
 namespace orlavine {
 
 namespace {
 
 const QColor kWindowColour(244, 245, 235);
+
+/// Writes the package's pictures to the Graphics folder, as ExtractGraphics does, but
+/// leaves alone a picture that is there already byte for byte: replacing 89 files on
+/// every start costs a journalling file system far more than reading them.
+void WriteGraphics()
+{
+    QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
+    for (const PictureResource& picture : PictureResources()) {
+        const QString path = GraphicsFile(picture.fileName);
+        QFile present(path);
+        const std::optional<QByteArray> bytes = CurrentResources().load(picture.id);
+        if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() && present.readAll() == *bytes)
+            continue;
+        present.close();
+        WriteResourceFile(picture.id, QStringLiteral("Custom"), path);
+    }
+}
 
 void SetInitialStateFields(StateFields& state)
 {
@@ -44,7 +66,7 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
         list = Fields(50);
 
     // 1. The pictures: written out, then every control takes its own from the skin.
-    ExtractGraphics();
+    WriteGraphics();
     Skin::reload();
     // 2, 3. Place and size the window, then its frame and rounded outline.
     setGeometry(TwipsRect(60, 60, 6070, 7380, this));

@@ -5,6 +5,7 @@
 #include "programfolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QtTest>
 
@@ -15,6 +16,7 @@ class TestStartUp : public QObject {
 
 private slots:
     void oneModule();
+    void picturesWrittenWhereMissingOrChanged();
     void threeModules();
     void missingFileBacksUpThenResetsEveryModule();
     void presentFilesAreKept();
@@ -76,6 +78,27 @@ void TestStartUp::oneModule()
     QVERIFY(!QFile::exists(f.folder.file("marks1TS.txt")));
     QVERIFY(!QFile::exists(f.folder.file("temptext30000.txt")));
     QVERIFY(QFile::exists(f.folder.file("Graphics/OVicon.ico")));
+}
+
+void TestStartUp::picturesWrittenWhereMissingOrChanged()
+{
+    MainWindowFixture f; // its folder holds the package's pictures already
+    const QString kept = f.folder.file("Graphics/tabs_back_on.bmp");
+    const QByteArray bullet = f.folder.read("Graphics/bullet.bmp");
+    const QByteArray button = f.folder.read("Graphics/button_on.bmp");
+    QFile::remove(f.folder.file("Graphics/bullet.bmp"));
+    f.folder.write("Graphics/button_on.bmp", "damaged");
+    const QDateTime old = QDateTime::currentDateTime().addDays(-3);
+    {
+        QFile file(kept);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+    }
+    f.start();
+    QCOMPARE(f.folder.read("Graphics/bullet.bmp"), bullet);
+    QCOMPARE(f.folder.read("Graphics/button_on.bmp"), button);
+    QCOMPARE(QFileInfo(kept).lastModified(), old); // the same bytes: not written again
+    QCOMPARE(QDir(f.folder.file("Graphics")).entryList(QDir::Files).size(), 89);
 }
 
 void TestStartUp::threeModules()
