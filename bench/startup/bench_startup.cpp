@@ -30,10 +30,10 @@ namespace {
 /// Reports on stdout once `widget` has been painted and the paint has reached the screen,
 /// then ends the process at once (no teardown).
 class PaintWatcher : public QObject {
-public:
+  public:
     explicit PaintWatcher(QWidget* widget) { widget->installEventFilter(this); }
 
-protected:
+  protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && !m_seen) {
@@ -47,7 +47,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     bool m_seen = false;
 };
 
@@ -55,7 +55,8 @@ double CpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 long PeakKilobytes()
@@ -122,7 +123,8 @@ double Median(std::vector<double> values)
 int main(int argc, char* argv[])
 {
     if (argc >= 4 && QByteArray(argv[1]) == "--child")
-        return RunChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), argc, argv);
+        return RunChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), argc,
+                        argv);
 
     QCoreApplication app(argc, argv);
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -139,18 +141,23 @@ int main(int argc, char* argv[])
     const double bareMedian = Median(bare);
     const double mainMedian = Median(main);
     std::printf("platform: %s, %d starts each\n",
-                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ? "xcb" : qgetenv("QT_QPA_PLATFORM").constData(), runs);
+                qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+                    ? "xcb"
+                    : qgetenv("QT_QPA_PLATFORM").constData(),
+                runs);
     std::printf("start to painted, bare Qt window (floor): median %.1f ms\n", bareMedian);
     std::printf("start to painted, main window home page:   median %.1f ms\n", mainMedian);
     std::printf("ratio main / floor: %.2f (target <= 1.5)\n", mainMedian / bareMedian);
 
     QProcess idle;
-    idle.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QStringLiteral("idle"), folder.path()});
+    idle.start(QCoreApplication::applicationFilePath(),
+               {QStringLiteral("--child"), QStringLiteral("idle"), folder.path()});
     idle.waitForFinished(60000);
     double cpu = -1;
     long peak = -1;
     std::sscanf(idle.readAllStandardOutput().constData(), "%lf %ld", &cpu, &peak);
-    std::printf("idle CPU over 10 s with the timer running: %.2f %% of one core (target <= 1 %%)\n", cpu);
+    std::printf("idle CPU over 10 s with the timer running: %.2f %% of one core (target <= 1 %%)\n",
+                cpu);
     std::printf("peak memory of the main window: %.1f MB\n", peak / 1024.0);
     return 0;
 }

@@ -22,15 +22,16 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addVersionOption();
-    const QCommandLineOption folder(QStringLiteral("folder"),
-                                    QStringLiteral("Keep the program's files and the pupil's results in DIR."),
-                                    QStringLiteral("DIR"));
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QStringLiteral("Keep the program's files and the pupil's results in DIR."),
+        QStringLiteral("DIR"));
     parser.addOption(folder);
     parser.process(app);
 
     try {
-        orlavine::SetProgramFolder(
-            orlavine::ChooseProgramFolder(parser.value(folder), QApplication::applicationDirPath()));
+        orlavine::SetProgramFolder(orlavine::ChooseProgramFolder(
+            parser.value(folder), QApplication::applicationDirPath()));
     } catch (const orlavine::Error& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Orlavine"), e.message());
         return 1;

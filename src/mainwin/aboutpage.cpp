@@ -72,14 +72,18 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     m_link = link;
 }
 
-void AboutPage::setProgramName(const QString& name) { m_name->setText(name); }
+void AboutPage::setProgramName(const QString& name)
+{
+    m_name->setText(name);
+}
 
 void AboutPage::resizeEvent(QResizeEvent*)
 {
     const int w = width();
     m_logo->setGeometry(0, Twips(kLogoTop, this), w, m_logo->sizeHint().height());
     const auto line = [&](QLabel* label, double top, double height) {
-        label->setGeometry(0, Twips(top, this), w, qMax(Twips(height, this), label->sizeHint().height()));
+        label->setGeometry(0, Twips(top, this), w,
+                           qMax(Twips(height, this), label->sizeHint().height()));
     };
     line(m_name, kNameTop, 450);
     line(m_platform, kPlatformTop, kLineHeight);

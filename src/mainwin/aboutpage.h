@@ -14,20 +14,20 @@ inline const QString kMakerPageAddress = QStringLiteral("www.orlavine.example/ed
 /// maker's web page.
 class AboutPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AboutPage(QWidget* parent);
 
     /// Shows the package name.
     void setProgramName(const QString& name);
 
-signals:
+  signals:
     /// The link was clicked.
     void linkClicked();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     QLabel* m_logo;
     QLabel* m_name;
     QLabel* m_platform;

@@ -24,7 +24,10 @@ void Call(const std::function<void()>& hook)
 
 } // namespace
 
-QString Contents::selectedTopicName() const { return m_home->selectedTopicName(); }
+QString Contents::selectedTopicName() const
+{
+    return m_home->selectedTopicName();
+}
 
 void Contents::showError(const Error& error)
 {
@@ -126,7 +129,10 @@ void Contents::ShowPage()
     }
 }
 
-void Contents::RaiseTab(int tab) { m_navigation->raiseTab(tab); }
+void Contents::RaiseTab(int tab)
+{
+    m_navigation->raiseTab(tab);
+}
 
 void Contents::placePage(QWidget* page)
 {
@@ -145,7 +151,10 @@ void Contents::Timer1Tick(const QPoint& pointer)
         m_frame->updateHover(pointer);
 }
 
-void Contents::CloseProgram() { close(); }
+void Contents::CloseProgram()
+{
+    close();
+}
 
 void Contents::closeEvent(QCloseEvent* event)
 {

@@ -48,7 +48,7 @@ struct ContentsHooks {
 /// in the pop-up box; the window never fails on them.
 class Contents : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Contents(QWidget* parent = nullptr);
     ~Contents() override;
 
@@ -87,10 +87,10 @@ public:
     /// Shows `error` to the pupil in the pop-up box.
     void showError(const Error& error);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildWindow();
     void readSettings();
     void ensureLearnerRecords();

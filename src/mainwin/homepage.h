@@ -21,7 +21,7 @@ class StateFields;
 /// into the window's state fields. When the package has no module the page says so instead.
 class HomePage : public QWidget {
     Q_OBJECT
-public:
+  public:
     HomePage(QWidget* parent, StateFields& state);
 
     /// The end of LoadModuleMarks: the topic names (ten, those beyond `topicCount` empty),
@@ -39,14 +39,14 @@ public:
     void updateHover(const QPoint& pointer);
     PaperGrid* grid() const { return m_grid; }
 
-signals:
+  signals:
     void paperRequested(int offset, int attempt);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void topicButtonColour(int selected);
 
     StateFields& m_state;

@@ -17,7 +17,7 @@ namespace orlavine {
 namespace {
 
 const QColor kStripColour(244, 245, 235);
-constexpr int kStripLeft = 2;   // pixels on the window
+constexpr int kStripLeft = 2; // pixels on the window
 constexpr int kStripTop = 60;
 constexpr int kTabOverlap = 4;
 constexpr double kStripHeight = 810; // twips inside the strip: the toolbar and a margin
@@ -28,7 +28,7 @@ constexpr double kToolGap = 60;
 
 /// The band under the tabs: the strip colour and a black line just above its bottom edge.
 class TabStrip : public QWidget {
-public:
+  public:
     explicit TabStrip(QWidget* parent) : QWidget(parent)
     {
         setObjectName(QStringLiteral("TabStrip"));
@@ -38,19 +38,23 @@ public:
         setPalette(palette);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         painter.setPen(Qt::black);
-        const int y = qMin(height() - 1, int(TwipsExact(PixelsToTwips(height(), this) - kLineAboveBottom, this)));
+        const int y = qMin(height() - 1,
+                           int(TwipsExact(PixelsToTwips(height(), this) - kLineAboveBottom, this)));
         painter.drawLine(0, y, width(), y);
     }
 };
 
 QString Numbered(const char* stem, int n, const char* suffix = "")
 {
-    return QStringLiteral("%1%2%3").arg(QLatin1String(stem)).arg(n, 2, 10, QLatin1Char('0')).arg(QLatin1String(suffix));
+    return QStringLiteral("%1%2%3")
+        .arg(QLatin1String(stem))
+        .arg(n, 2, 10, QLatin1Char('0'))
+        .arg(QLatin1String(suffix));
 }
 
 void SetToolTipOnce(QWidget* widget, const QString& tip)
@@ -74,24 +78,29 @@ Navigation::Navigation(QWidget* window, StateFields& state) : QObject(window), m
     captionFont.setPointSizeF(captionFont.pointSizeF() * 0.9);
     for (int n = 1; n <= 4; ++n) {
         const ToolBarEntry entry = ToolBarSetEntry(false, n);
-        auto* tool = new PictureButton(Numbered("ToolBar", n), ToolbarButtonPictures(entry.pictureStem).off, m_strip);
+        auto* tool = new PictureButton(Numbered("ToolBar", n),
+                                       ToolbarButtonPictures(entry.pictureStem).off, m_strip);
         tool->move(Twips(kToolLeft, m_strip) + (n - 1) * (tool->width() + Twips(kToolGap, m_strip)),
                    Twips(kToolTop, m_strip));
         m_tools[n - 1] = tool;
-        ClickLabel* caption = AddCaption(tool, Numbered("lblTB", n), entry.caption, Qt::AlignHCenter | Qt::AlignBottom);
+        ClickLabel* caption = AddCaption(tool, Numbered("lblTB", n), entry.caption,
+                                         Qt::AlignHCenter | Qt::AlignBottom);
         caption->setFont(captionFont);
         caption->setContentsMargins(0, 0, 0, 1);
         m_toolCaptions[n - 1] = caption;
         connect(tool, &PictureButton::clicked, this, [this, n] { emit toolBarClicked(n); });
-        connect(tool, &PictureButton::pressed, this, [this] { m_state.setValue(QStringLiteral("txtPressTrack"), QStringLiteral("1")); });
-        connect(tool, &PictureButton::released, this, [this] { m_state.setValue(QStringLiteral("txtPressTrack"), QStringLiteral("0")); });
+        connect(tool, &PictureButton::pressed, this,
+                [this] { m_state.setValue(QStringLiteral("txtPressTrack"), QStringLiteral("1")); });
+        connect(tool, &PictureButton::released, this,
+                [this] { m_state.setValue(QStringLiteral("txtPressTrack"), QStringLiteral("0")); });
     }
 }
 
 void Navigation::setUp(const PackageSettings& settings)
 {
     QWidget* window = m_strip->parentWidget();
-    m_strip->setGeometry(kStripLeft, kStripTop, window->width() - 2 * kStripLeft, Twips(kStripHeight, m_strip));
+    m_strip->setGeometry(kStripLeft, kStripTop, window->width() - 2 * kStripLeft,
+                         Twips(kStripHeight, m_strip));
     int x = kStripLeft;
     for (int m = 1; m <= 3; ++m) {
         const ModuleSettings& module = settings.module(m);

@@ -21,7 +21,7 @@ struct PackageSettings;
 /// txtTabPos and txtPressTrack; what a click does is the window's (the signals).
 class Navigation : public QObject {
     Q_OBJECT
-public:
+  public:
     Navigation(QWidget* window, StateFields& state);
 
     QWidget* strip() const { return m_strip; }
@@ -39,11 +39,11 @@ public:
     /// tooltips, position 3 hidden on the Help tab) and the pictures for `pointer`.
     void update(const QPoint& pointer);
 
-signals:
+  signals:
     void tabClicked(int tab);
     void toolBarClicked(int position);
 
-private:
+  private:
     StateFields& m_state;
     QWidget* m_strip;
     std::array<PictureButton*, 4> m_tabs;

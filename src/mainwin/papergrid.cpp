@@ -35,21 +35,23 @@ const QColor kHeading(30, 50, 80);
 
 /// One percent sign at the middle of every score row.
 class PercentColumn : public QWidget {
-public:
-    PercentColumn(QWidget* parent, QList<int> rowMiddles) : QWidget(parent), m_rows(std::move(rowMiddles))
+  public:
+    PercentColumn(QWidget* parent, QList<int> rowMiddles)
+        : QWidget(parent), m_rows(std::move(rowMiddles))
     {
         setObjectName(QStringLiteral("Percent1a"));
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
         for (int middle : m_rows)
-            painter.drawText(QRect(0, middle - 10, width(), 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%"));
+            painter.drawText(QRect(0, middle - 10, width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("%"));
     }
 
-private:
+  private:
     QList<int> m_rows;
 };
 
@@ -87,7 +89,8 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
     m_percent = new PercentColumn(this, rowMiddles);
     m_percent->setGeometry(tw(kPercentLeft), tw(kBandsTop), tw(kPercentWidth), tw(5 * kBandHeight));
 
-    m_heading = MakeLabel(this, QStringLiteral("SubH1"), QString(), TwipsRect(kTextLeft, 60, 3300, 300, this));
+    m_heading = MakeLabel(this, QStringLiteral("SubH1"), QString(),
+                          TwipsRect(kTextLeft, 60, 3300, 300, this));
     QFont bold = font();
     bold.setBold(true);
     m_heading->setFont(bold);
@@ -98,23 +101,28 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
     for (int i = 1; i <= 5; ++i) {
         const double top = kBandsTop + (i - 1) * kBandHeight;
         const QColor band = i % 2 ? kShadedBand : kWhiteBand;
-        QLabel* caption = MakeLabel(this, QStringLiteral("LblP%1").arg(i), QStringLiteral("Paper %1").arg(i),
-                                    TwipsRect(kTextLeft, top + kCaptionTop, 1800, 270, this));
+        QLabel* caption =
+            MakeLabel(this, QStringLiteral("LblP%1").arg(i), QStringLiteral("Paper %1").arg(i),
+                      TwipsRect(kTextLeft, top + kCaptionTop, 1800, 270, this));
         caption->setFont(bold);
         const std::array<double, 2> rows = {top + kFirstRowTop, top + kSecondRowTop};
         for (int attempt = 1; attempt <= 2; ++attempt) {
             const double rowTop = rows[attempt - 1];
             const QString suffix = attempt == 1 ? QStringLiteral("a") : QStringLiteral("b");
             MakeLabel(this, QStringLiteral("lblAttempt%1%2").arg(i).arg(suffix),
-                      attempt == 1 ? QStringLiteral("1st Attempt:") : QStringLiteral("2nd Attempt:"),
+                      attempt == 1 ? QStringLiteral("1st Attempt:")
+                                   : QStringLiteral("2nd Attempt:"),
                       TwipsRect(kRowCaptionLeft, rowTop, kRowCaptionWidth, kRowHeight, this));
-            auto* button = new PictureButton(QStringLiteral("P%1%2").arg(i).arg(suffix), pic::LoadButtonOff, this);
+            auto* button = new PictureButton(QStringLiteral("P%1%2").arg(i).arg(suffix),
+                                             pic::LoadButtonOff, this);
             button->move(tw(kButtonLeft), tw(rowTop) + (tw(kRowHeight) - button->height()) / 2);
             button->setToolTip(attempt == 1 ? QStringLiteral("Load paper %1").arg(i)
                                             : QStringLiteral("Try paper %1 again").arg(i));
-            connect(button, &PictureButton::clicked, this, [this, i, attempt] { emit paperRequested(i - 1, attempt); });
-            QLabel* score = MakeLabel(this, QStringLiteral("MS%1%2").arg(attempt == 1 ? 'A' : 'B').arg(i), QString(),
-                                      TwipsRect(kPercentLeft, rowTop, kScoreWidth, kRowHeight, this));
+            connect(button, &PictureButton::clicked, this,
+                    [this, i, attempt] { emit paperRequested(i - 1, attempt); });
+            QLabel* score = MakeLabel(
+                this, QStringLiteral("MS%1%2").arg(attempt == 1 ? 'A' : 'B').arg(i), QString(),
+                TwipsRect(kPercentLeft, rowTop, kScoreWidth, kRowHeight, this));
             score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             Colour(score, band);
             (attempt == 1 ? m_firstButtons : m_secondButtons)[i - 1] = button;
@@ -123,7 +131,10 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
     }
 }
 
-int PaperGrid::percentLeft() const { return m_percent->x(); }
+int PaperGrid::percentLeft() const
+{
+    return m_percent->x();
+}
 
 void PaperGrid::showTopic(int first, const Fields& firstScores, const Fields& secondScores,
                           const QString& topicName)

@@ -20,7 +20,7 @@ class PictureButton;
 /// twips.
 class PaperGrid : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PaperGrid(QWidget* parent);
 
     /// TopicChoosing's work for the topic whose first paper index is `first` (1, 6, .. 46):
@@ -37,11 +37,11 @@ public:
     /// Left edge of the percent column.
     int percentLeft() const;
 
-signals:
+  signals:
     /// A paper button was clicked: paper `offset` + 1 of the topic, attempt 1 or 2.
     void paperRequested(int offset, int attempt);
 
-private:
+  private:
     QLabel* m_heading;
     QWidget* m_percent;
     std::array<QLabel*, 5> m_first;

@@ -7,11 +7,11 @@
 #include "error.h"
 #include "homepage.h"
 #include "navigation.h"
+#include "picturebutton.h"
 #include "pictures.h"
 #include "programfolder.h"
-#include "resources.h"
-#include "picturebutton.h"
 #include "recordtext.h"
+#include "resources.h"
 #include "skin.h"
 #include "skinnedframe.h"
 #include "statefields.h"
@@ -37,7 +37,8 @@ void WriteGraphics()
         const QString path = GraphicsFile(picture.fileName);
         QFile present(path);
         const std::optional<QByteArray> bytes = CurrentResources().load(picture.id);
-        if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() && present.readAll() == *bytes)
+        if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() &&
+            present.readAll() == *bytes)
             continue;
         present.close();
         WriteResourceFile(picture.id, QStringLiteral("Custom"), path);
@@ -47,9 +48,10 @@ void WriteGraphics()
 void SetInitialStateFields(StateFields& state)
 {
     const std::pair<const char*, const char*> initial[] = {
-        {"LChose", "1"},        {"lblCOD", ""},        {"TopicCount", "1"},   {"TtPapersCon", ""},
-        {"PaperNum", ""},       {"TakeNum", ""},       {"txtTabPos", "1"},    {"txtToolBarPos", "0"},
-        {"txtReportPos", "1"},  {"txtPressTrack", "0"}, {"RefreshLog", "off"}, {"ContentsFocus", "1"},
+        {"LChose", "1"},        {"lblCOD", ""},         {"TopicCount", "1"},
+        {"TtPapersCon", ""},    {"PaperNum", ""},       {"TakeNum", ""},
+        {"txtTabPos", "1"},     {"txtToolBarPos", "0"}, {"txtReportPos", "1"},
+        {"txtPressTrack", "0"}, {"RefreshLog", "off"},  {"ContentsFocus", "1"},
         {"PopUpResponse", ""}};
     for (const auto& [name, text] : initial)
         state.setValue(QString::fromLatin1(name), QString::fromLatin1(text));

@@ -18,7 +18,8 @@ ToolBarEntry ToolBarSetEntry(bool helpTab, int position)
         case 1:
             return Entry(QStringLiteral("Home"), QStringLiteral("Load "), QStringLiteral(" page"));
         case 2:
-            return Entry(QStringLiteral("Report"), QStringLiteral("Load "), QStringLiteral(" card"));
+            return Entry(QStringLiteral("Report"), QStringLiteral("Load "),
+                         QStringLiteral(" card"));
         case 3:
             return Entry(QStringLiteral("Print"), QString(), QStringLiteral(" results"));
         case 4:

@@ -36,7 +36,8 @@ PictureButton* Button(QWidget* page, const QString& name, const QString& caption
 
 } // namespace
 
-TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset) : QWidget(parent), m_reset(std::move(reset))
+TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset)
+    : QWidget(parent), m_reset(std::move(reset))
 {
     setObjectName(QStringLiteral("Body_Trash"));
     setAutoFillBackground(true);
@@ -45,9 +46,11 @@ TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset) : QWidget(par
     setPalette(white);
 
     m_invite = Text(this, QStringLiteral("Trashlbl1"),
-                    QStringLiteral("Click on the button below if you wish to erase all your past results and reset the program."));
+                    QStringLiteral("Click on the button below if you wish to erase all your past "
+                                   "results and reset the program."));
     m_question = Text(this, QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"));
-    m_done = Text(this, QStringLiteral("Trashlbl3"), QStringLiteral("All your past results have been erased."));
+    m_done = Text(this, QStringLiteral("Trashlbl3"),
+                  QStringLiteral("All your past results have been erased."));
     m_trash = Button(this, QStringLiteral("ButTrash"), QStringLiteral("Trash"));
     m_yes = Button(this, QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"));
     m_no = Button(this, QStringLiteral("ButTrash_No"), QStringLiteral("No"));
@@ -57,7 +60,10 @@ TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset) : QWidget(par
     enter(Invite);
 }
 
-void TrashPage::showInvite() { enter(Invite); }
+void TrashPage::showInvite()
+{
+    enter(Invite);
+}
 
 void TrashPage::enter(State state)
 {
@@ -78,8 +84,8 @@ void TrashPage::updateHover(const QPoint& pointer)
 
 void TrashPage::resizeEvent(QResizeEvent*)
 {
-    const QRect text(Twips(kTextMargin, this), Twips(kTextTop, this), width() - 2 * Twips(kTextMargin, this),
-                     Twips(kTextHeight, this));
+    const QRect text(Twips(kTextMargin, this), Twips(kTextTop, this),
+                     width() - 2 * Twips(kTextMargin, this), Twips(kTextHeight, this));
     for (QLabel* label : {m_invite, m_question, m_done})
         label->setGeometry(text);
     const int top = Twips(kButtonsTop, this);

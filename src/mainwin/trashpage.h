@@ -16,7 +16,7 @@ class PictureButton;
 /// `ButTrash_No`) and Done (`Trashlbl3`).
 class TrashPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     /// `reset` erases the results (after backing them up) and returns false when it could
     /// not; the page then goes back to Invite instead of saying they were erased.
     TrashPage(QWidget* parent, std::function<bool()> reset);
@@ -28,10 +28,10 @@ public:
     /// The three buttons' hover pictures.
     void updateHover(const QPoint& pointer);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void enter(State state);
 
     std::function<bool()> m_reset;

@@ -46,7 +46,9 @@ void Shoot(const QWidget& window, const QString& path)
 {
     Settle();
     const QRect area = window.frameGeometry().adjusted(-8, -8, 8, 8);
-    QApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(path);
+    QApplication::primaryScreen()
+        ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+        .save(path);
 }
 
 void RecordScores(const PackageSettings& settings)
@@ -75,12 +77,16 @@ int main(int argc, char* argv[])
     QTemporaryDir package;
     CopyTestPackage(package.path());
     UseRealSkin(package.path());
-    ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#NME#>Test Practice", "#NME#>Orlavine Practice");
-    ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#LBH#>Beta", "#LBH#>Mathematics");
+    ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#NME#>Test Practice",
+                  "#NME#>Orlavine Practice");
+    ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#LBH#>Beta",
+                  "#LBH#>Mathematics");
     ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#TT2#>3", "#TT2#>8");
     ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#TP2#>15", "#TP2#>40");
-    ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")), "#TN2#>Shapes>Groups>Mock Examination",
-                  "#TN2#>Whole Numbers>Fractions>Decimals>Percentages>Algebra>Shapes and Angles>Data Handling>Mock Examination");
+    ReplaceInFile(package.filePath(QStringLiteral("30000-settings.txt")),
+                  "#TN2#>Shapes>Groups>Mock Examination",
+                  "#TN2#>Whole Numbers>Fractions>Decimals>Percentages>Algebra>Shapes and "
+                  "Angles>Data Handling>Mock Examination");
     SetResourceSource(std::make_shared<FolderResources>(package.path()));
 
     auto window = std::make_unique<Contents>();

@@ -11,7 +11,7 @@ using namespace orlavine;
 class TestHomePage : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void freshRecords();
     void gridRules_data();
     void gridRules();
@@ -26,7 +26,10 @@ private slots:
 
 namespace {
 
-QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
+QColor Background(const QWidget* widget)
+{
+    return widget->palette().color(QPalette::Window);
+}
 
 } // namespace
 
@@ -44,9 +47,12 @@ void TestHomePage::freshRecords()
         }
         QVERIFY(!Child(f.window.get(), QStringLiteral("P%1a").arg(i))->isHidden());
         QVERIFY(Child(f.window.get(), QStringLiteral("P%1b").arg(i))->isHidden());
-        QCOMPARE(Child(f.window.get(), QStringLiteral("P%1a").arg(i))->toolTip(), QStringLiteral("Load paper %1").arg(i));
-        QCOMPARE(Child(f.window.get(), QStringLiteral("P%1b").arg(i))->toolTip(), QStringLiteral("Try paper %1 again").arg(i));
-        QCOMPARE(Child<QLabel>(f.window.get(), QStringLiteral("LblP%1").arg(i))->text(), QStringLiteral("Paper %1").arg(i));
+        QCOMPARE(Child(f.window.get(), QStringLiteral("P%1a").arg(i))->toolTip(),
+                 QStringLiteral("Load paper %1").arg(i));
+        QCOMPARE(Child(f.window.get(), QStringLiteral("P%1b").arg(i))->toolTip(),
+                 QStringLiteral("Try paper %1 again").arg(i));
+        QCOMPARE(Child<QLabel>(f.window.get(), QStringLiteral("LblP%1").arg(i))->text(),
+                 QStringLiteral("Paper %1").arg(i));
     }
     QCOMPARE(f.child("Topic1")->toolTip(), QStringLiteral("Click to select topic"));
 }
@@ -129,10 +135,14 @@ void TestHomePage::openPaper_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("paper");
     QTest::addColumn<int>("attempt");
-    QTest::newRow("topic 1 paper 1") << 1 << "P1a" << "101" << 1;
-    QTest::newRow("topic 3 paper 4") << 3 << "P4a" << "114" << 1;
-    QTest::newRow("topic 10 paper 5") << 10 << "P5a" << "150" << 1;
-    QTest::newRow("second attempt") << 2 << "P2b" << "107" << 2;
+    QTest::newRow("topic 1 paper 1") << 1 << "P1a"
+                                     << "101" << 1;
+    QTest::newRow("topic 3 paper 4") << 3 << "P4a"
+                                     << "114" << 1;
+    QTest::newRow("topic 10 paper 5") << 10 << "P5a"
+                                      << "150" << 1;
+    QTest::newRow("second attempt") << 2 << "P2b"
+                                    << "107" << 2;
 }
 
 void TestHomePage::openPaper()
@@ -188,7 +198,8 @@ void TestHomePage::refreshBehindAnotherPage()
     f.window->TabClick(4); // the About page in front
     f.recordScores(1, {"88.8"});
     f.window->RefreshContents();
-    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}), QStringLiteral("Body_About"));
+    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
+             QStringLiteral("Body_About"));
     QCOMPARE(f.child<QLabel>("MSA1")->text(), QStringLiteral("88.8"));
 }
 

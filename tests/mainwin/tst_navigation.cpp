@@ -3,7 +3,6 @@
 #include "mainwindowfixture.h"
 #include "picturebutton.h"
 #include "skin.h"
-#include "toolbarsets.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -13,8 +12,7 @@ using namespace orlavine;
 class TestNavigation : public QObject {
     Q_OBJECT
 
-private slots:
-    void toolBarSetTable();
+  private slots:
     void toolBarFollowsTheTab();
     void showPage_data();
     void showPage();
@@ -29,25 +27,17 @@ private slots:
 
 namespace {
 
-QString PictureOf(const MainWindowFixture& f, const char* name) { return f.child<PictureButton>(name)->picture(); }
+QString PictureOf(const MainWindowFixture& f, const char* name)
+{
+    return f.child<PictureButton>(name)->picture();
+}
 
-QPoint Over(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
+QPoint Over(const QWidget* widget)
+{
+    return widget->mapToGlobal(widget->rect().center());
+}
 
 } // namespace
-
-void TestNavigation::toolBarSetTable()
-{
-    const QStringList module = {"Home|Load Home page|home", "Report|Load Report card|report",
-                                "Print|Print results|print", "Close|Close program|close"};
-    const QStringList help = {"About|About Orlavine|about", "Trash|Trash past results|trash", "||",
-                              "Setup|Printer Setup|setup"};
-    for (int n = 1; n <= 4; ++n) {
-        const ToolBarEntry m = ToolBarSetEntry(false, n);
-        QCOMPARE(QStringList({m.caption, m.tooltip, m.pictureStem}).join('|'), module[n - 1]);
-        const ToolBarEntry h = ToolBarSetEntry(true, n);
-        QCOMPARE(QStringList({h.caption, h.tooltip, h.pictureStem}).join('|'), help[n - 1]);
-    }
-}
 
 void TestNavigation::toolBarFollowsTheTab()
 {
@@ -69,14 +59,17 @@ void TestNavigation::toolBarFollowsTheTab()
         }
     };
     const QStringList moduleCaptions = {"Home", "Report", "Print", "Close"};
-    const QStringList moduleTips = {"Load Home page", "Load Report card", "Print results", "Close program"};
+    const QStringList moduleTips = {"Load Home page", "Load Report card", "Print results",
+                                    "Close program"};
     check(moduleCaptions, moduleTips);
     QCOMPARE(PictureOf(f, "ToolBar02"), QStringLiteral("report_off.bmp"));
 
     f.window->TabClick(4);
-    check({"About", "Trash", "", "Setup"}, {"About Orlavine", "Trash past results", "", "Printer Setup"});
+    check({"About", "Trash", "", "Setup"},
+          {"About Orlavine", "Trash past results", "", "Printer Setup"});
     QCOMPARE(PictureOf(f, "ToolBar04"), QStringLiteral("setup_off.bmp"));
-    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}), QStringLiteral("Body_About"));
+    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
+             QStringLiteral("Body_About"));
     QCOMPARE(f.field("LChose"), QStringLiteral("1"));
 
     // Back on a module tab: the first set, the module's home page at topic 1.
@@ -87,7 +80,8 @@ void TestNavigation::toolBarFollowsTheTab()
     QCOMPARE(f.field("TopicCount"), QStringLiteral("1"));
     QCOMPARE(f.field("txtReportPos"), QStringLiteral("1"));
     QCOMPARE(f.child<QLabel>("SubH1")->text(), QStringLiteral("Odds"));
-    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}), QStringLiteral("Body_Home"));
+    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
+             QStringLiteral("Body_Home"));
 }
 
 void TestNavigation::showPage_data()
@@ -96,14 +90,22 @@ void TestNavigation::showPage_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<QString>("front");
     QTest::addColumn<QString>("hook");
-    QTest::newRow("module, Home") << 2 << 1 << "Body_Home" << "";
-    QTest::newRow("module, Report") << 2 << 2 << "Body_About" << "report";
-    QTest::newRow("module, Print") << 1 << 3 << "Body_About" << "print";
-    QTest::newRow("module, Close") << 3 << 4 << "Body_About" << "close practice";
-    QTest::newRow("Help, About") << 4 << 1 << "Body_About" << "";
-    QTest::newRow("Help, Trash") << 4 << 2 << "Body_Trash" << "";
-    QTest::newRow("Help, hidden position") << 4 << 3 << "Body_About" << "";
-    QTest::newRow("Help, Setup") << 4 << 4 << "Body_About" << "setup";
+    QTest::newRow("module, Home") << 2 << 1 << "Body_Home"
+                                  << "";
+    QTest::newRow("module, Report") << 2 << 2 << "Body_About"
+                                    << "report";
+    QTest::newRow("module, Print") << 1 << 3 << "Body_About"
+                                   << "print";
+    QTest::newRow("module, Close") << 3 << 4 << "Body_About"
+                                   << "close practice";
+    QTest::newRow("Help, About") << 4 << 1 << "Body_About"
+                                 << "";
+    QTest::newRow("Help, Trash") << 4 << 2 << "Body_Trash"
+                                 << "";
+    QTest::newRow("Help, hidden position") << 4 << 3 << "Body_About"
+                                           << "";
+    QTest::newRow("Help, Setup") << 4 << 4 << "Body_About"
+                                 << "setup";
 }
 
 void TestNavigation::showPage()
@@ -140,7 +142,8 @@ void TestNavigation::raiseTab()
     const QStringList order = {"Tab01", "Tab02", "Tab03", "Tab04", "TabStrip"};
     // Behind the strip: the other tabs, lower numbers in front; the selected one in front of it.
     QCOMPARE(Frontmost(f.window.get(), order), QStringLiteral("Tab03"));
-    QCOMPARE(Frontmost(f.window.get(), {"Tab01", "Tab02", "Tab04", "TabStrip"}), QStringLiteral("TabStrip"));
+    QCOMPARE(Frontmost(f.window.get(), {"Tab01", "Tab02", "Tab04", "TabStrip"}),
+             QStringLiteral("TabStrip"));
     QCOMPARE(Frontmost(f.window.get(), {"Tab01", "Tab02", "Tab04"}), QStringLiteral("Tab01"));
     QCOMPARE(Frontmost(f.window.get(), {"Tab02", "Tab04"}), QStringLiteral("Tab02"));
     QCOMPARE(f.child("Tab03")->y(), 35);

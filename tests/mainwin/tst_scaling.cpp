@@ -14,7 +14,7 @@ using namespace orlavine;
 class TestScaling : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void mainWindowTextsFit();
     void popUpTextsFit();
 };
@@ -29,12 +29,15 @@ QStringList Clipped(const QWidget* root)
         if (label->text().isEmpty() || !label->isVisibleTo(root->window()))
             continue;
         const QRect room = label->contentsRect();
-        const bool fits = label->wordWrap()
-                              ? label->heightForWidth(label->width()) <= label->height()
-                              : label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->indent() <= room.width() + 1 &&
-                                    label->fontMetrics().height() <= room.height();
+        const bool fits =
+            label->wordWrap()
+                ? label->heightForWidth(label->width()) <= label->height()
+                : label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->indent() <=
+                          room.width() + 1 &&
+                      label->fontMetrics().height() <= room.height();
         if (!fits)
-            clipped << label->objectName() + QStringLiteral(" \"") + label->text() + QLatin1Char('"');
+            clipped << label->objectName() + QStringLiteral(" \"") + label->text() +
+                           QLatin1Char('"');
     }
     return clipped;
 }
@@ -45,7 +48,8 @@ void TestScaling::mainWindowTextsFit()
 {
     MainWindowFixture f;
     QVERIFY(f.package.editSettings("#LBH#>Beta", "#LBH#>Mathematics"));
-    QVERIFY(f.package.editSettings("#TN2#>Shapes>Groups>Mock Examination", "#TN2#>Shapes and Angles>Groups>Mock Examination"));
+    QVERIFY(f.package.editSettings("#TN2#>Shapes>Groups>Mock Examination",
+                                   "#TN2#>Shapes and Angles>Groups>Mock Examination"));
     f.package.install();
     f.start();
     f.recordScores(2, {"100", "99.5", "42.9"}, {"", "", "85.7"});
@@ -74,8 +78,10 @@ void TestScaling::popUpTextsFit()
     f.start();
     SetPopUpAnswerer(nullptr);
     f.show();
-    for (const QString& message : {QStringLiteral("Paper saved"), QStringLiteral("Do you want to mark your practice now?"),
-                                   QStringLiteral("You have not answered all the questions.  Do you still want to mark your practice?")}) {
+    for (const QString& message :
+         {QStringLiteral("Paper saved"), QStringLiteral("Do you want to mark your practice now?"),
+          QStringLiteral("You have not answered all the questions.  Do you still want to mark your "
+                         "practice?")}) {
         QTimer::singleShot(0, this, [&] {
             auto* box = qobject_cast<PopUpBox*>(QApplication::activeModalWidget());
             QVERIFY(box);

@@ -14,7 +14,7 @@ using namespace orlavine;
 class TestStartUp : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void oneModule();
     void picturesWrittenWhereMissingOrChanged();
     void threeModules();
@@ -136,7 +136,8 @@ void TestStartUp::missingFileBacksUpThenResetsEveryModule()
     QVERIFY(!f.folder.read("marks1TS.txt").contains(">80"));
     QCOMPARE(f.child<QLabel>("MSA1")->text(), QString());
     // The results were copied away before anything was rewritten.
-    const QStringList backups = QDir(f.folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList backups =
+        QDir(f.folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(backups.size(), 1);
     QCOMPARE(f.folder.read("Backup/" + backups.first() + "/marks2TS.txt"), scored);
 }

@@ -13,7 +13,7 @@ using namespace orlavine;
 class TestTrashPage : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void statesShowTheirControls();
     void noChangesNothing();
     void yesBacksUpThenErasesEveryModule();
@@ -24,7 +24,8 @@ private slots:
 
 namespace {
 
-const QStringList kControls = {"Trashlbl1", "ButTrash", "Trashlbl2", "ButTrash_Yes", "ButTrash_No", "Trashlbl3"};
+const QStringList kControls = {"Trashlbl1",    "ButTrash",    "Trashlbl2",
+                               "ButTrash_Yes", "ButTrash_No", "Trashlbl3"};
 
 QStringList Visible(const MainWindowFixture& f)
 {
@@ -36,7 +37,10 @@ QStringList Visible(const MainWindowFixture& f)
     return shown;
 }
 
-void Click(const MainWindowFixture& f, const char* button) { f.child<PictureButton>(button)->click(); }
+void Click(const MainWindowFixture& f, const char* button)
+{
+    f.child<PictureButton>(button)->click();
+}
 
 QByteArray AllRecords(const TestFolder& folder)
 {
@@ -61,10 +65,12 @@ void TestTrashPage::statesShowTheirControls()
     MainWindowFixture f;
     f.start();
     OpenTrash(f);
-    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}), QStringLiteral("Body_Trash"));
+    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
+             QStringLiteral("Body_Trash"));
     QCOMPARE(Visible(f), QStringList({"Trashlbl1", "ButTrash"}));
     QCOMPARE(f.child<QLabel>("Trashlbl1")->text(),
-             QStringLiteral("Click on the button below if you wish to erase all your past results and reset the program."));
+             QStringLiteral("Click on the button below if you wish to erase all your past results "
+                            "and reset the program."));
     QCOMPARE(f.child<QLabel>("ButTrashlbl")->text(), QStringLiteral("Trash"));
     QCOMPARE(f.child("ButTrash")->toolTip(), QStringLiteral("Trash"));
     Click(f, "ButTrash");
@@ -75,7 +81,8 @@ void TestTrashPage::statesShowTheirControls()
     QCOMPARE(f.child("ButTrash_No")->toolTip(), QStringLiteral("No"));
     Click(f, "ButTrash_Yes");
     QCOMPARE(Visible(f), QStringList({"Trashlbl3"}));
-    QCOMPARE(f.child<QLabel>("Trashlbl3")->text(), QStringLiteral("All your past results have been erased."));
+    QCOMPARE(f.child<QLabel>("Trashlbl3")->text(),
+             QStringLiteral("All your past results have been erased."));
 
     // The buttons' hover pictures.
     Click(f, "ButTrash_No");
@@ -111,7 +118,8 @@ void TestTrashPage::yesBacksUpThenErasesEveryModule()
     Click(f, "ButTrash_Yes");
     QVERIFY(!f.folder.read("marks1TS.txt").contains("75"));
     QVERIFY(!f.folder.read("marks3TS.txt").contains(">20"));
-    const QStringList backups = QDir(f.folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    const QStringList backups =
+        QDir(f.folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(backups.size(), 1);
     QCOMPARE(f.folder.read("Backup/" + backups.first() + "/marks1TS.txt"), scored);
 

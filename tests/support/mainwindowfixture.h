@@ -32,7 +32,10 @@ struct MainWindowFixture {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    QString field(const char* name) const { return window->state().value(QString::fromLatin1(name)); }
+    QString field(const char* name) const
+    {
+        return window->state().value(QString::fromLatin1(name));
+    }
     template <class T = QWidget> T* child(const char* name) const
     {
         return Child<T>(window.get(), QString::fromLatin1(name));
@@ -40,12 +43,13 @@ struct MainWindowFixture {
 
     /// Writes first- and second-attempt scores of module `module` from paper index `from`
     /// (1-based) on, as marking would store them, keeping the other values.
-    void recordScores(int module, const QList<QByteArray>& first, const QList<QByteArray>& second = {},
-                      int from = 1) const
+    void recordScores(int module, const QList<QByteArray>& first,
+                      const QList<QByteArray>& second = {}, int from = 1) const
     {
         const orlavine::PackageSettings settings = orlavine::ReadSettings();
         const int papers = settings.module(module).paperCount;
-        orlavine::MarksLists marks = orlavine::ReadMarksLists(module, settings.code, papers, orlavine::Now());
+        orlavine::MarksLists marks =
+            orlavine::ReadMarksLists(module, settings.code, papers, orlavine::Now());
         for (int i = 0; i < first.size(); ++i) {
             marks[orlavine::FSE][from - 1 + i] = first[i];
             marks[orlavine::FST][from - 1 + i] = first[i].isEmpty() ? "0" : "1";
