@@ -45,7 +45,7 @@ void Settle(int ms = 300)
 void Shoot(const QWidget& window, const QString& path)
 {
     Settle();
-    const QRect area = window.frameGeometry().adjusted(-8, -8, 8, 8);
+    const QRect area = window.frameGeometry().adjusted(-4, -4, 4, 4) & window.screen()->geometry();
     QApplication::primaryScreen()
         ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
         .save(path);
@@ -90,7 +90,6 @@ int main(int argc, char* argv[])
     SetResourceSource(std::make_shared<FolderResources>(package.path()));
 
     auto window = std::make_unique<Contents>();
-    window->move(40, 40);
     window->show();
     window->activateWindow();
     window->TabClick(2);
