@@ -5,6 +5,7 @@
 #include "twips.h"
 
 #include <QLabel>
+#include <QSysInfo>
 
 namespace orlavine {
 
