@@ -1,5 +1,6 @@
 #include "aboutpage.h"
 
+#include "makerpage.h"
 #include "picturebutton.h"
 #include "skin.h"
 #include "twips.h"

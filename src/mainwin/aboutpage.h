@@ -6,9 +6,6 @@ class QLabel;
 
 namespace orlavine {
 
-/// The address of the maker's web page, shown on the About page and opened from there.
-inline const QString kMakerPageAddress = QStringLiteral("www.orlavine.example/eduprog.html");
-
 /// The About page `Body_About`: the logo, the package name `ProgramName`, the platform the
 /// program runs on ("For Linux" here), "Version 2.0" and the link `lbl_OVURL` to the
 /// maker's web page.

@@ -1,0 +1,33 @@
+#include "pupilprompts.h"
+
+#include "popupbox.h"
+
+#include <QMessageBox>
+
+namespace orlavine {
+
+PupilPrompts PopUpPrompts(StateFields& state, QWidget* window)
+{
+    PupilPrompts prompts;
+    prompts.askYesNo = [&state, window](const QString& title, const QString& message) {
+        return CallPop(state, title, message, 2, window);
+    };
+    prompts.tell = [&state, window](const QString& title, const QString& message) {
+        CallPop(state, title, message, 1, window);
+    };
+    return prompts;
+}
+
+PupilPrompts MessageBoxPrompts(QWidget* window)
+{
+    PupilPrompts prompts;
+    prompts.askYesNo = [window](const QString& title, const QString& message) {
+        return QMessageBox::question(window, title, message) == QMessageBox::Yes;
+    };
+    prompts.tell = [window](const QString& title, const QString& message) {
+        QMessageBox::information(window, title, message);
+    };
+    return prompts;
+}
+
+} // namespace orlavine

@@ -1,0 +1,123 @@
+#include "reportpage.h"
+
+#include "headerbar.h"
+#include "recordtext.h"
+#include "reportfigures.h"
+#include "statefields.h"
+#include "topicalpanel.h"
+#include "trendpanel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+namespace orlavine {
+
+namespace {
+
+const QString kReportPos = QStringLiteral("txtReportPos");
+
+QLabel* ValueLabel(const QString& name, QWidget* parent)
+{
+    auto* label = new QLabel(QStringLiteral("-"), parent);
+    label->setObjectName(name);
+    label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return label;
+}
+
+} // namespace
+
+ReportPage::ReportPage(StateFields* state, QWidget* parent) : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("Body_Report"));
+    setAutoFillBackground(true);
+    m_summary = buildSummary();
+    m_topical = new TopicalPanel(this);
+    m_trend = new TrendPanel(this);
+    const QStringList captions{QStringLiteral("Overall Results"), QStringLiteral("Topical Results"),
+                               QStringLiteral("Trend Analysis")};
+    const QStringList tooltips{QStringLiteral("Click to show overall results"),
+                               QStringLiteral("Click to show topical results"),
+                               QStringLiteral("Click to show past trends")};
+    for (int i = 0; i < 3; ++i) {
+        m_bars[i] =
+            new HeaderBar(QStringLiteral("RCBar%1").arg(i + 1), captions[i], tooltips[i], this);
+        m_bars[i]->setOnClick([this, i] { openSection(i + 1); });
+    }
+    resize(600, 420);
+}
+
+QWidget* ReportPage::buildSummary()
+{
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("RC1Summary"));
+    panel->setAutoFillBackground(true);
+    m_firstAverage = ValueLabel(QStringLiteral("OScore1"), panel);
+    m_secondAverage = ValueLabel(QStringLiteral("OScore2"), panel);
+    m_weakest = ValueLabel(QStringLiteral("WT"), panel);
+    m_strongest = ValueLabel(QStringLiteral("ST"), panel);
+    m_papersCompleted = ValueLabel(QStringLiteral("PCNum"), panel);
+    const QList<std::pair<QString, QLabel*>> rows{
+        {QStringLiteral("First Attempt Average Score:"), m_firstAverage},
+        {QStringLiteral("Second Attempt Average Score:"), m_secondAverage},
+        {QStringLiteral("Weakest Topic:"), m_weakest},
+        {QStringLiteral("Strongest Topic:"), m_strongest},
+        {QStringLiteral("Number of Papers Completed:"), m_papersCompleted}};
+    auto* grid = new QGridLayout(panel);
+    grid->setContentsMargins(24, 16, 24, 16);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(12);
+    grid->setRowStretch(0, 1);
+    for (int i = 0; i < rows.size(); ++i) {
+        grid->addWidget(new QLabel(rows[i].first, panel), i + 1, 0, Qt::AlignRight);
+        grid->addWidget(rows[i].second, i + 1, 1);
+    }
+    grid->setRowStretch(int(rows.size()) + 1, 1);
+    grid->setColumnStretch(1, 1);
+    return panel;
+}
+
+void ReportPage::FillReport(const ReportFigures& figures)
+{
+    for (int k = 0; k < 10; ++k)
+        m_topical->ShowTopicResult(k, figures.topics[k]);
+    m_firstAverage->setText(DecodeRecordText(figures.firstAverage));
+    m_secondAverage->setText(DecodeRecordText(figures.secondAverage));
+    m_papersCompleted->setText(DecodeRecordText(figures.papersCompleted));
+    m_strongest->setText(DecodeRecordText(figures.strongest));
+    m_weakest->setText(DecodeRecordText(figures.weakest));
+    m_trend->setValues(figures.trend);
+}
+
+void ReportPage::openSection(int section)
+{
+    m_state->setValue(kReportPos, QString::number(section));
+    ArrangeReport();
+}
+
+void ReportPage::ArrangeReport()
+{
+    const int number = m_state->number(kReportPos);
+    const int open = number == 1 || number == 2 ? number : 3;
+    const int H = height();
+    const int h1 = m_bars[0]->height();
+    const int h2 = m_bars[1]->height();
+    const int h3 = m_bars[2]->height();
+    const std::array<int, 3> tops = open == 1   ? std::array<int, 3>{0, H - h3 - h2, H - h3}
+                                    : open == 2 ? std::array<int, 3>{0, h1, H - h3}
+                                                : std::array<int, 3>{0, h1, h1 + h2};
+    for (int i = 0; i < 3; ++i)
+        m_bars[i]->setGeometry(0, tops[i], width(), m_bars[i]->height());
+    const int panelTop = open == 1 ? h1 : open == 2 ? h1 + h2 : h1 + h2 + h3;
+    QWidget* panel = open == 1 ? m_summary : open == 2 ? static_cast<QWidget*>(m_topical) : m_trend;
+    panel->setGeometry(0, panelTop, width(), qMax(0, H - h1 - h2 - h3));
+    panel->raise();
+    for (HeaderBar* bar : m_bars)
+        bar->raise();
+}
+
+void ReportPage::resizeEvent(QResizeEvent*)
+{
+    ArrangeReport();
+}
+
+} // namespace orlavine

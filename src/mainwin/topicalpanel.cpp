@@ -1,0 +1,135 @@
+#include "topicalpanel.h"
+
+#include "recordtext.h"
+#include "reportfigures.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace orlavine {
+
+namespace {
+
+const QColor kFirstColour(52, 101, 164);
+const QColor kSecondColour(78, 154, 6);
+constexpr int kMargin = 10;
+constexpr int kLegendHeight = 22;
+
+QWidget* LegendEntry(const QString& text, const QColor& colour, QWidget* parent)
+{
+    auto* entry = new QWidget(parent);
+    auto* layout = new QHBoxLayout(entry);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* swatch = new QFrame(entry);
+    swatch->setFixedSize(14, 10);
+    swatch->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
+    layout->addWidget(swatch);
+    layout->addWidget(new QLabel(text, entry));
+    return entry;
+}
+
+} // namespace
+
+TopicalPanel::TopicalPanel(QWidget* parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("RC2Topical"));
+    setAutoFillBackground(true);
+    m_legend = new QWidget(this);
+    auto* legend = new QHBoxLayout(m_legend);
+    legend->setContentsMargins(0, 0, 0, 0);
+    legend->addStretch();
+    legend->addWidget(LegendEntry(QStringLiteral("First Attempt results"), kFirstColour, m_legend));
+    legend->addSpacing(16);
+    legend->addWidget(LegendEntry(QStringLiteral("Second Attempt Score"), kSecondColour, m_legend));
+
+    for (int k = 0; k < 10; ++k) {
+        const QString number = QString::number(k + 1);
+        Row& row = m_rows[k];
+        row.name = new QLineEdit(this);
+        row.name->setObjectName(QStringLiteral("TopLab") + number);
+        row.name->setReadOnly(true);
+        row.name->setFrame(false);
+        row.name->setFocusPolicy(Qt::NoFocus);
+        row.name->setStyleSheet(QStringLiteral("background: transparent;"));
+        row.bars[0] = makeBar(number + QLatin1Char('A'), kFirstColour);
+        row.bars[1] = makeBar(number + QLatin1Char('B'), kSecondColour);
+    }
+}
+
+TopicalPanel::Bar TopicalPanel::makeBar(const QString& id, const QColor& colour)
+{
+    Bar bar;
+    bar.back = new QFrame(this);
+    bar.back->setObjectName(QStringLiteral("TBack") + id);
+    bar.back->setFrameShape(QFrame::Box);
+    bar.back->setLineWidth(1);
+    bar.back->setStyleSheet(
+        QStringLiteral("QFrame#TBack%1 { background: white; border: 1px solid #a0a0a0; }").arg(id));
+    bar.bar = new QFrame(bar.back);
+    bar.bar->setObjectName(QStringLiteral("TBar") + id);
+    bar.bar->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
+    bar.mark = new QLabel(this);
+    bar.mark->setObjectName(QStringLiteral("TMark") + id);
+    return bar;
+}
+
+void TopicalPanel::ShowTopicResult(int row, const TopicFigures& topic)
+{
+    Row& r = m_rows.at(row);
+    r.name->setText(DecodeRecordText(topic.name));
+    r.name->setCursorPosition(0);
+    r.name->setVisible(topic.shown);
+    r.bars[0].average = topic.firstAverage();
+    r.bars[0].mark->setText(DecodeRecordText(topic.firstMark()));
+    r.bars[1].average = topic.secondAverage();
+    r.bars[1].mark->setText(DecodeRecordText(topic.secondMark()));
+    for (Bar& bar : r.bars) {
+        bar.back->setVisible(topic.shown);
+        bar.bar->setVisible(true);
+        sizeBar(bar);
+    }
+}
+
+void TopicalPanel::sizeBar(const Bar& bar)
+{
+    // Every background has the width of row 1's, so all bars share one scale.
+    const QRect inner = m_rows[0].bars[0].back->contentsRect();
+    const int length = qRound(inner.width() * qBound(0.0, bar.average, 100.0) / 100.0);
+    bar.bar->setGeometry(inner.left(), inner.top(), length, inner.height());
+}
+
+void TopicalPanel::resizeEvent(QResizeEvent*)
+{
+    layOutRows();
+}
+
+void TopicalPanel::layOutRows()
+{
+    const int width = this->width() - 2 * kMargin;
+    m_legend->setGeometry(kMargin, 4, width, kLegendHeight);
+    const int top = kLegendHeight + 8;
+    const int rowHeight = qMax(24, (height() - top - kMargin) / 10);
+    const int nameWidth = width * 3 / 10;
+    const int markWidth = 50;
+    const int barLeft = kMargin + nameWidth + 8;
+    const int barWidth = qMax(20, width - nameWidth - 8 - markWidth - 6);
+    const int barHeight = qMax(6, (rowHeight - 6) / 2);
+    for (int k = 0; k < 10; ++k) {
+        const int y = top + k * rowHeight;
+        m_rows[k].name->setGeometry(kMargin, y + (rowHeight - 4 - 22) / 2, nameWidth, 22);
+        for (int b = 0; b < 2; ++b) {
+            const Bar& bar = m_rows[k].bars[b];
+            const int barTop = y + 1 + b * (barHeight + 2);
+            bar.back->setGeometry(barLeft, barTop, barWidth, barHeight);
+            bar.mark->setGeometry(barLeft + barWidth + 6, barTop + barHeight / 2 - 9, markWidth,
+                                  18);
+        }
+    }
+    for (const Row& row : m_rows) {
+        for (const Bar& bar : row.bars)
+            sizeBar(bar);
+    }
+}
+
+} // namespace orlavine

@@ -1,0 +1,80 @@
+// Pictures of the report page's three sections with sample scores, for the README:
+//   report_screenshots OUTPUT_FOLDER [card]
+// With "card" it also prints the sample results card on the current printer.
+#include "cardprinter.h"
+#include "reportfigures.h"
+#include "reportpage.h"
+#include "statefields.h"
+
+#include <QApplication>
+#include <QDir>
+
+using namespace orlavine;
+
+namespace {
+
+ModuleSettings SampleModule()
+{
+    ModuleSettings module;
+    module.label = "Mathematics";
+    module.topicCount = 7;
+    module.paperCount = 35;
+    const QList<QByteArray> names{"Number",      "Algebra",     "Geometry",        "Statistics",
+                                  "Probability", "Measurement", "Mock Examination"};
+    for (int t = 0; t < names.size(); ++t)
+        module.topicNames[t] = names.at(t);
+    return module;
+}
+
+MarksLists SampleMarks()
+{
+    MarksLists marks;
+    marks.fill(Fields(50));
+    const QList<QList<QByteArray>> first{{"80", "66.7", "90", "73.3", "100"}, {"45", "60", "52.5"},
+                                         {"70", "85", "92.5", "88"},         {"30", "55"},
+                                         {"76.7", "81"},                      {},
+                                         {"68", "72.5"}};
+    const QList<QList<QByteArray>> second{{"100", "93.3"}, {"80", "90", "75"}, {"95"}, {"70", "85"},
+                                          {},              {},                  {"90"}};
+    int day = 1;
+    for (int t = 0; t < first.size(); ++t) {
+        for (int p = 0; p < first[t].size(); ++p) {
+            const int n = 5 * t + p;
+            marks[FSE][n] = first[t][p];
+            marks[LTM][n] = "0:" + QByteArray::number(10 + (n * 7) % 40) + ":" +
+                            QByteArray::number((n * 13) % 60);
+            marks[CDD][n] = QByteArray::number(day).rightJustified(2, '0') + "/11/2026";
+            day = day % 28 + 1;
+        }
+        for (int p = 0; p < second[t].size(); ++p)
+            marks[SSE][5 * t + p] = second[t][p];
+    }
+    return marks;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
+    const MarksLists marks = SampleMarks();
+    StateFields state;
+    ReportPage page(&state);
+    page.resize(640, 460);
+    page.FillReport(ComputeReportFigures(
+        marks[FSE], marks[SSE], SampleModule(),
+        "#TRD#>80>45>70>66.7>60>30>85>90>76.7>52.5>92.5>55>73.3>81>100>88>68>72.5"));
+    page.show();
+    for (int section = 1; section <= 3; ++section) {
+        state.setValue(QStringLiteral("txtReportPos"), QString::number(section));
+        page.ArrangeReport();
+        app.processEvents();
+        page.grab().save(QStringLiteral("%1/report-section%2.png").arg(folder).arg(section));
+    }
+    if (argc > 2 && QByteArray(argv[2]) == "card") {
+        CardPrinter printer(&page, MessageBoxPrompts(&page));
+        printer.PrintResultsCard("Orlavine Mathematics Practice", SampleModule(), marks);
+    }
+    return 0;
+}
