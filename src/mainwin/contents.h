@@ -7,19 +7,23 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace orlavine {
 
 class AboutPage;
+class CardPrinter;
 class Error;
 class HomePage;
 class Navigation;
+class ReportPage;
 class SkinnedFrame;
 class StateFields;
 class TrashPage;
 
 /// What the main window hands on to the windows and pages built on it. Every hook is
-/// optional; an empty one does nothing.
+/// optional; an empty one does nothing. The main window sets the report, printing and
+/// web-page hooks itself; tests may replace them.
 struct ContentsHooks {
     /// Closes the practice windows Test1 and Test2 where open (OpenPaper, CloseProgram).
     /// A window closed this way asks and saves nothing, and calls RefreshContents.
@@ -86,12 +90,16 @@ class Contents : public QWidget {
     void Timer1Tick(const QPoint& pointer);
     /// Shows `error` to the pupil in the pop-up box.
     void showError(const Error& error);
+    /// The Report button: the chosen module's report computed afresh and shown on
+    /// Body_Report, opened on the section txtReportPos names.
+    void ShowReport();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildWindow();
+    void attachReportAndPrinting();
     void readSettings();
     void ensureLearnerRecords();
     bool resetResults();
@@ -105,6 +113,8 @@ class Contents : public QWidget {
     HomePage* m_home = nullptr;
     AboutPage* m_about = nullptr;
     TrashPage* m_trash = nullptr;
+    ReportPage* m_report = nullptr;
+    std::unique_ptr<CardPrinter> m_printer;
 };
 
 } // namespace orlavine

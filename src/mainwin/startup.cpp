@@ -3,6 +3,7 @@
 #include "contents.h"
 
 #include "aboutpage.h"
+#include "cardprinter.h"
 #include "clock.h"
 #include "error.h"
 #include "homepage.h"
@@ -11,6 +12,7 @@
 #include "pictures.h"
 #include "programfolder.h"
 #include "recordtext.h"
+#include "reportpage.h"
 #include "resources.h"
 #include "skin.h"
 #include "skinnedframe.h"
@@ -83,8 +85,8 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
     m_about->setProgramName(name);
     m_state->setValue(QStringLiteral("lblCOD"), DecodeRecordText(m_settings.code));
     m_navigation->setUp(m_settings);
-    for (QWidget* page : {static_cast<QWidget*>(m_trash), static_cast<QWidget*>(m_about),
-                          static_cast<QWidget*>(m_home)})
+    for (QWidget* page : {static_cast<QWidget*>(m_report), static_cast<QWidget*>(m_trash),
+                          static_cast<QWidget*>(m_about), static_cast<QWidget*>(m_home)})
         placePage(page);
     // 10. The timer for the hover pictures.
     StartHoverTimer(this, [this](const QPoint& pointer) { Timer1Tick(pointer); });
@@ -130,6 +132,7 @@ void Contents::buildWindow()
         if (m_hooks.openMakerPage)
             m_hooks.openMakerPage();
     });
+    attachReportAndPrinting();
     m_home = new HomePage(this, *m_state);
     connect(m_home, &HomePage::paperRequested, this, &Contents::OpenPaper);
 }

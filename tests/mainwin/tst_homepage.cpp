@@ -195,12 +195,18 @@ void TestHomePage::refreshBehindAnotherPage()
 {
     MainWindowFixture f;
     f.start();
-    f.window->TabClick(4); // the About page in front
+    f.window->ToolBarClick(2); // the report page in front
+    const QStringList pages = {"Body_Home", "Body_Report", "Body_About", "Body_Trash"};
+    QCOMPARE(Frontmost(f.window.get(), pages), QStringLiteral("Body_Report"));
+    const QString completed = f.child<QLabel>("PCNum")->text();
     f.recordScores(1, {"88.8"});
     f.window->RefreshContents();
-    QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
-             QStringLiteral("Body_About"));
+    QCOMPARE(Frontmost(f.window.get(), pages), QStringLiteral("Body_Report"));
+    QCOMPARE(f.child<QLabel>("PCNum")->text(), completed); // unchanged until Report again
     QCOMPARE(f.child<QLabel>("MSA1")->text(), QStringLiteral("88.8"));
+    f.window->ToolBarClick(2);
+    QCOMPARE(f.child<QLabel>("PCNum")->text(), QStringLiteral("1 / 10"));
+    QCOMPARE(f.child("Body_Report")->geometry(), f.child("Body_Home")->geometry());
 }
 
 void TestHomePage::homeButtonSelectsTopicOne()
