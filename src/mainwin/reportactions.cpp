@@ -14,7 +14,6 @@ namespace orlavine {
 
 void Contents::attachReportAndPrinting()
 {
-    m_report = new ReportPage(m_state, this);
     m_printer = std::make_unique<CardPrinter>(this, PopUpPrompts(*m_state, this));
     m_hooks.showReport = [this] { ShowReport(); };
     m_hooks.printResultsCard = [this] {
@@ -31,6 +30,8 @@ void Contents::ShowReport()
     const int module = m_state->number(QStringLiteral("LChose"));
     if (module < 1 || module > 3 || !m_settings.module(module).exists())
         return;
+    if (!m_report) // built on first use: its widgets need not slow the start
+        m_report = new ReportPage(m_state, this);
     try {
         m_report->FillReport(
             LoadReportFigures(m_marks, m_settings.module(module), module, m_settings.code));

@@ -12,7 +12,6 @@
 #include "pictures.h"
 #include "programfolder.h"
 #include "recordtext.h"
-#include "reportpage.h"
 #include "resources.h"
 #include "skin.h"
 #include "skinnedframe.h"
@@ -85,8 +84,8 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
     m_about->setProgramName(name);
     m_state->setValue(QStringLiteral("lblCOD"), DecodeRecordText(m_settings.code));
     m_navigation->setUp(m_settings);
-    for (QWidget* page : {static_cast<QWidget*>(m_report), static_cast<QWidget*>(m_trash),
-                          static_cast<QWidget*>(m_about), static_cast<QWidget*>(m_home)})
+    for (QWidget* page : {static_cast<QWidget*>(m_trash), static_cast<QWidget*>(m_about),
+                          static_cast<QWidget*>(m_home)})
         placePage(page);
     // 10. The timer for the hover pictures.
     StartHoverTimer(this, [this](const QPoint& pointer) { Timer1Tick(pointer); });
