@@ -38,5 +38,6 @@ int main(int argc, char* argv[])
     }
     orlavine::Contents window;
     window.show();
+    window.activateWindow(); // the first window starts active even without a window manager
     return app.exec();
 }
