@@ -1,5 +1,7 @@
 #include "homepage.h"
 
+#include "fittext.h"
+
 #include "papergrid.h"
 #include "picturebutton.h"
 #include "recordtext.h"
@@ -104,7 +106,7 @@ void HomePage::showModule(const Fields& topicNames, int topicCount, const Fields
     m_firstScores = firstScores;
     m_secondScores = secondScores;
     for (int k = 1; k <= 10; ++k) {
-        m_topics[k - 1]->setText(DecodeRecordText(topicNames.value(k - 1)));
+        FitTextToWidth(m_topics[k - 1], DecodeRecordText(topicNames.value(k - 1)));
         m_topics[k - 1]->setVisible(k <= topicCount);
         m_bullets[k - 1]->setVisible(k <= topicCount);
     }
