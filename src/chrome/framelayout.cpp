@@ -25,7 +25,10 @@ TitleOffsets OffsetsFor(FrameKind kind, double dpi)
     return {240 * twip, 0, 0, 0};
 }
 
-int Round(double x) { return int(std::lround(x)); }
+int Round(double x)
+{
+    return int(std::lround(x));
+}
 
 } // namespace
 
@@ -43,8 +46,9 @@ FramePieces LayOutFramePieces(QSize client, const FramePieces& pictures)
     p.left = QRect(0, p.topLeft.bottom() + 1, pictures.left.width(),
                    p.bottomLeft.top() - p.topLeft.bottom() - 1);
 
-    p.bottomRight = QRect(QPoint(cw - pictures.bottomRight.width(), ch - pictures.bottomRight.height()),
-                          pictures.bottomRight.size());
+    p.bottomRight =
+        QRect(QPoint(cw - pictures.bottomRight.width(), ch - pictures.bottomRight.height()),
+              pictures.bottomRight.size());
     p.right = QRect(cw - pictures.right.width(), p.topRight.bottom() + 1, pictures.right.width(),
                     p.bottomRight.top() - p.topRight.bottom() - 1);
 
@@ -53,11 +57,13 @@ FramePieces LayOutFramePieces(QSize client, const FramePieces& pictures)
     return p;
 }
 
-TitleBarPlaces LayOutTitleBar(FrameKind kind, int clientWidth, const TitleBarSizes& sizes, double dpi)
+TitleBarPlaces LayOutTitleBar(FrameKind kind, int clientWidth, const TitleBarSizes& sizes,
+                              double dpi)
 {
     const TitleOffsets o = OffsetsFor(kind, dpi);
     const auto centred = [&](double left, QSize size) {
-        return QRect(Round(left), (sizes.barHeight - size.height()) / 2, size.width(), size.height());
+        return QRect(Round(left), (sizes.barHeight - size.height()) / 2, size.width(),
+                     size.height());
     };
     TitleBarPlaces places;
     places.title = centred(o.title, sizes.title);

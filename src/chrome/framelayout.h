@@ -42,7 +42,8 @@ struct TitleBarPlaces {
 /// twips, icon 240 hundredths of a millimetre, close 60 twips from the right edge, 30
 /// twips between buttons; practice windows: 800, 240, 120 and 60 hundredths of a
 /// millimetre; pop-up box: title 240 twips), converted with `dpi` dots per inch.
-TitleBarPlaces LayOutTitleBar(FrameKind kind, int clientWidth, const TitleBarSizes& sizes, double dpi);
+TitleBarPlaces LayOutTitleBar(FrameKind kind, int clientWidth, const TitleBarSizes& sizes,
+                              double dpi);
 
 /// The window outline for a window of `size` pixels: rounded top corners and square bottom
 /// corners (12 points) for the main and practice windows, four rounded corners with wider

@@ -14,7 +14,7 @@ namespace orlavine {
 /// frame pieces are picture buttons; the timers swap their pictures.
 class PictureButton : public QLabel {
     Q_OBJECT
-public:
+  public:
     /// A button named `objectName` showing `picture`, sized to it.
     PictureButton(const QString& objectName, const QString& picture, QWidget* parent);
 
@@ -23,37 +23,37 @@ public:
     /// The name of the picture shown.
     const QString& picture() const { return m_picture; }
 
-public slots:
+  public slots:
     /// Performs a click, as a caption label does for its button.
     void click() { emit clicked(); }
 
-signals:
+  signals:
     void pressed(Qt::MouseButton button);
     void released();
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString m_picture;
 };
 
 /// A text label that reports clicks (a left press and release over it).
 class ClickLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     ClickLabel(const QString& objectName, const QString& text, QWidget* parent);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool m_pressed = false;
 };
 

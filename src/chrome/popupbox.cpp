@@ -19,12 +19,12 @@ const QString kResponse = QStringLiteral("PopUpResponse");
 // The box keeps one size: 265 x 150 pixels at 96 dpi.
 constexpr double kClientWidth = 3975;
 constexpr double kClientHeight = 2250;
-constexpr double kMargin = 240;          // title and icon from the left, icon below the bar
-constexpr double kIconToMessage = 150;   // message after the icon
-constexpr double kMessageWidth = 2880;   // 192 pixels
-constexpr double kMessageHeight = 420;   // two lines
+constexpr double kMargin = 240;           // title and icon from the left, icon below the bar
+constexpr double kIconToMessage = 150;    // message after the icon
+constexpr double kMessageWidth = 2880;    // 192 pixels
+constexpr double kMessageHeight = 420;    // two lines
 constexpr double kShortMessageDrop = 105; // 7 pixels: one line level with the icon's middle
-constexpr double kButtonGap = 150;       // 10 pixels between Yes and No
+constexpr double kButtonGap = 150;        // 10 pixels between Yes and No
 constexpr int kShortMessage = 33;
 
 std::function<int(PopUpBox&)>& Answerer()
@@ -58,8 +58,8 @@ PopUpBox::PopUpBox(StateFields& state, QWidget* master)
     m_message->setObjectName(QStringLiteral("lblMessage"));
     m_message->setWordWrap(true);
     m_message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_message->setGeometry(m_info->geometry().right() + 1 + Twips(kIconToMessage, this), m_info->y(),
-                           Twips(kMessageWidth, this), Twips(kMessageHeight, this));
+    m_message->setGeometry(m_info->geometry().right() + 1 + Twips(kIconToMessage, this),
+                           m_info->y(), Twips(kMessageWidth, this), Twips(kMessageHeight, this));
 
     m_but1 = new PictureButton(QStringLiteral("But1"), pic::ButtonOff, this);
     m_but2 = new PictureButton(QStringLiteral("But2"), pic::ButtonOff, this);
@@ -91,17 +91,20 @@ void PopUpBox::setUp(const QString& title, const QString& message, int numButton
         m_but1Label->setText(QStringLiteral("Yes"));
         m_but2Label->setText(QStringLiteral("No"));
     }
-    const int top = m_info->y() + (message.size() < kShortMessage ? Twips(kShortMessageDrop, this) : 0);
+    const int top =
+        m_info->y() + (message.size() < kShortMessage ? Twips(kShortMessageDrop, this) : 0);
     // A message longer than two lines takes the room it needs above the buttons rather
     // than being cut off.
     const int needed = m_message->heightForWidth(m_message->width());
     const int room = m_but1->y() - top - 2;
-    m_message->setGeometry(m_message->x(), top, m_message->width(),
-                           qBound(Twips(kMessageHeight, this), needed, qMax(room, Twips(kMessageHeight, this))));
+    m_message->setGeometry(
+        m_message->x(), top, m_message->width(),
+        qBound(Twips(kMessageHeight, this), needed, qMax(room, Twips(kMessageHeight, this))));
 
     const QRect master = m_master ? m_master->frameGeometry()
                                   : QGuiApplication::primaryScreen()->availableGeometry();
-    move(master.x() + (master.width() - width()) / 2, master.y() + (master.height() - height()) / 2);
+    move(master.x() + (master.width() - width()) / 2,
+         master.y() + (master.height() - height()) / 2);
 }
 
 void PopUpBox::press(int button)
@@ -156,6 +159,9 @@ bool CallPop(StateFields& state, const QString& title, const QString& message, i
     return state.value(kResponse) == QLatin1String("True");
 }
 
-void SetPopUpAnswerer(std::function<int(PopUpBox& box)> answerer) { Answerer() = std::move(answerer); }
+void SetPopUpAnswerer(std::function<int(PopUpBox& box)> answerer)
+{
+    Answerer() = std::move(answerer);
+}
 
 } // namespace orlavine

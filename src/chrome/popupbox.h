@@ -23,7 +23,7 @@ class StateFields;
 /// Callers use CallPop; the class is public so tests can look the box over.
 class PopUpBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     PopUpBox(StateFields& state, QWidget* master);
 
     /// CallPop's steps: shows `title` and `message`; one button: OK, centred; two: Yes
@@ -38,10 +38,10 @@ public:
     /// Closes the box; without a button pressed first, writes "False".
     void done(int result) override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void tick(const QPoint& pointer);
 
     StateFields& m_state;

@@ -45,8 +45,14 @@ const QPixmap& Skin::picture(const QString& name)
     return *cache.pictures.insert(name, ReadPicture(FindGraphicsFile(name)));
 }
 
-void Skin::reload() { TheCache().pictures.clear(); }
+void Skin::reload()
+{
+    TheCache().pictures.clear();
+}
 
-int Skin::filesRead() { return TheCache().filesRead; }
+int Skin::filesRead()
+{
+    return TheCache().filesRead;
+}
 
 } // namespace orlavine

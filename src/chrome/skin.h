@@ -80,7 +80,7 @@ ToolbarPictures ToolbarButtonPictures(const QString& stem);
 /// reading files. A picture that cannot be read gives a null pixmap, kept as well; the
 /// windows stay usable without it.
 class Skin {
-public:
+  public:
     /// The picture `name` (one of the pic names).
     static const QPixmap& picture(const QString& name);
     /// Forgets every kept picture; start-up calls it after writing the Graphics folder.

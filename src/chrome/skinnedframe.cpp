@@ -32,7 +32,8 @@ bool MoveForm(QWidget* window)
     return handle && handle->startSystemMove();
 }
 
-SkinnedFrame::SkinnedFrame(QWidget* window, FrameKind kind, StateFields* flags, const QString& flagName)
+SkinnedFrame::SkinnedFrame(QWidget* window, FrameKind kind, StateFields* flags,
+                           const QString& flagName)
     : QObject(window), m_window(window), m_kind(kind), m_flags(flags), m_flagName(flagName)
 {
     window->setWindowFlag(Qt::FramelessWindowHint);
@@ -58,7 +59,8 @@ SkinnedFrame::SkinnedFrame(QWidget* window, FrameKind kind, StateFields* flags, 
     if (!popUp) {
         m_icon = new QLabel(window);
         m_icon->setObjectName(QStringLiteral("ImgIco"));
-        m_icon->setPixmap(Skin::picture(kind == FrameKind::Main ? pic::MainIcon : pic::PracticeIcon));
+        m_icon->setPixmap(
+            Skin::picture(kind == FrameKind::Main ? pic::MainIcon : pic::PracticeIcon));
         m_icon->setScaledContents(true);
         m_icon->resize(16, 16);
         m_min = new PictureButton(QStringLiteral("imgProgMin"), pic::ProgBlueOffMin, window);
@@ -85,10 +87,22 @@ void SkinnedFrame::setTitle(const QString& text)
     layOut();
 }
 
-int SkinnedFrame::topHeight() const { return m_topRight->height(); }
-int SkinnedFrame::leftWidth() const { return m_left->width(); }
-int SkinnedFrame::rightWidth() const { return m_right->width(); }
-int SkinnedFrame::bottomHeight() const { return m_bottom->height(); }
+int SkinnedFrame::topHeight() const
+{
+    return m_topRight->height();
+}
+int SkinnedFrame::leftWidth() const
+{
+    return m_left->width();
+}
+int SkinnedFrame::rightWidth() const
+{
+    return m_right->width();
+}
+int SkinnedFrame::bottomHeight() const
+{
+    return m_bottom->height();
+}
 
 void SkinnedFrame::layOut()
 {
@@ -121,7 +135,8 @@ void SkinnedFrame::layOut()
         if (m_max)
             sizes.max = m_max->size();
     }
-    const TitleBarPlaces places = LayOutTitleBar(m_kind, m_window->width(), sizes, m_window->logicalDpiX());
+    const TitleBarPlaces places =
+        LayOutTitleBar(m_kind, m_window->width(), sizes, m_window->logicalDpiX());
     // A long title stops short of the buttons rather than running under them.
     const int titleEnd = m_min ? places.min.left() - 4 : m_window->width() - p.topRight.width();
     QRect title = places.title;
@@ -196,7 +211,8 @@ void SkinnedFrame::updateHover(const QPoint& pointer)
 
 bool SkinnedFrame::isDragHandle(QObject* object) const
 {
-    return object == m_topLeft || object == m_topCentre || object == m_topRight || object == m_title;
+    return object == m_topLeft || object == m_topCentre || object == m_topRight ||
+           object == m_title;
 }
 
 bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event)

@@ -31,7 +31,7 @@ bool MoveForm(QWidget* window);
 /// flag. Clicks on the title-bar buttons are the window's: connect to closeButton() etc.
 class SkinnedFrame : public QObject {
     Q_OBJECT
-public:
+  public:
     /// `flags` and `flagName` name the window's focus flag ("ContentsFocus", "Test1Focus",
     /// "Test2Focus"), written "1" on activation and "0" on deactivation; the pop-up box
     /// passes none.
@@ -65,10 +65,10 @@ public:
     /// does nothing while the window is inactive. The windows' 100 ms timers call it.
     void updateHover(const QPoint& pointer);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     PictureButton* addPiece(const char* name, const QString& picture);
     void setTopSkin(bool active);
     bool isDragHandle(QObject* object) const;

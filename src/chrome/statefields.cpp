@@ -1,6 +1,6 @@
 #include "statefields.h"
 
-#include <QLineEdit>
+#include <QLabel>
 
 namespace orlavine {
 
@@ -12,16 +12,17 @@ StateFields::StateFields(QWidget* parent) : QWidget(parent)
 
 QString StateFields::value(const QString& name) const
 {
-    const auto* field = findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
+    const auto* field = findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
     return field ? field->text() : QString();
 }
 
 void StateFields::setValue(const QString& name, const QString& text)
 {
-    auto* field = findChild<QLineEdit*>(name, Qt::FindDirectChildrenOnly);
+    auto* field = findChild<QLabel*>(name, Qt::FindDirectChildrenOnly);
     if (!field) {
-        field = new QLineEdit(this);
+        field = new QLabel(this);
         field->setObjectName(name);
+        field->setTextFormat(Qt::PlainText);
         field->hide();
     }
     field->setText(text);

@@ -7,7 +7,8 @@ namespace orlavine {
 
 /// The main window's named state fields (PaperNum, TakeNum, PopUpResponse, ...): hidden
 /// text fields through which the windows pass state to each other. Each field is a hidden
-/// child widget whose objectName is the field's name, so tests find it by name.
+/// child label (a light widget: the window keeps thirteen) whose objectName is the
+/// field's name, so tests find it by name.
 class StateFields : public QWidget {
 public:
     explicit StateFields(QWidget* parent = nullptr);

@@ -19,15 +19,25 @@ double Dpi(const QWidget* widget)
 
 } // namespace
 
-double TwipsPerPixel(const QWidget* widget) { return kTwipsPerInch / Dpi(widget); }
+double TwipsPerPixel(const QWidget* widget)
+{
+    return kTwipsPerInch / Dpi(widget);
+}
 
-double TwipsExact(double twips, const QWidget* widget) { return twips * Dpi(widget) / kTwipsPerInch; }
+double TwipsExact(double twips, const QWidget* widget)
+{
+    return twips * Dpi(widget) / kTwipsPerInch;
+}
 
-int Twips(double twips, const QWidget* widget) { return int(std::lround(TwipsExact(twips, widget))); }
+int Twips(double twips, const QWidget* widget)
+{
+    return int(std::lround(TwipsExact(twips, widget)));
+}
 
 QRect TwipsRect(double left, double top, double width, double height, const QWidget* widget)
 {
-    return QRect(Twips(left, widget), Twips(top, widget), Twips(width, widget), Twips(height, widget));
+    return QRect(Twips(left, widget), Twips(top, widget), Twips(width, widget),
+                 Twips(height, widget));
 }
 
 double HimetricExact(double hundredths, const QWidget* widget)
@@ -35,6 +45,9 @@ double HimetricExact(double hundredths, const QWidget* widget)
     return hundredths * Dpi(widget) / kHimetricPerInch;
 }
 
-double PixelsToTwips(double pixels, const QWidget* widget) { return pixels * TwipsPerPixel(widget); }
+double PixelsToTwips(double pixels, const QWidget* widget)
+{
+    return pixels * TwipsPerPixel(widget);
+}
 
 } // namespace orlavine

@@ -8,7 +8,7 @@ using namespace orlavine;
 class TestFrameLayout : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void piecesAroundTheClientArea();
     void mainTitleBar();
     void practiceTitleBar();
@@ -75,9 +75,9 @@ void TestFrameLayout::practiceTitleBar()
     const TitleBarPlaces t = LayOutTitleBar(FrameKind::Practice, 800, Buttons(), 96);
     QCOMPARE(t.title.left(), 30);
     QCOMPARE(t.icon.left(), 9);
-    QCOMPARE(t.close.left(), 774);       // 800 - 21 - 4.54
-    QCOMPARE(t.max.left(), 751);         // 774.46 - 2.27 - 21
-    QCOMPARE(t.min.left(), 728);         // 751.20 - 2.27 - 21
+    QCOMPARE(t.close.left(), 774); // 800 - 21 - 4.54
+    QCOMPARE(t.max.left(), 751);   // 774.46 - 2.27 - 21
+    QCOMPARE(t.min.left(), 728);   // 751.20 - 2.27 - 21
     QCOMPARE(t.max.top(), 4);
 }
 
@@ -98,17 +98,42 @@ void TestFrameLayout::titleBarFollowsDpi()
 void TestFrameLayout::mainOutline()
 {
     const QPolygon outline = RoundedOutline({405, 492}, FrameKind::Main);
-    const QPolygon expected({{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {400, 0}, {402, 1}, {403, 2},
-                             {403, 3}, {405, 5}, {405, 492}, {0, 492}});
+    const QPolygon expected({{0, 5},
+                             {1, 3},
+                             {2, 2},
+                             {3, 1},
+                             {5, 0},
+                             {400, 0},
+                             {402, 1},
+                             {403, 2},
+                             {403, 3},
+                             {405, 5},
+                             {405, 492},
+                             {0, 492}});
     QCOMPARE(outline, expected);
 }
 
 void TestFrameLayout::popUpOutline()
 {
     const QPolygon outline = RoundedOutline({265, 150}, FrameKind::PopUp);
-    const QPolygon expected({{0, 5}, {1, 3}, {2, 2}, {3, 1}, {5, 0}, {260, 0}, {262, 1}, {263, 2},
-                             {263, 3}, {265, 5}, {265, 143}, {263, 147}, {262, 148}, {258, 150},
-                             {7, 150}, {3, 148}, {2, 147}, {0, 143}});
+    const QPolygon expected({{0, 5},
+                             {1, 3},
+                             {2, 2},
+                             {3, 1},
+                             {5, 0},
+                             {260, 0},
+                             {262, 1},
+                             {263, 2},
+                             {263, 3},
+                             {265, 5},
+                             {265, 143},
+                             {263, 147},
+                             {262, 148},
+                             {258, 150},
+                             {7, 150},
+                             {3, 148},
+                             {2, 147},
+                             {0, 143}});
     QCOMPARE(outline, expected);
     // The cut corners: the very corner pixels lie outside, the middle inside.
     const QRegion region(outline, Qt::WindingFill);

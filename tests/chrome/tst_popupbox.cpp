@@ -13,7 +13,7 @@ using namespace orlavine;
 class TestPopUpBox : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void layOutOneButton();
     void layOutTwoButtons();
     void shortMessageSitsLevelWithTheIcon();
@@ -26,7 +26,7 @@ private slots:
     void hoverSwapsButtonPictures();
     void seamRecordsAndAnswers();
 
-private:
+  private:
     /// Shows the box modally through CallPop and runs `act` on it once it is up.
     bool Ask(int buttons, const std::function<void(PopUpBox&)>& act);
 
@@ -53,7 +53,8 @@ bool TestPopUpBox::Ask(int buttons, const std::function<void(PopUpBox&)>& act)
         QVERIFY(QTest::qWaitForWindowExposed(box));
         act(*box);
     });
-    return CallPop(m_state, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), buttons, &m_master);
+    return CallPop(m_state, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), buttons,
+                   &m_master);
 }
 
 void TestPopUpBox::layOutOneButton()
@@ -77,7 +78,8 @@ void TestPopUpBox::layOutOneButton()
 void TestPopUpBox::layOutTwoButtons()
 {
     SkinnedTestFolder folder;
-    std::unique_ptr<PopUpBox> box(Prepared(m_state, nullptr, QStringLiteral("Do you want to mark your practice now?"), 2));
+    std::unique_ptr<PopUpBox> box(
+        Prepared(m_state, nullptr, QStringLiteral("Do you want to mark your practice now?"), 2));
     const QWidget* message = Child(box.get(), "lblMessage");
     QCOMPARE(message->y(), 46);
     QCOMPARE(Child(box.get(), "But1")->x(), message->x());
@@ -99,7 +101,8 @@ void TestPopUpBox::shortMessageSitsLevelWithTheIcon()
 void TestPopUpBox::longMessageIsNotCutOff()
 {
     SkinnedTestFolder folder;
-    const QString text = QStringLiteral("You have not answered all the questions.  Do you still want to mark your practice?");
+    const QString text = QStringLiteral(
+        "You have not answered all the questions.  Do you still want to mark your practice?");
     std::unique_ptr<PopUpBox> box(Prepared(m_state, nullptr, text, 2));
     auto* message = Child<QLabel>(box.get(), "lblMessage");
     QVERIFY(message->height() >= message->heightForWidth(message->width()));
@@ -119,14 +122,22 @@ void TestPopUpBox::answers_data()
     QTest::addColumn<int>("buttons");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("response");
-    QTest::newRow("Yes") << 2 << "But1" << "True";
-    QTest::newRow("No") << 2 << "But2" << "False";
-    QTest::newRow("OK") << 1 << "But1" << "True";
-    QTest::newRow("caption Yes") << 2 << "But1_lbl" << "True";
-    QTest::newRow("caption No") << 2 << "But2_lbl" << "False";
-    QTest::newRow("Enter") << 2 << "Enter" << "True";
-    QTest::newRow("Escape") << 2 << "Escape" << "False";
-    QTest::newRow("Escape, one button") << 1 << "Escape" << "True";
+    QTest::newRow("Yes") << 2 << "But1"
+                         << "True";
+    QTest::newRow("No") << 2 << "But2"
+                        << "False";
+    QTest::newRow("OK") << 1 << "But1"
+                        << "True";
+    QTest::newRow("caption Yes") << 2 << "But1_lbl"
+                                 << "True";
+    QTest::newRow("caption No") << 2 << "But2_lbl"
+                                << "False";
+    QTest::newRow("Enter") << 2 << "Enter"
+                           << "True";
+    QTest::newRow("Escape") << 2 << "Escape"
+                            << "False";
+    QTest::newRow("Escape, one button") << 1 << "Escape"
+                                        << "True";
 }
 
 void TestPopUpBox::answers()
@@ -185,8 +196,10 @@ void TestPopUpBox::seamRecordsAndAnswers()
 {
     SkinnedTestFolder folder;
     PopUpAnswers answers({1, 0});
-    QVERIFY(CallPop(m_state, QStringLiteral("Orlavine"), QStringLiteral("Paper saved"), 1, nullptr));
-    QVERIFY(!CallPop(m_state, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, nullptr));
+    QVERIFY(
+        CallPop(m_state, QStringLiteral("Orlavine"), QStringLiteral("Paper saved"), 1, nullptr));
+    QVERIFY(!CallPop(m_state, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
+                     nullptr));
     QCOMPARE(m_state.value(QStringLiteral("PopUpResponse")), QStringLiteral("False"));
     QCOMPARE(answers.titles, QStringList({"Orlavine", "Close Practice"}));
     QCOMPARE(answers.messages, QStringList({"Paper saved", "Confirm?"}));

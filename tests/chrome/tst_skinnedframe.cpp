@@ -13,7 +13,7 @@ using namespace orlavine;
 class TestSkinnedFrame : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void piecesTitleBarAndOutline();
     void longTitleStopsBeforeTheButtons();
     void resizingLaysOutAgain();
@@ -46,7 +46,10 @@ QString PictureOf(const QWidget& window, const char* name)
     return button ? button->picture() : QString();
 }
 
-QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
+QPoint CentreOf(const QWidget* widget)
+{
+    return widget->mapToGlobal(widget->rect().center());
+}
 
 } // namespace
 
@@ -69,7 +72,8 @@ void TestSkinnedFrame::piecesTitleBarAndOutline()
     QCOMPARE(Child(&w.widget, "imgProgMin")->geometry(), QRect(357, 4, 21, 21));
     QVERIFY(!w.widget.findChild<QWidget*>(QStringLiteral("imgProgMax")));
     QCOMPARE(w.widget.windowTitle(), QStringLiteral("Test Practice"));
-    QCOMPARE(w.widget.mask(), QRegion(RoundedOutline({405, 492}, FrameKind::Main), Qt::WindingFill));
+    QCOMPARE(w.widget.mask(),
+             QRegion(RoundedOutline({405, 492}, FrameKind::Main), Qt::WindingFill));
 
     Window practice(FrameKind::Practice, QStringLiteral("Test1Focus"));
     QVERIFY(Child(&practice.widget, "imgProgMax"));
@@ -95,7 +99,8 @@ void TestSkinnedFrame::resizingLaysOutAgain()
     QTRY_COMPARE(Child(&w.widget, "BTopRight")->x(), 792);
     QCOMPARE(Child(&w.widget, "BBot")->geometry(), QRect(5, 595, 790, 5));
     QCOMPARE(Child(&w.widget, "imgProgClose")->x(), 774);
-    QCOMPARE(w.widget.mask(), QRegion(RoundedOutline({800, 600}, FrameKind::Practice), Qt::WindingFill));
+    QCOMPARE(w.widget.mask(),
+             QRegion(RoundedOutline({800, 600}, FrameKind::Practice), Qt::WindingFill));
 }
 
 void TestSkinnedFrame::activationSwitchesTheSkin()
@@ -111,7 +116,8 @@ void TestSkinnedFrame::activationSwitchesTheSkin()
     main.widget.activateWindow();
     QTRY_COMPARE(main.fields.value("ContentsFocus"), QStringLiteral("1"));
     QCOMPARE(PictureOf(main.widget, "BTopCentre"), pic::BorderTopCentre);
-    QCOMPARE(Child<QLabel>(&main.widget, "Title")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+    QCOMPARE(Child<QLabel>(&main.widget, "Title")->palette().color(QPalette::WindowText),
+             QColor(255, 255, 255));
 
     other.widget.activateWindow();
     QTRY_COMPARE(main.fields.value("ContentsFocus"), QStringLiteral("0"));
@@ -121,7 +127,8 @@ void TestSkinnedFrame::activationSwitchesTheSkin()
     QCOMPARE(PictureOf(main.widget, "BTopRight"), pic::BorderWhiteTopRight);
     QCOMPARE(PictureOf(main.widget, "imgProgClose"), pic::ProgWhiteClose);
     QCOMPARE(PictureOf(main.widget, "imgProgMin"), pic::ProgWhiteMin);
-    QCOMPARE(Child<QLabel>(&main.widget, "Title")->palette().color(QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(Child<QLabel>(&main.widget, "Title")->palette().color(QPalette::WindowText),
+             QColor(128, 128, 128));
     // The side and bottom pieces have one skin.
     QCOMPARE(PictureOf(main.widget, "BLeft"), pic::BorderLeft);
 
@@ -178,12 +185,15 @@ void TestSkinnedFrame::titleDragsTheWindow()
         QWidget* grip = Child(&w.widget, QString::fromLatin1(handle));
         const QPoint from = CentreOf(grip);
         const QPoint local = grip->rect().center();
-        QMouseEvent press(QEvent::MouseButtonPress, local, from, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, local, from, Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QApplication::sendEvent(grip, &press);
         const QPoint to = from + QPoint(30, 20);
-        QMouseEvent move(QEvent::MouseMove, local + QPoint(30, 20), to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, local + QPoint(30, 20), to, Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(grip, &move);
-        QMouseEvent release(QEvent::MouseButtonRelease, local + QPoint(30, 20), to, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, local + QPoint(30, 20), to, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(grip, &release);
     }
     QTRY_COMPARE(w.widget.pos(), start + QPoint(60, 40));

@@ -20,7 +20,7 @@
 /// A fresh program folder whose Graphics folder holds the test package's pictures, with
 /// the skin's cache emptied so windows read them from there.
 class SkinnedTestFolder : public TestFolder {
-public:
+  public:
     SkinnedTestFolder()
     {
         orlavine::ExtractGraphics();
@@ -31,7 +31,7 @@ public:
 /// A copy of the test package whose files a test may edit; install() makes it the
 /// package every core operation reads (until the TestFolder that was made before it ends).
 class PackageCopy {
-public:
+  public:
     PackageCopy() { CopyTestPackage(m_dir.path()); }
 
     QString path() const { return m_dir.path(); }
@@ -45,7 +45,7 @@ public:
         orlavine::SetResourceSource(std::make_shared<orlavine::FolderResources>(m_dir.path()));
     }
 
-private:
+  private:
     QTemporaryDir m_dir;
 };
 
@@ -58,16 +58,29 @@ template <class T = QWidget> T* Child(const QObject* root, const QString& name)
     return child;
 }
 
+/// Of the children of `parent` named in `names`, the name of the one stacked in front.
+inline QString Frontmost(const QWidget* parent, const QStringList& names)
+{
+    QString front;
+    for (const QObject* child : parent->children()) {
+        if (names.contains(child->objectName()))
+            front = child->objectName(); // later children stand in front
+    }
+    return front;
+}
+
 /// Answers every pop-up box while it lives: each box is recorded (title and message) and
 /// answered with the next of `answers` (1, 2, or 0 for closing without a button), the
 /// last answer repeating.
 class PopUpAnswers {
-public:
+  public:
     explicit PopUpAnswers(QList<int> answers = {1}) : m_answers(std::move(answers))
     {
         orlavine::SetPopUpAnswerer([this](orlavine::PopUpBox& box) {
-            titles.append(box.findChild<QWidget*>(QStringLiteral("lblTitle"))->property("text").toString());
-            messages.append(box.findChild<QWidget*>(QStringLiteral("lblMessage"))->property("text").toString());
+            titles.append(
+                box.findChild<QWidget*>(QStringLiteral("lblTitle"))->property("text").toString());
+            messages.append(
+                box.findChild<QWidget*>(QStringLiteral("lblMessage"))->property("text").toString());
             const int next = qMin(int(titles.size()) - 1, int(m_answers.size()) - 1);
             return m_answers.value(next, 1);
         });
@@ -79,6 +92,6 @@ public:
     QStringList titles;
     QStringList messages;
 
-private:
+  private:
     QList<int> m_answers;
 };

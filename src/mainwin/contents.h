@@ -1,0 +1,120 @@
+#pragma once
+
+#include "learner.h"
+#include "package.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+namespace orlavine {
+
+class AboutPage;
+class CardPrinter;
+class Error;
+class HomePage;
+class Navigation;
+class ReportPage;
+class SkinnedFrame;
+class StateFields;
+class TrashPage;
+
+/// What the main window hands on to the windows and pages built on it. Every hook is
+/// optional; an empty one does nothing. The main window sets the report, printing and
+/// web-page hooks itself; tests may replace them.
+struct ContentsHooks {
+    /// Closes the practice windows Test1 and Test2 where open (OpenPaper, CloseProgram).
+    /// A window closed this way asks and saves nothing, and calls RefreshContents.
+    std::function<void()> closePracticeWindows;
+    /// Opens Test1 for `attempt` 1, Test2 otherwise, modeless; PaperNum and TakeNum are set.
+    std::function<void(int attempt)> openPracticeWindow;
+    /// The Report button: FillReport, ArrangeReport, then show Body_Report with placePage.
+    std::function<void()> showReport;
+    /// The Print button: PrintResultsCard. The page in front stays.
+    std::function<void()> printResultsCard;
+    /// The Help tab's Setup button: PrintSetup. The page in front stays.
+    std::function<void()> printSetup;
+    /// The About page's link: OpenMakerPage.
+    std::function<void()> openMakerPage;
+};
+
+/// The main window `Contents`, the first and last window of a run. Constructing it does
+/// the start-up: pictures written to the Graphics folder, frame, settings, learner files
+/// made sure of (backed up before any repair), tabs, the 100 ms timer, and the first
+/// module's home page with topic 1 selected. Closing it closes the practice windows and
+/// ends the program.
+///
+/// The navigation state lives in its named state fields (state()): LChose, lblCOD,
+/// TopicCount, TtPapersCon, PaperNum, TakeNum, txtTabPos, txtToolBarPos, txtReportPos,
+/// txtPressTrack, RefreshLog, ContentsFocus, PopUpResponse. Errors of the core are shown
+/// in the pop-up box; the window never fails on them.
+class Contents : public QWidget {
+    Q_OBJECT
+  public:
+    explicit Contents(QWidget* parent = nullptr);
+    ~Contents() override;
+
+    StateFields& state() const { return *m_state; }
+    ContentsHooks& hooks() { return m_hooks; }
+    /// The package settings read at start-up (empty when they could not be read).
+    const PackageSettings& settings() const { return m_settings; }
+    /// The chosen module's six marks lists, as last loaded by LoadModuleMarks.
+    const MarksLists& marks() const { return m_marks; }
+    /// The selected topic's name (the grid heading SubH1).
+    QString selectedTopicName() const;
+
+    /// Reloads the chosen module's results and redraws the selected topic's grid, keeping
+    /// the selection; the practice windows call it as they close.
+    void RefreshContents();
+    /// Opens paper `offset` + 1 (0..4) of the selected topic for `attempt` 1 or 2:
+    /// PaperNum, TakeNum, then the practice-window hooks.
+    void OpenPaper(int offset, int attempt);
+    /// Acts on txtTabPos and txtToolBarPos: shows a page or runs a toolbar action.
+    void ShowPage();
+    /// Arranges the tabs with `tab` (1..4) in front.
+    void RaiseTab(int tab);
+    /// A click on tab 1..4.
+    void TabClick(int tab);
+    /// A click on toolbar position 1..4.
+    void ToolBarClick(int position);
+    /// Loads module `module`'s results into the home page; unless RefreshLog is "on",
+    /// selects topic 1.
+    void LoadModuleMarks(int module);
+    /// Closes the practice windows, then this window, which ends the program.
+    void CloseProgram();
+    /// Places `page` below the tab strip and brings it in front of the other pages.
+    void placePage(QWidget* page);
+    /// The 100 ms timer's work for the pointer at screen position `pointer`.
+    void Timer1Tick(const QPoint& pointer);
+    /// Shows `error` to the pupil in the pop-up box.
+    void showError(const Error& error);
+    /// The Report button: the chosen module's report computed afresh and shown on
+    /// Body_Report, opened on the section txtReportPos names.
+    void ShowReport();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildWindow();
+    void attachReportAndPrinting();
+    void readSettings();
+    void ensureLearnerRecords();
+    bool resetResults();
+
+    StateFields* m_state;
+    ContentsHooks m_hooks;
+    PackageSettings m_settings;
+    MarksLists m_marks;
+    SkinnedFrame* m_frame = nullptr;
+    Navigation* m_navigation = nullptr;
+    HomePage* m_home = nullptr;
+    AboutPage* m_about = nullptr;
+    TrashPage* m_trash = nullptr;
+    ReportPage* m_report = nullptr;
+    std::unique_ptr<CardPrinter> m_printer;
+};
+
+} // namespace orlavine

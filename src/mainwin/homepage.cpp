@@ -1,0 +1,167 @@
+#include "homepage.h"
+
+#include "fittext.h"
+
+#include "papergrid.h"
+#include "picturebutton.h"
+#include "recordtext.h"
+#include "skin.h"
+#include "statefields.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace orlavine {
+
+namespace {
+
+// Twips, inside the page.
+constexpr double kTopicColumnWidth = 2400;
+constexpr double kHeadHeight = 360;
+constexpr double kEntriesTop = 480;
+constexpr double kEntryPitch = 360;
+constexpr double kEntryHeight = 300;
+constexpr double kBulletLeft = 120;
+constexpr double kEntryLeft = 300;
+constexpr double kEntryWidth = 2010;
+
+const QColor kDivider(224, 224, 224);
+const QColor kSelectedEntry(128, 128, 128);
+const QColor kHeadText(30, 50, 80);
+
+QLabel* ColumnHead(QWidget* page, const QString& picture, const QString& name, const QString& text,
+                   int left)
+{
+    auto* head = new QLabel(page);
+    head->setPixmap(Skin::picture(picture));
+    head->setScaledContents(true);
+    head->setGeometry(left, 0, Skin::picture(picture).width(), Twips(kHeadHeight, page));
+    auto* caption = new QLabel(text, head);
+    caption->setObjectName(name);
+    caption->setGeometry(Twips(kBulletLeft, page), 0, head->width() - Twips(kBulletLeft, page),
+                         head->height());
+    QFont bold = caption->font();
+    bold.setBold(true);
+    caption->setFont(bold);
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, kHeadText);
+    caption->setPalette(palette);
+    return head;
+}
+
+} // namespace
+
+HomePage::HomePage(QWidget* parent, StateFields& state) : QWidget(parent), m_state(state)
+{
+    setObjectName(QStringLiteral("Body_Home"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    const int split = Twips(kTopicColumnWidth, this);
+    ColumnHead(this, pic::ColumnHead1, QStringLiteral("lblSelectTopic"),
+               QStringLiteral("Select a Topic"), 0);
+    ColumnHead(this, pic::ColumnHead2, QStringLiteral("lblSelectPaper"),
+               QStringLiteral("Select a Paper"), split + 1);
+
+    for (int k = 1; k <= 10; ++k) {
+        const double top = kEntriesTop + (k - 1) * kEntryPitch;
+        auto* bullet = new QLabel(this);
+        bullet->setObjectName(QStringLiteral("Bullet%1").arg(k));
+        bullet->setPixmap(Skin::picture(pic::Bullet));
+        bullet->adjustSize();
+        bullet->move(Twips(kBulletLeft, this),
+                     Twips(top + kEntryHeight / 2, this) - bullet->height() / 2);
+        auto* entry = new ClickLabel(QStringLiteral("Topic%1").arg(k), QString(), this);
+        entry->setGeometry(TwipsRect(kEntryLeft, top, kEntryWidth, kEntryHeight, this));
+        entry->setToolTip(QStringLiteral("Click to select topic"));
+        entry->setAutoFillBackground(true);
+        entry->setIndent(4);
+        connect(entry, &ClickLabel::clicked, this, [this, k] { selectTopic(k); });
+        m_topics[k - 1] = entry;
+        m_bullets[k - 1] = bullet;
+    }
+
+    m_grid = new PaperGrid(this);
+    connect(m_grid, &PaperGrid::paperRequested, this, &HomePage::paperRequested);
+
+    m_noModule = new QLabel(this);
+    m_noModule->setObjectName(QStringLiteral("lblNoModule"));
+    m_noModule->setWordWrap(true);
+    m_noModule->setAlignment(Qt::AlignCenter);
+    m_noModule->setText(
+        QStringLiteral("There is nothing to practise: no practice module was found in this "
+                       "program's content. Please ask for a complete copy of the program."));
+    m_noModule->setAutoFillBackground(true);
+    m_noModule->hide();
+}
+
+void HomePage::showModule(const Fields& topicNames, int topicCount, const Fields& firstScores,
+                          const Fields& secondScores)
+{
+    m_noModule->hide();
+    m_names = topicNames;
+    m_firstScores = firstScores;
+    m_secondScores = secondScores;
+    for (int k = 1; k <= 10; ++k) {
+        FitTextToWidth(m_topics[k - 1], DecodeRecordText(topicNames.value(k - 1)));
+        m_topics[k - 1]->setVisible(k <= topicCount);
+        m_bullets[k - 1]->setVisible(k <= topicCount);
+    }
+}
+
+void HomePage::showNoModule()
+{
+    m_noModule->show();
+    m_noModule->raise();
+}
+
+void HomePage::selectTopic(int k)
+{
+    const int first = 5 * (k - 1) + 1;
+    m_state.setValue(QStringLiteral("TopicCount"), QString::number(first));
+    m_grid->showTopic(first, m_firstScores, m_secondScores,
+                      DecodeRecordText(m_names.value((first - 1) / 5)));
+    topicButtonColour(k);
+}
+
+QString HomePage::selectedTopicName() const
+{
+    return m_grid->findChild<QLabel*>(QStringLiteral("SubH1"))->text();
+}
+
+void HomePage::topicButtonColour(int selected)
+{
+    for (int k = 1; k <= 10; ++k) {
+        QPalette palette = m_topics[k - 1]->palette();
+        palette.setColor(QPalette::Window, k == selected ? kSelectedEntry : QColor(Qt::white));
+        palette.setColor(QPalette::WindowText,
+                         k == selected ? QColor(Qt::white) : QColor(Qt::black));
+        m_topics[k - 1]->setPalette(palette);
+    }
+}
+
+void HomePage::updateHover(const QPoint& pointer)
+{
+    m_grid->updateHover(pointer);
+}
+
+void HomePage::resizeEvent(QResizeEvent*)
+{
+    const int top = Twips(kHeadHeight, this);
+    m_grid->setGeometry(Twips(kTopicColumnWidth, this) + 1, top,
+                        width() - Twips(kTopicColumnWidth, this) - 1, height() - top);
+    m_noModule->setGeometry(rect().adjusted(Twips(600, this), 0, -Twips(600, this), 0));
+}
+
+void HomePage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(kDivider);
+    const int x = Twips(kTopicColumnWidth, this);
+    painter.drawLine(x, Twips(kHeadHeight, this), x, height());
+}
+
+} // namespace orlavine

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "recordfile.h"
+
+#include <QPoint>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace orlavine {
+
+class ClickLabel;
+class PaperGrid;
+class StateFields;
+
+/// The home page `Body_Home`: on the left, under "Select a Topic", the module's topics
+/// `Topic1`..`Topic10` with their bullets `Bullet1`..`Bullet10`; on the right, under
+/// "Select a Paper", the selected topic's paper grid. Selecting a topic writes TopicCount
+/// into the window's state fields. When the package has no module the page says so instead.
+class HomePage : public QWidget {
+    Q_OBJECT
+  public:
+    HomePage(QWidget* parent, StateFields& state);
+
+    /// The end of LoadModuleMarks: the topic names (ten, those beyond `topicCount` empty),
+    /// entries and bullets beyond the count hidden, and the module's first- and
+    /// second-attempt scores (50 entries each) for the grid.
+    void showModule(const Fields& topicNames, int topicCount, const Fields& firstScores,
+                    const Fields& secondScores);
+    /// Says plainly that there is no module to practise, in place of topics and grid.
+    void showNoModule();
+    /// The click on Topic `k` (1..10): TopicCount = 5 (k - 1) + 1, its grid, its colours.
+    void selectTopic(int k);
+    /// The selected topic's name, as SubH1 shows it.
+    QString selectedTopicName() const;
+    /// The paper buttons' hover pictures.
+    void updateHover(const QPoint& pointer);
+    PaperGrid* grid() const { return m_grid; }
+
+  signals:
+    void paperRequested(int offset, int attempt);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void topicButtonColour(int selected);
+
+    StateFields& m_state;
+    Fields m_names;
+    Fields m_firstScores;
+    Fields m_secondScores;
+    std::array<ClickLabel*, 10> m_topics;
+    std::array<QLabel*, 10> m_bullets;
+    PaperGrid* m_grid;
+    QLabel* m_noModule;
+};
+
+} // namespace orlavine

@@ -1,0 +1,174 @@
+#include "papergrid.h"
+
+#include "numbers.h"
+#include "picturebutton.h"
+#include "recordtext.h"
+#include "skin.h"
+#include "twips.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace orlavine {
+
+namespace {
+
+// Twips, inside the grid.
+constexpr double kBandsTop = 420;
+constexpr double kBandHeight = 930;
+constexpr double kCaptionTop = 30;
+constexpr double kFirstRowTop = 300;
+constexpr double kSecondRowTop = 615;
+constexpr double kRowHeight = 300;
+constexpr double kTextLeft = 150;
+constexpr double kRowCaptionLeft = 600;
+constexpr double kRowCaptionWidth = 1200;
+constexpr double kButtonLeft = 1860;
+constexpr double kPercentLeft = 3075;
+constexpr double kPercentWidth = 300;
+constexpr double kScoreWidth = 750;
+constexpr double kScoreGap = 20;
+
+const QColor kShadedBand(244, 245, 235);
+const QColor kWhiteBand(255, 255, 255);
+const QColor kHeading(30, 50, 80);
+
+/// One percent sign at the middle of every score row.
+class PercentColumn : public QWidget {
+  public:
+    PercentColumn(QWidget* parent, QList<int> rowMiddles)
+        : QWidget(parent), m_rows(std::move(rowMiddles))
+    {
+        setObjectName(QStringLiteral("Percent1a"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        for (int middle : m_rows)
+            painter.drawText(QRect(0, middle - 10, width(), 20), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("%"));
+    }
+
+  private:
+    QList<int> m_rows;
+};
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void Colour(QWidget* widget, const QColor& background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
+{
+    const auto tw = [this](double twips) { return Twips(twips, this); };
+    QList<int> rowMiddles;
+    for (int i = 1; i <= 5; ++i) {
+        const double top = kBandsTop + (i - 1) * kBandHeight;
+        auto* band = new QWidget(this);
+        band->setObjectName(QStringLiteral("Band%1").arg(i));
+        band->setGeometry(0, tw(top), tw(3600), tw(kBandHeight));
+        Colour(band, i % 2 ? kShadedBand : kWhiteBand);
+        rowMiddles << tw(top + kFirstRowTop + kRowHeight / 2) - tw(kBandsTop)
+                   << tw(top + kSecondRowTop + kRowHeight / 2) - tw(kBandsTop);
+    }
+    m_percent = new PercentColumn(this, rowMiddles);
+    m_percent->setGeometry(tw(kPercentLeft), tw(kBandsTop), tw(kPercentWidth), tw(5 * kBandHeight));
+
+    m_heading = MakeLabel(this, QStringLiteral("SubH1"), QString(),
+                          TwipsRect(kTextLeft, 60, 3300, 300, this));
+    QFont bold = font();
+    bold.setBold(true);
+    m_heading->setFont(bold);
+    QPalette headingPalette = m_heading->palette();
+    headingPalette.setColor(QPalette::WindowText, kHeading);
+    m_heading->setPalette(headingPalette);
+
+    for (int i = 1; i <= 5; ++i) {
+        const double top = kBandsTop + (i - 1) * kBandHeight;
+        const QColor band = i % 2 ? kShadedBand : kWhiteBand;
+        QLabel* caption =
+            MakeLabel(this, QStringLiteral("LblP%1").arg(i), QStringLiteral("Paper %1").arg(i),
+                      TwipsRect(kTextLeft, top + kCaptionTop, 1800, 270, this));
+        caption->setFont(bold);
+        const std::array<double, 2> rows = {top + kFirstRowTop, top + kSecondRowTop};
+        for (int attempt = 1; attempt <= 2; ++attempt) {
+            const double rowTop = rows[attempt - 1];
+            const QString suffix = attempt == 1 ? QStringLiteral("a") : QStringLiteral("b");
+            MakeLabel(this, QStringLiteral("lblAttempt%1%2").arg(i).arg(suffix),
+                      attempt == 1 ? QStringLiteral("1st Attempt:")
+                                   : QStringLiteral("2nd Attempt:"),
+                      TwipsRect(kRowCaptionLeft, rowTop, kRowCaptionWidth, kRowHeight, this));
+            auto* button = new PictureButton(QStringLiteral("P%1%2").arg(i).arg(suffix),
+                                             pic::LoadButtonOff, this);
+            button->move(tw(kButtonLeft), tw(rowTop) + (tw(kRowHeight) - button->height()) / 2);
+            button->setToolTip(attempt == 1 ? QStringLiteral("Load paper %1").arg(i)
+                                            : QStringLiteral("Try paper %1 again").arg(i));
+            connect(button, &PictureButton::clicked, this,
+                    [this, i, attempt] { emit paperRequested(i - 1, attempt); });
+            QLabel* score = MakeLabel(
+                this, QStringLiteral("MS%1%2").arg(attempt == 1 ? 'A' : 'B').arg(i), QString(),
+                TwipsRect(kPercentLeft, rowTop, kScoreWidth, kRowHeight, this));
+            score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Colour(score, band);
+            (attempt == 1 ? m_firstButtons : m_secondButtons)[i - 1] = button;
+            (attempt == 1 ? m_first : m_second)[i - 1] = score;
+        }
+    }
+}
+
+int PaperGrid::percentLeft() const
+{
+    return m_percent->x();
+}
+
+void PaperGrid::showTopic(int first, const Fields& firstScores, const Fields& secondScores,
+                          const QString& topicName)
+{
+    for (int i = 0; i < 5; ++i) {
+        m_first[i]->setText(DecodeRecordText(firstScores.value(first - 1 + i)));
+        m_second[i]->setText(DecodeRecordText(secondScores.value(first - 1 + i)));
+    }
+    m_heading->setText(topicName);
+    showPaperGrid();
+}
+
+void PaperGrid::showPaperGrid()
+{
+    const int left = percentLeft();
+    const int gap = Twips(kScoreGap, this);
+    const auto place = [&](QLabel* score) {
+        score->move(score->text().isEmpty() ? left : left - score->width() - gap, score->y());
+    };
+    for (int i = 0; i < 5; ++i) {
+        place(m_first[i]);
+        double value = 0;
+        const bool perfect = ParseNumber(m_first[i]->text().toLatin1(), value) && value > 99;
+        m_secondButtons[i]->setVisible(!m_first[i]->text().isEmpty() && !perfect);
+        place(m_second[i]);
+    }
+}
+
+void PaperGrid::updateHover(const QPoint& pointer)
+{
+    for (int i = 0; i < 5; ++i) {
+        UpdateButtonImage(m_firstButtons[i], pointer, pic::LoadButtonOff, pic::LoadButtonOn);
+        UpdateButtonImage(m_secondButtons[i], pointer, pic::LoadButtonOff, pic::LoadButtonOn);
+    }
+}
+
+} // namespace orlavine

@@ -1,0 +1,46 @@
+// The main window's toolbar actions built on the report page, the results card and the
+// maker's web page: the default hooks of ShowPage and of the About page's link.
+#include "contents.h"
+
+#include "cardprinter.h"
+#include "error.h"
+#include "makerpage.h"
+#include "pupilprompts.h"
+#include "reportfigures.h"
+#include "reportpage.h"
+#include "statefields.h"
+
+namespace orlavine {
+
+void Contents::attachReportAndPrinting()
+{
+    m_printer = std::make_unique<CardPrinter>(this, PopUpPrompts(*m_state, this));
+    m_hooks.showReport = [this] { ShowReport(); };
+    m_hooks.printResultsCard = [this] {
+        const int module = m_state->number(QStringLiteral("LChose"));
+        if (module >= 1 && module <= 3 && m_settings.module(module).exists())
+            m_printer->PrintResultsCard(m_settings.name, m_settings.module(module), m_marks);
+    };
+    m_hooks.printSetup = [this] { m_printer->PrintSetup(); };
+    m_hooks.openMakerPage = [this] { OpenMakerPage(this); };
+}
+
+void Contents::ShowReport()
+{
+    const int module = m_state->number(QStringLiteral("LChose"));
+    if (module < 1 || module > 3 || !m_settings.module(module).exists())
+        return;
+    if (!m_report) // built on first use: its widgets need not slow the start
+        m_report = new ReportPage(m_state, this);
+    try {
+        m_report->FillReport(
+            LoadReportFigures(m_marks, m_settings.module(module), module, m_settings.code));
+    } catch (const Error& error) {
+        showError(error);
+        return;
+    }
+    placePage(m_report);
+    m_report->ArrangeReport();
+}
+
+} // namespace orlavine

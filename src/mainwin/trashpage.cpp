@@ -1,0 +1,98 @@
+#include "trashpage.h"
+
+#include "picturebutton.h"
+#include "skin.h"
+#include "twips.h"
+
+#include <QLabel>
+
+namespace orlavine {
+
+namespace {
+
+// Twips from the page's top.
+constexpr double kTextTop = 900;
+constexpr double kTextHeight = 720;
+constexpr double kTextMargin = 450;
+constexpr double kButtonsTop = 1950;
+constexpr double kButtonGap = 300;
+
+QLabel* Text(QWidget* page, const QString& name, const QString& text)
+{
+    auto* label = new QLabel(text, page);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+PictureButton* Button(QWidget* page, const QString& name, const QString& caption)
+{
+    auto* button = new PictureButton(name, pic::ButtonOff, page);
+    button->setToolTip(caption);
+    AddCaption(button, name + QStringLiteral("lbl"), caption)->setToolTip(caption);
+    return button;
+}
+
+} // namespace
+
+TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset)
+    : QWidget(parent), m_reset(std::move(reset))
+{
+    setObjectName(QStringLiteral("Body_Trash"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    m_invite = Text(this, QStringLiteral("Trashlbl1"),
+                    QStringLiteral("Click on the button below if you wish to erase all your past "
+                                   "results and reset the program."));
+    m_question = Text(this, QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"));
+    m_done = Text(this, QStringLiteral("Trashlbl3"),
+                  QStringLiteral("All your past results have been erased."));
+    m_trash = Button(this, QStringLiteral("ButTrash"), QStringLiteral("Trash"));
+    m_yes = Button(this, QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"));
+    m_no = Button(this, QStringLiteral("ButTrash_No"), QStringLiteral("No"));
+    connect(m_trash, &PictureButton::clicked, this, [this] { enter(Confirm); });
+    connect(m_no, &PictureButton::clicked, this, [this] { enter(Invite); });
+    connect(m_yes, &PictureButton::clicked, this, [this] { enter(m_reset() ? Done : Invite); });
+    enter(Invite);
+}
+
+void TrashPage::showInvite()
+{
+    enter(Invite);
+}
+
+void TrashPage::enter(State state)
+{
+    m_state = state;
+    m_invite->setVisible(state == Invite);
+    m_trash->setVisible(state == Invite);
+    m_question->setVisible(state == Confirm);
+    m_yes->setVisible(state == Confirm);
+    m_no->setVisible(state == Confirm);
+    m_done->setVisible(state == Done);
+}
+
+void TrashPage::updateHover(const QPoint& pointer)
+{
+    for (PictureButton* button : {m_trash, m_yes, m_no})
+        UpdateButtonImage(button, pointer, pic::ButtonOff, pic::ButtonOn);
+}
+
+void TrashPage::resizeEvent(QResizeEvent*)
+{
+    const QRect text(Twips(kTextMargin, this), Twips(kTextTop, this),
+                     width() - 2 * Twips(kTextMargin, this), Twips(kTextHeight, this));
+    for (QLabel* label : {m_invite, m_question, m_done})
+        label->setGeometry(text);
+    const int top = Twips(kButtonsTop, this);
+    m_trash->move((width() - m_trash->width()) / 2, top);
+    const int pair = m_yes->width() + Twips(kButtonGap, this) + m_no->width();
+    m_yes->move((width() - pair) / 2, top);
+    m_no->move(m_yes->x() + m_yes->width() + Twips(kButtonGap, this), top);
+}
+
+} // namespace orlavine
