@@ -1,5 +1,6 @@
 #include "contents.h"
 #include "error.h"
+#include "practicehooks.h"
 #include "programfolder.h"
 
 #include <QApplication>
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     orlavine::Contents window;
+    orlavine::AttachPracticeWindows(window);
     window.show();
     window.activateWindow(); // the first window starts active even without a window manager
     return app.exec();
