@@ -62,9 +62,7 @@ PracticeWindow* PracticeWindow::Open(AttemptKind kind, const Host& host)
         return nullptr;
     }
     window->show();
-    // Ready for typing, also where no window manager activates a new window.
-    window->activateWindow();
-    window->m_sheet->focusFirstBox();
+    window->activateWindow(); // also where no window manager activates a new window
     return window;
 }
 
