@@ -34,8 +34,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 constexpr int kLargestPaper = 104; // module 1 of the test package: 80 sub-answers
 
@@ -65,8 +64,7 @@ double UntilLoaded(QWebEngineView* view, const std::function<void()>& action)
     return timer.nsecsElapsed() / 1e6;
 }
 
-class Bench
-{
+class Bench {
   public:
     /// A program folder under `root` (the system's temporary folder when empty).
     explicit Bench(const QString& root = QString())

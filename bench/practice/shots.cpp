@@ -24,8 +24,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 void Wait(int ms)
 {

@@ -4,11 +4,9 @@
 
 #include <algorithm>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 /// Empty or only spaces: the question still counts as remaining.
 bool IsBlank(const QByteArray& answer)

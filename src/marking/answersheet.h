@@ -2,8 +2,7 @@
 
 #include "attempt.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
 // What the answer sheet shows for one question, and the counts beside it. Computed from
 // an attempt; the window only places it in its frames.

@@ -5,15 +5,13 @@
 #include "error.h"
 #include "numbers.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
 const QString kUnansweredQuestion = QStringLiteral(
     "You have not answered all the questions.  Do you still want to mark your practice?");
 const QString kMarkNowQuestion = QStringLiteral("Do you want to mark your practice now?");
 
-namespace
-{
+namespace {
 
 bool IsOne(const QByteArray& state)
 {

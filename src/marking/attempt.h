@@ -8,8 +8,7 @@
 
 #include <optional>
 
-namespace orlavine
-{
+namespace orlavine {
 
 // One attempt at a paper, the working data of a practice window without the window:
 // what it reads when it opens, the answers it stores and saves, and its marking.
@@ -36,8 +35,7 @@ struct MarkingOutcome {
     QByteArray date;
 };
 
-class Attempt
-{
+class Attempt {
   public:
     /// Reads the paper's question ids, keys, types and marks through the scratch file.
     /// Throws Error when the content cannot be read or is damaged.

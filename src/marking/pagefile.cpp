@@ -5,8 +5,7 @@
 
 #include <QFile>
 
-namespace orlavine
-{
+namespace orlavine {
 
 QString QuestionPageFile::show(const QByteArray& questionId)
 {

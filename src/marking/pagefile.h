@@ -3,14 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The temporary file holding the page of the question on show. Showing another
 /// question deletes the file of the one before; the last one is deleted by remove() or
 /// when the object goes.
-class QuestionPageFile
-{
+class QuestionPageFile {
   public:
     QuestionPageFile() = default;
     ~QuestionPageFile() { remove(); }

@@ -4,11 +4,9 @@
 
 #include <QToolTip>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 const QColor kWhite(255, 255, 255);
 const QColor kCarriedBlue(192, 192, 255);
 

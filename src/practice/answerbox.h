@@ -5,14 +5,12 @@
 
 #include <functional>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Lets through only what a record field can hold: no ">", no line break, nothing
 /// outside Windows-1252. Input holding any of these is refused whole, and `refused`
 /// hears why, so the box can say so.
-class RecordTextValidator : public QValidator
-{
+class RecordTextValidator : public QValidator {
     Q_OBJECT
   public:
     RecordTextValidator(std::function<void(const QString&)> refused, QObject* parent);
@@ -27,8 +25,7 @@ class RecordTextValidator : public QValidator
 
 /// An answer box `FA1`..`FA20`: one line, frameless (the sheet draws its border), with
 /// the hover hint "Enter your answer". Refused input shows its reason by the box.
-class AnswerBox : public QLineEdit
-{
+class AnswerBox : public QLineEdit {
     Q_OBJECT
   public:
     AnswerBox(int k, QWidget* parent);

@@ -8,12 +8,10 @@
 
 #include <QPainter>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
-// Design positions in twips.
+namespace {
+// Positions in twips.
 constexpr int kBoxLeft = 420;
 constexpr int kBoxTop = 60;
 constexpr int kMarkLeft = 2040;

@@ -9,8 +9,7 @@
 
 #include <array>
 
-namespace orlavine
-{
+namespace orlavine {
 
 class AnswerBox;
 class ResultMark;
@@ -18,11 +17,10 @@ class ResultMark;
 /// Answer frame `Frame1`..`Frame20`: the letter `QLk`, the answer box `FAk`, the result
 /// mark `FRk`, the hidden expected-answer box `Mk` and, in a second attempt, the
 /// second-attempt mark `SRk`. It draws the light-blue border around its answer box.
-class AnswerFrame : public QWidget
-{
+class AnswerFrame : public QWidget {
     Q_OBJECT
   public:
-    /// Design width of a frame, in twips.
+    /// Width of a frame, in twips.
     static constexpr int kWidth = 3900;
 
     AnswerFrame(int k, bool secondAttempt, QWidget* parent);
@@ -34,7 +32,7 @@ class AnswerFrame : public QWidget
     ResultMark* secondMark() const { return m_second; }
 
     /// Frame 1 of a question whose first sub-answer is a long answer: a tall frame with
-    /// a large box and the expected answer below it; the short design layout otherwise.
+    /// a large box and the expected answer below it; the short layout otherwise.
     void setLongLayout(bool longAnswer);
     /// Height in twips, for stacking.
     int heightTwips() const { return m_heightTwips; }

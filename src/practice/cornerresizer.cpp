@@ -7,8 +7,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 
-namespace orlavine
-{
+namespace orlavine {
 
 CornerResizer::CornerResizer(QWidget* window, QWidget* grip, const QList<QWidget*>& edges,
                              const QList<QWidget*>& topPieces)

@@ -6,16 +6,14 @@
 
 class QWidget;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Resizing a borderless practice window by its bottom-right corner. Over the window's
 /// own surface and its frame pieces the pointer takes the sizing shape of the edge zone
 /// it is in; a left press in a zone brings the pointer onto the window's border line, and
 /// a press in the bottom-right corner zone (or anywhere on the grip) drags the window's
 /// size until the button is released, never below 7300 x 5000 twips.
-class CornerResizer : public QObject
-{
+class CornerResizer : public QObject {
     Q_OBJECT
   public:
     /// `edges` are the frame pieces along the sides and bottom; `topPieces` the top bar's

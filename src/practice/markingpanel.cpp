@@ -3,11 +3,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 int g_pause = 200;
 constexpr int kGap = 2;
 constexpr int kPadding = 8;

@@ -4,13 +4,11 @@
 
 #include <array>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The marking panel `fmeMark`: fifteen progress pictures `imgBar01`..`imgBar15` that
 /// appear one at a time while the paper is being marked.
-class MarkingPanel : public QLabel
-{
+class MarkingPanel : public QLabel {
     Q_OBJECT
   public:
     MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidget* parent);

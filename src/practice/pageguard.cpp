@@ -5,11 +5,9 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 bool IsCopyOrCut(const QKeyEvent* key)
 {

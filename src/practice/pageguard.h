@@ -5,16 +5,14 @@
 
 class QWidget;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Guards a question page against copying: Ctrl+C, Ctrl+X (and the other copy and cut
 /// keys) and the right mouse button on the page show the system message box "Invalid
 /// operation" titled "Error", and the key or click goes no further, so nothing is copied
 /// and no menu opens. Watches the whole application, as the page's events reach the
 /// viewer's inner widgets, not the viewer.
-class PageGuard : public QObject
-{
+class PageGuard : public QObject {
     Q_OBJECT
   public:
     explicit PageGuard(QWidget* view);

@@ -5,8 +5,7 @@
 
 #include <QPointer>
 
-namespace orlavine
-{
+namespace orlavine {
 
 void AttachPracticeWindows(Contents& contents)
 {

@@ -1,10 +1,8 @@
 #include "practicelayout.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 int Px(double twips, double twipsPerPixel)
 {

@@ -5,11 +5,10 @@
 
 #include <array>
 
-namespace orlavine
-{
+namespace orlavine {
 
 // The geometry of a practice window as pure functions of its size, so it can be checked
-// without a window. Everything is in pixels; design offsets given in twips or hundredths
+// without a window. Everything is in pixels; offsets given in twips or hundredths
 // of a millimetre are converted with the screen's twips per pixel.
 
 /// Sizes the layout starts from: the window's client size, its frame pieces and its parts.

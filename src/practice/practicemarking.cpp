@@ -11,8 +11,7 @@
 #include "statefields.h"
 #include "statuspanels.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
 void PracticeWindow::markPaper()
 {

@@ -12,8 +12,7 @@
 
 #include <QLabel>
 
-namespace orlavine
-{
+namespace orlavine {
 
 bool PracticeWindow::isOpen() const
 {

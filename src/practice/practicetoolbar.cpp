@@ -4,19 +4,17 @@
 #include "skin.h"
 #include "statefields.h"
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
-struct ButtonDesign {
+struct ButtonLook {
     const char* stem;
     const char* caption;
     const char* hint;
 };
 
-const ButtonDesign kDesign[6] = {
+const ButtonLook kButtons[6] = {
     {"save", "Save", "Save paper"},        {"mark", "Mark", "Mark paper"},
     {"print", "Print", "Print question"},  {"close", "Close", "Close paper"},
     {"back", "Back", "Previous question"}, {"forward", "Next", "Next question"},
@@ -37,16 +35,16 @@ PracticeToolbar::PracticeToolbar(StateFields& fields, std::function<void(Toolbar
     setPalette(strip);
     m_fields.setValue(kPressTrack, QStringLiteral("0"));
     for (int slot = SaveSlot; slot <= NextSlot; ++slot) {
-        const ButtonDesign& design = kDesign[slot];
-        const ToolbarPictures pictures = ToolbarButtonPictures(QString::fromLatin1(design.stem));
+        const ButtonLook& look = kButtons[slot];
+        const ToolbarPictures pictures = ToolbarButtonPictures(QString::fromLatin1(look.stem));
         auto* button =
             new PictureButton(QStringLiteral("ToolBar0%1").arg(slot + 1), pictures.off, this);
-        button->setToolTip(QString::fromLatin1(design.hint));
+        button->setToolTip(QString::fromLatin1(look.hint));
         // The caption covers only the foot of the button, so a press on the picture
         // still shows the pressed picture.
         ClickLabel* caption =
             AddCaption(button, QStringLiteral("lblTB0%1").arg(slot + 1),
-                       QString::fromLatin1(design.caption), Qt::AlignHCenter | Qt::AlignBottom);
+                       QString::fromLatin1(look.caption), Qt::AlignHCenter | Qt::AlignBottom);
         caption->setGeometry(0, button->height() - kCaptionHeight, button->width(), kCaptionHeight);
         caption->setToolTip(button->toolTip());
         connect(button, &PictureButton::pressed, this,

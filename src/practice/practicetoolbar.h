@@ -8,8 +8,7 @@
 #include <array>
 #include <functional>
 
-namespace orlavine
-{
+namespace orlavine {
 
 class PictureButton;
 class StateFields;
@@ -18,8 +17,7 @@ class StateFields;
 /// (`ToolBar01`..`ToolBar06`, captions `lblTB01`..`lblTB06`). Each tick picks every
 /// button's picture by the pointer and the press state, and enables or disables Save,
 /// Mark, Back and Next.
-class PracticeToolbar : public QWidget
-{
+class PracticeToolbar : public QWidget {
     Q_OBJECT
   public:
     /// `fields` holds the window's txtPressTrack; `actions` runs a button by its slot.

@@ -28,11 +28,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 const QColor kStripColour(244, 245, 235);
 const QString kHideHint = QStringLiteral("Hide answer sheet");

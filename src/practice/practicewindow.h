@@ -12,8 +12,7 @@
 
 class QLabel;
 
-namespace orlavine
-{
+namespace orlavine {
 
 class MarkingPanel;
 class PictureButton;
@@ -34,8 +33,7 @@ class StatusPanels;
 /// The window reads the paper from the main window's state fields (PaperNum, TopicCount,
 /// LChose, lblCOD, TtPapersCon) and answers its pop-up boxes through PopUpResponse; when
 /// it closes it calls the main window's RefreshContents.
-class PracticeWindow : public QWidget
-{
+class PracticeWindow : public QWidget {
     Q_OBJECT
   public:
     /// What the window takes from the main window: its state fields, the selected

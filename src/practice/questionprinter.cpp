@@ -8,11 +8,9 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 QString& FileFolder()
 {

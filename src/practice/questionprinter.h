@@ -9,13 +9,11 @@ class QPrinter;
 class QWebEngineView;
 class QWidget;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// Prints the question page through the print dialog. With no printer installed the
 /// dialog offers a PDF file, named after the question, in the documents folder.
-class QuestionPrinter : public QObject
-{
+class QuestionPrinter : public QObject {
     Q_OBJECT
   public:
     QuestionPrinter(QWebEngineView* view, QWidget* dialogParent);

@@ -2,15 +2,12 @@
 
 #include <QWebEnginePage>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 /// Follows only local files: the question pages the window writes.
-class QuestionPage : public QWebEnginePage
-{
+class QuestionPage : public QWebEnginePage {
   public:
     explicit QuestionPage(QObject* parent) : QWebEnginePage(parent) {}
 

@@ -2,13 +2,11 @@
 
 #include <QWebEngineView>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The question page viewer `brwWebBrowser`: shows a page file, offers no context menu
 /// and stays on the question (links and scripts cannot take it elsewhere).
-class QuestionView : public QWebEngineView
-{
+class QuestionView : public QWebEngineView {
     Q_OBJECT
   public:
     explicit QuestionView(QWidget* parent);

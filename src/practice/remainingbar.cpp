@@ -6,8 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-namespace orlavine
-{
+namespace orlavine {
 
 RemainingBar::RemainingBar(std::function<void(int question)> picked, QWidget* parent)
     : QWidget(parent), m_panel(new QLabel(this)), m_list(new QComboBox)

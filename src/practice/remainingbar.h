@@ -8,14 +8,12 @@
 class QComboBox;
 class QLabel;
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The bar below the question page holding the remaining-questions panel `TxtRem`:
 /// "Qns left:" (`TxtRemlbl`) and the drop-down list `RemQns` of the questions with a
 /// blank sub-answer, prompting "Select a remaining question".
-class RemainingBar : public QWidget
-{
+class RemainingBar : public QWidget {
     Q_OBJECT
   public:
     /// `picked` hears the question number the pupil picks.

@@ -6,8 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-namespace orlavine
-{
+namespace orlavine {
 
 ResultMark::ResultMark(const QString& name, QWidget* parent) : QWidget(parent)
 {

@@ -2,13 +2,11 @@
 
 #include <QWidget>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// A result mark `FR1`..`FR20` or `SR1`..`SR20`: draws a tick for a right sub-answer
 /// (stored byte 0xFC) and a cross for a wrong one (0xFB); nothing when empty.
-class ResultMark : public QWidget
-{
+class ResultMark : public QWidget {
     Q_OBJECT
   public:
     ResultMark(const QString& name, QWidget* parent);

@@ -7,8 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-namespace orlavine
-{
+namespace orlavine {
 
 SheetPanel::SheetPanel(bool secondAttempt, QWidget* parent)
     : QWidget(parent), m_second(secondAttempt), m_stack(new QWidget),

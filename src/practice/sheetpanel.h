@@ -10,19 +10,17 @@
 class QScrollArea;
 class QVBoxLayout;
 
-namespace orlavine
-{
+namespace orlavine {
 
 class AnswerFrame;
 
 /// The answer-sheet panel `AnsBox`: twenty answer frames stacked one under the other
 /// and the instruction picture `PicInstruction` below them. It shows the sheet of one
 /// question and gives back what was typed into it.
-class SheetPanel : public QWidget
-{
+class SheetPanel : public QWidget {
     Q_OBJECT
   public:
-    /// Design width of the panel, in twips.
+    /// Width of the panel, in twips.
     static constexpr int kWidth = 4200;
 
     SheetPanel(bool secondAttempt, QWidget* parent);

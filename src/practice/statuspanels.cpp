@@ -5,11 +5,9 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-namespace orlavine
-{
+namespace orlavine {
 
-namespace
-{
+namespace {
 
 // The second attempt's Bot1 picture; the skin's names have none for it.
 const QString kSecondAttemptPanel = QStringLiteral("bottombg1.bmp");

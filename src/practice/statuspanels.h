@@ -3,16 +3,14 @@
 #include <QLabel>
 #include <QWidget>
 
-namespace orlavine
-{
+namespace orlavine {
 
 /// The panels below the answer sheet: the score (`PaperSum`, `Scoring`, `PScoring`) and
 /// the status panels `Bot1` (the clock `lblClock`, after marking the time taken
 /// `LTime`; in a second attempt `Label1` "Second Attempt"), `Bot2` (the date opened
 /// `lblDate`, after marking the date completed `ETime`; first attempt only) and `Bot3`
 /// (answered `lblAnsweredQ` "/" total `lblTotalQ`).
-class StatusPanels : public QWidget
-{
+class StatusPanels : public QWidget {
     Q_OBJECT
   public:
     StatusPanels(bool secondAttempt, QWidget* parent);

@@ -12,8 +12,7 @@ class QWebEngineView;
 // state fields, a RefreshContents that counts its calls, the pop-up box answered by the
 // test, the marking animation without pauses.
 
-class PracticeSession
-{
+class PracticeSession {
   public:
     PracticeSession();
     ~PracticeSession();

@@ -7,8 +7,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 // Sub-answers of papers 101..110 of module 1.
 const int kCounts[] = {3, 7, 4, 80, 5, 16, 1, 1, 1, 1};
 } // namespace

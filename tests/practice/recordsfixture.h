@@ -15,8 +15,7 @@ orlavine::PaperRef TestPaper(int paperNumber);
 QDateTime TestStart();
 
 /// A fresh program folder whose learner files are the blank templates.
-class RecordsFolder : public TestFolder
-{
+class RecordsFolder : public TestFolder {
   public:
     RecordsFolder();
 };

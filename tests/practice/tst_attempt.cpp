@@ -10,8 +10,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 const QByteArray R = kRightMark;
 const QByteArray W = kWrongMark;
 
@@ -34,8 +33,7 @@ MarkingOutcome AnswerAndMark(AttemptKind kind, int paper, const Fields& answers)
 }
 } // namespace
 
-class TestAttempt : public QObject
-{
+class TestAttempt : public QObject {
     Q_OBJECT
 
   private slots:

@@ -14,8 +14,7 @@
 
 using namespace orlavine;
 
-class TestPageGuard : public QObject
-{
+class TestPageGuard : public QObject {
     Q_OBJECT
 
   private slots:

@@ -13,8 +13,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 PracticeWindow* OpenWindow(MainWindowFixture& f, int offset, int attempt)
 {
@@ -41,8 +40,7 @@ void Answer(PracticeWindow* w, const QString& text)
 
 } // namespace
 
-class TestPracticeJourney : public QObject
-{
+class TestPracticeJourney : public QObject {
     Q_OBJECT
 
   private slots:

@@ -6,8 +6,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 PracticeSizes Sizes(QSize client = QSize(800, 600))
 {
@@ -29,8 +28,7 @@ PracticeSizes Sizes(QSize client = QSize(800, 600))
 
 } // namespace
 
-class TestPracticeLayout : public QObject
-{
+class TestPracticeLayout : public QObject {
     Q_OBJECT
 
   private slots:

@@ -15,8 +15,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 const QByteArray R = kRightMark;
 const QByteArray W = kWrongMark;
 const QString kUnanswered =
@@ -47,8 +46,7 @@ AnswerFrame* Frame(const PracticeWindow* w, int k)
 
 } // namespace
 
-class TestPracticeMarking : public QObject
-{
+class TestPracticeMarking : public QObject {
     Q_OBJECT
 
   private slots:

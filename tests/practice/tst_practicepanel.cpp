@@ -14,8 +14,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 void Move(QWidget* target, const QPoint& global, Qt::MouseButtons buttons)
 {
@@ -26,8 +25,7 @@ void Move(QWidget* target, const QPoint& global, Qt::MouseButtons buttons)
 
 } // namespace
 
-class TestPracticePanel : public QObject
-{
+class TestPracticePanel : public QObject {
     Q_OBJECT
 
   private slots:

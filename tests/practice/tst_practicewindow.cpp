@@ -12,8 +12,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 QString TextOf(const QWidget* window, const char* name)
 {
@@ -33,8 +32,7 @@ bool Enabled(const PracticeWindow* window, int button)
 
 } // namespace
 
-class TestPracticeWindow : public QObject
-{
+class TestPracticeWindow : public QObject {
     Q_OBJECT
 
   private slots:

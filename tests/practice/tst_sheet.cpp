@@ -13,8 +13,7 @@
 
 using namespace orlavine;
 
-namespace
-{
+namespace {
 
 int Px(int twips)
 {
@@ -53,8 +52,7 @@ int GapAfter(const SheetPanel& panel, int k)
 
 } // namespace
 
-class TestSheet : public QObject
-{
+class TestSheet : public QObject {
     Q_OBJECT
 
   private slots:
