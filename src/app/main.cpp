@@ -7,28 +7,66 @@
 #include <QCommandLineParser>
 #include <QMessageBox>
 
+#include <cstdio>
 #include <unistd.h>
+
+namespace {
+
+/// Answers --help and --version, and refuses what it does not know, before any window
+/// system is needed: both work without a display. Returns the exit code, or -1 to go on.
+int AnswerCommandLine(QCommandLineParser& parser, const QStringList& arguments)
+{
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(arguments)) {
+        std::fprintf(stderr, "orlavine: %s\nTry 'orlavine --help' for the options.\n",
+                     qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "orlavine: unexpected argument '%s'\nTry 'orlavine --help' for the options.\n",
+                     qPrintable(parser.positionalArguments().first()));
+        return 2;
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // No application object exists yet to name the program in the usage line.
+        QString text = parser.helpText();
+        text.replace(QStringLiteral("<executable_name>"), QStringLiteral("orlavine"));
+        std::fputs(qPrintable(text), stdout);
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("orlavine %s\n", PROJECT_VERSION);
+        return 0;
+    }
+    return -1;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("orlavine"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Orlavine Practice: exam practice papers, marked as you go."));
+    const QCommandLineOption folder(
+        QStringLiteral("folder"),
+        QStringLiteral("Keep the program's files and the pupil's results in DIR."),
+        QStringLiteral("DIR"));
+    parser.addOption(folder);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (const int code = AnswerCommandLine(parser, arguments); code >= 0)
+        return code;
+
     // The practice windows' page viewer shares its GL contexts, and runs without its
     // sandbox only when it must (as root).
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orlavine"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-
-    QCommandLineParser parser;
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption folder(
-        QStringLiteral("folder"),
-        QStringLiteral("Keep the program's files and the pupil's results in DIR."),
-        QStringLiteral("DIR"));
-    parser.addOption(folder);
-    parser.process(app);
 
     try {
         orlavine::SetProgramFolder(orlavine::ChooseProgramFolder(
