@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -69,8 +70,12 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
 
     try {
+        // An installed program keeps its files in the per-user folder even where it
+        // could write beside itself (as root), never among the system's programs.
+        const QString executableFolder = QApplication::applicationDirPath();
+        const bool installed = QDir(executableFolder) == QDir(QStringLiteral(ORLAVINE_INSTALLED_BINDIR));
         orlavine::SetProgramFolder(orlavine::ChooseProgramFolder(
-            parser.value(folder), QApplication::applicationDirPath()));
+            parser.value(folder), installed ? QString() : executableFolder));
     } catch (const orlavine::Error& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Orlavine"), e.message());
         return 1;

@@ -34,7 +34,7 @@ QString ChooseProgramFolder(const QString& requested, const QString& executableF
 {
     QString folder = requested;
     if (folder.isEmpty()) {
-        folder = IsWritableFolder(executableFolder)
+        folder = !executableFolder.isEmpty() && IsWritableFolder(executableFolder)
                      ? executableFolder
                      : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     }

@@ -11,7 +11,8 @@ QString ProgramFolder();
 void SetProgramFolder(const QString& folder);
 
 /// The folder to use: `requested` (the --folder option) when given, else the
-/// executable's folder when it is writable, else the per-user data folder. The chosen
+/// executable's folder when it is writable (an empty `executableFolder` stands for an
+/// installed program, whose folder is never used), else the per-user data folder. The chosen
 /// folder is created when missing. Throws Error when it cannot be created.
 QString ChooseProgramFolder(const QString& requested, const QString& executableFolder);
 

@@ -162,6 +162,10 @@ void TestPackage::programFolderChoice()
 {
     QTemporaryDir writable;
     QCOMPARE(ChooseProgramFolder(QString(), writable.path()), writable.path());
+    // An installed program (no executable folder to use) goes to the per-user folder.
+    QStandardPaths::setTestModeEnabled(true);
+    QCOMPARE(ChooseProgramFolder(QString(), QString()),
+             QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
     const QString requested = writable.filePath("pupil/two");
     QCOMPARE(ChooseProgramFolder(requested, writable.path()), requested);
     QVERIFY(QFileInfo(requested).isDir());
