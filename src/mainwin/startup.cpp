@@ -28,24 +28,6 @@ namespace {
 
 const QColor kWindowColour(244, 245, 235);
 
-/// Writes the package's pictures to the Graphics folder, as ExtractGraphics does, but
-/// leaves alone a picture that is there already byte for byte: replacing 89 files on
-/// every start costs a journalling file system far more than reading them.
-void WriteGraphics()
-{
-    QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
-    for (const PictureResource& picture : PictureResources()) {
-        const QString path = GraphicsFile(picture.fileName);
-        QFile present(path);
-        const std::optional<QByteArray> bytes = CurrentResources().load(picture.id);
-        if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() &&
-            present.readAll() == *bytes)
-            continue;
-        present.close();
-        WriteResourceFile(picture.id, QStringLiteral("Custom"), path);
-    }
-}
-
 void SetInitialStateFields(StateFields& state)
 {
     const std::pair<const char*, const char*> initial[] = {
@@ -69,7 +51,7 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
         list = Fields(50);
 
     // 1. The pictures: written out, then every control takes its own from the skin.
-    WriteGraphics();
+    ExtractGraphics();
     Skin::reload();
     // 2, 3. Place and size the window, then its frame and rounded outline.
     setGeometry(TwipsRect(60, 60, 6070, 7380, this));

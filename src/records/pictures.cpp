@@ -4,6 +4,7 @@
 #include "resources.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -63,7 +64,16 @@ int ExtractGraphics()
     QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
     int failed = 0;
     for (const PictureResource& picture : PictureResources()) {
-        if (WriteResourceFile(picture.id, QStringLiteral("Custom"), GraphicsFile(picture.fileName)) != 0)
+        // A picture already there byte for byte is left alone: replacing 89 files on every
+        // start costs a journalling file system far more than reading them.
+        const QString path = GraphicsFile(picture.fileName);
+        QFile present(path);
+        const std::optional<QByteArray> bytes = CurrentResources().load(picture.id);
+        if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() &&
+            present.readAll() == *bytes)
+            continue;
+        present.close();
+        if (WriteResourceFile(picture.id, QStringLiteral("Custom"), path) != 0)
             ++failed;
     }
     return failed;

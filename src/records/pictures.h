@@ -17,7 +17,8 @@ const QList<PictureResource>& PictureResources();
 
 /// Makes sure "Graphics/" exists in the program folder and writes every picture
 /// resource to it, in id order, overwriting what is there. A picture that cannot be
-/// written does not stop the others. Returns the number of pictures not written.
+/// written does not stop the others; one already there byte for byte is not rewritten.
+/// Returns the number of pictures not written.
 int ExtractGraphics();
 
 /// The path of the picture `name` in the Graphics folder, matched without regard to
