@@ -54,6 +54,7 @@ inline const QString ColumnHead2 = QStringLiteral("columnhead2.bmp");
 inline const QString Logo = QStringLiteral("Logo.gif");
 // Practice windows.
 inline const QString Pen = QStringLiteral("pen.bmp");
+inline const QString BottomBg1 = QStringLiteral("bottombg1.bmp");
 inline const QString BottomBg2 = QStringLiteral("bottombg2.bmp");
 inline const QString BottomBg3 = QStringLiteral("bottombg3.bmp");
 inline const QString BottomBg4 = QStringLiteral("bottombg4.bmp");

@@ -10,7 +10,6 @@ namespace orlavine {
 namespace {
 
 // The second attempt's Bot1 picture; the skin's names have none for it.
-const QString kSecondAttemptPanel = QStringLiteral("bottombg1.bmp");
 
 QLabel* AddLabel(QBoxLayout* row, QWidget* parent, const QString& name, const QString& text,
                  const QString& hint)
@@ -63,7 +62,7 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
     panels->setContentsMargins(2, 0, 2, 2);
     column->addLayout(panels);
     QLabel* bot1 =
-        addPanel(QStringLiteral("Bot1"), secondAttempt ? kSecondAttemptPanel : pic::BottomBg3);
+        addPanel(QStringLiteral("Bot1"), secondAttempt ? pic::BottomBg1 : pic::BottomBg3);
     panels->addWidget(bot1);
     auto* row1 = CentredRow(bot1);
     if (secondAttempt) {
