@@ -9,8 +9,6 @@ namespace orlavine {
 
 namespace {
 
-// The second attempt's Bot1 picture; the skin's names have none for it.
-
 QLabel* AddLabel(QBoxLayout* row, QWidget* parent, const QString& name, const QString& text,
                  const QString& hint)
 {
