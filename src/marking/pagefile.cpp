@@ -7,14 +7,45 @@
 
 namespace orlavine {
 
+namespace {
+
+/// Whether the file begins as a MIME document: header lines up to an empty line, one of
+/// them giving the Content-Type. The viewer shows anything else as an empty page.
+bool LooksLikeMime(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(16384);
+    qsizetype end = head.indexOf("\n\r\n");
+    const qsizetype bare = head.indexOf("\n\n");
+    if (end < 0 || (bare >= 0 && bare < end))
+        end = bare;
+    if (end < 0)
+        return false;
+    for (const QByteArray& line : head.left(end).split('\n')) {
+        if (line.trimmed().toLower().startsWith("content-type:"))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 QString QuestionPageFile::show(const QByteArray& questionId)
 {
     remove();
     m_path = QuestionPagePath(questionId);
     bool isNumber = false;
     const int id = questionId.toInt(&isNumber);
-    if (!isNumber || WriteResourceFile(id, QStringLiteral("Custom"), m_path) != ResourceWritten)
+    const int result = isNumber ? WriteResourceFile(id, QStringLiteral("Custom"), m_path) : ResourceNotFound;
+    m_error = ResourceWriteError(result, id);
+    if (result != ResourceWritten)
         return QString();
+    if (!LooksLikeMime(m_path)) {
+        m_error = QStringLiteral("Page %1 of the content package is damaged").arg(id);
+        return QString();
+    }
     return m_path;
 }
 

@@ -16,9 +16,11 @@ class QuestionPageFile {
     QuestionPageFile& operator=(const QuestionPageFile&) = delete;
 
     /// Deletes the page shown before, then writes question `questionId`'s page. Returns
-    /// its path, or an empty text when the page could not be written (the viewer then
-    /// keeps what it showed).
+    /// its path, or an empty text when the page could not be written; error() then says why.
     QString show(const QByteArray& questionId);
+
+    /// Why the last show() failed, in words to show; empty after a success.
+    QString error() const { return m_error; }
 
     /// Deletes the page file of the question shown last.
     void remove();
@@ -27,6 +29,7 @@ class QuestionPageFile {
 
   private:
     QString m_path;
+    QString m_error;
 };
 
 } // namespace orlavine

@@ -84,8 +84,13 @@ void PracticeWindow::showQuestion()
 void PracticeWindow::showQuestionPage()
 {
     const QString path = m_page.show(m_attempt->content().questionIds.at(m_question - 1));
-    if (!path.isEmpty())
+    if (!path.isEmpty()) {
         m_view->showPage(path);
+        return;
+    }
+    // Never leave the page of another question under this question's title.
+    m_view->showBlank();
+    report(QStringLiteral("Question %1 cannot be shown: %2").arg(m_question).arg(m_page.error()));
 }
 
 void PracticeWindow::listRemainingQuestions()

@@ -6,6 +6,8 @@ namespace orlavine {
 
 namespace {
 
+QUrl BlankPage() { return QUrl(QStringLiteral("about:blank")); }
+
 /// Follows only local files: the question pages the window writes.
 class QuestionPage : public QWebEnginePage {
   public:
@@ -14,7 +16,7 @@ class QuestionPage : public QWebEnginePage {
   protected:
     bool acceptNavigationRequest(const QUrl& url, NavigationType, bool isMainFrame) override
     {
-        return !isMainFrame || url.isLocalFile();
+        return !isMainFrame || url.isLocalFile() || url == BlankPage();
     }
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 };
@@ -31,6 +33,11 @@ QuestionView::QuestionView(QWidget* parent) : QWebEngineView(parent)
 void QuestionView::showPage(const QString& path)
 {
     load(QUrl::fromLocalFile(path));
+}
+
+void QuestionView::showBlank()
+{
+    load(BlankPage());
 }
 
 } // namespace orlavine

@@ -13,6 +13,8 @@ class QuestionView : public QWebEngineView {
 
     /// Shows the page file at `path` (a local MHTML file).
     void showPage(const QString& path);
+    /// Shows an empty page, for a question whose page could not be written.
+    void showBlank();
 };
 
 } // namespace orlavine

@@ -34,6 +34,10 @@ public:
     bool find(const QByteArray& key, QByteArrayView& line)
     {
         const qsizetype k = key.size();
+        if (m_end - m_data < k + 2) { // too short for "#key#"; m_data is null for an empty file
+            m_data = m_end;
+            return false;
+        }
         const char* last = m_end - k - 2; // last place a "#key#" can start
         for (const char* p = m_data; p <= last; ++p) {
             p = static_cast<const char*>(std::memchr(p, '#', last - p + 1));

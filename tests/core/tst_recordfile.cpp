@@ -20,6 +20,7 @@ private slots:
     void readPaperLinesForwardPass();
     void fieldsForKeysForwardPass();
     void missingFileIsAnError();
+    void emptyOrShortFileHoldsNoKey();
     void bytesStayBytes();
 };
 
@@ -131,6 +132,21 @@ void TestRecordFile::missingFileIsAnError()
     QVERIFY_THROWS_EXCEPTION(Error, ReadLine(path, "NME"));
     QVERIFY_THROWS_EXCEPTION(Error, ReadPaperLines(path, 1));
     QVERIFY_THROWS_EXCEPTION(Error, ReadFields50(path, "FSE", 0));
+}
+
+// An empty file (a learner file cut to nothing) once sent the key search past the end.
+void TestRecordFile::emptyOrShortFileHoldsNoKey()
+{
+    TestFolder folder;
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("#"), QByteArray("#NM")}) {
+        const QString path = folder.write("t.txt", bytes);
+        QCOMPARE(ReadValue(path, "NME"), QByteArray());
+        QCOMPARE(ReadLine(path, "NME"), QByteArray());
+        QCOMPARE(ReadFields(path, "NME", 0), Fields(10));
+        QVERIFY_THROWS_EXCEPTION(Error, ReadAllFields(path, "NME"));
+        QVERIFY_THROWS_EXCEPTION(Error, ReadFieldsForKeys(path, 1, {"NME"}));
+        QCOMPARE(ReadPaperLines(path, 2), Fields(50));
+    }
 }
 
 void TestRecordFile::bytesStayBytes()

@@ -1,0 +1,62 @@
+// Feeds arbitrary bytes to the record-file readers, as a file on disk and as a line in
+// memory. Input: one byte choosing the field counts, the keys up to the first NUL
+// (comma-separated), then the file's bytes. Every reader must return or throw Error.
+#include "error.h"
+#include "recordfile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+
+using namespace orlavine;
+
+namespace {
+
+QString ScratchFile()
+{
+    static QTemporaryDir dir;
+    return dir.filePath(QStringLiteral("record.txt"));
+}
+
+template <typename Read>
+void Try(Read read)
+{
+    try {
+        read();
+    } catch (const Error&) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+    const int choice = data[0];
+    const QByteArray rest(reinterpret_cast<const char*>(data) + 1, qsizetype(size - 1));
+    const qsizetype nul = rest.indexOf('\0');
+    const Fields keys = nul < 0 ? Fields{QByteArrayLiteral("NME")} : rest.left(nul).split(',');
+    const QByteArray file = nul < 0 ? rest : rest.mid(nul + 1);
+
+    const QString path = ScratchFile();
+    QFile out(path);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(file) != file.size())
+        return 0;
+    out.close();
+
+    const QByteArray& key = keys.first();
+    Try([&] { ReadValue(path, key); });
+    Try([&] { ReadLine(path, key); });
+    Try([&] { ReadFields(path, key, choice % 11); });
+    Try([&] { ReadFields50(path, key, choice % 51); });
+    Try([&] { ReadAllFields(path, key); });
+    Try([&] { ReadPaperLines(path, 1 + choice % 50); });
+    Try([&] { CountFieldsForKeys(path, int(keys.size()), keys); });
+    Try([&] { ReadFieldsForKeys(path, int(keys.size()), keys); });
+    Try([&] { SplitLine(file, choice % 81); });
+    Try([&] { SplitLine50(file, choice % 51); });
+    return 0;
+}

@@ -1,0 +1,101 @@
+// A learner file deleted or damaged while the program runs: the main window says so
+// when it next reads the file, keeps going, and the next start repairs it after backing
+// up what is there.
+#include "error.h"
+#include "mainwindowfixture.h"
+
+#include <QDir>
+#include <QtTest>
+
+using namespace orlavine;
+
+class TestLearnerFaults : public QObject {
+    Q_OBJECT
+
+private slots:
+    void deletedFileReportedThenRepaired();
+    void damagedFileRepairedKeepingScores_data();
+    void damagedFileRepairedKeepingScores();
+};
+
+namespace {
+
+/// The backup folders made so far, oldest first.
+QStringList Backups(const TestFolder& folder)
+{
+    return QDir(folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+void TestLearnerFaults::deletedFileReportedThenRepaired()
+{
+    MainWindowFixture f;
+    f.start();
+    QVERIFY(f.popUps.titles.isEmpty());
+    f.recordScores(1, {"80"});
+    f.recordScores(2, {"60"});
+    QVERIFY(QFile::remove(f.folder.file("marks1TS.txt")));
+
+    // Coming back from a paper reloads the module's marks: the pop-up names the file.
+    f.window->RefreshContents();
+    QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
+    QVERIFY(f.popUps.messages.first().contains("marks1TS.txt"));
+    f.window->TabClick(2);
+    QCOMPARE(f.popUps.titles.size(), 1); // the other module still reads
+
+    // The next start recreates the files from their templates, after a backup.
+    f.window.reset();
+    QVERIFY(Backups(f.folder).isEmpty());
+    f.start();
+    QCOMPARE(f.popUps.titles.size(), 1);
+    QVERIFY(QFile::exists(f.folder.file("marks1TS.txt")));
+    QCOMPARE(ReadMarksLists(1, "TS", 10, Now())[FSE].at(0), QByteArray());
+    const QStringList backups = Backups(f.folder);
+    QCOMPARE(backups.size(), 1);
+    const QString saved = f.folder.file("Backup/" + backups.first() + "/marks2TS.txt");
+    QVERIFY(ReadLine(saved, "FSE").startsWith("#FSE#>60>"));
+    QVERIFY(!QFile::exists(f.folder.file("Backup/" + backups.first() + "/marks1TS.txt")));
+}
+
+void TestLearnerFaults::damagedFileRepairedKeepingScores_data()
+{
+    QTest::addColumn<QByteArray>("damage");
+    QTest::addColumn<QByteArray>("kept"); // what FSE of paper 1 holds afterwards
+    QTest::newRow("cut to nothing") << QByteArray() << QByteArray();
+    QTest::newRow("cut after the first line") << QByteArray("#FSE#>80>75\r\n") << QByteArray("80");
+    QTest::newRow("cut mid-line") << QByteArray("#FSE#>80>7") << QByteArray("80");
+    QTest::newRow("not text") << QByteArray("\x00\xFF\x89PNG\r\n\x1A\n#", 11) << QByteArray();
+}
+
+void TestLearnerFaults::damagedFileRepairedKeepingScores()
+{
+    QFETCH(QByteArray, damage);
+    QFETCH(QByteArray, kept);
+    MainWindowFixture f;
+    f.start();
+    f.recordScores(1, {"80", "75"});
+    f.folder.write("marks1TS.txt", damage);
+
+    // The next read repairs the file from the template, keeping what it still held, and
+    // backs up the damaged copy; the window goes on without a message.
+    f.window->RefreshContents();
+    QVERIFY2(f.popUps.messages.isEmpty(), qPrintable(f.popUps.messages.join('\n')));
+    const MarksLists marks = ReadMarksLists(1, "TS", 10, Now());
+    QCOMPARE(marks[FSE].at(0), kept);
+    QCOMPARE(marks[SSE].size(), 50);
+    const QStringList backups = Backups(f.folder);
+    QCOMPARE(backups.size(), 1);
+    QFile saved(f.folder.file("Backup/" + backups.first() + "/marks1TS.txt"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), damage);
+
+    // A restart finds every file present and touches nothing.
+    f.window.reset();
+    f.start();
+    QVERIFY(f.popUps.messages.isEmpty());
+    QCOMPARE(Backups(f.folder).size(), 1);
+}
+
+QTEST_MAIN(TestLearnerFaults)
+#include "tst_learnerfaults.moc"
