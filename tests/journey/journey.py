@@ -1,0 +1,379 @@
+#!/usr/bin/python3
+"""One pupil's whole journey through the installed program, driven from outside with xdotool.
+
+Installs the build into a temporary prefix, starts <prefix>/bin/orlavine --folder <folder> on
+an X server of its own with openbox, and goes: start, choose a topic, open a paper, answer,
+Next, save, close, reopen, mark, second attempt, mark, the report's three sections, print the
+card, erase every result. After each step it checks the learner files; it keeps a screenshot
+of each step in the shots folder.
+
+Usage: journey.py --build BUILD_DIR --package PACKAGE_DIR --shots SHOTS_DIR [--keep]
+"""
+
+import argparse
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.dont_write_bytecode = True  # keep the source tree clean of __pycache__
+
+from records import Package, LearnerFiles, RecordError
+from xsession import XSession, wait_for
+
+TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "import", "pdftotext")
+MODULE = 1
+TOPIC = 2
+PAPER = 1
+
+# Places in the main window (pixels at 96 dpi, from the window's top-left corner).
+TOPIC_ENTRY = lambda k: (75, 159 + 24 * (k - 1))
+FIRST_ATTEMPT = lambda p: (301, 200 + 62 * (p - 1))
+SECOND_ATTEMPT = lambda p: (301, 221 + 62 * (p - 1))
+TOOL = lambda n: (42 + 60 * (n - 1), 95)  # Home, Report, Print, Close / About, Trash, -, Setup
+HELP_TAB = (237, 53)
+TRASH_BUTTON = (202, 257)
+TRASH_YES = (152, 257)
+# The report's closed section headers sit at the bottom: distances from the window's bottom.
+TOPICAL_HEADER_FROM_BOTTOM = (60, 42)
+TREND_HEADER_FROM_BOTTOM = (60, 17)
+# Places in a practice window: its tool bar, from the left.
+PRACTICE_TOOL = {"save": (40, 60), "mark": (104, 60), "close": (232, 60)}
+FIRST_ANSWER_BOX = (595, 101)
+
+
+class Journey:
+    def __init__(self, args, work):
+        self.args = args
+        self.work = work
+        self.shots = args.shots
+        self.step_number = 0
+        self.session = None
+        self.program = None
+
+    # --- set-up -------------------------------------------------------------------------
+
+    def install(self):
+        prefix = os.path.join(self.work, "prefix")
+        subprocess.run([self.args.cmake, "--install", self.args.build, "--prefix", prefix],
+                       check=True, capture_output=True)
+        executable = os.path.join(prefix, "bin", "orlavine")
+        assert os.access(executable, os.X_OK), "the install left no bin/orlavine"
+        return executable
+
+    def start_program(self, executable):
+        self.folder = os.path.join(self.work, "folder")
+        os.makedirs(self.folder)
+        env = {"QT_QPA_PLATFORM": "xcb", "LC_ALL": "C.UTF-8",
+               "XDG_CONFIG_HOME": os.path.join(self.work, "config"),
+               "XDG_DATA_HOME": os.path.join(self.work, "data")}
+        if os.geteuid() == 0:
+            env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"
+        self.program = self.session.start([executable, "--folder", self.folder], "orlavine", env)
+        self.pid = str(self.program.pid)
+
+    # --- windows ------------------------------------------------------------------------
+
+    def visible_windows(self):
+        return set(self.session.search("--onlyvisible", "--pid", self.pid))
+
+    def window_named(self, caption, timeout=60):
+        pattern = "^" + caption.replace("(", "\\(").replace(")", "\\)") + "$"
+
+        def find():
+            self.check_running()
+            found = [w for w in self.session.search("--onlyvisible", "--name", pattern)]
+            return found[0] if found else None
+
+        return wait_for(f'the window "{caption}"', find, timeout)
+
+    def window_gone(self, window, timeout=20):
+        wait_for("a window to close", lambda: window not in self.visible_windows(), timeout)
+
+    def check_running(self):
+        if self.program.poll() is not None:
+            raise AssertionError(f"the program ended (exit status {self.program.returncode})")
+
+    def answer_popup(self, before, key="Return", what="the pop-up box"):
+        """Waits for a window that was not in `before` (the program's pop-up box), takes a
+        screenshot, then answers it with `key` and waits for it to go."""
+        def new_window():
+            self.check_running()
+            fresh = self.visible_windows() - before
+            return sorted(fresh)[0] if fresh else None
+
+        popup = wait_for(what, new_window, timeout=20)
+        time.sleep(0.3)
+        self.shot("popup")
+        self.session.key(popup, key)
+        self.window_gone(popup)
+
+    def click_and_answer(self, window, place, key="Return", what="the pop-up box"):
+        before = self.visible_windows()
+        self.session.click(window, *place)
+        self.answer_popup(before, key, what)
+
+    # --- records ------------------------------------------------------------------------
+
+    def step(self, name):
+        self.step_number += 1
+        self.current = f"{self.step_number:02d}-{name}"
+        print(f"step {self.current}", flush=True)
+
+    def shot(self, suffix=""):
+        time.sleep(0.2)
+        name = self.current + (f"-{suffix}" if suffix else "") + ".png"
+        self.session.screenshot(os.path.join(self.shots, name))
+
+    def wait_files(self, what, condition, timeout=20):
+        """Waits until the learner files, read afresh, satisfy condition(files)."""
+        def check():
+            try:
+                files = LearnerFiles(self.folder, MODULE, self.package.code)
+                return files if condition(files) else None
+            except (RecordError, OSError):
+                return None
+        return wait_for(what, check, timeout)
+
+    # --- the journey --------------------------------------------------------------------
+
+    def run(self):
+        self.package = Package(self.args.package)
+        executable = self.install()
+        self.session = XSession(self.work)
+        self.start_program(executable)
+
+        self.step("start")
+        main = self.window_named(self.package.name)
+        files = self.wait_files("fresh learner files", lambda f: f.complete())
+        assert files.marks("FST") == ["0"] * 50 and files.marks("FSE") == [""] * 50, \
+            "a fresh start has scores"
+        assert files.trend() == [], "a fresh start has a trend"
+        self.shot()
+        untouched = files.snapshot()
+
+        self.step("choose-topic")
+        self.session.click(main, *TOPIC_ENTRY(TOPIC))
+        time.sleep(0.5)
+        self.shot()
+        assert LearnerFiles(self.folder, MODULE, self.package.code).snapshot() == untouched, \
+            "choosing a topic changed the learner files"
+
+        index = (TOPIC - 1) * 5 + PAPER
+        caption = f"{self.package.topic_name(MODULE, TOPIC)} - Paper {PAPER}"
+        questions = self.package.paper_questions(MODULE, index)
+        first_keys = self.package.keys(MODULE, questions[0])
+        second_keys = self.package.keys(MODULE, questions[1])
+        slots = sum(len(self.package.keys(MODULE, q)) for q in questions)
+
+        self.step("open-paper")
+        self.session.click(main, *FIRST_ATTEMPT(PAPER))
+        practice = self.window_named(caption)
+        time.sleep(1.5)  # the question page loads in the web view
+        self.shot()
+
+        self.step("answer")
+        # The first box is clicked: on opening, the keyboard focus is not in it.
+        self.session.click(practice, *FIRST_ANSWER_BOX)
+        for i, key in enumerate(first_keys):
+            if i:
+                self.session.key(practice, "Tab")
+            self.session.type(practice, self.package.typed_answer(key))
+        self.shot()
+
+        self.step("next")
+        self.session.key(practice, "Next")  # Page Down
+        files = self.wait_files("the answers of question 1 saved by Next",
+                                lambda f: f.answers("first", index)[:len(first_keys)] ==
+                                [self.package.typed_answer(k) for k in first_keys])
+        assert files.marks("FST")[index - 1] == "0", "Next marked the paper"
+        self.shot()
+
+        self.step("save")
+        wrong = "zz"
+        self.session.type(practice, wrong)
+        before = self.visible_windows()
+        self.session.key(practice, "ctrl+s")
+        self.answer_popup(before, what='"Paper saved"')
+        files = self.wait_files("the wrong answer saved",
+                                lambda f: f.answers("first", index)[len(first_keys)] == wrong)
+        assert len(files.answers("first", index)) == slots, "the answer line lost fields"
+        saved = files.snapshot()
+
+        self.step("close")
+        self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
+        self.window_gone(practice)
+        self.shot()
+        assert LearnerFiles(self.folder, MODULE, self.package.code).snapshot() == saved, \
+            "closing after a save changed the learner files"
+
+        self.step("reopen")
+        self.session.click(main, *FIRST_ATTEMPT(PAPER))
+        practice = self.window_named(caption)
+        time.sleep(1.5)
+        self.shot()
+
+        self.step("mark")
+        self.click_and_answer(practice, PRACTICE_TOOL["mark"], what="the marking question")
+        files = self.wait_files("the first attempt marked",
+                                lambda f: f.marks("FST")[index - 1] == "1")
+        first_score = files.percent("FSE", index)
+        results = files.answers("fresults", index)
+        assert results[:len(first_keys)] == ["\u00fc"] * len(first_keys), \
+            f"question 1 answered right is not all ticked: {results}"
+        assert results[len(first_keys)] == "\u00fb", "the wrong answer is not crossed"
+        assert 0 < first_score < 100, f"first attempt scored {first_score}"
+        assert files.marks("LTM")[index - 1] and files.marks("CDD")[index - 1], \
+            "no time taken or date"
+        assert len(files.trend()) == 1 and files.percent_text(files.trend()[0]) == first_score
+        time.sleep(1)
+        self.shot()
+        self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
+        self.window_gone(practice)
+        self.shot("home")
+
+        self.step("second-attempt")
+        self.session.click(main, *SECOND_ATTEMPT(PAPER))
+        practice = self.window_named(caption)
+        time.sleep(1.5)
+        self.shot()
+        self.session.key(practice, "Next")
+        time.sleep(1)
+        for i, key in enumerate(second_keys):
+            if i:
+                self.session.key(practice, "Tab")
+            self.session.type(practice, self.package.typed_answer(key))
+        self.shot("answered")
+
+        self.step("mark-second")
+        self.click_and_answer(practice, PRACTICE_TOOL["mark"], what="the marking question")
+        files = self.wait_files("the second attempt marked",
+                                lambda f: f.marks("SST")[index - 1] == "1")
+        second_score = files.percent("SSE", index)
+        assert second_score > first_score, f"second attempt {second_score} <= {first_score}"
+        assert files.percent("FSE", index) == first_score, "the first score changed"
+        assert len(files.trend()) == 1, "a second attempt added to the trend"
+        time.sleep(1)
+        self.shot()
+        self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
+        self.window_gone(practice)
+        marked = files.snapshot()
+
+        self.step("report")
+        self.session.click(main, *TOOL(2))
+        time.sleep(1)
+        self.shot("overall")
+        height = self.session.geometry(main)[3]
+        self.session.click(main, TOPICAL_HEADER_FROM_BOTTOM[0],
+                           height - TOPICAL_HEADER_FROM_BOTTOM[1])
+        time.sleep(1)
+        self.shot("topical")
+        self.session.click(main, TREND_HEADER_FROM_BOTTOM[0], height - TREND_HEADER_FROM_BOTTOM[1])
+        time.sleep(1)
+        self.shot("trend")
+        assert LearnerFiles(self.folder, MODULE, self.package.code).snapshot() == marked, \
+            "the report changed the learner files"
+
+        self.step("print")
+        if os.environ.get("ORLAVINE_TEST_PRINTER"):
+            self.print_card(main, first_score, second_score)
+        else:
+            print("  skipped: no test printer (./test starts one, ORLAVINE_TEST_PRINTER)")
+
+        self.step("trash")
+        self.session.click(main, *HELP_TAB)
+        time.sleep(0.5)
+        self.session.click(main, *TOOL(2))
+        time.sleep(0.5)
+        self.shot("page")
+        self.session.click(main, *TRASH_BUTTON)
+        time.sleep(0.5)
+        self.shot("sure")
+        self.session.click(main, *TRASH_YES)
+        files = self.wait_files("every result erased",
+                                lambda f: f.marks("FST") == ["0"] * 50)
+        assert files.marks("SST") == ["0"] * 50 and files.marks("FSE") == [""] * 50
+        assert files.trend() == [] and all(a == "" for a in files.answers("first", index))
+        backups = glob.glob(os.path.join(self.folder, "Backup", "*", f"marks{MODULE}*.txt"))
+        assert backups, "nothing was backed up before erasing"
+        with open(backups[0], "rb") as backup:
+            assert backup.read() == marked[os.path.basename(backups[0])], \
+                "the backup is not the marks file as it was"
+        self.shot("done")
+
+    def print_card(self, main, first_score, second_score):
+        outputs = [os.path.expanduser("~/PDF"), "/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"]
+        existing = {p for d in outputs for p in glob.glob(os.path.join(d, "*.pdf"))}
+        self.session.click(main, *TOOL(3))
+
+        def new_pdf():
+            self.check_running()
+            for d in outputs:
+                for path in glob.glob(os.path.join(d, "*.pdf")):
+                    if path not in existing and os.path.getsize(path) > 0:
+                        return path
+            return None
+
+        pdf = wait_for("the card in the PDF printer's folder", new_pdf, timeout=90)
+        # cups-pdf writes the file in place; wait until its size settles.
+        time.sleep(2)
+        text = wait_for("text in the printed card", lambda: subprocess.run(
+            ["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout, 20)
+        self.shot()
+        topic = self.package.topic_name(MODULE, TOPIC)
+        for expected in (topic, format_percent(first_score), format_percent(second_score)):
+            assert expected in text, f'the printed card lacks "{expected}":\n{text}'
+        shutil.copy(pdf, os.path.join(self.shots, self.current + ".pdf"))
+
+    def close(self):
+        if self.session:
+            self.session.close()
+
+
+def format_percent(value):
+    return f"{value:g}%"
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", required=True)
+    parser.add_argument("--package", required=True, help="the package built into the program")
+    parser.add_argument("--shots", required=True)
+    parser.add_argument("--cmake", default="cmake")
+    parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
+    args = parser.parse_args()
+    missing = [t for t in TOOLS if not shutil.which(t)]
+    if missing:
+        print("skipped: missing " + ", ".join(missing) + " (./test installs them)")
+        return 77
+    shutil.rmtree(args.shots, ignore_errors=True)
+    os.makedirs(args.shots)
+    work = tempfile.mkdtemp(prefix="orlavine-journey-")
+    journey = Journey(args, work)
+    started = time.monotonic()
+    try:
+        journey.run()
+        print(f"journey passed in {time.monotonic() - started:.1f} s")
+        return 0
+    except AssertionError as failure:
+        print(f"FAILED at step {getattr(journey, 'current', 'set-up')}: {failure}")
+        try:
+            journey.shot("failure")
+        except Exception:
+            pass
+        for name in ("orlavine.log",):
+            path = os.path.join(work, name)
+            if os.path.exists(path):
+                print(f"--- {name}\n" + open(path, errors="replace").read()[-4000:])
+        return 1
+    finally:
+        journey.close()
+        if not args.keep:
+            shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
