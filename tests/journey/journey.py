@@ -279,7 +279,7 @@ class Journey:
 
         self.step("print")
         if os.environ.get("ORLAVINE_TEST_PRINTER"):
-            self.print_card(main, first_score, second_score)
+            self.print_card(main)
         else:
             print("  skipped: no test printer (./test starts one, ORLAVINE_TEST_PRINTER)")
 
@@ -304,7 +304,7 @@ class Journey:
                 "the backup is not the marks file as it was"
         self.shot("done")
 
-    def print_card(self, main, first_score, second_score):
+    def print_card(self, main):
         outputs = [os.path.expanduser("~/PDF"), "/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"]
         existing = {p for d in outputs for p in glob.glob(os.path.join(d, "*.pdf"))}
         self.session.click(main, *TOOL(3))
@@ -323,18 +323,22 @@ class Journey:
         text = wait_for("text in the printed card", lambda: subprocess.run(
             ["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout, 20)
         self.shot()
+        # The paper's row in its topic's table: both scores, the time taken and the date.
         topic = self.package.topic_name(MODULE, TOPIC)
-        for expected in (topic, format_percent(first_score), format_percent(second_score)):
-            assert expected in text, f'the printed card lacks "{expected}":\n{text}'
+        assert topic in text, f'the printed card lacks the topic "{topic}":\n{text}'
+        section = text[text.index(topic):]
+        row = next((line for line in section.splitlines()
+                    if line.startswith(f"Paper {PAPER} ")), "")
+        files = LearnerFiles(self.folder, MODULE, self.package.code)
+        index = (TOPIC - 1) * 5 + PAPER
+        for key in ("FSE", "LTM", "CDD", "SSE"):
+            value = files.marks(key)[index - 1]
+            assert value and value in row, f"the card's row lacks {key} {value!r}: {row!r}"
         shutil.copy(pdf, os.path.join(self.shots, self.current + ".pdf"))
 
     def close(self):
         if self.session:
             self.session.close()
-
-
-def format_percent(value):
-    return f"{value:g}%"
 
 
 def main():
