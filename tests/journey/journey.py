@@ -4,7 +4,7 @@
 Installs the build into a temporary prefix, starts <prefix>/bin/orlavine --folder <folder> on
 an X server of its own with openbox, and goes: start, choose a topic, open a paper, answer,
 Next, save, close, reopen, mark, second attempt, mark, the report's three sections, print the
-card, erase every result. After each step it checks the learner files; it keeps a screenshot
+card, erase every result, close the program. After each step it checks the learner files; it keeps a screenshot
 of each step in the shots folder.
 
 Usage: journey.py --build BUILD_DIR --package PACKAGE_DIR --shots SHOTS_DIR [--keep]
@@ -34,6 +34,7 @@ TOPIC_ENTRY = lambda k: (75, 159 + 24 * (k - 1))
 FIRST_ATTEMPT = lambda p: (301, 200 + 62 * (p - 1))
 SECOND_ATTEMPT = lambda p: (301, 221 + 62 * (p - 1))
 TOOL = lambda n: (42 + 60 * (n - 1), 95)  # Home, Report, Print, Close / About, Trash, -, Setup
+NUMBER_TAB = (50, 50)
 HELP_TAB = (237, 53)
 TRASH_BUTTON = (202, 257)
 TRASH_YES = (152, 257)
@@ -107,7 +108,8 @@ class Journey:
 
         popup = wait_for(what, new_window, timeout=20)
         time.sleep(0.3)
-        self.shot("popup")
+        self.popups += 1
+        self.shot(f"popup{self.popups}")
         self.session.key(popup, key)
         self.window_gone(popup)
 
@@ -121,6 +123,7 @@ class Journey:
     def step(self, name):
         self.step_number += 1
         self.current = f"{self.step_number:02d}-{name}"
+        self.popups = 0
         print(f"step {self.current}", flush=True)
 
     def shot(self, suffix=""):
@@ -303,6 +306,15 @@ class Journey:
             assert backup.read() == marked[os.path.basename(backups[0])], \
                 "the backup is not the marks file as it was"
         self.shot("done")
+
+        self.step("close-program")
+        self.session.click(main, *NUMBER_TAB)
+        time.sleep(0.5)
+        self.session.click(main, *TOOL(4))
+        wait_for("the program to end", lambda: self.program.poll() is not None, timeout=20)
+        assert self.program.returncode == 0, f"the program ended with {self.program.returncode}"
+        assert LearnerFiles(self.folder, MODULE, self.package.code).snapshot() == \
+            files.snapshot(), "closing the program changed the learner files"
 
     def print_card(self, main):
         outputs = [os.path.expanduser("~/PDF"), "/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"]
