@@ -38,6 +38,9 @@ NUMBER_TAB = (50, 50)
 HELP_TAB = (237, 53)
 TRASH_BUTTON = (202, 257)
 TRASH_YES = (152, 257)
+# Points on the report's section headers when they are open (dark blue bars), one under
+# the other: Overall at the top, then Topical, then Trend.
+REPORT_HEADER_POINTS = {"overall": (300, 124), "topical": (300, 149), "trend": (300, 173)}
 # The report's closed section headers sit at the bottom: distances from the window's bottom.
 TOPICAL_HEADER_FROM_BOTTOM = (60, 42)
 TREND_HEADER_FROM_BOTTOM = (60, 17)
@@ -117,6 +120,12 @@ class Journey:
         before = self.visible_windows()
         self.session.click(window, *place)
         self.answer_popup(before, key, what)
+
+    def header_at(self, window, section):
+        """True when a report section header (dark blue) is where it is once that section
+        is open."""
+        red, _, blue = self.session.pixel(window, *REPORT_HEADER_POINTS[section])
+        return red < 100 and blue > 150 and blue - red > 80
 
     # --- records ------------------------------------------------------------------------
 
@@ -266,16 +275,19 @@ class Journey:
         marked = files.snapshot()
 
         self.step("report")
+        assert not self.header_at(main, "overall"), "the home page looks like the report"
         self.session.click(main, *TOOL(2))
-        time.sleep(1)
+        wait_for("the report page", lambda: self.header_at(main, "overall"))
+        assert not self.header_at(main, "topical"), "the report opened on another section"
         self.shot("overall")
         height = self.session.geometry(main)[3]
         self.session.click(main, TOPICAL_HEADER_FROM_BOTTOM[0],
                            height - TOPICAL_HEADER_FROM_BOTTOM[1])
-        time.sleep(1)
+        wait_for("the topical section", lambda: self.header_at(main, "topical"))
+        assert not self.header_at(main, "trend"), "the trend section opened too"
         self.shot("topical")
         self.session.click(main, TREND_HEADER_FROM_BOTTOM[0], height - TREND_HEADER_FROM_BOTTOM[1])
-        time.sleep(1)
+        wait_for("the trend section", lambda: self.header_at(main, "trend"))
         self.shot("trend")
         assert LearnerFiles(self.folder, MODULE, self.package.code).snapshot() == marked, \
             "the report changed the learner files"
@@ -317,35 +329,42 @@ class Journey:
             files.snapshot(), "closing the program changed the learner files"
 
     def print_card(self, main):
-        outputs = [os.path.expanduser("~/PDF"), "/root/PDF", "/var/spool/cups-pdf/ANONYMOUS"]
+        """Prints the card and waits for a new PDF in the printer's folder whose text has the
+        paper's row (both scores, the time taken, the date) under its topic; other programs
+        may print to the same folder meanwhile."""
+        outputs = [os.path.expanduser("~/PDF"), "/root/PDF"]
         existing = {p for d in outputs for p in glob.glob(os.path.join(d, "*.pdf"))}
+        files = LearnerFiles(self.folder, MODULE, self.package.code)
+        index = (TOPIC - 1) * 5 + PAPER
+        values = [files.marks(key)[index - 1] for key in ("FSE", "LTM", "CDD", "SSE")]
+        assert all(values), f"the marks file lacks a value of paper {index}: {values}"
+        topic = self.package.topic_name(MODULE, TOPIC)
         self.session.click(main, *TOOL(3))
+        seen = {}
 
-        def new_pdf():
+        def printed_card():
             self.check_running()
-            for d in outputs:
-                for path in glob.glob(os.path.join(d, "*.pdf")):
-                    if path not in existing and os.path.getsize(path) > 0:
+            for path in {p for d in outputs for p in glob.glob(os.path.join(d, "*.pdf"))}:
+                if path in existing:
+                    continue
+                # cups-pdf writes the file in place: read it until its text is whole.
+                text = subprocess.run(["pdftotext", "-layout", path, "-"],
+                                      capture_output=True, text=True).stdout
+                seen[path] = text
+                if topic in text:
+                    section = text[text.index(topic):].splitlines()
+                    row = next((r for r in section if r.startswith(f"Paper {PAPER} ")), "")
+                    if all(value in row for value in values):
                         return path
             return None
 
-        pdf = wait_for("the card in the PDF printer's folder", new_pdf, timeout=90)
-        # cups-pdf writes the file in place; wait until its size settles.
-        time.sleep(2)
-        text = wait_for("text in the printed card", lambda: subprocess.run(
-            ["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout, 20)
+        try:
+            pdf = wait_for("the card in the PDF printer's folder", printed_card, timeout=90,
+                           step=0.5)
+        except AssertionError:
+            print("new PDF files and their text:", seen)
+            raise
         self.shot()
-        # The paper's row in its topic's table: both scores, the time taken and the date.
-        topic = self.package.topic_name(MODULE, TOPIC)
-        assert topic in text, f'the printed card lacks the topic "{topic}":\n{text}'
-        section = text[text.index(topic):]
-        row = next((line for line in section.splitlines()
-                    if line.startswith(f"Paper {PAPER} ")), "")
-        files = LearnerFiles(self.folder, MODULE, self.package.code)
-        index = (TOPIC - 1) * 5 + PAPER
-        for key in ("FSE", "LTM", "CDD", "SSE"):
-            value = files.marks(key)[index - 1]
-            assert value and value in row, f"the card's row lacks {key} {value!r}: {row!r}"
         shutil.copy(pdf, os.path.join(self.shots, self.current + ".pdf"))
 
     def close(self):

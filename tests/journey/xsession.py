@@ -124,6 +124,15 @@ class XSession:
         self.activate(window)
         self.xdotool("type", "--clearmodifiers", "--delay", "40", text)
 
+    def pixel(self, window, x, y):
+        """The (red, green, blue) on the screen at (x, y) inside a window."""
+        left, top, _, _ = self.geometry(window)
+        out = subprocess.run(["import", "-window", "root", "-crop", f"1x1+{left + x}+{top + y}",
+                              "-depth", "8", "txt:-"], env=self.env, capture_output=True,
+                             text=True, timeout=30).stdout
+        colour = out.splitlines()[-1].split("(")[1].split(")")[0]
+        return tuple(int(float(c)) for c in colour.split(",")[:3])
+
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True,
                        capture_output=True, timeout=30)
