@@ -4,8 +4,8 @@
 Installs the build into a temporary prefix, starts <prefix>/bin/orlavine --folder <folder> on
 an X server of its own with openbox, and goes: start, choose a topic, open a paper, answer,
 Next, save, close, reopen, mark, second attempt, mark, the report's three sections, print the
-card, erase every result, close the program. After each step it checks the learner files; it keeps a screenshot
-of each step in the shots folder.
+card, erase every result, close the program. After each step it checks the learner files;
+it keeps a screenshot of each step in the shots folder.
 
 Usage: journey.py --build BUILD_DIR --package PACKAGE_DIR --shots SHOTS_DIR [--keep]
 """
@@ -57,6 +57,9 @@ class Journey:
         self.step_number = 0
         self.session = None
         self.program = None
+        # The paper the pupil works: its number in the module and its window's caption.
+        self.index = (TOPIC - 1) * 5 + PAPER
+        self.caption = None
 
     # --- set-up -------------------------------------------------------------------------
 
@@ -159,12 +162,28 @@ class Journey:
 
     def run(self):
         self.package = Package(self.args.package)
+        self.caption = f"{self.package.topic_name(MODULE, TOPIC)} - Paper {PAPER}"
+        self.check_paper()
         executable = self.install()
         self.session = XSession(self.work)
         self.start_program(executable)
+        self.first_attempt()
+        self.second_attempt()
+        self.report_and_card()
+        self.erase_and_close()
 
+    def check_paper(self):
+        """The journey types the first answer of each key: its first two questions must take
+        plain answers (no group of answers in any order)."""
+        for question in self.package.paper_questions(MODULE, self.index)[:2]:
+            types = self.package.types(MODULE, question)
+            assert "G" not in types and "M" not in types, \
+                f"question {question} of paper {self.index} takes answers in any order"
+
+    def first_attempt(self):
+        """Start, choose a topic, open a paper, answer, Next, save, close, reopen, mark."""
         self.step("start")
-        main = self.window_named(self.package.name)
+        self.main = main = self.window_named(self.package.name)
         files = self.wait_files("fresh learner files", lambda f: f.complete())
         assert files.marks("FST") == ["0"] * 50 and files.marks("FSE") == [""] * 50, \
             "a fresh start has scores"
@@ -178,11 +197,10 @@ class Journey:
         self.shot()
         self.assert_unchanged(untouched, "choosing a topic")
 
-        index = (TOPIC - 1) * 5 + PAPER
-        caption = f"{self.package.topic_name(MODULE, TOPIC)} - Paper {PAPER}"
+        index = self.index
+        caption = self.caption
         questions = self.package.paper_questions(MODULE, index)
         first_keys = self.package.keys(MODULE, questions[0])
-        second_keys = self.package.keys(MODULE, questions[1])
         slots = sum(len(self.package.keys(MODULE, q)) for q in questions)
 
         self.step("open-paper")
@@ -255,6 +273,16 @@ class Journey:
         self.window_gone(practice)
         self.shot("home")
         self.assert_unchanged(first_marked, "closing a marked paper")
+        self.first_score = first_score
+        self.first_marked = first_marked
+
+    def second_attempt(self):
+        """The second attempt: question 2 answered right this time, then marked."""
+        main, index, caption = self.main, self.index, self.caption
+        first_score, first_marked = self.first_score, self.first_marked
+        questions = self.package.paper_questions(MODULE, index)
+        first_keys = self.package.keys(MODULE, questions[0])
+        second_keys = self.package.keys(MODULE, questions[1])
 
         self.step("second-attempt")
         self.session.click(main, *SECOND_ATTEMPT(PAPER))
@@ -288,7 +316,11 @@ class Journey:
         self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
         self.window_gone(practice)
         self.assert_unchanged(marked, "closing the marked second attempt")
+        self.marked = marked
 
+    def report_and_card(self):
+        """The report's three sections, then the card printed."""
+        main, marked = self.main, self.marked
         self.step("report")
         assert not self.header_at(main, "overall"), "the home page looks like the report"
         self.session.click(main, *TOOL(2))
@@ -312,6 +344,9 @@ class Journey:
         else:
             print("  skipped: no test printer (./test starts one, ORLAVINE_TEST_PRINTER)")
 
+    def erase_and_close(self):
+        """Help tab, Trash, Trash, Yes: every result erased after a backup; then Close."""
+        main, marked = self.main, self.marked
         self.step("trash")
         self.session.click(main, *HELP_TAB)
         time.sleep(0.5)
@@ -322,17 +357,17 @@ class Journey:
         time.sleep(0.5)
         self.shot("sure")
         self.session.click(main, *TRASH_YES)
-        files = self.wait_files("every result erased",
-                                lambda f: f.marks("FST") == ["0"] * 50)
-        assert files.marks("SST") == ["0"] * 50 and files.marks("FSE") == [""] * 50
-        assert files.trend() == [] and all(a == "" for a in files.answers("first", index))
+        # The six files are rewritten one after the other, the trend last.
+        files = self.wait_files("every result erased", lambda f: (
+            f.marks("FST") == ["0"] * 50 and f.marks("SST") == ["0"] * 50 and
+            f.marks("FSE") == [""] * 50 and f.trend() == [] and
+            all(a == "" for a in f.answers("first", self.index))))
         backups = glob.glob(os.path.join(self.folder, "Backup", "*", f"marks{MODULE}*.txt"))
         assert backups, "nothing was backed up before erasing"
         with open(backups[0], "rb") as backup:
             assert backup.read() == marked[os.path.basename(backups[0])], \
                 "the backup is not the marks file as it was"
         self.shot("done")
-
         erased = files.snapshot()
 
         self.step("close-program")
@@ -350,7 +385,7 @@ class Journey:
         outputs = [os.path.expanduser("~/PDF"), "/root/PDF"]
         existing = {p for d in outputs for p in glob.glob(os.path.join(d, "*.pdf"))}
         files = LearnerFiles(self.folder, MODULE, self.package.code)
-        index = (TOPIC - 1) * 5 + PAPER
+        index = self.index
         values = [files.marks(key)[index - 1] for key in ("FSE", "LTM", "CDD", "SSE")]
         assert all(values), f"the marks file lacks a value of paper {index}: {values}"
         topic = self.package.topic_name(MODULE, TOPIC)

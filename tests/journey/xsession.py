@@ -6,7 +6,7 @@ import subprocess
 import time
 
 
-class TimeoutError_(AssertionError):
+class WaitTimeout(AssertionError):
     """A condition the journey waited for did not come in time."""
 
 
@@ -18,7 +18,7 @@ def wait_for(what, condition, timeout=20.0, step=0.1):
         if value:
             return value
         if time.monotonic() > deadline:
-            raise TimeoutError_(f"timed out after {timeout:.0f} s waiting for {what}")
+            raise WaitTimeout(f"timed out after {timeout:.0f} s waiting for {what}")
         time.sleep(step)
 
 
