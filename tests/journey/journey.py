@@ -14,6 +14,7 @@ import argparse
 import glob
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -436,6 +437,8 @@ def main():
         return 77
     shutil.rmtree(args.shots, ignore_errors=True)
     os.makedirs(args.shots)
+    # Stopped from outside (CTest's time-out): end through the cleanup below all the same.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
     work = tempfile.mkdtemp(prefix="orlavine-journey-")
     journey = Journey(args, work)
     started = time.monotonic()
