@@ -416,7 +416,7 @@ class Journey:
             print("new PDF files and their text:", seen)
             raise
         self.shot()
-        shutil.copy(pdf, os.path.join(self.shots, self.current + ".pdf"))
+        shutil.move(pdf, os.path.join(self.shots, self.current + ".pdf"))
 
     def close(self):
         if self.session:
