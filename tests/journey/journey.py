@@ -125,6 +125,16 @@ class Journey:
         self.session.click(window, *place)
         self.answer_popup(before, key, what)
 
+    def click_and_see(self, window, place, what):
+        """Clicks at place and waits until the window looks different: the pointer is brought
+        there first, so its hover pictures are in place before the window is compared."""
+        self.session.activate(window)
+        self.session.xdotool("mousemove", "--window", window, str(place[0]), str(place[1]))
+        time.sleep(0.5)
+        before = self.session.window_image(window)
+        self.session.click(window, *place)
+        wait_for(what, lambda: self.session.window_image(window) != before, timeout=20)
+
     def header_at(self, window, section):
         """True when a report section header (dark blue) is where it is once that section
         is open."""
@@ -193,8 +203,7 @@ class Journey:
         untouched = files.snapshot()
 
         self.step("choose-topic")
-        self.session.click(main, *TOPIC_ENTRY(TOPIC))
-        time.sleep(0.5)
+        self.click_and_see(main, TOPIC_ENTRY(TOPIC), "the topic's papers")
         self.shot()
         self.assert_unchanged(untouched, "choosing a topic")
 
@@ -349,13 +358,10 @@ class Journey:
         """Help tab, Trash, Trash, Yes: every result erased after a backup; then Close."""
         main, marked = self.main, self.marked
         self.step("trash")
-        self.session.click(main, *HELP_TAB)
-        time.sleep(0.5)
-        self.session.click(main, *TOOL(2))
-        time.sleep(0.5)
+        self.click_and_see(main, HELP_TAB, "the Help tab")
+        self.click_and_see(main, TOOL(2), "the page that erases results")
         self.shot("page")
-        self.session.click(main, *TRASH_BUTTON)
-        time.sleep(0.5)
+        self.click_and_see(main, TRASH_BUTTON, '"Are you sure?"')
         self.shot("sure")
         self.session.click(main, *TRASH_YES)
         # The six files are rewritten one after the other, the trend last.
@@ -372,8 +378,7 @@ class Journey:
         erased = files.snapshot()
 
         self.step("close-program")
-        self.session.click(main, *NUMBER_TAB)
-        time.sleep(0.5)
+        self.click_and_see(main, NUMBER_TAB, "the first module's tab")
         self.session.click(main, *TOOL(4))
         wait_for("the program to end", lambda: self.program.poll() is not None, timeout=20)
         assert self.program.returncode == 0, f"the program ended with {self.program.returncode}"

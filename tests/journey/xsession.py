@@ -112,6 +112,11 @@ class XSession:
         time.sleep(0.1)
         self.xdotool("click", "1")
 
+    def window_image(self, window):
+        """The window's pixels as it is on the screen now (PPM bytes)."""
+        return subprocess.run(["import", "-window", window, "ppm:-"], env=self.env,
+                              capture_output=True, timeout=30).stdout
+
     def activate(self, window):
         self.xdotool("windowactivate", "--sync", window)
 
