@@ -139,6 +139,8 @@ void Contents::placePage(QWidget* page)
     const QRect strip = m_navigation->strip()->geometry();
     const int top = strip.bottom() + 1;
     page->setGeometry(strip.left(), top, strip.width(), height() - top - m_frame->bottomHeight());
+    // A page made after the window is shown (the report) stays hidden until shown.
+    page->show();
     page->raise();
 }
 
