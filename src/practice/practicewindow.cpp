@@ -61,6 +61,8 @@ PracticeWindow* PracticeWindow::Open(AttemptKind kind, const Host& host)
     }
     window->show();
     window->activateWindow(); // also where no window manager activates a new window
+    // The pupil can type the first answer at once, as after every move between questions.
+    window->m_sheet->focusFirstBox();
     return window;
 }
 

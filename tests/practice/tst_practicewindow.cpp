@@ -71,6 +71,9 @@ void TestPracticeWindow::opensWithCaptionAndFirstPage()
     QCOMPARE(w->size(), QSize(800, 600)); // 12000 x 9000 twips
     QVERIFY(w->findChild<QWidget*>("lblClock")->isVisible());
     QVERIFY(!w->findChild<QWidget*>("LTime")->isVisible());
+    // Typing at once goes into the first answer box, not into the question list.
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->findChild<QWidget*>("FA1"));
 }
 
 void TestPracticeWindow::captionCountsWithinTheTopic()
