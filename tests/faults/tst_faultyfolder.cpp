@@ -19,6 +19,7 @@ class TestFaultyFolder : public QObject {
     void readOnlyFolderKeepsTheAnswers();
     void resetOnAReadOnlyFolderErasesNothing();
     void resetOnAFullDiskErasesNothing();
+    void resetWithRoomForTheBackupOnly();
 };
 
 namespace {
@@ -189,6 +190,33 @@ void TestFaultyFolder::resetOnAFullDiskErasesNothing()
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
     QVERIFY2(f.popUps.messages.first().contains("No space left on device"),
              qPrintable(f.popUps.messages.first()));
+    QVERIFY(!f.child("ButTrash")->isHidden());
+    QCOMPARE(AllRecords(faulty.path()), before);
+}
+
+// The backup fits, the fresh files do not: the page must not say the results were erased.
+void TestFaultyFolder::resetWithRoomForTheBackupOnly()
+{
+    FaultyFolder faulty(FaultyFolder::Tiny, 2 * 1024 * 1024);
+    if (!faulty.available())
+        QSKIP("needs root to mount a small file system");
+    MainWindowFixture f;
+    UseFolder(faulty.path());
+    f.start();
+    f.recordScores(1, {"75"});
+    const QByteArray before = AllRecords(faulty.path());
+    QFile filler(Fill(faulty.path()));
+    // A page of the file system for each of the 18 copies.
+    QVERIFY(filler.resize(filler.size() - 18 * 4096));
+    f.window->TabClick(4);
+    f.window->ToolBarClick(2);
+    f.child<PictureButton>("ButTrash")->click();
+    f.child<PictureButton>("ButTrash_Yes")->click();
+    QCOMPARE(QDir(faulty.path() + "/Backup").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
+    QVERIFY2(f.popUps.messages.first().startsWith("Cannot erase all your results"),
+             qPrintable(f.popUps.messages.first()));
+    QVERIFY(f.child("Trashlbl3")->isHidden());
     QVERIFY(!f.child("ButTrash")->isHidden());
     QCOMPARE(AllRecords(faulty.path()), before);
 }
