@@ -121,9 +121,9 @@ QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& no
         for (int k = 1; k <= kLearnerFileCount; ++k) {
             const LearnerFile file = LearnerFile(k);
             const QString path = LearnerFilePath(file, m, settings.code);
-            if (WriteResourceFile(LearnerTemplateResource(file, m), QStringLiteral("Custom"), path) !=
-                    ResourceWritten &&
-                failed.isEmpty())
+            const int result =
+                WriteResourceFile(LearnerTemplateResource(file, m), QStringLiteral("Custom"), path);
+            if (result != ResourceWritten && failed.isEmpty())
                 failed = path;
         }
     }

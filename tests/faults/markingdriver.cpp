@@ -1,7 +1,8 @@
 // A pupil who never stops: opens every paper of module 1 of the test package in turn,
 // types, saves a few times and marks, first attempt then second. Started and killed at
-// random moments by tst_killed; after each completed marking it prints
-// "marked <paper> <attempt> <percent>" so the test knows which scores must survive.
+// random moments by tst_killed. It prints "started" before its first save, and after each
+// completed marking "marked <paper> <attempt> <percent>", so the test knows when the
+// saving began and which scores must survive.
 
 #include "attempt.h"
 #include "clock.h"
@@ -43,6 +44,12 @@ void Work(AttemptKind kind, int paperNumber)
     attempt.readRecords();
     if (attempt.isMarked())
         return;
+    static bool started = false;
+    if (!started) {
+        std::printf("started\n");
+        std::fflush(stdout);
+        started = true;
+    }
     attempt.setStartTime(Now());
     for (int save = 0; save < kSaves; ++save) {
         attempt.storeAnswers(0, Typed(attempt, save));
@@ -66,8 +73,6 @@ int main(int argc, char** argv)
     SetProgramFolder(QString::fromLocal8Bit(argv[1]));
     try {
         EnsureLearnerRecords(ReadSettings(), Now());
-        std::printf("started\n");
-        std::fflush(stdout);
         for (int p = 101; p < 101 + kPapers; ++p) {
             Work(AttemptKind::First, p);
             Work(AttemptKind::Second, p);

@@ -212,7 +212,8 @@ void TestFaultyFolder::resetWithRoomForTheBackupOnly()
     f.window->ToolBarClick(2);
     f.child<PictureButton>("ButTrash")->click();
     f.child<PictureButton>("ButTrash_Yes")->click();
-    QCOMPARE(QDir(faulty.path() + "/Backup").entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+    const QDir backups(faulty.path() + "/Backup");
+    QCOMPARE(backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
     QVERIFY2(f.popUps.messages.first().startsWith("Cannot erase all your results"),
              qPrintable(f.popUps.messages.first()));

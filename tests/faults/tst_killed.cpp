@@ -4,9 +4,9 @@
 // the driver reported as marked must still be in the marks file and the trend line.
 // ORLAVINE_KILLS sets the number of kills (300 by default).
 
-#include "papercontent.h"
 #include "error.h"
 #include "learner.h"
+#include "papercontent.h"
 #include "programfolder.h"
 #include "recordfile.h"
 #include "testfolder.h"
@@ -53,13 +53,12 @@ struct DriverRun {
     QByteArray errors;
     bool killed = false;
     bool ended = false;
-    qint64 startUpMs = 0; // until the learner files were in place
+    qint64 startUpMs = 0; // until the first save
     qint64 workMs = 0;    // from then on
 };
 
-// Starts the driver on `folder` and kills it `delay` ms after it has put the learner
-// files in place, or with `inStartUp` `delay` ms after its start; it runs to its end
-// when `delay` is negative.
+// Starts the driver on `folder` and kills it `delay` ms after it began saving, or with
+// `inStartUp` `delay` ms after its start; it runs to its end when `delay` is negative.
 DriverRun RunDriver(const QString& folder, int delay, bool inStartUp)
 {
     DriverRun run;
@@ -82,7 +81,8 @@ DriverRun RunDriver(const QString& folder, int delay, bool inStartUp)
     run.workMs = clock.elapsed();
     run.output += driver.readAllStandardOutput();
     run.errors = driver.readAllStandardError();
-    run.ended = !run.killed && driver.exitStatus() == QProcess::NormalExit && driver.exitCode() == 0;
+    run.ended = !run.killed && driver.exitStatus() == QProcess::NormalExit &&
+                driver.exitCode() == 0;
     return run;
 }
 
@@ -130,7 +130,8 @@ QString TestKilled::check(const QList<Marked>& marked)
     Fields firstScores;
     for (const Marked& m : marked) {
         const int i = m.paper - 101;
-        if (marks[m.second ? SSE : FSE].at(i) != m.percent || marks[m.second ? SST : FST].at(i) != "1")
+        if (marks[m.second ? SSE : FSE].at(i) != m.percent ||
+            marks[m.second ? SST : FST].at(i) != "1")
             return QStringLiteral("the score of paper %1 has gone").arg(m.paper);
         if (!m.second)
             firstScores.append(m.percent);
@@ -163,12 +164,12 @@ void TestKilled::killedAtAnyMomentLosesNoScore()
     QVERIFY(whole.output.endsWith("done\n"));
 
     std::mt19937 random(20261207);
-    // One kill in eight while the learner files are put in place, the others in the
-    // first fifth of the saving and marking left: each start goes on from the last, so
-    // the kills fall all along the rounds.
+    // One kill in eight while the driver starts (putting the learner files in place,
+    // reading what is marked), the others within a quarter of a round's saving and
+    // marking: each start goes on from the last, so the kills fall all along the rounds.
     std::uniform_int_distribution<int> eighth(0, 7);
     std::uniform_int_distribution<int> startUpDelay(0, int(whole.startUpMs));
-    std::uniform_int_distribution<int> workDelay(0, int(whole.workMs / 5));
+    std::uniform_int_distribution<int> workDelay(0, int(qMax<qint64>(whole.workMs, 40) / 4));
     int killed = 0, killedWorking = 0, starts = 0, rounds = 0, trendGaps = 0, leftOver = 0;
     const auto endRound = [&](const QString& folder) {
         trendGaps += m_trendGap;
@@ -177,11 +178,13 @@ void TestKilled::killedAtAnyMomentLosesNoScore()
     };
     QList<Marked> marked;
     QString folder;
+    bool placed = false; // a start of this round put every learner file in place
     while (killed < kills) {
         if (folder.isEmpty()) {
             folder = root.file(QStringLiteral("round%1").arg(++rounds));
             QDir().mkpath(folder);
             marked.clear();
+            placed = false;
         }
         const bool inStartUp = eighth(random) == 0;
         const DriverRun run =
@@ -202,10 +205,11 @@ void TestKilled::killedAtAnyMomentLosesNoScore()
         // Until a start has put every learner file in place there is nothing to read
         // yet; the next start writes them.
         SetProgramFolder(folder);
-        bool inPlace = true;
+        bool all = true;
         for (int k = 1; k <= kLearnerFileCount; ++k)
-            inPlace = inPlace && QFileInfo::exists(LearnerFilePath(LearnerFile(k), 1, "TS"));
-        if (inPlace || !marked.isEmpty()) {
+            all = all && QFileInfo::exists(LearnerFilePath(LearnerFile(k), 1, "TS"));
+        placed = placed || started || all;
+        if (placed) {
             QString fault;
             try {
                 fault = check(marked);
@@ -213,7 +217,8 @@ void TestKilled::killedAtAnyMomentLosesNoScore()
                 fault = e.message();
             }
             SetProgramFolder(root.path());
-            QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("after start %1: %2").arg(starts).arg(fault)));
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(QStringLiteral("after start %1: %2").arg(starts).arg(fault)));
         }
         SetProgramFolder(root.path());
         if (done) {
@@ -223,7 +228,7 @@ void TestKilled::killedAtAnyMomentLosesNoScore()
     }
     if (!folder.isEmpty())
         endRound(folder);
-    qInfo("%d kills (%d after the learner files were in place) in %d starts over %d rounds, "
+    qInfo("%d kills (%d while saving and marking) in %d starts over %d rounds, "
           "%lld ms (one round uninterrupted: %lld ms); first attempts marked without their trend "
           "entry: %d; temporary files left by kills: %d",
           killed, killedWorking, starts, rounds, clock.elapsed(), whole.startUpMs + whole.workMs,
