@@ -16,6 +16,7 @@ class TestFaultyFolder : public QObject {
 
   private slots:
     void fullDiskKeepsTheAnswers();
+    void openingOnAFullDisk();
     void readOnlyFolderKeepsTheAnswers();
     void resetOnAReadOnlyFolderErasesNothing();
     void resetOnAFullDiskErasesNothing();
@@ -109,6 +110,28 @@ void TestFaultyFolder::fullDiskKeepsTheAnswers()
     PracticeSession::press(w, 2);
     QTRY_VERIFY(w->attempt().isMarked());
     QCOMPARE(ReadMarksLists(1, "TS", 10, TestStart())[FST].at(0), QByteArray("1"));
+}
+
+// A paper is read through a scratch file: with no room for it the paper does not open.
+void TestFaultyFolder::openingOnAFullDisk()
+{
+    FaultyFolder faulty(FaultyFolder::Tiny, 2 * 1024 * 1024);
+    if (!faulty.available())
+        QSKIP("needs root to mount a small file system");
+    PracticeSession s;
+    UseFolder(faulty.path());
+    const QByteArray before = AllRecords(faulty.path());
+    const QString filler = Fill(faulty.path());
+    QVERIFY(!s.open(AttemptKind::First, 101));
+    QCOMPARE(s.answers()->titles, QStringList({"Orlavine"}));
+    QVERIFY2(s.answers()->messages.last().contains("cannot be written to the program folder"),
+             qPrintable(s.answers()->messages.last()));
+    QCOMPARE(AllRecords(faulty.path()), before);
+
+    QVERIFY(QFile::remove(filler));
+    PracticeWindow* w = s.open(AttemptKind::First, 101);
+    QVERIFY(w);
+    QCOMPARE(w->questionNumber(), 1);
 }
 
 void TestFaultyFolder::readOnlyFolderKeepsTheAnswers()
