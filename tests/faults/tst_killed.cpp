@@ -2,7 +2,8 @@
 // (SIGKILL) after a random delay, again and again, each start going on from what the
 // last one left. After every kill each learner file must still read, and every score
 // the driver reported as marked must still be in the marks file and the trend line.
-// ORLAVINE_KILLS sets the number of kills (300 by default).
+// ORLAVINE_KILLS sets the number of kills (300 by default); a run longer than five minutes
+// also needs QTEST_FUNCTION_TIMEOUT (in ms).
 
 #include "error.h"
 #include "learner.h"
@@ -156,12 +157,18 @@ void TestKilled::killedAtAnyMomentLosesNoScore()
     QElapsedTimer clock;
     clock.start();
 
-    // One uninterrupted round sets the spans the kill delays are spread over.
-    const QString timing = root.file(QStringLiteral("timing"));
-    QDir().mkpath(timing);
-    const DriverRun whole = RunDriver(timing, -1, false);
-    QVERIFY2(whole.ended, whole.errors.constData());
-    QVERIFY(whole.output.endsWith("done\n"));
+    // The quickest of three uninterrupted rounds sets the spans the kill delays are
+    // spread over: one slow moment of the disk would make most starts run to the end.
+    DriverRun whole;
+    for (int n = 1; n <= 3; ++n) {
+        const QString timing = root.file(QStringLiteral("timing%1").arg(n));
+        QDir().mkpath(timing);
+        const DriverRun run = RunDriver(timing, -1, false);
+        QVERIFY2(run.ended, run.errors.constData());
+        QVERIFY(run.output.endsWith("done\n"));
+        if (n == 1 || run.startUpMs + run.workMs < whole.startUpMs + whole.workMs)
+            whole = run;
+    }
 
     std::mt19937 random(20261207);
     // One kill in eight while the driver starts (putting the learner files in place,
