@@ -114,15 +114,22 @@ QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now)
 QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now)
 {
     const QString backup = BackupLearnerFiles(settings.code, now);
+    QString failed;
     for (int m = 1; m <= 3; ++m) {
         if (!settings.module(m).exists())
             continue;
         for (int k = 1; k <= kLearnerFileCount; ++k) {
             const LearnerFile file = LearnerFile(k);
-            WriteResourceFile(LearnerTemplateResource(file, m), QStringLiteral("Custom"),
-                              LearnerFilePath(file, m, settings.code));
+            const QString path = LearnerFilePath(file, m, settings.code);
+            const int result =
+                WriteResourceFile(LearnerTemplateResource(file, m), QStringLiteral("Custom"), path);
+            if (result != ResourceWritten && failed.isEmpty())
+                failed = path;
         }
     }
+    // The others are still written; a file not rewritten keeps its results whole.
+    if (!failed.isEmpty())
+        throw Error(failed, QStringLiteral("Cannot erase all your results"));
     return backup;
 }
 

@@ -35,9 +35,10 @@ constexpr int LearnerTemplateResource(LearnerFile file, int module)
 QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now);
 
 /// Backs up the learner files, then rewrites the six files of every configured module
-/// from their templates (marks, first, second, fresults, sresults, trend). A template
-/// that cannot be written is skipped, as the next start repairs it. Throws Error (and
-/// erases nothing) when the backup fails. Returns the backup folder.
+/// from their templates (marks, first, second, fresults, sresults, trend). Throws Error
+/// (and erases nothing) when the backup fails, and, after writing every template it
+/// can, when one could not be written (that file keeps its results). Returns the
+/// backup folder.
 QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The start-up check: when any of the six files of any configured module is missing,

@@ -52,6 +52,11 @@ bool FaultyFolder::makeReadOnly()
     return m_mounted && Run({QStringLiteral("-o"), QStringLiteral("remount,ro"), m_path});
 }
 
+bool FaultyFolder::makeWritable()
+{
+    return m_mounted && Run({QStringLiteral("-o"), QStringLiteral("remount,rw"), m_path});
+}
+
 bool FaultyFolder::pin(const QString& file)
 {
     const QString twin = file + QStringLiteral(".pin");

@@ -17,6 +17,8 @@ public:
 
     /// Makes the mounted folder read-only after files were put in it.
     bool makeReadOnly();
+    /// Makes the mounted folder writable again.
+    bool makeWritable();
 
     /// Pins `file` (which must exist) so that renaming over it fails: another file is
     /// bind-mounted on it. The file keeps its content.
