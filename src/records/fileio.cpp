@@ -3,6 +3,7 @@
 #include "error.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -15,6 +16,8 @@
 namespace orlavine {
 
 namespace {
+
+constexpr char kTemporarySuffix[] = ".new-";
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -59,7 +62,7 @@ QByteArray ReadWholeFile(const QString& path)
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool durable)
 {
     const QByteArray target = QFile::encodeName(path);
-    QByteArray temporary = target + ".new-XXXXXX";
+    QByteArray temporary = target + kTemporarySuffix + "XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
         Fail(path, QStringLiteral("Cannot write the file"), errno);
@@ -79,6 +82,16 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool dura
     if (!ok) {
         ::unlink(temporary.constData());
         Fail(path, QStringLiteral("Cannot save the file"), error);
+    }
+}
+
+void RemoveStaleTemporaries(const QString& folder, const QDateTime& before)
+{
+    const QDir dir(folder);
+    const QString pattern = QStringLiteral("*") + QLatin1String(kTemporarySuffix) + QStringLiteral("??????");
+    for (const QFileInfo& file : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden)) {
+        if (file.lastModified() < before)
+            QFile::remove(file.filePath());
     }
 }
 

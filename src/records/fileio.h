@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QString>
 
 namespace orlavine {
@@ -15,5 +16,9 @@ QByteArray ReadWholeFile(const QString& path);
 /// program can write again from the package skip that wait. Throws Error naming the file
 /// when any step fails.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool durable = true);
+
+/// Removes the temporary files that writes cut short (a crash, a kill) left in `folder`,
+/// those last changed before `before`; a write in progress is never that old.
+void RemoveStaleTemporaries(const QString& folder, const QDateTime& before);
 
 } // namespace orlavine

@@ -135,6 +135,7 @@ QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& no
 
 bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
 {
+    RemoveStaleTemporaries(ProgramFolder(), now.addSecs(-600));
     for (int m = 1; m <= 3; ++m) {
         if (!settings.module(m).exists())
             continue;

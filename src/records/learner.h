@@ -42,7 +42,8 @@ QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now);
 QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The start-up check: when any of the six files of any configured module is missing,
-/// resets every configured module (after the backup). Returns true when it reset.
+/// resets every configured module (after the backup). Returns true when it reset. It also
+/// removes temporary files that interrupted writes left, ten minutes old or more.
 bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The six marks lists of a module, 50 entries each, TP of them read from the file.

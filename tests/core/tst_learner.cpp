@@ -24,6 +24,7 @@ private slots:
     void damagedMarksFileRepaired();
     void trendAppends();
     void failedBackupErasesNothing();
+    void interruptedWritesCleanedAtStart();
 
 private:
     const QDateTime m_now = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
@@ -173,6 +174,28 @@ void TestLearner::failedBackupErasesNothing()
     QVERIFY_THROWS_EXCEPTION(Error, ResetLearnerRecords(settings, m_now));
     QCOMPARE(ReadLine(LearnerFilePath(LearnerFile::Trend, 1, "TS"), "TRD"), QByteArray("#TRD#>75"));
     SetProgramFolder(folder.path());
+}
+
+void TestLearner::interruptedWritesCleanedAtStart()
+{
+    TestFolder folder;
+    const PackageSettings settings = ReadSettings();
+    EnsureLearnerRecords(settings, m_now);
+    const QString stale = folder.write("marks1TS.txt.new-Ab12Cd", "half");
+    const QString fresh = folder.write("first1TS.txt.new-Xy34Zw", "in progress");
+    const QString other = folder.write("notes.new-Ab12Cd.txt", "not ours");
+    QFile file(stale);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(m_now.addSecs(-3600), QFileDevice::FileModificationTime));
+    file.close();
+    QFile young(fresh);
+    QVERIFY(young.open(QIODevice::ReadWrite));
+    QVERIFY(young.setFileTime(m_now.addSecs(-60), QFileDevice::FileModificationTime));
+    young.close();
+    QVERIFY(!EnsureLearnerRecords(settings, m_now));
+    QVERIFY(!QFile::exists(stale));
+    QVERIFY(QFile::exists(fresh)); // another copy of the program may be writing it
+    QVERIFY(QFile::exists(other));
 }
 
 QTEST_GUILESS_MAIN(TestLearner)
