@@ -73,6 +73,21 @@ QStringList LeftOver(const QString& folder)
     return QDir(folder).entryList({"*.new-*"}, QDir::Files);
 }
 
+/// Trash, then Yes, on the reset page in front.
+void ConfirmErase(MainWindowFixture& f)
+{
+    f.child<PictureButton>("ButTrash")->click();
+    f.child<PictureButton>("ButTrash_Yes")->click();
+}
+
+/// The Help tab's Trash page, then Trash and Yes.
+void EraseAllResults(MainWindowFixture& f)
+{
+    f.window->TabClick(4);
+    f.window->ToolBarClick(2);
+    ConfirmErase(f);
+}
+
 } // namespace
 
 void TestFaultyFolder::fullDiskKeepsTheAnswers()
@@ -176,10 +191,7 @@ void TestFaultyFolder::resetOnAReadOnlyFolderErasesNothing()
     f.recordScores(1, {"75"});
     const QByteArray before = AllRecords(faulty.path());
     QVERIFY(faulty.makeReadOnly());
-    f.window->TabClick(4);
-    f.window->ToolBarClick(2);
-    f.child<PictureButton>("ButTrash")->click();
-    f.child<PictureButton>("ButTrash_Yes")->click();
+    EraseAllResults(f);
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
     QVERIFY2(f.popUps.messages.first().contains("Cannot make a backup of your results"),
              qPrintable(f.popUps.messages.first()));
@@ -188,8 +200,7 @@ void TestFaultyFolder::resetOnAReadOnlyFolderErasesNothing()
     QCOMPARE(AllRecords(faulty.path()), before);
 
     QVERIFY(faulty.makeWritable());
-    f.child<PictureButton>("ButTrash")->click();
-    f.child<PictureButton>("ButTrash_Yes")->click();
+    ConfirmErase(f);
     QCOMPARE(f.popUps.messages.size(), 1);
     QVERIFY(!f.child("Trashlbl3")->isHidden());
     QVERIFY(AllRecords(faulty.path()) != before);
@@ -206,10 +217,7 @@ void TestFaultyFolder::resetOnAFullDiskErasesNothing()
     f.recordScores(1, {"75"});
     const QByteArray before = AllRecords(faulty.path());
     Fill(faulty.path());
-    f.window->TabClick(4);
-    f.window->ToolBarClick(2);
-    f.child<PictureButton>("ButTrash")->click();
-    f.child<PictureButton>("ButTrash_Yes")->click();
+    EraseAllResults(f);
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
     QVERIFY2(f.popUps.messages.first().contains("No space left on device"),
              qPrintable(f.popUps.messages.first()));
@@ -231,10 +239,7 @@ void TestFaultyFolder::resetWithRoomForTheBackupOnly()
     QFile filler(Fill(faulty.path()));
     // A page of the file system for each of the 18 copies.
     QVERIFY(filler.resize(filler.size() - 18 * 4096));
-    f.window->TabClick(4);
-    f.window->ToolBarClick(2);
-    f.child<PictureButton>("ButTrash")->click();
-    f.child<PictureButton>("ButTrash_Yes")->click();
+    EraseAllResults(f);
     const QDir backups(faulty.path() + "/Backup");
     QCOMPARE(backups.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));

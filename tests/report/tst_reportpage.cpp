@@ -7,22 +7,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include "samplemodule.h"
+
 #include <QtTest>
 
 using namespace orlavine;
 
 namespace {
-
-ModuleSettings Module(int topics)
-{
-    ModuleSettings module;
-    module.label = "Module";
-    module.topicCount = topics;
-    module.paperCount = 5 * topics;
-    for (int t = 0; t < topics; ++t)
-        module.topicNames[t] = "Topic " + QByteArray::number(t + 1);
-    return module;
-}
 
 /// Blue, or blended with the white around it where a smoothed line passes between pixels.
 bool IsBlue(QRgb pixel)
@@ -164,7 +155,7 @@ void TestReportPage::headerClicksOpenTheirSection()
 void TestReportPage::freshRecords()
 {
     Page p;
-    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), Module(3), "#TRD#"));
+    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), SampleModule(3), "#TRD#"));
     for (const char* name : {"OScore1", "OScore2", "WT", "ST"})
         QCOMPARE(p.text(name), QStringLiteral("-"));
     QCOMPARE(p.text("PCNum"), QStringLiteral("0 / 15"));
@@ -187,7 +178,7 @@ void TestReportPage::figuresWrittenIntoTheControls()
     fse[1] = "70";
     sse[0] = "90";
     fse[5] = "65";
-    ModuleSettings module = Module(2);
+    ModuleSettings module = SampleModule(2);
     module.topicNames[1] = "\xC9quations"; // Windows-1252 É
     p.page.FillReport(ComputeReportFigures(fse, sse, module, "#TRD#>50>70>65"));
     QCOMPARE(p.text("OScore1"), QStringLiteral("61.7%"));
@@ -214,7 +205,7 @@ void TestReportPage::barsFollowUnroundedAverages()
     fse[5] = "100";
     Fields sse(50);
     sse[5] = "0";
-    p.page.FillReport(ComputeReportFigures(fse, sse, Module(2), ""));
+    p.page.FillReport(ComputeReportFigures(fse, sse, SampleModule(2), ""));
     const int full = p.child("TBack1A")->contentsRect().width();
     QVERIFY(full > 100);
     QCOMPARE(p.text("TMark1A"), QStringLiteral("66.7%"));
@@ -234,8 +225,8 @@ void TestReportPage::barsFollowUnroundedAverages()
 void TestReportPage::rowsBeyondTopicCountHidden()
 {
     Page p;
-    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), Module(10), ""));
-    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), Module(8), ""));
+    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), SampleModule(10), ""));
+    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), SampleModule(8), ""));
     for (int k = 1; k <= 10; ++k) {
         const QString n = QString::number(k);
         const bool shown = k <= 8;

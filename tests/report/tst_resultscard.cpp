@@ -1,22 +1,13 @@
 // The results card's lines and print zones.
 #include "resultscard.h"
 
+#include "samplemodule.h"
+
 #include <QtTest>
 
 using namespace orlavine;
 
 namespace {
-
-ModuleSettings Module(int topics)
-{
-    ModuleSettings module;
-    module.label = "Module";
-    module.topicCount = topics;
-    module.paperCount = 5 * topics;
-    for (int t = 0; t < topics; ++t)
-        module.topicNames[t] = "Topic " + QByteArray::number(t + 1);
-    return module;
-}
 
 MarksLists FreshMarks()
 {
@@ -77,7 +68,7 @@ void TestResultsCard::zones()
 
 void TestResultsCard::tenTopicsGive125Lines()
 {
-    const QList<CardLine> lines = ResultsCardLines("Test Practice", Module(10), FreshMarks());
+    const QList<CardLine> lines = ResultsCardLines("Test Practice", SampleModule(10), FreshMarks());
     QCOMPARE(lines.size(), 125);
     QCOMPARE(ZoneText(lines.at(2)), Spaces(14) + "Test Practice");
     for (int i : {0, 1, 3, 4})
@@ -106,7 +97,7 @@ void TestResultsCard::paperLinesCarryTheMarks()
     marks[SSE][n] = "100";
     marks[LTM][n] = "0:12:5";
     marks[CDD][n] = "30/12/2005";
-    const QList<CardLine> lines = ResultsCardLines("Test Practice", Module(2), marks);
+    const QList<CardLine> lines = ResultsCardLines("Test Practice", SampleModule(2), marks);
     QCOMPARE(lines.size(), 5 + 2 * 12);
     const QByteArray expected = Spaces(14) + "Paper 3" + Spaces(21) + "88.8%" + Spaces(9) +
                                 "0:12:5" + Spaces(8) + "30/12/2005" + Spaces(18) + "100%";
@@ -115,7 +106,7 @@ void TestResultsCard::paperLinesCarryTheMarks()
 
 void TestResultsCard::freshRecordsPrintLonePercent()
 {
-    const QList<CardLine> lines = ResultsCardLines("Test Practice", Module(3), FreshMarks());
+    const QList<CardLine> lines = ResultsCardLines("Test Practice", SampleModule(3), FreshMarks());
     int paperLines = 0;
     for (const CardLine& line : lines) {
         if (line.size() != 8 || !line.at(1).startsWith("Paper "))
@@ -128,7 +119,7 @@ void TestResultsCard::freshRecordsPrintLonePercent()
 
 void TestResultsCard::emptyTopicNamePrinted()
 {
-    ModuleSettings module = Module(2);
+    ModuleSettings module = SampleModule(2);
     module.topicNames[0].clear();
     const QList<CardLine> lines = ResultsCardLines("", module, FreshMarks());
     QCOMPARE(lines.at(2), (CardLine{" ", ""}));
