@@ -3,6 +3,7 @@
 #include "answercheck.h"
 #include "clock.h"
 #include "error.h"
+#include "fileio.h"
 #include "numbers.h"
 
 namespace orlavine {
@@ -148,7 +149,6 @@ std::optional<MarkingOutcome> Attempt::mark(const QDateTime& now)
     if (!isSecond()) {
         outcome.timeTaken = ElapsedText(m_startTime.secsTo(now));
         outcome.date = ShortDateText(now.date());
-        ReadLine(filePath(LearnerFile::Trend), "TRD"); // throws when the file has gone
     }
 
     const int p = m_paper.index() - 1;
@@ -162,12 +162,21 @@ std::optional<MarkingOutcome> Attempt::mark(const QDateTime& now)
         marks[CDD][p] = outcome.date;
         marks[FST][p] = "1";
     }
-    SaveRecordLine(m_resultLines, results, m_paper.index(), QByteArray::number(m_paper.paperNumber),
-                   m_paper.paperCount, subAnswerTotal(),
-                   filePath(isSecond() ? LearnerFile::SResults : LearnerFile::FResults));
-    WriteMarksLists(marks, m_paper.module, m_paper.code, m_paper.paperCount);
-    if (!isSecond())
-        AppendTrend(m_paper.module, m_paper.code, outcome.percent);
+    // The results, the marks and the trend are saved as one change: a crash never leaves
+    // a marked paper without its results or its trend entry.
+    const QString resultsPath = filePath(isSecond() ? LearnerFile::SResults : LearnerFile::FResults);
+    RecordFileChange resultFile =
+        ChangeRecordLine(m_resultLines, results, m_paper.index(), QByteArray::number(m_paper.paperNumber),
+                         m_paper.paperCount, subAnswerTotal(), resultsPath);
+    QList<FileReplacement> files = {
+        {resultsPath, resultFile.bytes},
+        {filePath(LearnerFile::Marks), FormatMarksLists(marks, m_paper.module, m_paper.code, m_paper.paperCount)}};
+    if (!isSecond()) {
+        files.append({filePath(LearnerFile::Trend),
+                      TrendWithScore(m_paper.module, m_paper.code, outcome.percent)});
+    }
+    WriteFilesTogether(files);
+    m_resultLines = std::move(resultFile.lines);
     m_results = results;
     m_marks = marks;
     m_marked = true;

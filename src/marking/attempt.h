@@ -89,9 +89,9 @@ class Attempt {
     void setStartTime(const QDateTime& start) { m_startTime = start; }
     QDateTime startTime() const { return m_startTime; }
 
-    /// Checks every sub-answer, then records: the result line, the marks file and, for a
-    /// first attempt, the trend. A first attempt reads the trend file before writing
-    /// anything, so a missing trend file leaves every file as it was. Returns nothing
+    /// Checks every sub-answer, then records as one change (WriteFilesTogether) the result
+    /// line, the marks file and, for a first attempt, the trend; a missing trend file
+    /// leaves every file as it was. Returns nothing
     /// (and writes nothing) for an attempt already marked. Throws Error when a file
     /// operation fails; the attempt then stays open.
     std::optional<MarkingOutcome> mark(const QDateTime& now);

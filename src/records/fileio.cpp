@@ -18,6 +18,7 @@ namespace orlavine {
 namespace {
 
 constexpr char kTemporarySuffix[] = ".new-";
+constexpr char kJournalName[] = "unfinished-save.journal";
 
 QString SystemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -42,24 +43,10 @@ bool WriteAll(int fd, const QByteArray& bytes)
     return true;
 }
 
-} // namespace
-
-QByteArray ReadWholeFile(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw Error(path, file.exists() ? QStringLiteral("Cannot open the file")
-                                        : QStringLiteral("The file is missing"));
-    }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Error(path, QStringLiteral("Cannot read the file"));
-    return bytes;
-}
-
-// Written with the system calls themselves: every step's result is checked, so a full
-// disk found only when the data is flushed is reported instead of leaving an empty file.
-void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool durable)
+// Writes `bytes` to a new temporary file beside `path` and returns its name. Written
+// with the system calls themselves: every step's result is checked, so a full disk found
+// only when the data is flushed is reported instead of leaving an empty file.
+QByteArray WriteTemporary(const QString& path, const QByteArray& bytes, bool durable)
 {
     const QByteArray target = QFile::encodeName(path);
     QByteArray temporary = target + kTemporarySuffix + "XXXXXX";
@@ -75,14 +62,105 @@ void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool dura
         ok = false;
         error = errno;
     }
-    if (ok && ::rename(temporary.constData(), target.constData()) != 0) {
-        ok = false;
-        error = errno;
-    }
     if (!ok) {
         ::unlink(temporary.constData());
         Fail(path, QStringLiteral("Cannot save the file"), error);
     }
+    return temporary;
+}
+
+void PutInPlace(const QByteArray& temporary, const QString& path)
+{
+    if (::rename(temporary.constData(), QFile::encodeName(path).constData()) != 0)
+        Fail(path, QStringLiteral("Cannot save the file"), errno);
+}
+
+// The renames reach the disk before the journal that would repeat them goes.
+void SyncFolder(const QString& folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+QByteArray ReadWholeFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Error(path, file.exists() ? QStringLiteral("Cannot open the file")
+                                        : QStringLiteral("The file is missing"));
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw Error(path, QStringLiteral("Cannot read the file"));
+    return bytes;
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool durable)
+{
+    const QByteArray temporary = WriteTemporary(path, bytes, durable);
+    try {
+        PutInPlace(temporary, path);
+    } catch (const Error&) {
+        ::unlink(temporary.constData());
+        throw;
+    }
+}
+
+// The journal holds one line per file, "<name>\t<temporary name>", names without folder.
+void WriteFilesTogether(const QList<FileReplacement>& files)
+{
+    if (files.isEmpty())
+        return;
+    const QString folder = QFileInfo(files.first().path).absolutePath();
+    QList<QByteArray> temporaries;
+    QByteArray journal;
+    try {
+        for (const FileReplacement& file : files) {
+            if (QFileInfo(file.path).absolutePath() != folder)
+                throw Error(file.path, QStringLiteral("Cannot save files of two folders together"));
+            const QByteArray temporary = WriteTemporary(file.path, file.bytes, true);
+            temporaries.append(temporary);
+            journal += QFile::encodeName(QFileInfo(file.path).fileName()) + '\t' +
+                       temporary.mid(temporary.lastIndexOf('/') + 1) + '\n';
+        }
+        WriteFileAtomically(QDir(folder).filePath(QLatin1String(kJournalName)), journal);
+    } catch (const Error&) {
+        for (const QByteArray& temporary : temporaries)
+            ::unlink(temporary.constData());
+        throw;
+    }
+    // From here on a failure leaves the journal and the new files for the next start.
+    for (qsizetype i = 0; i < files.size(); ++i)
+        PutInPlace(temporaries.at(i), files.at(i).path);
+    SyncFolder(folder);
+    QFile::remove(QDir(folder).filePath(QLatin1String(kJournalName)));
+}
+
+void FinishInterruptedWrites(const QString& folder)
+{
+    const QDir dir(folder);
+    const QString journalPath = dir.filePath(QLatin1String(kJournalName));
+    if (!QFileInfo::exists(journalPath))
+        return;
+    for (const QByteArray& line : ReadWholeFile(journalPath).split('\n')) {
+        const QList<QByteArray> names = line.split('\t');
+        // Only a temporary of the named file, in this folder, is ever put in place.
+        if (names.size() != 2 || names[0].isEmpty() || names[0].startsWith('.') ||
+            names[0].contains('/') ||
+            names[1].size() != names[0].size() + int(sizeof kTemporarySuffix) - 1 + 6 ||
+            !names[1].startsWith(names[0] + kTemporarySuffix) || names[1].contains('/'))
+            continue;
+        const QString temporary = dir.filePath(QFile::decodeName(names[1]));
+        if (QFileInfo::exists(temporary))
+            PutInPlace(QFile::encodeName(temporary), dir.filePath(QFile::decodeName(names[0])));
+    }
+    SyncFolder(folder);
+    QFile::remove(journalPath);
 }
 
 void RemoveStaleTemporaries(const QString& folder, const QDateTime& before)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 namespace orlavine {
@@ -16,6 +17,24 @@ QByteArray ReadWholeFile(const QString& path);
 /// program can write again from the package skip that wait. Throws Error naming the file
 /// when any step fails.
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool durable = true);
+
+/// A file's new content, for WriteFilesTogether.
+struct FileReplacement {
+    QString path;
+    QByteArray bytes;
+};
+
+/// Replaces several files of one folder as one change (a marking's results, marks and
+/// trend). Each new file is written and flushed beside its old one; a journal naming them
+/// is written; then each is renamed over its old one and the journal removed. A crash
+/// before the journal leaves every old file; after it, FinishInterruptedWrites at the next
+/// start completes the change. Throws Error naming the file when a step fails; until the
+/// journal is written every old file then stays as it was.
+void WriteFilesTogether(const QList<FileReplacement>& files);
+
+/// Completes the change WriteFilesTogether began in `folder` when a crash interrupted its
+/// renames. Throws Error when a file cannot be put in place (the journal then stays).
+void FinishInterruptedWrites(const QString& folder);
 
 /// Removes the temporary files that writes cut short (a crash, a kill) left in `folder`,
 /// those last changed before `before`; a write in progress is never that old.

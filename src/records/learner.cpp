@@ -135,6 +135,7 @@ QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& no
 
 bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
 {
+    FinishInterruptedWrites(ProgramFolder());
     RemoveStaleTemporaries(ProgramFolder(), now.addSecs(-600));
     for (int m = 1; m <= 3; ++m) {
         if (!settings.module(m).exists())
@@ -162,12 +163,18 @@ MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount, co
     return ReadMarksOnce(path, paperCount);
 }
 
-void WriteMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount)
+QByteArray FormatMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount)
 {
-    WriteMarksFile(marks, kMarksKeys, paperCount, LearnerFilePath(LearnerFile::Marks, module, code));
+    return FormatMarksFile(marks, kMarksKeys, paperCount, LearnerFilePath(LearnerFile::Marks, module, code));
 }
 
-void AppendTrend(int module, const QByteArray& code, const QByteArray& percent)
+void WriteMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount)
+{
+    WriteFileAtomically(LearnerFilePath(LearnerFile::Marks, module, code),
+                        FormatMarksLists(marks, module, code, paperCount));
+}
+
+QByteArray TrendWithScore(int module, const QByteArray& code, const QByteArray& percent)
 {
     const QString path = LearnerFilePath(LearnerFile::Trend, module, code);
     if (!IsStorableField(percent))
@@ -175,7 +182,7 @@ void AppendTrend(int module, const QByteArray& code, const QByteArray& percent)
     QByteArray line = ReadLine(path, "TRD");
     if (line.isEmpty())
         line = "#TRD#";
-    WriteFileAtomically(path, line + '>' + percent + "\r\n");
+    return line + '>' + percent + "\r\n";
 }
 
 } // namespace orlavine

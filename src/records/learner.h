@@ -42,8 +42,9 @@ QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now);
 QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The start-up check: when any of the six files of any configured module is missing,
-/// resets every configured module (after the backup). Returns true when it reset. It also
-/// removes temporary files that interrupted writes left, ten minutes old or more.
+/// resets every configured module (after the backup). Returns true when it reset. It first
+/// completes a marking's save that a crash interrupted, and removes temporary files that
+/// interrupted writes left, ten minutes old or more.
 bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The six marks lists of a module, 50 entries each, TP of them read from the file.
@@ -55,11 +56,14 @@ using MarksLists = std::array<Fields, 6>;
 /// missing or cannot be repaired.
 MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount, const QDateTime& now);
 
+/// The marks file's bytes holding the six marks lists for `paperCount` papers.
+QByteArray FormatMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount);
+
 /// Writes the six marks lists for `paperCount` papers.
 void WriteMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount);
 
-/// Appends ">" + percent to the trend line and rewrites the trend file with that line
-/// alone followed by CR LF.
-void AppendTrend(int module, const QByteArray& code, const QByteArray& percent);
+/// The trend file's bytes with ">" + percent appended to its trend line: that line alone,
+/// followed by CR LF. Throws when the file cannot be read or the percent holds ">", CR or LF.
+QByteArray TrendWithScore(int module, const QByteArray& code, const QByteArray& percent);
 
 } // namespace orlavine

@@ -235,25 +235,32 @@ QByteArray FormatRecordLine(const QByteArray& key, const Fields& values, int n)
     return line;
 }
 
-void SaveRecordLine(Fields& lines, const Fields& values, int index, const QByteArray& key,
-                    int lineCount, int n, const QString& path)
+RecordFileChange ChangeRecordLine(const Fields& lines, const Fields& values, int index,
+                                  const QByteArray& key, int lineCount, int n, const QString& path)
 {
     if (index < 1 || index > lines.size() || lineCount < 0 || lineCount > lines.size())
         throw Error(path, QStringLiteral("Cannot save record %1: no such line").arg(KeyText(key)));
-    QByteArray line;
+    RecordFileChange change;
+    change.lines = lines;
     try {
-        line = FormatRecordLine(key, values, n);
+        change.lines[index - 1] = FormatRecordLine(key, values, n);
     } catch (const Error& e) {
         throw Error(path, e.reason());
     }
-    Fields updated = lines;
-    updated[index - 1] = line;
-    WriteFileAtomically(path, JoinLines(updated, lineCount));
-    lines = updated;
+    change.bytes = JoinLines(change.lines, lineCount);
+    return change;
 }
 
-void WriteMarksFile(const std::array<Fields, 6>& values, const std::array<QByteArray, 6>& keys,
-                    int n, const QString& path)
+void SaveRecordLine(Fields& lines, const Fields& values, int index, const QByteArray& key,
+                    int lineCount, int n, const QString& path)
+{
+    RecordFileChange change = ChangeRecordLine(lines, values, index, key, lineCount, n, path);
+    WriteFileAtomically(path, change.bytes);
+    lines = std::move(change.lines);
+}
+
+QByteArray FormatMarksFile(const std::array<Fields, 6>& values, const std::array<QByteArray, 6>& keys,
+                           int n, const QString& path)
 {
     Fields lines(6);
     try {
@@ -262,7 +269,7 @@ void WriteMarksFile(const std::array<Fields, 6>& values, const std::array<QByteA
     } catch (const Error& e) {
         throw Error(path, e.reason());
     }
-    WriteFileAtomically(path, JoinLines(lines, 6));
+    return JoinLines(lines, 6);
 }
 
 } // namespace orlavine

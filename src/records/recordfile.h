@@ -62,17 +62,27 @@ QList<int> CountFieldsForKeys(const QString& path, int n, const Fields& keys);
 /// Throws when a key is not found after the previous key's line.
 Fields ReadFieldsForKeys(const QString& path, int n, const Fields& keys);
 
-/// Replaces lines[index - 1] by "#key#>v1>v2..>vn" and rewrites the file from entries
-/// 1..lineCount, each followed by CR LF. Throws (and changes neither `lines` nor the
-/// file) when a value holds ">", CR or LF, or when the file cannot be written; the old
-/// file then stays whole.
+/// What SaveRecordLine writes: the lines with lines[index - 1] replaced by
+/// "#key#>v1>v2..>vn", and the file's bytes, entries 1..lineCount each followed by CR LF.
+struct RecordFileChange {
+    Fields lines;
+    QByteArray bytes;
+};
+
+/// The change SaveRecordLine makes, computed without writing. Throws (naming `path`) when
+/// a value holds ">", CR or LF, or `index` or `lineCount` is out of range.
+RecordFileChange ChangeRecordLine(const Fields& lines, const Fields& values, int index,
+                                  const QByteArray& key, int lineCount, int n, const QString& path);
+
+/// Makes the ChangeRecordLine change in the file and in `lines`. Throws (and changes
+/// neither) when the change cannot be made or the file written; the old file then stays whole.
 void SaveRecordLine(Fields& lines, const Fields& values, int index, const QByteArray& key,
                     int lineCount, int n, const QString& path);
 
-/// Rewrites the file with exactly six lines "#keys[k]#>values[k][0]>...", n fields each,
-/// in argument order. Throws as SaveRecordLine.
-void WriteMarksFile(const std::array<Fields, 6>& values, const std::array<QByteArray, 6>& keys,
-                    int n, const QString& path);
+/// The bytes of a file of exactly six lines "#keys[k]#>values[k][0]>...", n fields each,
+/// in argument order. Throws as ChangeRecordLine.
+QByteArray FormatMarksFile(const std::array<Fields, 6>& values, const std::array<QByteArray, 6>& keys,
+                           int n, const QString& path);
 
 /// The line "#key#>v1>...>vn" (just "#key#>" for n = 0). Throws when a value cannot be
 /// stored (see IsStorableField) or values holds fewer than n entries.

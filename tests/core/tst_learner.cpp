@@ -1,6 +1,7 @@
 // Learner records: names, the start-up check, reset with backup, marks lists and repair.
 #include "error.h"
 #include "faultyfolder.h"
+#include "fileio.h"
 #include "programfolder.h"
 #include "learner.h"
 #include "recordfile.h"
@@ -22,7 +23,7 @@ private slots:
     void marksTemplateReadsBlank();
     void marksAfterMarkingHaveSixLines();
     void damagedMarksFileRepaired();
-    void trendAppends();
+    void trendWithScore();
     void failedBackupErasesNothing();
     void interruptedWritesCleanedAtStart();
 
@@ -88,8 +89,7 @@ void TestLearner::resetEmptiesTrend()
     TestFolder folder;
     const PackageSettings settings = ReadSettings();
     EnsureLearnerRecords(settings, m_now);
-    for (int i = 0; i < 5; ++i)
-        AppendTrend(2, "TS", "88.8");
+    folder.write("trend2TS.txt", "#TRD#>88.8>88.8\r\n");
     ResetLearnerRecords(settings, m_now);
     QCOMPARE(folder.read("trend2TS.txt"), QByteArray("#TRD#"));
 }
@@ -146,14 +146,14 @@ void TestLearner::damagedMarksFileRepaired()
     QVERIFY_THROWS_EXCEPTION(Error, ReadMarksLists(1, "TS", 10, m_now));
 }
 
-void TestLearner::trendAppends()
+void TestLearner::trendWithScore()
 {
     TestFolder folder;
     EnsureLearnerRecords(ReadSettings(), m_now);
-    AppendTrend(1, "TS", "66.7");
-    AppendTrend(1, "TS", "100");
-    QCOMPARE(folder.read("trend1TS.txt"), QByteArray("#TRD#>66.7>100\r\n"));
-    QVERIFY_THROWS_EXCEPTION(Error, AppendTrend(1, "TS", "1>2"));
+    QCOMPARE(TrendWithScore(1, "TS", "66.7"), QByteArray("#TRD#>66.7\r\n"));
+    folder.write("trend1TS.txt", "#TRD#>66.7\r\n");
+    QCOMPARE(TrendWithScore(1, "TS", "100"), QByteArray("#TRD#>66.7>100\r\n"));
+    QVERIFY_THROWS_EXCEPTION(Error, TrendWithScore(1, "TS", "1>2"));
 }
 
 void TestLearner::failedBackupErasesNothing()
@@ -165,7 +165,7 @@ void TestLearner::failedBackupErasesNothing()
     SetProgramFolder(faulty.path());
     const PackageSettings settings = ReadSettings();
     EnsureLearnerRecords(settings, m_now);
-    AppendTrend(1, "TS", "75");
+    WriteFileAtomically(LearnerFilePath(LearnerFile::Trend, 1, "TS"), "#TRD#>75\r\n");
     QFile filler(faulty.path() + "/filler");
     QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
     while (filler.write(QByteArray(1024, 'x')) == 1024) {

@@ -223,8 +223,7 @@ void TestReportFigures::trendReadFromFile()
     TestFolder folder;
     const PackageSettings settings = ReadSettings();
     EnsureLearnerRecords(settings, QDateTime::currentDateTime());
-    AppendTrend(2, settings.code, "55.5");
-    AppendTrend(2, settings.code, "100");
+    folder.write("trend2" + QString::fromLatin1(settings.code) + ".txt", "#TRD#>55.5>100\r\n");
     MarksLists marks;
     marks.fill(Fields(50));
     const ReportFigures f = LoadReportFigures(marks, settings.module(2), 2, settings.code);
