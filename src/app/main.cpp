@@ -1,6 +1,6 @@
 #include "contents.h"
 #include "error.h"
-#include "practicehooks.h"
+#include "practiceloader.h"
 #include "programfolder.h"
 
 #include <QApplication>
@@ -62,9 +62,7 @@ int main(int argc, char* argv[])
     if (const int code = AnswerCommandLine(parser, arguments); code >= 0)
         return code;
 
-    // The practice windows' page viewer shares its GL contexts, and runs without its
-    // sandbox only when it must (as root).
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The practice windows' page viewer runs without its sandbox only when it must (as root).
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
@@ -81,7 +79,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     orlavine::Contents window;
-    orlavine::AttachPracticeWindows(window);
+    orlavine::LoadPracticeWindowsWhenNeeded(window);
     window.show();
     window.activateWindow(); // the first window starts active even without a window manager
     return app.exec();

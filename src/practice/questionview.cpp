@@ -1,5 +1,6 @@
 #include "questionview.h"
 
+#include <QQuickWindow>
 #include <QWebEnginePage>
 
 namespace orlavine {
@@ -21,10 +22,24 @@ class QuestionPage : public QWebEnginePage {
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 };
 
+// The viewer draws its pages in software, like the rest of the window: composing the
+// window through GL would redraw all of it for every blink of an answer box's caret.
+// A QT_QUICK_BACKEND chosen by the user is kept.
+void ChooseSoftwareDrawing()
+{
+    static const bool chosen = [] {
+        if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+            QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        return true;
+    }();
+    Q_UNUSED(chosen);
+}
+
 } // namespace
 
 QuestionView::QuestionView(QWidget* parent) : QWebEngineView(parent)
 {
+    ChooseSoftwareDrawing(); // before the page and its drawing surface are made
     setObjectName(QStringLiteral("brwWebBrowser"));
     setPage(new QuestionPage(this));
     setContextMenuPolicy(Qt::NoContextMenu);

@@ -6,7 +6,7 @@
 #include "guitest.h"
 #include "mainwindowfixture.h"
 #include "markingpanel.h"
-#include "practicehooks.h"
+#include "practiceloader.h"
 #include "practicewindow.h"
 
 #include <QWebEngineView>
@@ -51,7 +51,7 @@ void TestPracticeJourney::firstAttemptToSecondAttemptReview()
 {
     MarkingPanel::SetPause(0);
     MainWindowFixture f;
-    AttachPracticeWindows(f.start());
+    LoadPracticeWindowsWhenNeeded(f.start());
     f.show();
 
     PracticeWindow* first = OpenWindow(f, 0, 1);

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace orlavine {
+
+class Contents;
+
+/// Lets the main window open and close the practice windows, which live in a library of
+/// their own with the page viewer (Qt WebEngine): its OpenPaper opens `Test1` or `Test2`,
+/// loading that library when the first paper opens, so the program starts without the
+/// viewer's libraries. The library lies beside this one. When it cannot be loaded the
+/// pupil is told so in the pop-up box and the main window goes on.
+void LoadPracticeWindowsWhenNeeded(Contents& contents);
+
+} // namespace orlavine
