@@ -2,7 +2,7 @@
 # Sourced by ./run and ./test.
 
 BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-webengine-dev qt6-tools-dev libqt6printsupport6 libgl-dev libxkbcommon-dev"
-TEST_PACKAGES="clang libclang-rt-14-dev libbenchmark-dev xvfb xauth cups printer-driver-cups-pdf poppler-utils openbox xdotool x11-utils imagemagick"
+TEST_PACKAGES="clang libclang-rt-14-dev libbenchmark-dev xvfb xauth cups printer-driver-cups-pdf poppler-utils openbox xdotool x11-utils imagemagick desktop-file-utils libglib2.0-bin"
 
 # ensure_packages PACKAGE...: installs with apt-get whatever is not installed yet.
 ensure_packages() {
