@@ -101,6 +101,11 @@ class Journey:
     def window_gone(self, window, timeout=20):
         wait_for("a window to close", lambda: window not in self.visible_windows(), timeout)
 
+    def viewer_loaded(self):
+        """Whether the program has loaded its practice windows' page viewer (Qt WebEngine)."""
+        with open(f"/proc/{self.pid}/maps") as maps:
+            return "libQt6WebEngineCore" in maps.read()
+
     def check_running(self):
         if self.program.poll() is not None:
             raise AssertionError(f"the program ended (exit status {self.program.returncode})")
@@ -199,6 +204,7 @@ class Journey:
         assert files.marks("FST") == ["0"] * 50 and files.marks("FSE") == [""] * 50, \
             "a fresh start has scores"
         assert files.trend() == [], "a fresh start has a trend"
+        assert not self.viewer_loaded(), "the page viewer was loaded before a paper opened"
         self.shot()
         untouched = files.snapshot()
 
@@ -217,6 +223,7 @@ class Journey:
         self.session.click(main, *FIRST_ATTEMPT(PAPER))
         practice = self.window_named(caption)
         time.sleep(1.5)  # the question page loads in the web view
+        assert self.viewer_loaded(), "a paper is open without the page viewer"
         self.shot()
         self.assert_unchanged(untouched, "opening a paper")
 
