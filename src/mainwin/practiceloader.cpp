@@ -26,13 +26,14 @@ struct PracticeLibrary {
     void (*close)() = nullptr;
 };
 
-// The folder this library was loaded from.
-QString OwnFolder()
+// The practice windows' library, beside the one holding this code.
+QString LibraryBesideThisOne()
 {
     Dl_info info{};
-    if (::dladdr(reinterpret_cast<void*>(&LoadPracticeWindowsWhenNeeded), &info) == 0 || !info.dli_fname)
-        return QCoreApplication::applicationDirPath();
-    return QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath();
+    const bool found = ::dladdr(reinterpret_cast<void*>(&LibraryBesideThisOne), &info) != 0 && info.dli_fname;
+    const QString folder = found ? QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath()
+                                 : QCoreApplication::applicationDirPath();
+    return folder + QStringLiteral("/liborlavine_practice.so");
 }
 
 void ShareGlContexts()
@@ -52,19 +53,22 @@ PracticeLibrary& Library()
 }
 
 // Loads the library once; throws Error when it or one of its functions is missing.
-const PracticeLibrary& Load()
+const PracticeLibrary& Load(const QString& path)
 {
     PracticeLibrary& loaded = Library();
     if (loaded.open)
         return loaded;
     ShareGlContexts();
-    QLibrary library(OwnFolder() + QStringLiteral("/liborlavine_practice.so"));
+    QLibrary library(path);
     PracticeLibrary found;
     found.open = reinterpret_cast<void (*)(Contents*, int)>(library.resolve("orlavine_open_practice_window"));
     found.close = reinterpret_cast<void (*)()>(library.resolve("orlavine_close_practice_windows"));
     if (!found.open || !found.close) {
-        throw Error(library.fileName(), QStringLiteral("Cannot load the practice windows (%1)")
-                                            .arg(library.errorString()));
+        // The pop-up box holds a short message; the details go to the program's output.
+        qWarning("%s", qPrintable(library.errorString()));
+        throw Error(QString(), QFileInfo::exists(path)
+                                   ? QStringLiteral("Part of the program is damaged: please install it again.")
+                                   : QStringLiteral("Part of the program is missing: please install it again."));
     }
     loaded = found; // the library stays loaded to the end of the program
     return loaded;
@@ -72,14 +76,15 @@ const PracticeLibrary& Load()
 
 } // namespace
 
-void LoadPracticeWindowsWhenNeeded(Contents& contents)
+void LoadPracticeWindowsWhenNeeded(Contents& contents, const QString& library)
 {
     ContentsHooks& hooks = contents.hooks();
-    hooks.openPracticeWindow = [main = QPointer<Contents>(&contents)](int attempt) {
+    const QString path = library.isEmpty() ? LibraryBesideThisOne() : library;
+    hooks.openPracticeWindow = [main = QPointer<Contents>(&contents), path](int attempt) {
         if (!main)
             return;
         try {
-            Load().open(main, attempt);
+            Load(path).open(main, attempt);
         } catch (const Error& e) {
             main->showError(e);
         }
