@@ -25,7 +25,7 @@ import time
 sys.dont_write_bytecode = True  # keep the source tree clean of __pycache__
 
 from records import LearnerFiles, Package, RecordError
-from xsession import XSession, wait_for
+from xsession import XSession, begin_test, wait_for
 
 PACKAGE_TOOLS = ("dpkg-deb", "desktop-file-validate")
 SESSION_TOOLS = ("gio", "Xvfb", "openbox", "xdotool", "xprop", "import")
@@ -199,13 +199,9 @@ def main():
     parser.add_argument("--shots", required=True)
     parser.add_argument("--cpack", default="cpack")
     args = parser.parse_args()
-    missing = [t for t in PACKAGE_TOOLS if not shutil.which(t)]
-    if missing:
-        print("skipped: missing " + ", ".join(missing) + " (./test installs them)")
-        return 77
-    shutil.rmtree(args.shots, ignore_errors=True)
-    os.makedirs(args.shots)
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
+    skipped = begin_test(PACKAGE_TOOLS, args.shots)
+    if skipped:
+        return skipped
     work = tempfile.mkdtemp(prefix="orlavine-deb-")
     ours = False
     try:

@@ -14,7 +14,6 @@ import argparse
 import glob
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -23,7 +22,7 @@ import time
 sys.dont_write_bytecode = True  # keep the source tree clean of __pycache__
 
 from records import Package, LearnerFiles, RecordError
-from xsession import XSession, wait_for
+from xsession import XSession, begin_test, wait_for
 
 TOOLS = ("Xvfb", "openbox", "xdotool", "xprop", "import", "pdftotext")
 MODULE = 1
@@ -443,14 +442,9 @@ def main():
     parser.add_argument("--cmake", default="cmake")
     parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
     args = parser.parse_args()
-    missing = [t for t in TOOLS if not shutil.which(t)]
-    if missing:
-        print("skipped: missing " + ", ".join(missing) + " (./test installs them)")
-        return 77
-    shutil.rmtree(args.shots, ignore_errors=True)
-    os.makedirs(args.shots)
-    # Stopped from outside (CTest's time-out): end through the cleanup below all the same.
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
+    skipped = begin_test(TOOLS, args.shots)
+    if skipped:
+        return skipped
     work = tempfile.mkdtemp(prefix="orlavine-journey-")
     journey = Journey(args, work)
     started = time.monotonic()

@@ -1,9 +1,25 @@
 """An X server of its own (Xvfb on a free display) with openbox, and xdotool to drive it."""
 
 import os
+import shutil
 import signal
 import subprocess
+import sys
 import time
+
+
+def begin_test(tools, shots):
+    """The common start of the tests on a display of their own: returns 77 (skipped) when one
+    of `tools` is missing, else None after emptying the `shots` folder. A stop from outside
+    (CTest's time-out) then ends the test through its cleanup all the same."""
+    missing = [t for t in tools if not shutil.which(t)]
+    if missing:
+        print("skipped: missing " + ", ".join(missing) + " (./test installs them)")
+        return 77
+    shutil.rmtree(shots, ignore_errors=True)
+    os.makedirs(shots)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
+    return None
 
 
 class WaitTimeout(AssertionError):
