@@ -73,6 +73,15 @@ QStringList LeftOver(const QString& folder)
     return QDir(folder).entryList({"*.new-*"}, QDir::Files);
 }
 
+/// Starts the main window on `folder` with one score recorded; returns the learner files.
+QByteArray StartWithAScore(MainWindowFixture& f, const QString& folder)
+{
+    UseFolder(folder);
+    f.start();
+    f.recordScores(1, {"75"});
+    return AllRecords(folder);
+}
+
 /// Trash, then Yes, on the reset page in front.
 void ConfirmErase(MainWindowFixture& f)
 {
@@ -186,10 +195,7 @@ void TestFaultyFolder::resetOnAReadOnlyFolderErasesNothing()
     if (!faulty.available())
         QSKIP("needs root to mount a read-only folder");
     MainWindowFixture f;
-    UseFolder(faulty.path());
-    f.start();
-    f.recordScores(1, {"75"});
-    const QByteArray before = AllRecords(faulty.path());
+    const QByteArray before = StartWithAScore(f, faulty.path());
     QVERIFY(faulty.makeReadOnly());
     EraseAllResults(f);
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
@@ -212,10 +218,7 @@ void TestFaultyFolder::resetOnAFullDiskErasesNothing()
     if (!faulty.available())
         QSKIP("needs root to mount a small file system");
     MainWindowFixture f;
-    UseFolder(faulty.path());
-    f.start();
-    f.recordScores(1, {"75"});
-    const QByteArray before = AllRecords(faulty.path());
+    const QByteArray before = StartWithAScore(f, faulty.path());
     Fill(faulty.path());
     EraseAllResults(f);
     QCOMPARE(f.popUps.titles, QStringList({"Orlavine"}));
@@ -232,10 +235,7 @@ void TestFaultyFolder::resetWithRoomForTheBackupOnly()
     if (!faulty.available())
         QSKIP("needs root to mount a small file system");
     MainWindowFixture f;
-    UseFolder(faulty.path());
-    f.start();
-    f.recordScores(1, {"75"});
-    const QByteArray before = AllRecords(faulty.path());
+    const QByteArray before = StartWithAScore(f, faulty.path());
     QFile filler(Fill(faulty.path()));
     // A page of the file system for each of the 18 copies.
     QVERIFY(filler.resize(filler.size() - 18 * 4096));

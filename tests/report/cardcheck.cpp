@@ -3,9 +3,13 @@
 #include "cardpainter.h"
 #include "recordtext.h"
 
+#include <QApplication>
 #include <QMap>
+#include <QPrintDialog>
 #include <QProcess>
+#include <QTimer>
 #include <QXmlStreamReader>
+#include <QtTest>
 
 using namespace orlavine;
 
@@ -149,4 +153,13 @@ QString ComparePages(const QList<QStringList>& actual, const QList<QStringList>&
         }
     }
     return QString();
+}
+
+void WhenDialogOpens(const std::function<void(QPrintDialog*)>& action)
+{
+    QTimer::singleShot(0, [action] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        action(dialog);
+    });
 }

@@ -4,7 +4,13 @@
 
 #include <QStringList>
 
+#include <functional>
+
+class QPrintDialog;
 class QPrinter;
+
+/// Runs `action` on the print dialog once it is open (call it just before the dialog opens).
+void WhenDialogOpens(const std::function<void(QPrintDialog*)>& action);
 
 /// Sample results: module of ten topics ("Topic 1".."Topic 10"), a few papers marked.
 orlavine::ModuleSettings TenTopics();

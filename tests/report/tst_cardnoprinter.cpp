@@ -34,16 +34,6 @@ struct StandInPrompts {
     }
 };
 
-/// Runs `action` on the print dialog once it is open.
-void WhenDialogOpens(const std::function<void(QPrintDialog*)>& action)
-{
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        action(dialog);
-    });
-}
-
 } // namespace
 
 class TestCardNoPrinter : public QObject {

@@ -32,15 +32,6 @@ PupilPrompts SilentPrompts(QStringList& shown)
             [&shown](const QString&, const QString& message) { shown.append(message); }};
 }
 
-void WhenDialogOpens(const std::function<void(QPrintDialog*)>& action)
-{
-    QTimer::singleShot(0, [action] {
-        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        action(dialog);
-    });
-}
-
 } // namespace
 
 class TestCardPrinting : public QObject {
