@@ -2,13 +2,13 @@
 // paper's content, checking the largest paper, saving an answer line.
 //
 // Prints Google Benchmark's table, then the ratio of ReadFieldsForKeys to the raw read.
-#include "answercheck.h"
-#include "clock.h"
-#include "learner.h"
-#include "package.h"
-#include "papercontent.h"
-#include "programfolder.h"
-#include "recordfile.h"
+#include "marking/answercheck.h"
+#include "marking/clock.h"
+#include "records/learner.h"
+#include "records/package.h"
+#include "records/papercontent.h"
+#include "records/programfolder.h"
+#include "records/recordfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

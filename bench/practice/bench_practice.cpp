@@ -6,16 +6,16 @@
 //  - CPU used over 10 idle seconds with a practice window open and its clock running
 //    (this process and the page renderer), as opened and with the caret in an answer box.
 // Run under an X server: xvfb-run -a build/bench/practice/bench_practice
-#include "learner.h"
-#include "markingpanel.h"
-#include "package.h"
-#include "pictures.h"
-#include "popupbox.h"
-#include "practicewindow.h"
-#include "programfolder.h"
-#include "resources.h"
-#include "skin.h"
-#include "statefields.h"
+#include "records/learner.h"
+#include "practice/markingpanel.h"
+#include "records/package.h"
+#include "records/pictures.h"
+#include "chrome/popupbox.h"
+#include "practice/practicewindow.h"
+#include "records/programfolder.h"
+#include "records/resources.h"
+#include "chrome/skin.h"
+#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QDir>

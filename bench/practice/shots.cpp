@@ -3,15 +3,15 @@
 //   build/bench/practice/practice_shots OUTPUT_FOLDER [SKIN_FOLDER]
 // The pictures of SKIN_FOLDER (by default the program's skin in assets/skin) replace the
 // package's, so the shots show the skin the program ships with.
-#include "learner.h"
-#include "markingpanel.h"
-#include "package.h"
-#include "pictures.h"
-#include "popupbox.h"
-#include "practicewindow.h"
-#include "programfolder.h"
-#include "skin.h"
-#include "statefields.h"
+#include "records/learner.h"
+#include "practice/markingpanel.h"
+#include "records/package.h"
+#include "records/pictures.h"
+#include "chrome/popupbox.h"
+#include "practice/practicewindow.h"
+#include "records/programfolder.h"
+#include "chrome/skin.h"
+#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QDir>

@@ -10,9 +10,9 @@
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/startup/bench_startup [runs]
 // Each start is a fresh process; the pupil's program folder is a temporary one whose
 // learner files exist (made by a first, unmeasured start), as on every start but the first.
-#include "contents.h"
-#include "practiceloader.h"
-#include "programfolder.h"
+#include "mainwin/contents.h"
+#include "mainwin/practiceloader.h"
+#include "records/programfolder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

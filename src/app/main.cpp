@@ -1,7 +1,7 @@
-#include "contents.h"
-#include "error.h"
-#include "practiceloader.h"
-#include "programfolder.h"
+#include "mainwin/contents.h"
+#include "records/error.h"
+#include "mainwin/practiceloader.h"
+#include "records/programfolder.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "fittext.h"
+#include "chrome/fittext.h"
 
 #include <QFontMetrics>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "framelayout.h"
+#include "chrome/framelayout.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "picturebutton.h"
+#include "chrome/picturebutton.h"
 
-#include "skin.h"
+#include "chrome/skin.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,10 +1,10 @@
-#include "popupbox.h"
+#include "chrome/popupbox.h"
 
-#include "picturebutton.h"
-#include "skin.h"
-#include "skinnedframe.h"
-#include "statefields.h"
-#include "twips.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
+#include "chrome/skinnedframe.h"
+#include "chrome/statefields.h"
+#include "chrome/twips.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "skin.h"
+#include "chrome/skin.h"
 
-#include "pictures.h"
+#include "records/pictures.h"
 
 #include <QHash>
 #include <QImageReader>

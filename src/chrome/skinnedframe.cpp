@@ -1,8 +1,8 @@
-#include "skinnedframe.h"
+#include "chrome/skinnedframe.h"
 
-#include "picturebutton.h"
-#include "skin.h"
-#include "statefields.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
+#include "chrome/statefields.h"
 
 #include <QEvent>
 #include <QLabel>

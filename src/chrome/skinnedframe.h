@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framelayout.h"
+#include "chrome/framelayout.h"
 
 #include <QObject>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "statefields.h"
+#include "chrome/statefields.h"
 
 #include <QLabel>
 

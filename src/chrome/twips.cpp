@@ -1,4 +1,4 @@
-#include "twips.h"
+#include "chrome/twips.h"
 
 #include <QWidget>
 

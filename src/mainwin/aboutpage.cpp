@@ -1,9 +1,9 @@
-#include "aboutpage.h"
+#include "mainwin/aboutpage.h"
 
-#include "makerpage.h"
-#include "picturebutton.h"
-#include "skin.h"
-#include "twips.h"
+#include "mainwin/makerpage.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
+#include "chrome/twips.h"
 
 #include <QLabel>
 #include <QSysInfo>

@@ -1,6 +1,6 @@
-#include "cardpainter.h"
+#include "mainwin/cardpainter.h"
 
-#include "recordtext.h"
+#include "records/recordtext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

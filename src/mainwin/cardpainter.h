@@ -1,6 +1,6 @@
 #pragma once
 
-#include "resultscard.h"
+#include "report/resultscard.h"
 
 #include <QFont>
 

@@ -1,6 +1,6 @@
-#include "cardprinter.h"
+#include "mainwin/cardprinter.h"
 
-#include "cardpainter.h"
+#include "mainwin/cardpainter.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "learner.h"
-#include "pupilprompts.h"
-#include "resultscard.h"
+#include "records/learner.h"
+#include "mainwin/pupilprompts.h"
+#include "report/resultscard.h"
 
 #include <functional>
 #include <memory>

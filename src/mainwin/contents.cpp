@@ -1,14 +1,14 @@
-#include "contents.h"
+#include "mainwin/contents.h"
 
-#include "aboutpage.h"
-#include "clock.h"
-#include "error.h"
-#include "homepage.h"
-#include "navigation.h"
-#include "popupbox.h"
-#include "skinnedframe.h"
-#include "statefields.h"
-#include "trashpage.h"
+#include "mainwin/aboutpage.h"
+#include "marking/clock.h"
+#include "records/error.h"
+#include "mainwin/homepage.h"
+#include "mainwin/navigation.h"
+#include "chrome/popupbox.h"
+#include "chrome/skinnedframe.h"
+#include "chrome/statefields.h"
+#include "mainwin/trashpage.h"
 
 #include <QCloseEvent>
 

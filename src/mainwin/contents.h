@@ -1,7 +1,7 @@
 #pragma once
 
-#include "learner.h"
-#include "package.h"
+#include "records/learner.h"
+#include "records/package.h"
 
 #include <QPoint>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "headerbar.h"
+#include "mainwin/headerbar.h"
 
 #include <QLabel>
 #include <QLinearGradient>

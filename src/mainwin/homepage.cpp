@@ -1,13 +1,13 @@
-#include "homepage.h"
+#include "mainwin/homepage.h"
 
-#include "fittext.h"
+#include "chrome/fittext.h"
 
-#include "papergrid.h"
-#include "picturebutton.h"
-#include "recordtext.h"
-#include "skin.h"
-#include "statefields.h"
-#include "twips.h"
+#include "mainwin/papergrid.h"
+#include "chrome/picturebutton.h"
+#include "records/recordtext.h"
+#include "chrome/skin.h"
+#include "chrome/statefields.h"
+#include "chrome/twips.h"
 
 #include <QLabel>
 #include <QPainter>

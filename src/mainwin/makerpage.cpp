@@ -1,4 +1,4 @@
-#include "makerpage.h"
+#include "mainwin/makerpage.h"
 
 #include <QDir>
 #include <QMessageBox>

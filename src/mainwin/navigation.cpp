@@ -1,12 +1,12 @@
-#include "navigation.h"
+#include "mainwin/navigation.h"
 
-#include "package.h"
-#include "picturebutton.h"
-#include "recordtext.h"
-#include "skin.h"
-#include "statefields.h"
-#include "toolbarsets.h"
-#include "twips.h"
+#include "records/package.h"
+#include "chrome/picturebutton.h"
+#include "records/recordtext.h"
+#include "chrome/skin.h"
+#include "chrome/statefields.h"
+#include "mainwin/toolbarsets.h"
+#include "chrome/twips.h"
 
 #include <QPainter>
 

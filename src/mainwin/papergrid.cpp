@@ -1,10 +1,10 @@
-#include "papergrid.h"
+#include "mainwin/papergrid.h"
 
-#include "numbers.h"
-#include "picturebutton.h"
-#include "recordtext.h"
-#include "skin.h"
-#include "twips.h"
+#include "marking/numbers.h"
+#include "chrome/picturebutton.h"
+#include "records/recordtext.h"
+#include "chrome/skin.h"
+#include "chrome/twips.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "practiceloader.h"
+#include "mainwin/practiceloader.h"
 
-#include "contents.h"
-#include "error.h"
+#include "mainwin/contents.h"
+#include "records/error.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "pupilprompts.h"
+#include "mainwin/pupilprompts.h"
 
-#include "popupbox.h"
+#include "chrome/popupbox.h"
 
 #include <QMessageBox>
 

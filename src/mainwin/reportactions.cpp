@@ -1,14 +1,14 @@
 // The main window's toolbar actions built on the report page, the results card and the
 // maker's web page: the default hooks of ShowPage and of the About page's link.
-#include "contents.h"
+#include "mainwin/contents.h"
 
-#include "cardprinter.h"
-#include "error.h"
-#include "makerpage.h"
-#include "pupilprompts.h"
-#include "reportfigures.h"
-#include "reportpage.h"
-#include "statefields.h"
+#include "mainwin/cardprinter.h"
+#include "records/error.h"
+#include "mainwin/makerpage.h"
+#include "mainwin/pupilprompts.h"
+#include "report/reportfigures.h"
+#include "mainwin/reportpage.h"
+#include "chrome/statefields.h"
 
 namespace orlavine {
 

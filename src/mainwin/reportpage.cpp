@@ -1,11 +1,11 @@
-#include "reportpage.h"
+#include "mainwin/reportpage.h"
 
-#include "headerbar.h"
-#include "recordtext.h"
-#include "reportfigures.h"
-#include "statefields.h"
-#include "topicalpanel.h"
-#include "trendpanel.h"
+#include "mainwin/headerbar.h"
+#include "records/recordtext.h"
+#include "report/reportfigures.h"
+#include "chrome/statefields.h"
+#include "mainwin/topicalpanel.h"
+#include "mainwin/trendpanel.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "toolbarsets.h"
+#include "mainwin/toolbarsets.h"
 
 namespace orlavine {
 

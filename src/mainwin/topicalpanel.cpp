@@ -1,7 +1,7 @@
-#include "topicalpanel.h"
+#include "mainwin/topicalpanel.h"
 
-#include "recordtext.h"
-#include "reportfigures.h"
+#include "records/recordtext.h"
+#include "report/reportfigures.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

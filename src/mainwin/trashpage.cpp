@@ -1,8 +1,8 @@
-#include "trashpage.h"
+#include "mainwin/trashpage.h"
 
-#include "picturebutton.h"
-#include "skin.h"
-#include "twips.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
+#include "chrome/twips.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
-#include "trendpanel.h"
+#include "mainwin/trendpanel.h"
 
-#include "trendplot.h"
+#include "report/trendplot.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // The browser shell of XDG desktops: xdg-mime names the file's type and the desktop
 // entry that opens it; the entry's Exec line is the command.
-#include "makerpage.h"
+#include "mainwin/makerpage.h"
 
 #include <QFile>
 #include <QProcess>

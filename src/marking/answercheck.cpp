@@ -1,8 +1,8 @@
-#include "answercheck.h"
+#include "marking/answercheck.h"
 
-#include "learner.h"
-#include "numbers.h"
-#include "recordtext.h"
+#include "records/learner.h"
+#include "marking/numbers.h"
+#include "records/recordtext.h"
 
 namespace orlavine {
 

@@ -1,6 +1,6 @@
-#include "answersheet.h"
+#include "marking/answersheet.h"
 
-#include "answercheck.h"
+#include "marking/answercheck.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "attempt.h"
+#include "marking/attempt.h"
 
-#include "answercheck.h"
-#include "clock.h"
-#include "error.h"
-#include "fileio.h"
-#include "numbers.h"
+#include "marking/answercheck.h"
+#include "marking/clock.h"
+#include "records/error.h"
+#include "records/fileio.h"
+#include "marking/numbers.h"
 
 namespace orlavine {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "learner.h"
-#include "papercontent.h"
+#include "records/learner.h"
+#include "records/papercontent.h"
 
 #include <QDateTime>
 #include <QList>

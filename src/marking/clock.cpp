@@ -1,4 +1,4 @@
-#include "clock.h"
+#include "marking/clock.h"
 
 namespace orlavine {
 

@@ -1,6 +1,6 @@
-#include "numbers.h"
+#include "marking/numbers.h"
 
-#include "recordtext.h"
+#include "records/recordtext.h"
 
 #include <QLocale>
 

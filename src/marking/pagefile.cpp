@@ -1,7 +1,7 @@
-#include "pagefile.h"
+#include "marking/pagefile.h"
 
-#include "papercontent.h"
-#include "resources.h"
+#include "records/papercontent.h"
+#include "records/resources.h"
 
 #include <QFile>
 

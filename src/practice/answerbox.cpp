@@ -1,6 +1,6 @@
-#include "answerbox.h"
+#include "practice/answerbox.h"
 
-#include "recordtext.h"
+#include "records/recordtext.h"
 
 #include <QToolTip>
 

@@ -1,10 +1,10 @@
-#include "answerframe.h"
+#include "practice/answerframe.h"
 
-#include "answerbox.h"
-#include "learner.h"
-#include "recordtext.h"
-#include "resultmark.h"
-#include "twips.h"
+#include "practice/answerbox.h"
+#include "records/learner.h"
+#include "records/recordtext.h"
+#include "practice/resultmark.h"
+#include "chrome/twips.h"
 
 #include <QPainter>
 

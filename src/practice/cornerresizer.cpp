@@ -1,7 +1,7 @@
-#include "cornerresizer.h"
+#include "practice/cornerresizer.h"
 
-#include "practicelayout.h"
-#include "twips.h"
+#include "practice/practicelayout.h"
+#include "chrome/twips.h"
 
 #include <QCursor>
 #include <QMouseEvent>

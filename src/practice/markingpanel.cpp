@@ -1,4 +1,4 @@
-#include "markingpanel.h"
+#include "practice/markingpanel.h"
 
 #include <QEventLoop>
 #include <QTimer>

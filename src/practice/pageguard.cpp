@@ -1,4 +1,4 @@
-#include "pageguard.h"
+#include "practice/pageguard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

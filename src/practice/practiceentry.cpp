@@ -1,7 +1,7 @@
-#include "practiceentry.h"
+#include "practice/practiceentry.h"
 
-#include "contents.h"
-#include "practicewindow.h"
+#include "mainwin/contents.h"
+#include "practice/practicewindow.h"
 
 #include <QPointer>
 

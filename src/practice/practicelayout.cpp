@@ -1,4 +1,4 @@
-#include "practicelayout.h"
+#include "practice/practicelayout.h"
 
 namespace orlavine {
 

@@ -1,15 +1,15 @@
 // The practice window's marking: MarkPaper and the marked state.
-#include "practicewindow.h"
+#include "practice/practicewindow.h"
 
-#include "clock.h"
-#include "error.h"
-#include "markingpanel.h"
-#include "popupbox.h"
-#include "recordtext.h"
-#include "remainingbar.h"
-#include "sheetpanel.h"
-#include "statefields.h"
-#include "statuspanels.h"
+#include "marking/clock.h"
+#include "records/error.h"
+#include "practice/markingpanel.h"
+#include "chrome/popupbox.h"
+#include "records/recordtext.h"
+#include "practice/remainingbar.h"
+#include "practice/sheetpanel.h"
+#include "chrome/statefields.h"
+#include "practice/statuspanels.h"
 
 namespace orlavine {
 

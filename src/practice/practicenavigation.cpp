@@ -1,14 +1,14 @@
 // The practice window's questions: moving between them, storing and saving the answers,
 // the page and the remaining questions.
-#include "practicewindow.h"
+#include "practice/practicewindow.h"
 
-#include "error.h"
-#include "popupbox.h"
-#include "questionprinter.h"
-#include "questionview.h"
-#include "remainingbar.h"
-#include "sheetpanel.h"
-#include "statefields.h"
+#include "records/error.h"
+#include "chrome/popupbox.h"
+#include "practice/questionprinter.h"
+#include "practice/questionview.h"
+#include "practice/remainingbar.h"
+#include "practice/sheetpanel.h"
+#include "chrome/statefields.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
-#include "practicetoolbar.h"
+#include "practice/practicetoolbar.h"
 
-#include "picturebutton.h"
-#include "skin.h"
-#include "statefields.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
+#include "chrome/statefields.h"
 
 namespace orlavine {
 

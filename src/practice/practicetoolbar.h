@@ -1,6 +1,6 @@
 #pragma once
 
-#include "practicelayout.h"
+#include "practice/practicelayout.h"
 
 #include <QStringList>
 #include <QWidget>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "answersheet.h"
-#include "attempt.h"
-#include "pagefile.h"
-#include "practicelayout.h"
+#include "marking/answersheet.h"
+#include "marking/attempt.h"
+#include "marking/pagefile.h"
+#include "practice/practicelayout.h"
 
 #include <QWidget>
 

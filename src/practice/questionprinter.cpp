@@ -1,4 +1,4 @@
-#include "questionprinter.h"
+#include "practice/questionprinter.h"
 
 #include <QDir>
 #include <QPrintDialog>

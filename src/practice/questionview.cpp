@@ -1,4 +1,4 @@
-#include "questionview.h"
+#include "practice/questionview.h"
 
 #include <QQuickWindow>
 #include <QWebEnginePage>

@@ -1,6 +1,6 @@
-#include "remainingbar.h"
+#include "practice/remainingbar.h"
 
-#include "skin.h"
+#include "chrome/skin.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

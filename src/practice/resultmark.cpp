@@ -1,7 +1,7 @@
-#include "resultmark.h"
+#include "practice/resultmark.h"
 
-#include "learner.h"
-#include "twips.h"
+#include "records/learner.h"
+#include "chrome/twips.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
-#include "sheetpanel.h"
+#include "practice/sheetpanel.h"
 
-#include "answerbox.h"
-#include "answerframe.h"
-#include "twips.h"
+#include "practice/answerbox.h"
+#include "practice/answerframe.h"
+#include "chrome/twips.h"
 
 #include <QScrollArea>
 #include <QVBoxLayout>

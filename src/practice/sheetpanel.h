@@ -1,6 +1,6 @@
 #pragma once
 
-#include "answersheet.h"
+#include "marking/answersheet.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,6 +1,6 @@
-#include "statuspanels.h"
+#include "practice/statuspanels.h"
 
-#include "skin.h"
+#include "chrome/skin.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "error.h"
+#include "records/error.h"
 
 #include <QDir>
 

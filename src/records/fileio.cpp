@@ -1,6 +1,6 @@
-#include "fileio.h"
+#include "records/fileio.h"
 
-#include "error.h"
+#include "records/error.h"
 
 #include <QFile>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "learner.h"
+#include "records/learner.h"
 
-#include "error.h"
-#include "fileio.h"
-#include "programfolder.h"
-#include "recordtext.h"
-#include "resources.h"
+#include "records/error.h"
+#include "records/fileio.h"
+#include "records/programfolder.h"
+#include "records/recordtext.h"
+#include "records/resources.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "package.h"
+#include "records/package.h"
 
 #include <QDateTime>
 

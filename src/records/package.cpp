@@ -1,8 +1,8 @@
-#include "package.h"
+#include "records/package.h"
 
-#include "error.h"
-#include "programfolder.h"
-#include "resources.h"
+#include "records/error.h"
+#include "records/programfolder.h"
+#include "records/resources.h"
 
 #include <QFile>
 

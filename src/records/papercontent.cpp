@@ -1,9 +1,9 @@
-#include "papercontent.h"
+#include "records/papercontent.h"
 
-#include "error.h"
-#include "package.h"
-#include "programfolder.h"
-#include "resources.h"
+#include "records/error.h"
+#include "records/package.h"
+#include "records/programfolder.h"
+#include "records/resources.h"
 
 #include <cctype>
 #include <numeric>

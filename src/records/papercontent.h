@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordfile.h"
+#include "records/recordfile.h"
 
 namespace orlavine {
 

@@ -1,7 +1,7 @@
-#include "pictures.h"
+#include "records/pictures.h"
 
-#include "programfolder.h"
-#include "resources.h"
+#include "records/programfolder.h"
+#include "records/resources.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "programfolder.h"
+#include "records/programfolder.h"
 
-#include "error.h"
+#include "records/error.h"
 
 #include <QDir>
 #include <QFileInfo>

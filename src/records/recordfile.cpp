@@ -1,8 +1,8 @@
-#include "recordfile.h"
+#include "records/recordfile.h"
 
-#include "error.h"
-#include "fileio.h"
-#include "recordtext.h"
+#include "records/error.h"
+#include "records/fileio.h"
+#include "records/recordtext.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "recordtext.h"
+#include "records/recordtext.h"
 
 #include <array>
 

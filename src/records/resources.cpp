@@ -1,7 +1,7 @@
-#include "resources.h"
+#include "records/resources.h"
 
-#include "error.h"
-#include "fileio.h"
+#include "records/error.h"
+#include "records/fileio.h"
 
 #include <QDir>
 #include <QFile>

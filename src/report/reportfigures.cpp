@@ -1,6 +1,6 @@
-#include "reportfigures.h"
+#include "report/reportfigures.h"
 
-#include "numbers.h"
+#include "marking/numbers.h"
 
 namespace orlavine {
 

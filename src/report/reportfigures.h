@@ -1,6 +1,6 @@
 #pragma once
 
-#include "learner.h"
+#include "records/learner.h"
 
 #include <QList>
 

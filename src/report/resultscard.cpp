@@ -1,4 +1,4 @@
-#include "resultscard.h"
+#include "report/resultscard.h"
 
 namespace orlavine {
 

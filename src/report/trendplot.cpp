@@ -1,4 +1,4 @@
-#include "trendplot.h"
+#include "report/trendplot.h"
 
 namespace orlavine {
 

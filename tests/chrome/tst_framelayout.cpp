@@ -1,5 +1,5 @@
 // The frame's geometry as pure functions: pieces, title bar, rounded outline.
-#include "framelayout.h"
+#include "chrome/framelayout.h"
 
 #include <QtTest>
 

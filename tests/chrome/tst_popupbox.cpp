@@ -1,10 +1,10 @@
 // The pop-up box: layout rules, centring, answers by button, caption, Enter, Escape and
 // closing without a button; hover pictures; the answering seam.
-#include "framelayout.h"
+#include "chrome/framelayout.h"
 #include "guifixture.h"
-#include "picturebutton.h"
-#include "popupbox.h"
-#include "statefields.h"
+#include "chrome/picturebutton.h"
+#include "chrome/popupbox.h"
+#include "chrome/statefields.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // The skinned frame on a real window: pieces and outline, title bar, activation skins,
 // title-bar hover, dragging by the top bar; and the skin layer's cache.
 #include "guifixture.h"
-#include "picturebutton.h"
-#include "skin.h"
-#include "skinnedframe.h"
-#include "statefields.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
+#include "chrome/skinnedframe.h"
+#include "chrome/statefields.h"
 
 #include <QtTest>
 

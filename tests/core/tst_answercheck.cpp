@@ -1,6 +1,6 @@
 // Answer checking by type: numbers, words, exact forms, alternatives and groups.
-#include "answercheck.h"
-#include "learner.h"
+#include "marking/answercheck.h"
+#include "records/learner.h"
 
 #include <QtTest>
 

@@ -1,10 +1,10 @@
 // Learner records: names, the start-up check, reset with backup, marks lists and repair.
-#include "error.h"
+#include "records/error.h"
 #include "faultyfolder.h"
-#include "fileio.h"
-#include "programfolder.h"
-#include "learner.h"
-#include "recordfile.h"
+#include "records/fileio.h"
+#include "records/programfolder.h"
+#include "records/learner.h"
+#include "records/recordfile.h"
 #include "testfolder.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 // Marking arithmetic: numbers read, percentages rounded, times and dates written.
-#include "clock.h"
-#include "numbers.h"
+#include "marking/clock.h"
+#include "marking/numbers.h"
 
 #include <QtTest>
 

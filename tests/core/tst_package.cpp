@@ -1,11 +1,11 @@
 // The content package: resources written to files, pictures, settings, a paper's content.
-#include "error.h"
+#include "records/error.h"
 #include "faultyfolder.h"
-#include "package.h"
-#include "papercontent.h"
-#include "pictures.h"
-#include "programfolder.h"
-#include "resources.h"
+#include "records/package.h"
+#include "records/papercontent.h"
+#include "records/pictures.h"
+#include "records/programfolder.h"
+#include "records/resources.h"
 #include "testfolder.h"
 
 #include <QtTest>

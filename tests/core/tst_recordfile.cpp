@@ -1,6 +1,6 @@
 // Reading record files: key matching, field extraction, forward passes, errors.
-#include "error.h"
-#include "recordfile.h"
+#include "records/error.h"
+#include "records/recordfile.h"
 #include "testfolder.h"
 
 #include <QtTest>

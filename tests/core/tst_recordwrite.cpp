@@ -1,9 +1,9 @@
 // Writing record files: exact bytes, refused values, and faults that must leave the
 // old file whole.
-#include "error.h"
+#include "records/error.h"
 #include "faultyfolder.h"
-#include "fileio.h"
-#include "recordfile.h"
+#include "records/fileio.h"
+#include "records/recordfile.h"
 #include "testfolder.h"
 
 #include <QtTest>

@@ -4,12 +4,12 @@
 // completed marking "marked <paper> <attempt> <percent>", so the test knows when the
 // saving began and which scores must survive.
 
-#include "attempt.h"
-#include "clock.h"
-#include "error.h"
-#include "learner.h"
-#include "package.h"
-#include "programfolder.h"
+#include "marking/attempt.h"
+#include "marking/clock.h"
+#include "records/error.h"
+#include "records/learner.h"
+#include "records/package.h"
+#include "records/programfolder.h"
 
 #include <QCoreApplication>
 

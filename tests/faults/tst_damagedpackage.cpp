@@ -1,10 +1,10 @@
 // A damaged content package: tables cut short at every byte, missing, or not text at
 // all. Reading a paper or the settings must give a whole result or an Error the windows
 // can show; never a crash, never half a paper.
-#include "error.h"
-#include "package.h"
-#include "papercontent.h"
-#include "resources.h"
+#include "records/error.h"
+#include "records/package.h"
+#include "records/papercontent.h"
+#include "records/resources.h"
 #include "testfolder.h"
 
 #include <QRandomGenerator>

@@ -2,10 +2,10 @@
 // the learner files stay whole, and the windows go on working once the folder can be
 // written again. The folders are small tmpfs mounts, so these tests need root.
 #include "mainwindowfixture.h"
-#include "picturebutton.h"
+#include "chrome/picturebutton.h"
 #include "practicefixture.h"
 #include "faultyfolder.h"
-#include "programfolder.h"
+#include "records/programfolder.h"
 
 #include <QDir>
 

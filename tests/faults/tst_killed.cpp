@@ -7,12 +7,12 @@
 // ORLAVINE_KILLS sets the number of kills (300 by default); a run longer than five minutes
 // also needs QTEST_FUNCTION_TIMEOUT (in ms).
 
-#include "error.h"
-#include "fileio.h"
-#include "learner.h"
-#include "papercontent.h"
-#include "programfolder.h"
-#include "recordfile.h"
+#include "records/error.h"
+#include "records/fileio.h"
+#include "records/learner.h"
+#include "records/papercontent.h"
+#include "records/programfolder.h"
+#include "records/recordfile.h"
 #include "testfolder.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // A learner file deleted or damaged while the program runs: the main window says so
 // when it next reads the file, keeps going, and the next start repairs it after backing
 // up what is there.
-#include "error.h"
+#include "records/error.h"
 #include "mainwindowfixture.h"
 
 #include <QDir>

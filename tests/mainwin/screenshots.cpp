@@ -2,13 +2,13 @@
 //     mainwin_screenshots <output folder>
 // Run it under an X server (xvfb-run -a -s "-screen 0 1280x1024x24"). It uses a copy of the
 // test package whose pictures are replaced by assets/skin, and a temporary program folder.
-#include "contents.h"
-#include "learner.h"
-#include "picturebutton.h"
-#include "popupbox.h"
-#include "programfolder.h"
-#include "resources.h"
-#include "statefields.h"
+#include "mainwin/contents.h"
+#include "records/learner.h"
+#include "chrome/picturebutton.h"
+#include "chrome/popupbox.h"
+#include "records/programfolder.h"
+#include "records/resources.h"
+#include "chrome/statefields.h"
 #include "testfolder.h"
 
 #include <QApplication>

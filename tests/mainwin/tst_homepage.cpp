@@ -1,7 +1,7 @@
 // The home page: the paper grid's rules, topic selection and colours, opening a paper,
 // refreshing after a practice window closes.
 #include "mainwindowfixture.h"
-#include "picturebutton.h"
+#include "chrome/picturebutton.h"
 
 #include <QLabel>
 #include <QtTest>

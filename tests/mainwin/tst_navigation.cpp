@@ -1,8 +1,8 @@
 // Tabs, toolbar and pages of the main window: the toolbar sets and tooltips, the ShowPage
 // table, RaiseTab, the timer's pictures, the title-bar buttons and the About page.
 #include "mainwindowfixture.h"
-#include "picturebutton.h"
-#include "skin.h"
+#include "chrome/picturebutton.h"
+#include "chrome/skin.h"
 
 #include <QLabel>
 #include <QtTest>

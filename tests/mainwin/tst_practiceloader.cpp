@@ -2,7 +2,7 @@
 // loaded, the pupil is told so and the main window goes on. (Its loading and the windows
 // it opens are followed by tests/practice/tst_practicejourney and the journey test.)
 #include "mainwindowfixture.h"
-#include "practiceloader.h"
+#include "mainwin/practiceloader.h"
 
 #include <QtTest>
 

@@ -2,8 +2,8 @@
 // 1.5 and 2 (see CMakeLists.txt), every shown text fits its label and the windows fit the
 // screen.
 #include "mainwindowfixture.h"
-#include "picturebutton.h"
-#include "popupbox.h"
+#include "chrome/picturebutton.h"
+#include "chrome/popupbox.h"
 
 #include <QLabel>
 #include <QScreen>

@@ -1,8 +1,8 @@
 // Start-up of the main window: one and three modules, learner files made sure of (backup
 // before the reset), eight topics, no module, damaged settings.
 #include "mainwindowfixture.h"
-#include "picturebutton.h"
-#include "programfolder.h"
+#include "chrome/picturebutton.h"
+#include "records/programfolder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // The reset page: its three states, what Yes and No do to the learner files, and a reset
 // that cannot back up first.
 #include "mainwindowfixture.h"
-#include "picturebutton.h"
-#include "trashpage.h"
+#include "chrome/picturebutton.h"
+#include "mainwin/trashpage.h"
 
 #include <QDir>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // Every kind of question of the default package, drawn many times: the parts it makes
 // are well formed and every key is one the marker accepts from a pupil who is right.
-#include "answercheck.h"
+#include "marking/answercheck.h"
 #include "modules.h"
-#include "numbers.h"
+#include "marking/numbers.h"
 #include "page.h"
 
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 // The package checker: passes the test package, reports each kind of defect where it
 // is, and never fails on a broken folder.
 #include "check.h"
-#include "resources.h"
+#include "records/resources.h"
 #include "testfolder.h"
 
 #include <QProcess>

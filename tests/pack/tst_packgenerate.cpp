@@ -1,12 +1,12 @@
 // The default package: the same bytes on every run, passes the checker, has the figures
 // it promises, and its keys agree with answers worked out here from the pages' text.
-#include "answercheck.h"
+#include "marking/answercheck.h"
 #include "check.h"
 #include "generate.h"
 #include "mime.h"
-#include "numbers.h"
+#include "marking/numbers.h"
 #include "papers.h"
-#include "resources.h"
+#include "records/resources.h"
 
 #include <QRegularExpression>
 #include <QtTest>

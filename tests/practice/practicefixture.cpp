@@ -1,10 +1,10 @@
 #include "practicefixture.h"
 
-#include "answerbox.h"
-#include "learner.h"
-#include "markingpanel.h"
-#include "package.h"
-#include "picturebutton.h"
+#include "practice/answerbox.h"
+#include "records/learner.h"
+#include "practice/markingpanel.h"
+#include "records/package.h"
+#include "chrome/picturebutton.h"
 
 #include <QWebEngineView>
 

@@ -2,9 +2,9 @@
 
 #include "guifixture.h"
 #include "guitest.h"
-#include "practicewindow.h"
+#include "practice/practicewindow.h"
 #include "recordsfixture.h"
-#include "statefields.h"
+#include "chrome/statefields.h"
 
 class QWebEngineView;
 

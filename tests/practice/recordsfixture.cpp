@@ -1,7 +1,7 @@
 #include "recordsfixture.h"
 
-#include "clock.h"
-#include "package.h"
+#include "marking/clock.h"
+#include "records/package.h"
 
 #include <sys/stat.h>
 

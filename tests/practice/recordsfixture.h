@@ -1,6 +1,6 @@
 #pragma once
 
-#include "attempt.h"
+#include "marking/attempt.h"
 #include "testfolder.h"
 
 #include <QDateTime>

@@ -1,9 +1,9 @@
 // The attempt without its window: opening, storing and saving, the sheet of a question,
 // marking and recording, the second attempt's carry-over, and files that go missing.
-#include "answersheet.h"
-#include "attempt.h"
-#include "error.h"
-#include "numbers.h"
+#include "marking/answersheet.h"
+#include "marking/attempt.h"
+#include "records/error.h"
+#include "marking/numbers.h"
 #include "recordsfixture.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 // The question page: shown from its page file, guarded against copying and the context
 // menu through the viewer's focus proxy, printed to a PDF file.
 #include "guitest.h"
-#include "pagefile.h"
-#include "pageguard.h"
-#include "questionprinter.h"
-#include "questionview.h"
+#include "marking/pagefile.h"
+#include "practice/pageguard.h"
+#include "practice/questionprinter.h"
+#include "practice/questionview.h"
 #include "recordsfixture.h"
 
 #include <QClipboard>

@@ -1,13 +1,13 @@
 // From the main window to a second-attempt review: OpenPaper opens Test1, marking and
 // closing refresh the main window, OpenPaper for attempt 2 opens Test2 with the carried
 // answers, and closing the main window closes the practice window.
-#include "answerbox.h"
-#include "answerframe.h"
+#include "practice/answerbox.h"
+#include "practice/answerframe.h"
 #include "guitest.h"
 #include "mainwindowfixture.h"
-#include "markingpanel.h"
-#include "practiceloader.h"
-#include "practicewindow.h"
+#include "practice/markingpanel.h"
+#include "mainwin/practiceloader.h"
+#include "practice/practicewindow.h"
 
 #include <QWebEngineView>
 

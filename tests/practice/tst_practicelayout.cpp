@@ -1,6 +1,6 @@
 // The practice window's geometry: toolbar, sheet and viewer, the panel toggle, the edge
 // zones, the sizing pointers and the corner drag with its minimum size.
-#include "practicelayout.h"
+#include "practice/practicelayout.h"
 
 #include <QtTest>
 

@@ -1,15 +1,15 @@
 // Marking in the practice windows: the two questions, declining, the animation, the files
 // afterwards, the locked state, reopening a marked attempt, and the second attempt's
 // carry-over, locks, colours and expected answers.
-#include "answerbox.h"
-#include "answerframe.h"
-#include "clock.h"
-#include "markingpanel.h"
-#include "numbers.h"
-#include "picturebutton.h"
+#include "practice/answerbox.h"
+#include "practice/answerframe.h"
+#include "marking/clock.h"
+#include "practice/markingpanel.h"
+#include "marking/numbers.h"
+#include "chrome/picturebutton.h"
 #include "practicefixture.h"
-#include "resultmark.h"
-#include "twips.h"
+#include "practice/resultmark.h"
+#include "chrome/twips.h"
 
 #include <QLabel>
 

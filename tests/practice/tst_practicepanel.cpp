@@ -1,12 +1,12 @@
 // Around the question page: the page guard through the viewer's focus proxy, the panel
 // toggle and its hints, the layout on resizing, the corner drag, the title-bar buttons,
 // the toolbar's pictures, printing and the keyboard.
-#include "answerbox.h"
-#include "picturebutton.h"
+#include "practice/answerbox.h"
+#include "chrome/picturebutton.h"
 #include "practicefixture.h"
-#include "questionprinter.h"
-#include "sheetpanel.h"
-#include "twips.h"
+#include "practice/questionprinter.h"
+#include "practice/sheetpanel.h"
+#include "chrome/twips.h"
 
 #include <QMouseEvent>
 #include <QPrintDialog>

@@ -1,11 +1,11 @@
 // A practice window from opening to closing: caption, the first page, answering, Back
 // and Next, the remaining list and the answered count, saving and closing, the clock.
-#include "answerbox.h"
-#include "clock.h"
-#include "numbers.h"
+#include "practice/answerbox.h"
+#include "marking/clock.h"
+#include "marking/numbers.h"
 #include "practicefixture.h"
-#include "questionview.h"
-#include "remainingbar.h"
+#include "practice/questionview.h"
+#include "practice/remainingbar.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The answer-sheet panel: frames, letters, stacking, long answers, borders, the second
 // attempt's locks and colours, refused characters and the order of the boxes.
-#include "answerbox.h"
-#include "answerframe.h"
+#include "practice/answerbox.h"
+#include "practice/answerframe.h"
 #include "guitest.h"
 #include "recordsfixture.h"
-#include "resultmark.h"
-#include "sheetpanel.h"
-#include "twips.h"
+#include "practice/resultmark.h"
+#include "practice/sheetpanel.h"
+#include "chrome/twips.h"
 
 #include <QClipboard>
 #include <QToolTip>

@@ -1,7 +1,7 @@
 #include "cardcheck.h"
 
-#include "cardpainter.h"
-#include "recordtext.h"
+#include "mainwin/cardpainter.h"
+#include "records/recordtext.h"
 
 #include <QApplication>
 #include <QMap>

@@ -1,10 +1,10 @@
 // Pictures of the report page's three sections with sample scores, for the README:
 //   report_screenshots OUTPUT_FOLDER [card]
 // With "card" it also prints the sample results card on the current printer.
-#include "cardprinter.h"
-#include "reportfigures.h"
-#include "reportpage.h"
-#include "statefields.h"
+#include "mainwin/cardprinter.h"
+#include "report/reportfigures.h"
+#include "mainwin/reportpage.h"
+#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QDir>

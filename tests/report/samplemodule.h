@@ -1,6 +1,6 @@
 #pragma once
 
-#include "package.h"
+#include "records/package.h"
 
 /// A module of `topics` topics named "Topic 1".., five papers each.
 inline orlavine::ModuleSettings SampleModule(int topics)

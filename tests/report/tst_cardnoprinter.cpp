@@ -1,9 +1,9 @@
 // The results card where no printer is installed (the print queue is out of reach):
 // the offer to save it as PDF, and a PDF file chosen in the set-up dialog.
 #include "cardcheck.h"
-#include "cardprinter.h"
-#include "popupbox.h"
-#include "statefields.h"
+#include "mainwin/cardprinter.h"
+#include "chrome/popupbox.h"
+#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // The results card on a real print queue: a CUPS printer that writes PDF files. ./test
 // starts that queue (tools/test-printer.sh) and names its printer in ORLAVINE_TEST_PRINTER.
 #include "cardcheck.h"
-#include "cardpainter.h"
-#include "cardprinter.h"
+#include "mainwin/cardpainter.h"
+#include "mainwin/cardprinter.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // Opening the maker's web page: the placeholder file, the two failure messages, the
 // command made from a desktop entry, and the desktop's own shell with stand-in tools.
-#include "makerpage.h"
+#include "mainwin/makerpage.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,9 +1,9 @@
 // Report figures: averages, papers completed, strongest and weakest topic, trend values
 // and where they fall on the plot.
-#include "error.h"
-#include "reportfigures.h"
+#include "records/error.h"
+#include "report/reportfigures.h"
 #include "testfolder.h"
-#include "trendplot.h"
+#include "report/trendplot.h"
 
 #include <QtTest>
 

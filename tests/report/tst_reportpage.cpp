@@ -1,9 +1,9 @@
 // The report page: the accordion's geometry and header clicks, the figures written into
 // the controls, the bars and rows, and the trend plot's drawing.
-#include "reportfigures.h"
-#include "reportpage.h"
-#include "statefields.h"
-#include "trendpanel.h"
+#include "report/reportfigures.h"
+#include "mainwin/reportpage.h"
+#include "chrome/statefields.h"
+#include "mainwin/trendpanel.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 // The results card's lines and print zones.
-#include "resultscard.h"
+#include "report/resultscard.h"
 
 #include "samplemodule.h"
 

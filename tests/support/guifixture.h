@@ -4,10 +4,10 @@
 // package copy with edited settings, finding widgets by name and answering the pop-up box.
 // Header only; a test using it links orlavine_gui.
 
-#include "pictures.h"
-#include "popupbox.h"
-#include "resources.h"
-#include "skin.h"
+#include "records/pictures.h"
+#include "chrome/popupbox.h"
+#include "records/resources.h"
+#include "chrome/skin.h"
 #include "testfolder.h"
 
 #include <QStringList>

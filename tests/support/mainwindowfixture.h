@@ -3,11 +3,11 @@
 // A started main window on a fresh program folder, for the tests of the main window and
 // of the pages built on it. Header only; a test using it links orlavine_gui.
 
-#include "clock.h"
-#include "contents.h"
+#include "marking/clock.h"
+#include "mainwin/contents.h"
 #include "guifixture.h"
-#include "learner.h"
-#include "statefields.h"
+#include "records/learner.h"
+#include "chrome/statefields.h"
 
 #include <memory>
 

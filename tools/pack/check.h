@@ -1,7 +1,7 @@
 #pragma once
 
-#include "recordfile.h"
-#include "resources.h"
+#include "records/recordfile.h"
+#include "records/resources.h"
 
 #include <QList>
 #include <QString>

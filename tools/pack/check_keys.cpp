@@ -1,9 +1,9 @@
 // Sub-answers: limits, marks, answer types, and keys valid for their type, groups whole.
 #include "check.h"
 
-#include "answercheck.h"
-#include "numbers.h"
-#include "package.h"
+#include "marking/answercheck.h"
+#include "marking/numbers.h"
+#include "records/package.h"
 
 #include <QSet>
 

@@ -1,9 +1,9 @@
 // The window pictures and the learner-record templates.
 #include "check.h"
 
-#include "error.h"
-#include "learner.h"
-#include "pictures.h"
+#include "records/error.h"
+#include "records/learner.h"
+#include "records/pictures.h"
 
 namespace orlavine::pack {
 

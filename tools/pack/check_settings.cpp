@@ -1,8 +1,8 @@
 // The settings table: name, code, module labels, topic and paper counts, topic names.
 #include "check.h"
 
-#include "error.h"
-#include "package.h"
+#include "records/error.h"
+#include "records/package.h"
 
 namespace orlavine::pack {
 

@@ -2,8 +2,8 @@
 // paper readable with the program's forward passes, equal field counts, paper order.
 #include "check.h"
 
-#include "error.h"
-#include "package.h"
+#include "records/error.h"
+#include "records/package.h"
 
 #include <functional>
 

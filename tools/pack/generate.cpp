@@ -1,13 +1,13 @@
 #include "generate.h"
 
-#include "error.h"
-#include "fileio.h"
-#include "learner.h"
+#include "records/error.h"
+#include "records/fileio.h"
+#include "records/learner.h"
 #include "mhtml.h"
-#include "package.h"
+#include "records/package.h"
 #include "page.h"
 #include "papers.h"
-#include "pictures.h"
+#include "records/pictures.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 //   orlavine-pack generate OUT   write the default package into OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
 #include "check.h"
-#include "error.h"
+#include "records/error.h"
 #include "generate.h"
 #include "papers.h"
 #include "stats.h"

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the record-file readers, as a file on disk and as a line in
 // memory. Input: one byte choosing the field counts, the keys up to the first NUL
 // (comma-separated), then the file's bytes. Every reader must return or throw Error.
-#include "error.h"
-#include "recordfile.h"
+#include "records/error.h"
+#include "records/recordfile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

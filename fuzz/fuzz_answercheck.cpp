@@ -1,8 +1,8 @@
 // Feeds arbitrary lists to the answer checks. Input: answers, keys and types separated
 // by NUL bytes, each a list split at LF; the shorter lists are padded with empty
 // entries, as a paper's parallel lists always have one entry per sub-answer.
-#include "answercheck.h"
-#include "learner.h"
+#include "marking/answercheck.h"
+#include "records/learner.h"
 
 #include <cstddef>
 #include <cstdint>

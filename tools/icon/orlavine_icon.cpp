@@ -1,6 +1,6 @@
 // orlavine-icon PACKAGE_DIR OUT.png: writes the package's window icon (resource 85) as a
 // 48-pixel PNG for the desktop entry.
-#include "resources.h"
+#include "records/resources.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
