@@ -12,10 +12,10 @@
 #include "records/pictures.h"
 #include "chrome/popupbox.h"
 #include "practice/practicewindow.h"
+#include "testpaper.h"
 #include "records/programfolder.h"
 #include "records/resources.h"
 #include "chrome/skin.h"
-#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,23 +78,15 @@ class Bench {
         EnsureLearnerRecords(ReadSettings(), QDateTime::currentDateTime());
         MarkingPanel::SetPause(0);
         SetPopUpAnswerer([](PopUpBox&) { return 1; });
-        m_fields.setValue("LChose", "1");
-        m_fields.setValue("lblCOD", "TS");
-        m_fields.setValue("TtPapersCon", "10");
-        m_fields.setValue("TopicCount", "1");
     }
     ~Bench() { SetPopUpAnswerer(nullptr); }
 
     /// Opens `paper`; the milliseconds until its first page has loaded.
     double open(int paper, PracticeWindow** window)
     {
-        m_fields.setValue("PaperNum", QString::number(paper));
-        PracticeWindow::Host host;
-        host.fields = &m_fields;
-        host.topicName = "Numbers";
         QElapsedTimer timer;
         timer.start();
-        *window = PracticeWindow::Open(AttemptKind::First, host);
+        *window = PracticeWindow::Open(TestPaper(AttemptKind::First, paper));
         QEventLoop loop;
         QObject::connect((*window)->findChild<QWebEngineView*>("brwWebBrowser"),
                          &QWebEngineView::loadFinished, &loop, &QEventLoop::quit);
@@ -121,7 +113,6 @@ class Bench {
 
   private:
     QTemporaryDir m_folder;
-    StateFields m_fields;
 };
 
 double ProcessCpuSeconds()

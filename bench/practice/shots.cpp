@@ -9,9 +9,9 @@
 #include "records/pictures.h"
 #include "chrome/popupbox.h"
 #include "practice/practicewindow.h"
+#include "testpaper.h"
 #include "records/programfolder.h"
 #include "chrome/skin.h"
-#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,14 +33,9 @@ void Wait(int ms)
     loop.exec();
 }
 
-PracticeWindow* OpenPaper(StateFields& fields, AttemptKind kind, int paper)
+PracticeWindow* OpenPaper(AttemptKind kind, int paper)
 {
-    fields.setValue("PaperNum", QString::number(paper));
-    fields.setValue("TopicCount", "1");
-    PracticeWindow::Host host;
-    host.fields = &fields;
-    host.topicName = "Numbers";
-    PracticeWindow* window = PracticeWindow::Open(kind, host);
+    PracticeWindow* window = PracticeWindow::Open(TestPaper(kind, paper));
     window->move(20, 20);
     window->activateWindow();
     Wait(1500);
@@ -81,12 +76,7 @@ int main(int argc, char** argv)
     MarkingPanel::SetPause(0);
     SetPopUpAnswerer([](PopUpBox&) { return 1; });
 
-    StateFields fields;
-    fields.setValue("LChose", "1");
-    fields.setValue("lblCOD", "TS");
-    fields.setValue("TtPapersCon", "10");
-
-    PracticeWindow* first = OpenPaper(fields, AttemptKind::First, 102);
+    PracticeWindow* first = OpenPaper(AttemptKind::First, 102);
     first->nextQuestion();
     first->nextQuestion();
     Type(first, 1, "c");
@@ -104,7 +94,7 @@ int main(int argc, char** argv)
     Shoot(first, out + "/practice-marked.png");
     delete first;
 
-    PracticeWindow* second = OpenPaper(fields, AttemptKind::Second, 102);
+    PracticeWindow* second = OpenPaper(AttemptKind::Second, 102);
     second->nextQuestion();
     second->nextQuestion();
     Type(second, 3, "a");

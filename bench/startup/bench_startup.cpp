@@ -132,7 +132,7 @@ int RunChild(const QString& mode, const QString& folder, int argc, char* argv[])
     orlavine::SetProgramFolder(folder);
     auto window = std::make_unique<orlavine::Contents>();
     if (mode == QLatin1String("open")) {
-        orlavine::LoadPracticeWindowsWhenNeeded(*window);
+        orlavine::LoadPracticeWindowsWhenNeeded(*window, QStringLiteral(PRACTICE_PLUGIN));
         window->show();
         OpenFirstPaper(window.get());
         return app.exec();

@@ -79,7 +79,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     orlavine::Contents window;
-    orlavine::LoadPracticeWindowsWhenNeeded(window);
+    orlavine::LoadPracticeWindowsWhenNeeded(
+        window, QApplication::applicationDirPath() + QStringLiteral("/" ORLAVINE_PRACTICE_PLUGIN));
     window.show();
     window.activateWindow(); // the first window starts active even without a window manager
     return app.exec();

@@ -2,9 +2,7 @@
 
 #include "chrome/skin.h"
 
-#include <QCursor>
 #include <QMouseEvent>
-#include <QTimer>
 
 namespace orlavine {
 
@@ -26,18 +24,61 @@ void PictureButton::setPicture(const QString& name)
     setPixmap(Skin::picture(name));
 }
 
+void PictureButton::setLooks(const ButtonLooks& looks)
+{
+    m_looks = looks;
+    showLook();
+}
+
+void PictureButton::showLook()
+{
+    if (m_looks.off.isEmpty())
+        return;
+    if (!isEnabled())
+        setPicture(m_looks.disabled.isEmpty() ? m_looks.off : m_looks.disabled);
+    else if (m_hovered && m_pressed && !m_looks.pressed.isEmpty())
+        setPicture(m_looks.pressed);
+    else
+        setPicture(m_hovered ? m_looks.on : m_looks.off);
+}
+
 void PictureButton::mousePressEvent(QMouseEvent* event)
 {
+    m_pressed = true;
+    showLook();
     emit pressed(event->button());
     event->accept();
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)
 {
+    m_pressed = false;
+    showLook();
     emit released();
     if (rect().contains(event->position().toPoint()))
         emit clicked();
     event->accept();
+}
+
+void PictureButton::enterEvent(QEnterEvent* event)
+{
+    m_hovered = true;
+    showLook();
+    QLabel::enterEvent(event);
+}
+
+void PictureButton::leaveEvent(QEvent* event)
+{
+    m_hovered = false;
+    showLook();
+    QLabel::leaveEvent(event);
+}
+
+void PictureButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        showLook();
+    QLabel::changeEvent(event);
 }
 
 ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* parent)
@@ -68,27 +109,6 @@ ClickLabel* AddCaption(PictureButton* button, const QString& objectName, const Q
     caption->setGeometry(button->rect());
     QObject::connect(caption, &ClickLabel::clicked, button, &PictureButton::click);
     return caption;
-}
-
-bool PointerInside(const QWidget* widget, const QPoint& pointer)
-{
-    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size()).contains(pointer);
-}
-
-void UpdateButtonImage(PictureButton* button, const QPoint& pointer, const QString& off,
-                       const QString& on)
-{
-    button->setPicture(PointerInside(button, pointer) ? on : off);
-}
-
-QTimer* StartHoverTimer(QWidget* window, std::function<void(const QPoint& pointer)> tick)
-{
-    auto* timer = new QTimer(window);
-    timer->setObjectName(QStringLiteral("Timer1"));
-    timer->setInterval(100);
-    QObject::connect(timer, &QTimer::timeout, window, [tick] { tick(QCursor::pos()); });
-    timer->start();
-    return timer;
 }
 
 } // namespace orlavine

@@ -3,15 +3,22 @@
 #include <QLabel>
 #include <QString>
 
-#include <functional>
-
-class QTimer;
-
 namespace orlavine {
+
+/// The pictures a picture button shows by its state: `off` at rest, `on` while the pointer
+/// is over it, `pressed` while a press on it lasts and the pointer is over it (`on` when
+/// empty), `disabled` while it is disabled (`off` when empty).
+struct ButtonLooks {
+    QString off;
+    QString on;
+    QString pressed;
+    QString disabled;
+};
 
 /// A picture control of the skin: shows one picture of the skin layer and reports mouse
 /// presses, releases and clicks (a press and a release over it). Buttons, tabs and the
-/// frame pieces are picture buttons; the timers swap their pictures.
+/// frame pieces are picture buttons. A button given looks follows the pointer itself, by
+/// its enter and leave events.
 class PictureButton : public QLabel {
     Q_OBJECT
   public:
@@ -22,6 +29,12 @@ class PictureButton : public QLabel {
     void setPicture(const QString& name);
     /// The name of the picture shown.
     const QString& picture() const { return m_picture; }
+    /// Shows the pictures of `looks` by the button's state from now on.
+    void setLooks(const ButtonLooks& looks);
+    /// True between the pointer entering the button and leaving it.
+    bool isHovered() const { return m_hovered; }
+    /// True between a press on the button and its release.
+    bool isPressed() const { return m_pressed; }
 
   public slots:
     /// Performs a click, as a caption label does for its button.
@@ -35,9 +48,17 @@ class PictureButton : public QLabel {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void showLook();
+
     QString m_picture;
+    ButtonLooks m_looks;
+    bool m_hovered = false;
+    bool m_pressed = false;
 };
 
 /// A text label that reports clicks (a left press and release over it).
@@ -62,16 +83,5 @@ class ClickLabel : public QLabel {
 ClickLabel* AddCaption(PictureButton* button, const QString& objectName, const QString& text,
                        Qt::Alignment alignment = Qt::AlignCenter);
 
-/// True when the screen position `pointer` lies within `widget`'s screen rectangle.
-bool PointerInside(const QWidget* widget, const QPoint& pointer);
-
-/// The hover swap: `on` when `pointer` lies over the button, `off` otherwise.
-void UpdateButtonImage(PictureButton* button, const QPoint& pointer, const QString& off,
-                       const QString& on);
-
-/// A window's hover timer: a QTimer named "Timer1", child of `window`, firing every
-/// 100 ms, started. Its tick reads the pointer (QCursor::pos) and hands it to the
-/// window's own update.
-QTimer* StartHoverTimer(QWidget* window, std::function<void(const QPoint& pointer)> tick);
 
 } // namespace orlavine

@@ -3,7 +3,6 @@
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
 #include "chrome/skinnedframe.h"
-#include "chrome/statefields.h"
 #include "chrome/twips.h"
 
 #include <QGuiApplication>
@@ -15,7 +14,6 @@ namespace orlavine {
 
 namespace {
 
-const QString kResponse = QStringLiteral("PopUpResponse");
 // The box keeps one size: 265 x 150 pixels at 96 dpi.
 constexpr double kClientWidth = 3975;
 constexpr double kClientHeight = 2250;
@@ -35,8 +33,7 @@ std::function<int(PopUpBox&)>& Answerer()
 
 } // namespace
 
-PopUpBox::PopUpBox(StateFields& state, QWidget* master)
-    : QDialog(master), m_state(state), m_master(master)
+PopUpBox::PopUpBox(QWidget* master) : QDialog(master), m_master(master)
 {
     setObjectName(QStringLiteral("frmPopUp"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -70,8 +67,8 @@ PopUpBox::PopUpBox(StateFields& state, QWidget* master)
     m_but2Label = AddCaption(m_but2, QStringLiteral("But2_lbl"), QStringLiteral("No"));
     connect(m_but1, &PictureButton::clicked, this, [this] { press(1); });
     connect(m_but2, &PictureButton::clicked, this, [this] { press(2); });
-
-    StartHoverTimer(this, [this](const QPoint& pointer) { tick(pointer); });
+    for (PictureButton* button : {m_but1, m_but2})
+        button->setLooks({pic::ButtonOff, pic::ButtonOn, {}, {}});
 }
 
 void PopUpBox::setUp(const QString& title, const QString& message, int numButtons)
@@ -109,16 +106,8 @@ void PopUpBox::setUp(const QString& title, const QString& message, int numButton
 
 void PopUpBox::press(int button)
 {
-    m_state.setValue(kResponse, button == 1 ? QStringLiteral("True") : QStringLiteral("False"));
-    m_pressed = true;
+    m_pressed = button;
     done(button == 1 ? Accepted : Rejected);
-}
-
-void PopUpBox::done(int result)
-{
-    if (!m_pressed)
-        m_state.setValue(kResponse, QStringLiteral("False"));
-    QDialog::done(result);
 }
 
 void PopUpBox::keyPressEvent(QKeyEvent* event)
@@ -136,16 +125,9 @@ void PopUpBox::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void PopUpBox::tick(const QPoint& pointer)
+bool CallPop(const QString& title, const QString& message, int numButtons, QWidget* master)
 {
-    UpdateButtonImage(m_but1, pointer, pic::ButtonOff, pic::ButtonOn);
-    UpdateButtonImage(m_but2, pointer, pic::ButtonOff, pic::ButtonOn);
-}
-
-bool CallPop(StateFields& state, const QString& title, const QString& message, int numButtons,
-             QWidget* master)
-{
-    PopUpBox box(state, master);
+    PopUpBox box(master);
     box.setUp(title, message, numButtons);
     if (Answerer()) {
         const int button = Answerer()(box);
@@ -156,7 +138,7 @@ bool CallPop(StateFields& state, const QString& title, const QString& message, i
     } else {
         box.exec();
     }
-    return state.value(kResponse) == QLatin1String("True");
+    return box.answeredYes();
 }
 
 void SetPopUpAnswerer(std::function<int(PopUpBox& box)> answerer)

@@ -2,7 +2,6 @@
 
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
-#include "chrome/statefields.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -32,9 +31,8 @@ bool MoveForm(QWidget* window)
     return handle && handle->startSystemMove();
 }
 
-SkinnedFrame::SkinnedFrame(QWidget* window, FrameKind kind, StateFields* flags,
-                           const QString& flagName)
-    : QObject(window), m_window(window), m_kind(kind), m_flags(flags), m_flagName(flagName)
+SkinnedFrame::SkinnedFrame(QWidget* window, FrameKind kind)
+    : QObject(window), m_window(window), m_kind(kind)
 {
     window->setWindowFlag(Qt::FramelessWindowHint);
     const bool popUp = kind == FrameKind::PopUp;
@@ -167,11 +165,23 @@ void SkinnedFrame::setTopSkin(bool active)
     QPalette palette = m_title->palette();
     palette.setColor(QPalette::WindowText, blue ? kActiveTitle : kInactiveTitle);
     m_title->setPalette(palette);
-    if (m_close) {
-        m_close->setPicture(active ? pic::ProgBlueOffClose : pic::ProgWhiteClose);
-        m_min->setPicture(active ? pic::ProgBlueOffMin : pic::ProgWhiteMin);
-        if (m_max)
-            m_max->setPicture(active ? pic::ProgBlueOffMax : pic::ProgWhiteMax);
+    setButtonLooks();
+}
+
+void SkinnedFrame::setButtonLooks()
+{
+    if (!m_close)
+        return;
+    // An inactive window's buttons stay white under the pointer.
+    const auto looks = [this](const QString& off, const QString& on, const QString& white) {
+        return m_active ? ButtonLooks{off, on, {}, {}} : ButtonLooks{white, white, {}, {}};
+    };
+    m_close->setLooks(looks(pic::ProgBlueOffClose, pic::ProgBlueClose, pic::ProgWhiteClose));
+    m_min->setLooks(looks(pic::ProgBlueOffMin, pic::ProgBlueMin, pic::ProgWhiteMin));
+    if (m_max) {
+        m_max->setLooks(m_window->isMaximized()
+                            ? looks(pic::ProgBlueOffNorm, pic::ProgBlueNorm, pic::ProgWhiteMax)
+                            : looks(pic::ProgBlueOffMax, pic::ProgBlueMax, pic::ProgWhiteMax));
     }
 }
 
@@ -180,8 +190,6 @@ void SkinnedFrame::showActiveFrame()
     if (m_kind == FrameKind::PopUp)
         return;
     m_active = true;
-    if (m_flags)
-        m_flags->setValue(m_flagName, QStringLiteral("1"));
     setTopSkin(true);
 }
 
@@ -190,23 +198,7 @@ void SkinnedFrame::showInactiveFrame()
     if (m_kind == FrameKind::PopUp)
         return;
     m_active = false;
-    if (m_flags)
-        m_flags->setValue(m_flagName, QStringLiteral("0"));
     setTopSkin(false);
-}
-
-void SkinnedFrame::updateHover(const QPoint& pointer)
-{
-    if (!m_close || !m_active)
-        return;
-    UpdateButtonImage(m_close, pointer, pic::ProgBlueOffClose, pic::ProgBlueClose);
-    if (m_max && !m_window->isMinimized()) {
-        if (m_window->isMaximized())
-            UpdateButtonImage(m_max, pointer, pic::ProgBlueOffNorm, pic::ProgBlueNorm);
-        else
-            UpdateButtonImage(m_max, pointer, pic::ProgBlueOffMax, pic::ProgBlueMax);
-    }
-    UpdateButtonImage(m_min, pointer, pic::ProgBlueOffMin, pic::ProgBlueMin);
 }
 
 bool SkinnedFrame::isDragHandle(QObject* object) const
@@ -224,12 +216,18 @@ bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event)
             showInactiveFrame();
         else if (event->type() == QEvent::Resize)
             layOut();
+        else if (event->type() == QEvent::WindowStateChange)
+            setButtonLooks(); // the maximise button becomes the restore button and back
         return false;
     }
     if (!isDragHandle(watched))
         return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
         // The window system's move first (the only one on Wayland); a drag of our own
         // where it refuses.

@@ -12,7 +12,6 @@ class QWidget;
 namespace orlavine {
 
 class PictureButton;
-class StateFields;
 
 /// Lets the user drag `window` with the mouse: asks the window system to move it (its own
 /// move loop runs until the button is released). Returns false when the system refuses
@@ -27,16 +26,13 @@ bool MoveForm(QWidget* window);
 ///
 /// The frame lays itself out (pieces, title bar, rounded outline) whenever the window is
 /// resized; a press on the top bar or the title drags the window; activation switches the
-/// main and practice windows between the blue and the white skin and writes their focus
-/// flag. Clicks on the title-bar buttons are the window's: connect to closeButton() etc.
+/// main and practice windows between the blue and the white skin, and only an active
+/// window's title-bar buttons light up under the pointer. Clicks on the title-bar buttons
+/// are the window's: connect to closeButton() etc.
 class SkinnedFrame : public QObject {
     Q_OBJECT
   public:
-    /// `flags` and `flagName` name the window's focus flag ("ContentsFocus", "Test1Focus",
-    /// "Test2Focus"), written "1" on activation and "0" on deactivation; the pop-up box
-    /// passes none.
-    SkinnedFrame(QWidget* window, FrameKind kind, StateFields* flags = nullptr,
-                 const QString& flagName = QString());
+    SkinnedFrame(QWidget* window, FrameKind kind);
 
     FrameKind kind() const { return m_kind; }
     /// Shows `text` as the window's title (and caption).
@@ -55,15 +51,12 @@ class SkinnedFrame : public QObject {
     /// LayOutFrame and pRoundCorners: places the pieces and the title bar for the window's
     /// present size and cuts its outline. Runs by itself on every resize.
     void layOut();
-    /// The blue skin, white title, focus flag "1" (main and practice windows).
+    /// The blue skin, white title (main and practice windows).
     void showActiveFrame();
-    /// The white skin, grey title, focus flag "0".
+    /// The white skin, grey title.
     void showInactiveFrame();
-    /// True between showActiveFrame and showInactiveFrame.
+    /// True between showActiveFrame and showInactiveFrame: the window has the focus.
     bool isActive() const { return m_active; }
-    /// The title-bar buttons' hover pictures for the pointer at screen position `pointer`;
-    /// does nothing while the window is inactive. The windows' 100 ms timers call it.
-    void updateHover(const QPoint& pointer);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -71,12 +64,11 @@ class SkinnedFrame : public QObject {
   private:
     PictureButton* addPiece(const char* name, const QString& picture);
     void setTopSkin(bool active);
+    void setButtonLooks();
     bool isDragHandle(QObject* object) const;
 
     QWidget* m_window;
     FrameKind m_kind;
-    StateFields* m_flags;
-    QString m_flagName;
     bool m_active = true;
     PictureButton *m_topLeft, *m_topCentre, *m_topRight, *m_left, *m_right, *m_bottomLeft,
         *m_bottom, *m_bottomRight;

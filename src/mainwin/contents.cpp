@@ -7,7 +7,6 @@
 #include "mainwin/navigation.h"
 #include "chrome/popupbox.h"
 #include "chrome/skinnedframe.h"
-#include "chrome/statefields.h"
 #include "mainwin/trashpage.h"
 
 #include <QCloseEvent>
@@ -31,10 +30,10 @@ QString Contents::selectedTopicName() const
 
 void Contents::showError(const Error& error)
 {
-    CallPop(*m_state, QStringLiteral("Orlavine"), error.message(), 1, this);
+    CallPop(QStringLiteral("Orlavine"), error.message(), 1, this);
 }
 
-void Contents::LoadModuleMarks(int module)
+void Contents::LoadModuleMarks(int module, bool keepTopic)
 {
     if (module < 1 || module > 3 || !m_settings.module(module).exists()) {
         m_home->showNoModule();
@@ -48,56 +47,60 @@ void Contents::LoadModuleMarks(int module)
             list = Fields(50);
         showError(error);
     }
-    m_state->setValue(QStringLiteral("TtPapersCon"), QString::number(settings.paperCount));
     m_home->showModule(settings.topicNames, settings.topicCount, m_marks[FSE], m_marks[SSE]);
-    if (m_state->value(QStringLiteral("RefreshLog")) != QLatin1String("on"))
+    if (!keepTopic)
         m_home->selectTopic(1);
 }
 
 void Contents::RefreshContents()
 {
-    m_state->setValue(QStringLiteral("RefreshLog"), QStringLiteral("on"));
-    LoadModuleMarks(m_state->number(QStringLiteral("LChose")));
-    const int first = m_state->number(QStringLiteral("TopicCount"));
+    LoadModuleMarks(m_selection.chosenModule, true);
+    const int first = m_selection.firstPaperOfTopic;
     for (int k = 1; k <= 10; ++k) {
         if (first == 5 * (k - 1) + 1)
             m_home->selectTopic(k);
     }
-    m_state->setValue(QStringLiteral("RefreshLog"), QStringLiteral("off"));
 }
 
 void Contents::OpenPaper(int offset, int attempt)
 {
-    const int paper = m_state->number(QStringLiteral("TopicCount")) + 100 + offset;
-    m_state->setValue(QStringLiteral("PaperNum"), QString::number(paper));
-    m_state->setValue(QStringLiteral("TakeNum"), QString::number(attempt));
+    m_selection.paper = m_selection.firstPaperOfTopic + 100 + offset;
+    m_selection.attempt = attempt;
     Call(m_hooks.closePracticeWindows);
-    if (m_hooks.openPracticeWindow)
-        m_hooks.openPracticeWindow(m_state->number(QStringLiteral("TakeNum")) == 1 ? 1 : 2);
+    if (!m_hooks.openPracticeWindow)
+        return;
+    PaperChoice choice;
+    choice.kind = attempt == 1 ? AttemptKind::First : AttemptKind::Second;
+    choice.paper.module = m_selection.chosenModule;
+    choice.paper.code = m_settings.code;
+    choice.paper.paperNumber = m_selection.paper;
+    choice.paper.paperCount = m_settings.module(m_selection.chosenModule).paperCount;
+    choice.firstPaperOfTopic = m_selection.firstPaperOfTopic;
+    choice.topicName = selectedTopicName();
+    m_hooks.openPracticeWindow(choice);
 }
 
 void Contents::TabClick(int tab)
 {
-    m_state->setValue(QStringLiteral("txtTabPos"), QString::number(tab));
-    m_state->setValue(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));
-    m_state->setValue(QStringLiteral("txtReportPos"), QStringLiteral("1"));
+    m_selection.frontTab = tab;
+    m_selection.toolbarPosition = 1;
+    m_selection.reportSection = 1;
     RaiseTab(tab);
     if (tab != 4)
-        m_state->setValue(QStringLiteral("LChose"), QString::number(tab));
+        m_selection.chosenModule = tab;
     ShowPage();
 }
 
 void Contents::ToolBarClick(int position)
 {
-    m_state->setValue(QStringLiteral("txtToolBarPos"), QString::number(position));
+    m_selection.toolbarPosition = position;
     ShowPage();
 }
 
 void Contents::ShowPage()
 {
-    const int tab = m_state->number(QStringLiteral("txtTabPos"));
-    const int position = m_state->number(QStringLiteral("txtToolBarPos"));
-    if (tab == 4) {
+    const int position = m_selection.toolbarPosition;
+    if (m_selection.frontTab == 4) {
         switch (position) {
         case 1:
             placePage(m_about);
@@ -114,7 +117,7 @@ void Contents::ShowPage()
     }
     switch (position) {
     case 1:
-        LoadModuleMarks(m_state->number(QStringLiteral("LChose")));
+        LoadModuleMarks(m_selection.chosenModule);
         placePage(m_home);
         break;
     case 2:
@@ -142,15 +145,6 @@ void Contents::placePage(QWidget* page)
     // A page made after the window is shown (the report) stays hidden until shown.
     page->show();
     page->raise();
-}
-
-void Contents::Timer1Tick(const QPoint& pointer)
-{
-    m_navigation->update(pointer);
-    m_trash->updateHover(pointer);
-    m_home->updateHover(pointer);
-    if (m_state->value(QStringLiteral("ContentsFocus")) == QLatin1String("1"))
-        m_frame->updateHover(pointer);
 }
 
 void Contents::CloseProgram()

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "mainwin/selection.h"
+#include "practice/practiceplugin.h"
 #include "records/learner.h"
 #include "records/package.h"
 
-#include <QPoint>
 #include <QWidget>
 
 #include <functional>
@@ -18,7 +19,6 @@ class HomePage;
 class Navigation;
 class ReportPage;
 class SkinnedFrame;
-class StateFields;
 class TrashPage;
 
 /// What the main window hands on to the windows and pages built on it. Every hook is
@@ -28,8 +28,8 @@ struct ContentsHooks {
     /// Closes the practice windows Test1 and Test2 where open (OpenPaper, CloseProgram).
     /// A window closed this way asks and saves nothing, and calls RefreshContents.
     std::function<void()> closePracticeWindows;
-    /// Opens Test1 for `attempt` 1, Test2 otherwise, modeless; PaperNum and TakeNum are set.
-    std::function<void(int attempt)> openPracticeWindow;
+    /// Opens Test1 or Test2 for `choice`, modeless; it calls RefreshContents as it closes.
+    std::function<void(const PaperChoice& choice)> openPracticeWindow;
     /// The Report button: FillReport, ArrangeReport, then show Body_Report with placePage.
     std::function<void()> showReport;
     /// The Print button: PrintResultsCard. The page in front stays.
@@ -42,13 +42,10 @@ struct ContentsHooks {
 
 /// The main window `Contents`, the first and last window of a run. Constructing it does
 /// the start-up: pictures written to the Graphics folder, frame, settings, learner files
-/// made sure of (backed up before any repair), tabs, the 100 ms timer, and the first
-/// module's home page with topic 1 selected. Closing it closes the practice windows and
-/// ends the program.
+/// made sure of (backed up before any repair), tabs, and the first module's home page
+/// with topic 1 selected. Closing it closes the practice windows and ends the program.
 ///
-/// The navigation state lives in its named state fields (state()): LChose, lblCOD,
-/// TopicCount, TtPapersCon, PaperNum, TakeNum, txtTabPos, txtToolBarPos, txtReportPos,
-/// txtPressTrack, RefreshLog, ContentsFocus, PopUpResponse. Errors of the core are shown
+/// What the pupil has selected is the window's selection(). Errors of the core are shown
 /// in the pop-up box; the window never fails on them.
 class Contents : public QWidget {
     Q_OBJECT
@@ -56,7 +53,7 @@ class Contents : public QWidget {
     explicit Contents(QWidget* parent = nullptr);
     ~Contents() override;
 
-    StateFields& state() const { return *m_state; }
+    const MainSelection& selection() const { return m_selection; }
     ContentsHooks& hooks() { return m_hooks; }
     /// The package settings read at start-up (empty when they could not be read).
     const PackageSettings& settings() const { return m_settings; }
@@ -68,10 +65,11 @@ class Contents : public QWidget {
     /// Reloads the chosen module's results and redraws the selected topic's grid, keeping
     /// the selection; the practice windows call it as they close.
     void RefreshContents();
-    /// Opens paper `offset` + 1 (0..4) of the selected topic for `attempt` 1 or 2:
-    /// PaperNum, TakeNum, then the practice-window hooks.
+    /// Opens paper `offset` + 1 (0..4) of the selected topic for `attempt` 1 or 2: the
+    /// open practice windows closed, then the one for that paper opened.
     void OpenPaper(int offset, int attempt);
-    /// Acts on txtTabPos and txtToolBarPos: shows a page or runs a toolbar action.
+    /// Acts on the tab in front and the toolbar position: shows a page or runs a toolbar
+    /// action.
     void ShowPage();
     /// Arranges the tabs with `tab` (1..4) in front.
     void RaiseTab(int tab);
@@ -79,19 +77,17 @@ class Contents : public QWidget {
     void TabClick(int tab);
     /// A click on toolbar position 1..4.
     void ToolBarClick(int position);
-    /// Loads module `module`'s results into the home page; unless RefreshLog is "on",
-    /// selects topic 1.
-    void LoadModuleMarks(int module);
+    /// Loads module `module`'s results into the home page; selects topic 1 unless
+    /// `keepTopic`.
+    void LoadModuleMarks(int module, bool keepTopic = false);
     /// Closes the practice windows, then this window, which ends the program.
     void CloseProgram();
     /// Places `page` below the tab strip and brings it in front of the other pages.
     void placePage(QWidget* page);
-    /// The 100 ms timer's work for the pointer at screen position `pointer`.
-    void Timer1Tick(const QPoint& pointer);
     /// Shows `error` to the pupil in the pop-up box.
     void showError(const Error& error);
     /// The Report button: the chosen module's report computed afresh and shown on
-    /// Body_Report, opened on the section txtReportPos names.
+    /// Body_Report, opened on the section last opened.
     void ShowReport();
 
   protected:
@@ -104,7 +100,7 @@ class Contents : public QWidget {
     void ensureLearnerRecords();
     bool resetResults();
 
-    StateFields* m_state;
+    MainSelection m_selection;
     ContentsHooks m_hooks;
     PackageSettings m_settings;
     MarksLists m_marks;

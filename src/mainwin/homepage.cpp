@@ -6,7 +6,6 @@
 #include "chrome/picturebutton.h"
 #include "records/recordtext.h"
 #include "chrome/skin.h"
-#include "chrome/statefields.h"
 #include "chrome/twips.h"
 
 #include <QLabel>
@@ -52,7 +51,7 @@ QLabel* ColumnHead(QWidget* page, const QString& picture, const QString& name, c
 
 } // namespace
 
-HomePage::HomePage(QWidget* parent, StateFields& state) : QWidget(parent), m_state(state)
+HomePage::HomePage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Home"));
     setAutoFillBackground(true);
@@ -121,10 +120,10 @@ void HomePage::showNoModule()
 void HomePage::selectTopic(int k)
 {
     const int first = 5 * (k - 1) + 1;
-    m_state.setValue(QStringLiteral("TopicCount"), QString::number(first));
     m_grid->showTopic(first, m_firstScores, m_secondScores,
                       DecodeRecordText(m_names.value((first - 1) / 5)));
     topicButtonColour(k);
+    emit topicSelected(first);
 }
 
 QString HomePage::selectedTopicName() const
@@ -141,11 +140,6 @@ void HomePage::topicButtonColour(int selected)
                          k == selected ? QColor(Qt::white) : QColor(Qt::black));
         m_topics[k - 1]->setPalette(palette);
     }
-}
-
-void HomePage::updateHover(const QPoint& pointer)
-{
-    m_grid->updateHover(pointer);
 }
 
 void HomePage::resizeEvent(QResizeEvent*)

@@ -2,7 +2,6 @@
 
 #include "records/recordfile.h"
 
-#include <QPoint>
 #include <QWidget>
 
 #include <array>
@@ -13,16 +12,15 @@ namespace orlavine {
 
 class ClickLabel;
 class PaperGrid;
-class StateFields;
 
 /// The home page `Body_Home`: on the left, under "Select a Topic", the module's topics
 /// `Topic1`..`Topic10` with their bullets `Bullet1`..`Bullet10`; on the right, under
-/// "Select a Paper", the selected topic's paper grid. Selecting a topic writes TopicCount
-/// into the window's state fields. When the package has no module the page says so instead.
+/// "Select a Paper", the selected topic's paper grid. When the package has no module the
+/// page says so instead.
 class HomePage : public QWidget {
     Q_OBJECT
   public:
-    HomePage(QWidget* parent, StateFields& state);
+    explicit HomePage(QWidget* parent);
 
     /// The end of LoadModuleMarks: the topic names (ten, those beyond `topicCount` empty),
     /// entries and bullets beyond the count hidden, and the module's first- and
@@ -31,15 +29,15 @@ class HomePage : public QWidget {
                     const Fields& secondScores);
     /// Says plainly that there is no module to practise, in place of topics and grid.
     void showNoModule();
-    /// The click on Topic `k` (1..10): TopicCount = 5 (k - 1) + 1, its grid, its colours.
+    /// The click on Topic `k` (1..10): its grid and colours; topicSelected(5 (k - 1) + 1).
     void selectTopic(int k);
     /// The selected topic's name, as SubH1 shows it.
     QString selectedTopicName() const;
-    /// The paper buttons' hover pictures.
-    void updateHover(const QPoint& pointer);
     PaperGrid* grid() const { return m_grid; }
 
   signals:
+    /// Topic selected, by its first paper within the module (1, 6, ..., 46).
+    void topicSelected(int firstPaper);
     void paperRequested(int offset, int attempt);
 
   protected:
@@ -49,7 +47,6 @@ class HomePage : public QWidget {
   private:
     void topicButtonColour(int selected);
 
-    StateFields& m_state;
     Fields m_names;
     Fields m_firstScores;
     Fields m_secondScores;

@@ -4,7 +4,6 @@
 #include "chrome/picturebutton.h"
 #include "records/recordtext.h"
 #include "chrome/skin.h"
-#include "chrome/statefields.h"
 #include "mainwin/toolbarsets.h"
 #include "chrome/twips.h"
 
@@ -65,7 +64,7 @@ void SetToolTipOnce(QWidget* widget, const QString& tip)
 
 } // namespace
 
-Navigation::Navigation(QWidget* window, StateFields& state) : QObject(window), m_state(state)
+Navigation::Navigation(QWidget* window) : QObject(window)
 {
     for (int n = 1; n <= 4; ++n) {
         auto* tab = new PictureButton(Numbered("Tab", n), pic::TabBackOff, window);
@@ -89,11 +88,8 @@ Navigation::Navigation(QWidget* window, StateFields& state) : QObject(window), m
         caption->setContentsMargins(0, 0, 0, 1);
         m_toolCaptions[n - 1] = caption;
         connect(tool, &PictureButton::clicked, this, [this, n] { emit toolBarClicked(n); });
-        connect(tool, &PictureButton::pressed, this,
-                [this] { m_state.setValue(QStringLiteral("txtPressTrack"), QStringLiteral("1")); });
-        connect(tool, &PictureButton::released, this,
-                [this] { m_state.setValue(QStringLiteral("txtPressTrack"), QStringLiteral("0")); });
     }
+    showToolSet();
 }
 
 void Navigation::setUp(const PackageSettings& settings)
@@ -124,6 +120,12 @@ void Navigation::setUp(const PackageSettings& settings)
 
 void Navigation::raiseTab(int selected)
 {
+    m_frontTab = selected;
+    for (int n = 1; n <= 4; ++n) {
+        m_tabs[n - 1]->setLooks(n == selected ? ButtonLooks{pic::TabFrontOff, pic::TabFrontOn, {}, {}}
+                                              : ButtonLooks{pic::TabBackOff, pic::TabBackOn, {}, {}});
+    }
+    showToolSet();
     for (int n = 4; n >= 1; --n)
         m_tabs[n - 1]->raise();
     m_strip->raise();
@@ -136,18 +138,10 @@ void Navigation::raiseTab(int selected)
     }
 }
 
-void Navigation::update(const QPoint& pointer)
+void Navigation::showToolSet()
 {
-    const int selected = m_state.number(QStringLiteral("txtTabPos"));
     for (int n = 1; n <= 4; ++n) {
-        if (n == selected)
-            UpdateButtonImage(m_tabs[n - 1], pointer, pic::TabFrontOff, pic::TabFrontOn);
-        else
-            UpdateButtonImage(m_tabs[n - 1], pointer, pic::TabBackOff, pic::TabBackOn);
-    }
-    const bool pressing = m_state.value(QStringLiteral("txtPressTrack")) == QLatin1String("1");
-    for (int n = 1; n <= 4; ++n) {
-        const ToolBarEntry entry = ToolBarSetEntry(selected == 4, n);
+        const ToolBarEntry entry = ToolBarSetEntry(m_frontTab == 4, n);
         PictureButton* tool = m_tools[n - 1];
         if (entry.caption.isEmpty()) {
             tool->hide();
@@ -158,10 +152,7 @@ void Navigation::update(const QPoint& pointer)
         SetToolTipOnce(tool, entry.tooltip);
         SetToolTipOnce(m_toolCaptions[n - 1], entry.tooltip);
         const ToolbarPictures pictures = ToolbarButtonPictures(entry.pictureStem);
-        if (!PointerInside(tool, pointer))
-            tool->setPicture(pictures.off);
-        else
-            tool->setPicture(pressing ? pictures.pressed : pictures.on);
+        tool->setLooks({pictures.off, pictures.on, pictures.pressed, {}});
     }
 }
 

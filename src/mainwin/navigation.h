@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
 
 #include <array>
 
@@ -11,18 +10,17 @@ namespace orlavine {
 
 class ClickLabel;
 class PictureButton;
-class StateFields;
 struct PackageSettings;
 
 /// The main window's tabs and toolbar: the module tabs `Tab01`..`Tab03` and the Help tab
 /// `Tab04` with their captions `Tab01lbl`..`Tab04lbl`, the tab strip `TabStrip` (the band
 /// under the tabs, holding the toolbar), and the toolbar buttons `ToolBar01`..`ToolBar04`
-/// with their captions `lblTB01`..`lblTB04`. It reads and writes the window's state fields
-/// txtTabPos and txtPressTrack; what a click does is the window's (the signals).
+/// with their captions `lblTB01`..`lblTB04`. The tab in front chooses the toolbar's set;
+/// what a click does is the window's (the signals).
 class Navigation : public QObject {
     Q_OBJECT
   public:
-    Navigation(QWidget* window, StateFields& state);
+    explicit Navigation(QWidget* window);
 
     QWidget* strip() const { return m_strip; }
     /// Tab 1..4.
@@ -33,18 +31,20 @@ class Navigation : public QObject {
     /// the tabs of absent modules out of view, the Help tab last.
     void setUp(const PackageSettings& settings);
     /// RaiseTab: the other tabs behind the strip (lower numbers in front), the selected one
-    /// in front of it and two pixels higher.
+    /// in front of it and two pixels higher, with the front tab's pictures; the toolbar
+    /// shows the selected tab's set.
     void raiseTab(int tab);
-    /// The timer's work for the tabs and toolbar: the set of the selected tab (captions,
-    /// tooltips, position 3 hidden on the Help tab) and the pictures for `pointer`.
-    void update(const QPoint& pointer);
 
   signals:
     void tabClicked(int tab);
     void toolBarClicked(int position);
 
   private:
-    StateFields& m_state;
+    /// The set of the tab in front: captions, tooltips, pictures; position 3 hidden on the
+    /// Help tab.
+    void showToolSet();
+
+    int m_frontTab = 1;
     QWidget* m_strip;
     std::array<PictureButton*, 4> m_tabs;
     std::array<ClickLabel*, 4> m_tabCaptions;

@@ -115,6 +115,7 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
                       TwipsRect(kRowCaptionLeft, rowTop, kRowCaptionWidth, kRowHeight, this));
             auto* button = new PictureButton(QStringLiteral("P%1%2").arg(i).arg(suffix),
                                              pic::LoadButtonOff, this);
+            button->setLooks({pic::LoadButtonOff, pic::LoadButtonOn, {}, {}});
             button->move(tw(kButtonLeft), tw(rowTop) + (tw(kRowHeight) - button->height()) / 2);
             button->setToolTip(attempt == 1 ? QStringLiteral("Load paper %1").arg(i)
                                             : QStringLiteral("Try paper %1 again").arg(i));
@@ -160,14 +161,6 @@ void PaperGrid::showPaperGrid()
         const bool perfect = ParseNumber(m_first[i]->text().toLatin1(), value) && value > 99;
         m_secondButtons[i]->setVisible(!m_first[i]->text().isEmpty() && !perfect);
         place(m_second[i]);
-    }
-}
-
-void PaperGrid::updateHover(const QPoint& pointer)
-{
-    for (int i = 0; i < 5; ++i) {
-        UpdateButtonImage(m_firstButtons[i], pointer, pic::LoadButtonOff, pic::LoadButtonOn);
-        UpdateButtonImage(m_secondButtons[i], pointer, pic::LoadButtonOff, pic::LoadButtonOn);
     }
 }
 

@@ -32,8 +32,6 @@ class PaperGrid : public QWidget {
     /// column; an empty one covers the row's "%"; the second-attempt button is shown
     /// exactly when the first attempt scored 99 or less.
     void showPaperGrid();
-    /// The hover pictures of the ten paper buttons.
-    void updateHover(const QPoint& pointer);
     /// Left edge of the percent column.
     int percentLeft() const;
 

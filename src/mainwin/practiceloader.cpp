@@ -5,14 +5,19 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QLibrary>
 #include <QOpenGLContext>
+#include <QPluginLoader>
 #include <QPointer>
 
-#include <dlfcn.h>
+#include <memory>
 
-// Qt makes this context at start-up for a program linking the page viewer; one that
-// loads the viewer later makes it just before, with the function Qt's own modules use.
+// Qt WebEngine needs a global OpenGL context shared with its views. The public way to get
+// one, Qt::AA_ShareOpenGLContexts, makes it as the application starts, for every run;
+// this program makes it only when the viewer is about to load, with the function Qt's own
+// modules use. It is exported but not documented: the practice-window tests fail if it
+// ever stops working.
+static_assert(QT_VERSION >= QT_VERSION_CHECK(6, 4, 0) && QT_VERSION < QT_VERSION_CHECK(7, 0, 0),
+              "check that qt_gl_set_global_share_context still exists in this Qt");
 QT_BEGIN_NAMESPACE
 Q_GUI_EXPORT void qt_gl_set_global_share_context(QOpenGLContext* context);
 QT_END_NAMESPACE
@@ -20,21 +25,6 @@ QT_END_NAMESPACE
 namespace orlavine {
 
 namespace {
-
-struct PracticeLibrary {
-    void (*open)(Contents*, int) = nullptr;
-    void (*close)() = nullptr;
-};
-
-// The practice windows' library, beside the one holding this code.
-QString LibraryBesideThisOne()
-{
-    Dl_info info{};
-    const bool found = ::dladdr(reinterpret_cast<void*>(&LibraryBesideThisOne), &info) != 0 && info.dli_fname;
-    const QString folder = found ? QFileInfo(QFile::decodeName(info.dli_fname)).absolutePath()
-                                 : QCoreApplication::applicationDirPath();
-    return folder + QStringLiteral("/liborlavine_practice.so");
-}
 
 void ShareGlContexts()
 {
@@ -45,54 +35,48 @@ void ShareGlContexts()
     qt_gl_set_global_share_context(context);
 }
 
-// The library's functions, once loaded.
-PracticeLibrary& Library()
+// Loads the plugin; throws Error when it is missing or not the practice windows.
+PracticePlugin& Load(const QString& file)
 {
-    static PracticeLibrary library;
-    return library;
-}
-
-// Loads the library once; throws Error when it or one of its functions is missing.
-const PracticeLibrary& Load(const QString& path)
-{
-    PracticeLibrary& loaded = Library();
-    if (loaded.open)
-        return loaded;
     ShareGlContexts();
-    QLibrary library(path);
-    PracticeLibrary found;
-    found.open = reinterpret_cast<void (*)(Contents*, int)>(library.resolve("orlavine_open_practice_window"));
-    found.close = reinterpret_cast<void (*)()>(library.resolve("orlavine_close_practice_windows"));
-    if (!found.open || !found.close) {
+    QPluginLoader loader(file);
+    auto* plugin = qobject_cast<PracticePlugin*>(loader.instance());
+    if (!plugin) {
         // The pop-up box holds a short message; the details go to the program's output.
-        qWarning("%s", qPrintable(library.errorString()));
-        throw Error(QString(), QFileInfo::exists(path)
+        qWarning("%s", qPrintable(loader.errorString()));
+        throw Error(QString(), QFileInfo::exists(file)
                                    ? QStringLiteral("Part of the program is damaged: please install it again.")
                                    : QStringLiteral("Part of the program is missing: please install it again."));
     }
-    loaded = found; // the library stays loaded to the end of the program
-    return loaded;
+    return *plugin; // the plugin stays loaded to the end of the program
 }
 
 } // namespace
 
-void LoadPracticeWindowsWhenNeeded(Contents& contents, const QString& library)
+void LoadPracticeWindowsWhenNeeded(Contents& contents, const QString& pluginFile)
 {
+    // Shared by the two hooks: the plugin once loaded.
+    auto loaded = std::make_shared<PracticePlugin*>(nullptr);
     ContentsHooks& hooks = contents.hooks();
-    const QString path = library.isEmpty() ? LibraryBesideThisOne() : library;
-    hooks.openPracticeWindow = [main = QPointer<Contents>(&contents), path](int attempt) {
+    hooks.openPracticeWindow = [main = QPointer<Contents>(&contents), pluginFile,
+                                loaded](const PaperChoice& choice) {
         if (!main)
             return;
         try {
-            Load(path).open(main, attempt);
+            if (!*loaded)
+                *loaded = &Load(pluginFile);
+            (*loaded)->open(choice, [main] {
+                if (main)
+                    main->RefreshContents();
+            });
         } catch (const Error& e) {
             main->showError(e);
         }
     };
-    // No practice window can be open before the library is loaded.
-    hooks.closePracticeWindows = [] {
-        if (Library().close)
-            Library().close();
+    // No practice window can be open before the plugin is loaded.
+    hooks.closePracticeWindows = [loaded] {
+        if (*loaded)
+            (*loaded)->closeAll();
     };
 }
 

@@ -6,14 +6,14 @@
 
 namespace orlavine {
 
-PupilPrompts PopUpPrompts(StateFields& state, QWidget* window)
+PupilPrompts PopUpPrompts(QWidget* window)
 {
     PupilPrompts prompts;
-    prompts.askYesNo = [&state, window](const QString& title, const QString& message) {
-        return CallPop(state, title, message, 2, window);
+    prompts.askYesNo = [window](const QString& title, const QString& message) {
+        return CallPop(title, message, 2, window);
     };
-    prompts.tell = [&state, window](const QString& title, const QString& message) {
-        CallPop(state, title, message, 1, window);
+    prompts.tell = [window](const QString& title, const QString& message) {
+        CallPop(title, message, 1, window);
     };
     return prompts;
 }

@@ -8,8 +8,6 @@ class QWidget;
 
 namespace orlavine {
 
-class StateFields;
-
 /// How a page asks the pupil something or tells them something. The main window routes
 /// both through its pop-up box; tests answer them directly.
 struct PupilPrompts {
@@ -19,9 +17,8 @@ struct PupilPrompts {
     std::function<void(const QString& title, const QString& message)> tell;
 };
 
-/// Prompts shown in the program's pop-up box over `window`, the answer passing through
-/// `state`'s PopUpResponse (CallPop); `state` must outlive the prompts.
-PupilPrompts PopUpPrompts(StateFields& state, QWidget* window);
+/// Prompts shown in the program's pop-up box over `window` (CallPop).
+PupilPrompts PopUpPrompts(QWidget* window);
 
 /// Prompts shown in plain system message boxes over `window`.
 PupilPrompts MessageBoxPrompts(QWidget* window);

@@ -8,16 +8,15 @@
 #include "mainwin/pupilprompts.h"
 #include "report/reportfigures.h"
 #include "mainwin/reportpage.h"
-#include "chrome/statefields.h"
 
 namespace orlavine {
 
 void Contents::attachReportAndPrinting()
 {
-    m_printer = std::make_unique<CardPrinter>(this, PopUpPrompts(*m_state, this));
+    m_printer = std::make_unique<CardPrinter>(this, PopUpPrompts(this));
     m_hooks.showReport = [this] { ShowReport(); };
     m_hooks.printResultsCard = [this] {
-        const int module = m_state->number(QStringLiteral("LChose"));
+        const int module = m_selection.chosenModule;
         if (module >= 1 && module <= 3 && m_settings.module(module).exists())
             m_printer->PrintResultsCard(m_settings.name, m_settings.module(module), m_marks);
     };
@@ -27,11 +26,14 @@ void Contents::attachReportAndPrinting()
 
 void Contents::ShowReport()
 {
-    const int module = m_state->number(QStringLiteral("LChose"));
+    const int module = m_selection.chosenModule;
     if (module < 1 || module > 3 || !m_settings.module(module).exists())
         return;
-    if (!m_report) // built on first use: its widgets need not slow the start
-        m_report = new ReportPage(m_state, this);
+    if (!m_report) { // built on first use: its widgets need not slow the start
+        m_report = new ReportPage(this);
+        connect(m_report, &ReportPage::sectionOpened, this,
+                [this](int section) { m_selection.reportSection = section; });
+    }
     try {
         m_report->FillReport(
             LoadReportFigures(m_marks, m_settings.module(module), module, m_settings.code));
@@ -40,7 +42,7 @@ void Contents::ShowReport()
         return;
     }
     placePage(m_report);
-    m_report->ArrangeReport();
+    m_report->openSection(m_selection.reportSection);
 }
 
 } // namespace orlavine

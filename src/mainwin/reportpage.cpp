@@ -3,7 +3,6 @@
 #include "mainwin/headerbar.h"
 #include "records/recordtext.h"
 #include "report/reportfigures.h"
-#include "chrome/statefields.h"
 #include "mainwin/topicalpanel.h"
 #include "mainwin/trendpanel.h"
 
@@ -13,8 +12,6 @@
 namespace orlavine {
 
 namespace {
-
-const QString kReportPos = QStringLiteral("txtReportPos");
 
 QLabel* ValueLabel(const QString& name, QWidget* parent)
 {
@@ -26,7 +23,7 @@ QLabel* ValueLabel(const QString& name, QWidget* parent)
 
 } // namespace
 
-ReportPage::ReportPage(StateFields* state, QWidget* parent) : QWidget(parent), m_state(state)
+ReportPage::ReportPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_Report"));
     setAutoFillBackground(true);
@@ -90,14 +87,14 @@ void ReportPage::FillReport(const ReportFigures& figures)
 
 void ReportPage::openSection(int section)
 {
-    m_state->setValue(kReportPos, QString::number(section));
+    m_openSection = section;
     ArrangeReport();
+    emit sectionOpened(section);
 }
 
 void ReportPage::ArrangeReport()
 {
-    const int number = m_state->number(kReportPos);
-    const int open = number == 1 || number == 2 ? number : 3;
+    const int open = m_openSection == 1 || m_openSection == 2 ? m_openSection : 3;
     const int H = height();
     const int h1 = m_bars[0]->height();
     const int h2 = m_bars[1]->height();

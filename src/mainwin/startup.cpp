@@ -15,7 +15,6 @@
 #include "records/resources.h"
 #include "chrome/skin.h"
 #include "chrome/skinnedframe.h"
-#include "chrome/statefields.h"
 #include "mainwin/trashpage.h"
 #include "chrome/twips.h"
 
@@ -28,25 +27,11 @@ namespace {
 
 const QColor kWindowColour(244, 245, 235);
 
-void SetInitialStateFields(StateFields& state)
-{
-    const std::pair<const char*, const char*> initial[] = {
-        {"LChose", "1"},        {"lblCOD", ""},         {"TopicCount", "1"},
-        {"TtPapersCon", ""},    {"PaperNum", ""},       {"TakeNum", ""},
-        {"txtTabPos", "1"},     {"txtToolBarPos", "0"}, {"txtReportPos", "1"},
-        {"txtPressTrack", "0"}, {"RefreshLog", "off"},  {"ContentsFocus", "1"},
-        {"PopUpResponse", ""}};
-    for (const auto& [name, text] : initial)
-        state.setValue(QString::fromLatin1(name), QString::fromLatin1(text));
-}
-
 } // namespace
 
 Contents::Contents(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Contents"));
-    m_state = new StateFields(this);
-    SetInitialStateFields(*m_state);
     for (auto& list : m_marks)
         list = Fields(50);
 
@@ -64,28 +49,22 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
     const QString name = DecodeRecordText(m_settings.name);
     m_frame->setTitle(name);
     m_about->setProgramName(name);
-    m_state->setValue(QStringLiteral("lblCOD"), DecodeRecordText(m_settings.code));
     m_navigation->setUp(m_settings);
     for (QWidget* page : {static_cast<QWidget*>(m_trash), static_cast<QWidget*>(m_about),
                           static_cast<QWidget*>(m_home)})
         placePage(page);
-    // 10. The timer for the hover pictures.
-    StartHoverTimer(this, [this](const QPoint& pointer) { Timer1Tick(pointer); });
     // 11. The first module that exists: its tab's click shows its home page.
     const int first = m_settings.firstModule();
     if (first != 0) {
-        m_state->setValue(QStringLiteral("LChose"), QString::number(first));
-        m_state->setValue(QStringLiteral("txtTabPos"), QString::number(first));
         TabClick(first);
     } else {
-        RaiseTab(m_state->number(QStringLiteral("txtTabPos")));
+        RaiseTab(m_selection.frontTab);
         m_home->showNoModule();
     }
     // 12.
-    m_state->setValue(QStringLiteral("txtToolBarPos"), QStringLiteral("1"));
-    m_state->setValue(QStringLiteral("txtReportPos"), QStringLiteral("1"));
-    m_state->setValue(QStringLiteral("TopicCount"), QStringLiteral("1"));
-    Timer1Tick(QPoint(-1, -1));
+    m_selection.toolbarPosition = 1;
+    m_selection.reportSection = 1;
+    m_selection.firstPaperOfTopic = 1;
 }
 
 Contents::~Contents() = default;
@@ -97,13 +76,13 @@ void Contents::buildWindow()
     palette.setColor(QPalette::Window, kWindowColour);
     setPalette(palette);
 
-    m_frame = new SkinnedFrame(this, FrameKind::Main, m_state, QStringLiteral("ContentsFocus"));
+    m_frame = new SkinnedFrame(this, FrameKind::Main);
     m_frame->closeButton()->setToolTip(QStringLiteral("Close"));
     m_frame->minButton()->setToolTip(QStringLiteral("Minimize"));
     connect(m_frame->closeButton(), &PictureButton::clicked, this, &Contents::CloseProgram);
     connect(m_frame->minButton(), &PictureButton::clicked, this, &QWidget::showMinimized);
 
-    m_navigation = new Navigation(this, *m_state);
+    m_navigation = new Navigation(this);
     connect(m_navigation, &Navigation::tabClicked, this, &Contents::TabClick);
     connect(m_navigation, &Navigation::toolBarClicked, this, &Contents::ToolBarClick);
 
@@ -114,8 +93,10 @@ void Contents::buildWindow()
             m_hooks.openMakerPage();
     });
     attachReportAndPrinting();
-    m_home = new HomePage(this, *m_state);
+    m_home = new HomePage(this);
     connect(m_home, &HomePage::paperRequested, this, &Contents::OpenPaper);
+    connect(m_home, &HomePage::topicSelected, this,
+            [this](int firstPaper) { m_selection.firstPaperOfTopic = firstPaper; });
 }
 
 void Contents::readSettings()

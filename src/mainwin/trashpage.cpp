@@ -29,6 +29,7 @@ QLabel* Text(QWidget* page, const QString& name, const QString& text)
 PictureButton* Button(QWidget* page, const QString& name, const QString& caption)
 {
     auto* button = new PictureButton(name, pic::ButtonOff, page);
+    button->setLooks({pic::ButtonOff, pic::ButtonOn, {}, {}});
     button->setToolTip(caption);
     AddCaption(button, name + QStringLiteral("lbl"), caption)->setToolTip(caption);
     return button;
@@ -74,12 +75,6 @@ void TrashPage::enter(State state)
     m_yes->setVisible(state == Confirm);
     m_no->setVisible(state == Confirm);
     m_done->setVisible(state == Done);
-}
-
-void TrashPage::updateHover(const QPoint& pointer)
-{
-    for (PictureButton* button : {m_trash, m_yes, m_no})
-        UpdateButtonImage(button, pointer, pic::ButtonOff, pic::ButtonOn);
 }
 
 void TrashPage::resizeEvent(QResizeEvent*)

@@ -25,8 +25,6 @@ class TrashPage : public QWidget {
     State state() const { return m_state; }
     /// Shows the page's Invite state, as every showing of the page does.
     void showInvite();
-    /// The three buttons' hover pictures.
-    void updateHover(const QPoint& pointer);
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -47,7 +47,9 @@ void CornerResizer::press(QWidget* source, const QPoint& global)
 
 bool CornerResizer::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* widget = static_cast<QWidget*>(watched);
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget)
+        return false;
     const bool topPiece = m_topPieces.contains(widget);
     switch (event->type()) {
     case QEvent::MouseMove: {

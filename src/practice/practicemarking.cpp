@@ -8,7 +8,6 @@
 #include "records/recordtext.h"
 #include "practice/remainingbar.h"
 #include "practice/sheetpanel.h"
-#include "chrome/statefields.h"
 #include "practice/statuspanels.h"
 
 namespace orlavine {
@@ -21,7 +20,7 @@ void PracticeWindow::markPaper()
     }
     if (!storeAndSave())
         return;
-    if (!CallPop(*m_host.fields, QStringLiteral("Marking"), m_attempt->markingQuestion(), 2, this))
+    if (!CallPop(QStringLiteral("Marking"), m_attempt->markingQuestion(), 2, this))
         return;
     m_busy = true;
     m_marking->play();
@@ -38,7 +37,6 @@ void PracticeWindow::markPaper()
         return;
     m_status->score()->setText(QString::number(outcome->score));
     m_status->percent()->setText(DecodeRecordText(outcome->percent));
-    m_fields->setValue(QStringLiteral("Status"), QStringLiteral("1"));
     if (m_status->timeTaken()) {
         m_status->timeTaken()->setText(DecodeRecordText(outcome->timeTaken));
         m_status->dateCompleted()->setText(DecodeRecordText(outcome->date));
@@ -51,6 +49,7 @@ void PracticeWindow::showMarkedState()
     m_remaining->setPanelVisible(false);
     m_sheet->build(SheetFor(*m_attempt, m_question), true);
     m_status->showMarked(true);
+    showProgress();
 }
 
 } // namespace orlavine

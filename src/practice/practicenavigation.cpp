@@ -8,7 +8,6 @@
 #include "practice/questionview.h"
 #include "practice/remainingbar.h"
 #include "practice/sheetpanel.h"
-#include "chrome/statefields.h"
 
 #include <QLabel>
 
@@ -31,12 +30,13 @@ bool PracticeWindow::canGoNext() const
 
 void PracticeWindow::report(const QString& message)
 {
-    CallPop(*m_host.fields, QStringLiteral("Orlavine"), message, 1, this);
+    CallPop(QStringLiteral("Orlavine"), message, 1, this);
 }
 
 bool PracticeWindow::storeAndSave()
 {
     m_attempt->storeAnswers(m_sheet->firstIndex(), m_sheet->typedAnswers());
+    showProgress();
     try {
         m_attempt->save();
     } catch (const Error& e) {
@@ -51,7 +51,6 @@ void PracticeWindow::goTo(int question, bool focusFirstBox)
     if (question < 1 || question > m_attempt->questionCount() || !storeAndSave())
         return;
     m_question = question;
-    m_fields->setValue(QStringLiteral("QSCount"), QString::number(question));
     showQuestion();
     if (focusFirstBox)
         m_sheet->focusFirstBox();
@@ -79,6 +78,7 @@ void PracticeWindow::showQuestion()
     m_sheet->build(SheetFor(*m_attempt, m_question), m_attempt->isMarked());
     showQuestionPage();
     listRemainingQuestions();
+    showProgress();
 }
 
 void PracticeWindow::showQuestionPage()
@@ -103,7 +103,7 @@ void PracticeWindow::savePaper()
 {
     if (!isOpen() || !storeAndSave())
         return;
-    CallPop(*m_host.fields, QStringLiteral("Orlavine"), QStringLiteral("Paper saved"), 1, this);
+    CallPop(QStringLiteral("Orlavine"), QStringLiteral("Paper saved"), 1, this);
 }
 
 void PracticeWindow::printQuestion()
@@ -113,8 +113,7 @@ void PracticeWindow::printQuestion()
 
 void PracticeWindow::closePaper()
 {
-    if (CallPop(*m_host.fields, QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2,
-                this))
+    if (CallPop(QStringLiteral("Close Practice"), QStringLiteral("Confirm?"), 2, this))
         close();
 }
 

@@ -2,7 +2,6 @@
 
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
-#include "chrome/statefields.h"
 
 namespace orlavine {
 
@@ -20,20 +19,17 @@ const ButtonLook kButtons[6] = {
     {"back", "Back", "Previous question"}, {"forward", "Next", "Next question"},
 };
 
-const QString kPressTrack = QStringLiteral("txtPressTrack");
 constexpr int kCaptionHeight = 16;
 
 } // namespace
 
-PracticeToolbar::PracticeToolbar(StateFields& fields, std::function<void(ToolbarSlot)> actions,
-                                 QWidget* parent)
-    : QWidget(parent), m_fields(fields)
+PracticeToolbar::PracticeToolbar(std::function<void(ToolbarSlot)> actions, QWidget* parent)
+    : QWidget(parent)
 {
     setAutoFillBackground(true);
     QPalette strip = palette();
     strip.setColor(QPalette::Window, QColor(244, 245, 235));
     setPalette(strip);
-    m_fields.setValue(kPressTrack, QStringLiteral("0"));
     for (int slot = SaveSlot; slot <= NextSlot; ++slot) {
         const ButtonLook& look = kButtons[slot];
         const ToolbarPictures pictures = ToolbarButtonPictures(QString::fromLatin1(look.stem));
@@ -47,14 +43,10 @@ PracticeToolbar::PracticeToolbar(StateFields& fields, std::function<void(Toolbar
                        QString::fromLatin1(look.caption), Qt::AlignHCenter | Qt::AlignBottom);
         caption->setGeometry(0, button->height() - kCaptionHeight, button->width(), kCaptionHeight);
         caption->setToolTip(button->toolTip());
-        connect(button, &PictureButton::pressed, this,
-                [this] { m_fields.setValue(kPressTrack, "1"); });
-        connect(button, &PictureButton::released, this,
-                [this] { m_fields.setValue(kPressTrack, "0"); });
         connect(button, &PictureButton::clicked, this,
                 [actions, slot] { actions(ToolbarSlot(slot)); });
+        button->setLooks({pictures.off, pictures.on, pictures.pressed, pictures.disabled});
         m_buttons[slot] = button;
-        m_pictures[slot] = {pictures.off, pictures.on, pictures.pressed, pictures.disabled};
     }
 }
 
@@ -74,28 +66,12 @@ void PracticeToolbar::place(const std::array<QRect, 6>& places)
         m_buttons[slot]->move(places[slot].topLeft());
 }
 
-void PracticeToolbar::updateButton(ToolbarSlot slot, const QPoint& pointer, bool enabled)
+void PracticeToolbar::enableButtons(bool open, bool canGoBack, bool canGoNext)
 {
-    PictureButton* button = m_buttons[slot];
-    const QStringList& pictures = m_pictures[slot];
-    button->setEnabled(enabled);
-    if (!enabled)
-        button->setPicture(pictures.at(3));
-    else if (!PointerInside(button, pointer))
-        button->setPicture(pictures.at(0));
-    else
-        button->setPicture(m_fields.value(kPressTrack) == QLatin1String("1") ? pictures.at(2)
-                                                                             : pictures.at(1));
-}
-
-void PracticeToolbar::update(const QPoint& pointer, bool open, bool canGoBack, bool canGoNext)
-{
-    updateButton(SaveSlot, pointer, open);
-    updateButton(MarkSlot, pointer, open);
-    updateButton(PrintSlot, pointer, true);
-    updateButton(CloseSlot, pointer, true);
-    updateButton(BackSlot, pointer, canGoBack);
-    updateButton(NextSlot, pointer, canGoNext);
+    m_buttons[SaveSlot]->setEnabled(open);
+    m_buttons[MarkSlot]->setEnabled(open);
+    m_buttons[BackSlot]->setEnabled(canGoBack);
+    m_buttons[NextSlot]->setEnabled(canGoNext);
 }
 
 } // namespace orlavine

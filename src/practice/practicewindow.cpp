@@ -16,16 +16,15 @@
 #include "practice/sheetpanel.h"
 #include "chrome/skin.h"
 #include "chrome/skinnedframe.h"
-#include "chrome/statefields.h"
 #include "practice/statuspanels.h"
 #include "chrome/twips.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace orlavine {
@@ -48,15 +47,14 @@ QWidget* ColouredStrip(QWidget* parent)
 
 } // namespace
 
-PracticeWindow* PracticeWindow::Open(AttemptKind kind, const Host& host)
+PracticeWindow* PracticeWindow::Open(const PaperChoice& choice)
 {
-    auto* window = new PracticeWindow(kind, host);
+    auto* window = new PracticeWindow(choice);
     try {
         window->openPaper();
     } catch (const Error& e) {
         delete window; // never shown, so never closed: the main window needs no refresh
-
-        CallPop(*host.fields, QStringLiteral("Orlavine"), e.message(), 1, nullptr);
+        CallPop(QStringLiteral("Orlavine"), e.message(), 1, nullptr);
         return nullptr;
     }
     window->show();
@@ -66,17 +64,15 @@ PracticeWindow* PracticeWindow::Open(AttemptKind kind, const Host& host)
     return window;
 }
 
-PracticeWindow::PracticeWindow(AttemptKind kind, const Host& host)
-    : m_kind(kind), m_host(host), m_fields(new StateFields(this))
+PracticeWindow::PracticeWindow(const PaperChoice& choice) : m_choice(choice)
 {
-    setObjectName(kind == AttemptKind::First ? QStringLiteral("Test1") : QStringLiteral("Test2"));
+    setObjectName(choice.kind == AttemptKind::First ? QStringLiteral("Test1")
+                                                    : QStringLiteral("Test2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
-    m_fields->setValue(QStringLiteral("QSCount"), QStringLiteral("1"));
-    m_fields->setValue(QStringLiteral("Status"), QStringLiteral("0"));
     buildParts();
 }
 
@@ -84,12 +80,9 @@ PracticeWindow::~PracticeWindow() = default;
 
 void PracticeWindow::buildParts()
 {
-    const bool second = m_kind == AttemptKind::Second;
-    m_frame =
-        new SkinnedFrame(this, FrameKind::Practice, m_fields,
-                         second ? QStringLiteral("Test2Focus") : QStringLiteral("Test1Focus"));
+    const bool second = m_choice.kind == AttemptKind::Second;
+    m_frame = new SkinnedFrame(this, FrameKind::Practice);
     m_toolbar = new PracticeToolbar(
-        *m_fields,
         [this](ToolbarSlot slot) {
             switch (slot) {
             case SaveSlot:
@@ -192,29 +185,18 @@ void PracticeWindow::openPaper()
                 screen.y() + qMax(0, screen.height() - Twips(10000, this)), Twips(12000, this),
                 Twips(9000, this));
 
-    StateFields& main = *m_host.fields;
-    const int topicStart = main.number(QStringLiteral("TopicCount"));
-    const int paperNumber = main.number(QStringLiteral("PaperNum"));
-    m_fields->setValue(QStringLiteral("TopicCount"), QString::number(topicStart));
-    m_caption = m_host.topicName + QStringLiteral(" - Paper ") +
-                QString::number(paperNumber - 100 - topicStart + 1);
+    m_caption = m_choice.topicName + QStringLiteral(" - Paper ") +
+                QString::number(m_choice.paper.index() - m_choice.firstPaperOfTopic + 1);
     m_frame->setTitle(m_caption);
     m_questionTitle->setText(QStringLiteral("Question 1"));
     m_questionTitle->adjustSize();
 
-    PaperRef paper;
-    paper.module = main.number(QStringLiteral("LChose"));
-    EncodeRecordText(main.value(QStringLiteral("lblCOD")), paper.code);
-    paper.paperNumber = paperNumber;
-    paper.paperCount = main.number(QStringLiteral("TtPapersCon"));
-    m_attempt = std::make_unique<Attempt>(m_kind, paper);
+    m_attempt = std::make_unique<Attempt>(m_choice.kind, m_choice.paper);
     showQuestionPage();
     m_attempt->readRecords();
     m_sheet->build(SheetFor(*m_attempt, 1), m_attempt->isMarked());
 
     const bool marked = m_attempt->isMarked();
-    m_fields->setValue(QStringLiteral("Status"),
-                       marked ? QStringLiteral("1") : QStringLiteral("0"));
     if (m_status->timeTaken()) {
         m_status->timeTaken()->setText(DecodeRecordText(m_attempt->recordedTime()));
         m_status->dateCompleted()->setText(DecodeRecordText(m_attempt->recordedDate()));
@@ -227,7 +209,16 @@ void PracticeWindow::openPaper()
 
     m_sheetShown = true;
     m_attempt->setStartTime(Now());
-    StartHoverTimer(this, [this](const QPoint& pointer) { tick(pointer); });
+    if (m_status->clock()) {
+        // The clock shows whole seconds from the opening: it changes once a second.
+        auto* clock = new QTimer(this);
+        clock->setObjectName(QStringLiteral("Timer1"));
+        clock->setTimerType(Qt::PreciseTimer);
+        connect(clock, &QTimer::timeout, this, &PracticeWindow::showClock);
+        clock->start(1000);
+        showClock();
+    }
+    showProgress();
     m_status->total()->setText(QString::number(m_attempt->subAnswerTotal()));
     if (m_status->date())
         m_status->date()->setText(DecodeRecordText(ShortDateText(m_attempt->startTime().date())));
@@ -286,25 +277,16 @@ void PracticeWindow::toggleAnswerSheet()
     applyPlaces();
 }
 
-void PracticeWindow::tick(const QPoint& pointer)
+void PracticeWindow::showProgress()
 {
-    m_toolbar->update(pointer, isOpen(), canGoBack(), canGoNext());
-    if (m_status->clock())
-        m_status->clock()->setText(
-            QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
+    m_toolbar->enableButtons(isOpen(), canGoBack(), canGoNext());
     m_status->answered()->setText(QString::number(AnsweredCount(m_attempt->answers())));
-    m_frame->updateHover(pointer);
 }
 
-void ClosePracticeWindows()
+void PracticeWindow::showClock()
 {
-    // Deleted at once, not later: the main window may be closing too, and the page
-    // viewers must go before the application does.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        auto* practice = qobject_cast<PracticeWindow*>(window);
-        if (practice && practice->isVisible() && practice->close())
-            delete practice;
-    }
+    m_status->clock()->setText(
+        QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
 }
 
 void PracticeWindow::closeEvent(QCloseEvent* event)
@@ -315,8 +297,7 @@ void PracticeWindow::closeEvent(QCloseEvent* event)
     }
     m_page.remove();
     event->accept();
-    if (m_host.refreshContents)
-        m_host.refreshContents();
+    emit closed();
 }
 
 } // namespace orlavine

@@ -4,6 +4,7 @@
 #include "marking/attempt.h"
 #include "marking/pagefile.h"
 #include "practice/practicelayout.h"
+#include "practice/practiceplugin.h"
 
 #include <QWidget>
 
@@ -22,7 +23,6 @@ class QuestionView;
 class RemainingBar;
 class SheetPanel;
 class SkinnedFrame;
-class StateFields;
 class StatusPanels;
 
 /// A practice window: `Test1` for a paper's first attempt, `Test2` for its second. The
@@ -30,34 +30,21 @@ class StatusPanels;
 /// the toolbar above, the remaining questions below. The second attempt differs in what
 /// it reads and shows, not in how it works.
 ///
-/// The window reads the paper from the main window's state fields (PaperNum, TopicCount,
-/// LChose, lblCOD, TtPapersCon) and answers its pop-up boxes through PopUpResponse; when
-/// it closes it calls the main window's RefreshContents.
+/// The window opens the paper the main window chose; it emits closed() as it closes.
 class PracticeWindow : public QWidget {
     Q_OBJECT
   public:
-    /// What the window takes from the main window: its state fields, the selected
-    /// topic's name (the paper-grid heading) and RefreshContents.
-    struct Host {
-        StateFields* fields = nullptr;
-        QString topicName;
-        std::function<void()> refreshContents;
-    };
-
-    /// Builds and opens the window for the paper the host's fields name, and shows it.
-    /// Returns null, after telling the pupil why in the pop-up box, when the paper cannot
-    /// be opened. The window deletes itself when it closes.
-    static PracticeWindow* Open(AttemptKind kind, const Host& host);
+    /// Builds and opens the window for `choice`, and shows it. Returns null, after telling
+    /// the pupil why in the pop-up box, when the paper cannot be opened. The window
+    /// deletes itself when it closes.
+    static PracticeWindow* Open(const PaperChoice& choice);
 
     ~PracticeWindow() override;
 
     const Attempt& attempt() const { return *m_attempt; }
-    /// QSCount: the question shown, 1..questionCount().
+    /// The question shown, 1..questionCount().
     int questionNumber() const { return m_question; }
     bool sheetShown() const { return m_sheetShown; }
-    /// The window's own hidden fields: QSCount, Status, TopicCount, txtPressTrack and the
-    /// focus flag.
-    StateFields& fields() const { return *m_fields; }
 
     // The pupil's operations, as the toolbar, the list and the keys run them.
     void nextQuestion();
@@ -69,17 +56,24 @@ class PracticeWindow : public QWidget {
     void closePaper();
     void toggleAnswerSheet();
 
+  signals:
+    /// The window is closing: the main window refreshes its results.
+    void closed();
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    PracticeWindow(AttemptKind kind, const Host& host);
+    explicit PracticeWindow(const PaperChoice& choice);
     void buildParts();
     void openPaper();
     void layOutWindow();
     void applyPlaces();
-    void tick(const QPoint& pointer);
+    /// Enables the toolbar's buttons for the attempt's state and the question shown, and
+    /// shows the count of questions answered.
+    void showProgress();
+    void showClock();
 
     // Questions and the sheet (practicenavigation.cpp).
     void goTo(int question, bool focusFirstBox);
@@ -95,9 +89,7 @@ class PracticeWindow : public QWidget {
     // Marking (practicemarking.cpp).
     void showMarkedState();
 
-    AttemptKind m_kind;
-    Host m_host;
-    StateFields* m_fields;
+    PaperChoice m_choice;
     std::unique_ptr<Attempt> m_attempt;
     QuestionPageFile m_page;
     int m_question = 1;
@@ -121,10 +113,5 @@ class PracticeWindow : public QWidget {
     PracticePlaces m_places;
     bool m_busy = false;
 };
-
-/// Closes and deletes the practice windows that are open: each stores and saves nothing
-/// and calls RefreshContents. The main window runs it before opening a paper and as it
-/// closes.
-void ClosePracticeWindows();
 
 } // namespace orlavine

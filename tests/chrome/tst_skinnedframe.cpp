@@ -4,7 +4,6 @@
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
 #include "chrome/skinnedframe.h"
-#include "chrome/statefields.h"
 
 #include <QtTest>
 
@@ -27,28 +26,27 @@ class TestSkinnedFrame : public QObject {
 namespace {
 
 struct Window {
-    explicit Window(FrameKind kind, const QString& flag = QStringLiteral("ContentsFocus"))
+    explicit Window(FrameKind kind)
     {
         widget.resize(405, 492);
         widget.move(40, 40);
-        frame = new SkinnedFrame(&widget, kind, &fields, flag);
+        frame = new SkinnedFrame(&widget, kind);
         frame->setTitle(QStringLiteral("Test Practice"));
         frame->layOut();
     }
-    StateFields fields; // outlives the window, which writes its flag as it closes
     QWidget widget;
     SkinnedFrame* frame;
 };
+
+QPoint CentreOf(const QWidget* widget)
+{
+    return widget->mapToGlobal(widget->rect().center());
+}
 
 QString PictureOf(const QWidget& window, const char* name)
 {
     auto* button = Child<PictureButton>(&window, QString::fromLatin1(name));
     return button ? button->picture() : QString();
-}
-
-QPoint CentreOf(const QWidget* widget)
-{
-    return widget->mapToGlobal(widget->rect().center());
 }
 
 } // namespace
@@ -75,7 +73,7 @@ void TestSkinnedFrame::piecesTitleBarAndOutline()
     QCOMPARE(w.widget.mask(),
              QRegion(RoundedOutline({405, 492}, FrameKind::Main), Qt::WindingFill));
 
-    Window practice(FrameKind::Practice, QStringLiteral("Test1Focus"));
+    Window practice(FrameKind::Practice);
     QVERIFY(Child(&practice.widget, "imgProgMax"));
     QCOMPARE(Child(&practice.widget, "imgProgMin")->x(), 405 - 21 - 5 - 23 - 23);
 }
@@ -92,7 +90,7 @@ void TestSkinnedFrame::longTitleStopsBeforeTheButtons()
 void TestSkinnedFrame::resizingLaysOutAgain()
 {
     SkinnedTestFolder folder;
-    Window w(FrameKind::Practice, QStringLiteral("Test1Focus"));
+    Window w(FrameKind::Practice);
     w.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.widget));
     w.widget.resize(800, 600);
@@ -107,21 +105,21 @@ void TestSkinnedFrame::activationSwitchesTheSkin()
 {
     SkinnedTestFolder folder;
     Window main(FrameKind::Main);
-    Window other(FrameKind::Practice, QStringLiteral("Test1Focus"));
+    Window other(FrameKind::Practice);
     other.widget.move(500, 40);
     main.widget.show();
     other.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&other.widget));
 
     main.widget.activateWindow();
-    QTRY_COMPARE(main.fields.value("ContentsFocus"), QStringLiteral("1"));
+    QTRY_VERIFY(main.frame->isActive());
     QCOMPARE(PictureOf(main.widget, "BTopCentre"), pic::BorderTopCentre);
     QCOMPARE(Child<QLabel>(&main.widget, "Title")->palette().color(QPalette::WindowText),
              QColor(255, 255, 255));
 
     other.widget.activateWindow();
-    QTRY_COMPARE(main.fields.value("ContentsFocus"), QStringLiteral("0"));
-    QCOMPARE(other.fields.value("Test1Focus"), QStringLiteral("1"));
+    QTRY_VERIFY(!main.frame->isActive());
+    QVERIFY(other.frame->isActive());
     QCOMPARE(PictureOf(main.widget, "BTopLeft"), pic::BorderWhiteTopLeft);
     QCOMPARE(PictureOf(main.widget, "BTopCentre"), pic::BorderWhiteTopCentre);
     QCOMPARE(PictureOf(main.widget, "BTopRight"), pic::BorderWhiteTopRight);
@@ -144,31 +142,32 @@ void TestSkinnedFrame::hoverOnlyWhileActive()
     Window w(FrameKind::Main);
     w.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.widget));
-    const QPoint overClose = CentreOf(Child(&w.widget, "imgProgClose"));
+    QWidget* close = Child(&w.widget, "imgProgClose");
     w.frame->showActiveFrame();
-    w.frame->updateHover(overClose);
+    Hover(close);
     QCOMPARE(PictureOf(w.widget, "imgProgClose"), pic::ProgBlueClose);
     QCOMPARE(PictureOf(w.widget, "imgProgMin"), pic::ProgBlueOffMin);
-    w.frame->updateHover(overClose + QPoint(0, 100));
+    Hover(close, false);
     QCOMPARE(PictureOf(w.widget, "imgProgClose"), pic::ProgBlueOffClose);
 
+    Hover(close);
     w.frame->showInactiveFrame();
-    w.frame->updateHover(overClose);
     QCOMPARE(PictureOf(w.widget, "imgProgClose"), pic::ProgWhiteClose);
+    w.frame->showActiveFrame(); // still under the pointer
+    QCOMPARE(PictureOf(w.widget, "imgProgClose"), pic::ProgBlueClose);
 }
 
 void TestSkinnedFrame::maximisedWindowShowsNormPicture()
 {
     SkinnedTestFolder folder;
-    Window w(FrameKind::Practice, QStringLiteral("Test1Focus"));
+    Window w(FrameKind::Practice);
     w.widget.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w.widget));
     w.frame->showActiveFrame();
     QCOMPARE(PictureOf(w.widget, "imgProgMax"), pic::ProgBlueOffMax);
     w.widget.setWindowState(Qt::WindowMaximized);
-    w.frame->updateHover(QPoint(-100, -100));
-    QCOMPARE(PictureOf(w.widget, "imgProgMax"), pic::ProgBlueOffNorm);
-    w.frame->updateHover(CentreOf(Child(&w.widget, "imgProgMax")));
+    QTRY_COMPARE(PictureOf(w.widget, "imgProgMax"), pic::ProgBlueOffNorm);
+    Hover(Child(&w.widget, "imgProgMax"));
     QCOMPARE(PictureOf(w.widget, "imgProgMax"), pic::ProgBlueNorm);
     w.frame->showInactiveFrame();
     QCOMPARE(PictureOf(w.widget, "imgProgMax"), pic::ProgWhiteMax);

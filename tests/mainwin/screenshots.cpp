@@ -8,7 +8,6 @@
 #include "chrome/popupbox.h"
 #include "records/programfolder.h"
 #include "records/resources.h"
-#include "chrome/statefields.h"
 #include "testfolder.h"
 
 #include <QApplication>
@@ -114,7 +113,7 @@ int main(int argc, char* argv[])
         Shoot(*window, out + QStringLiteral("/popup.png"));
         box->press(1);
     });
-    CallPop(window->state(), QStringLiteral("Marking"),
+    CallPop(QStringLiteral("Marking"),
             QStringLiteral("Do you want to mark your practice now?"), 2, window.get());
     window.reset();
     return 0;

@@ -119,7 +119,7 @@ void TestHomePage::selectingATopic()
     f.start();
     f.show();
     QTest::mouseClick(f.child("Topic2"), Qt::LeftButton);
-    QCOMPARE(f.field("TopicCount"), QStringLiteral("6"));
+    QCOMPARE(f.selection().firstPaperOfTopic, 6);
     QCOMPARE(f.child<QLabel>("SubH1")->text(), QStringLiteral("Words"));
     QCOMPARE(f.window->selectedTopicName(), QStringLiteral("Words"));
     QCOMPARE(f.child<QLabel>("MSA1")->text(), QStringLiteral("70"));
@@ -162,15 +162,22 @@ void TestHomePage::openPaper()
     f.start();
     QStringList calls;
     f.window->hooks().closePracticeWindows = [&] { calls << QStringLiteral("close"); };
-    f.window->hooks().openPracticeWindow = [&](int take) {
-        calls << QStringLiteral("open %1 %2").arg(take).arg(f.field("PaperNum"));
+    PaperChoice chosen;
+    f.window->hooks().openPracticeWindow = [&](const PaperChoice& choice) {
+        calls << QStringLiteral("open");
+        chosen = choice;
     };
     f.show();
     QTest::mouseClick(Child(f.window.get(), QStringLiteral("Topic%1").arg(topic)), Qt::LeftButton);
     QTest::mouseClick(Child(f.window.get(), button), Qt::LeftButton);
-    QCOMPARE(f.field("PaperNum"), paper);
-    QCOMPARE(f.field("TakeNum"), QString::number(attempt));
-    QCOMPARE(calls, QStringList({"close", QStringLiteral("open %1 %2").arg(attempt).arg(paper)}));
+    QCOMPARE(calls, QStringList({"close", "open"}));
+    QCOMPARE(QString::number(chosen.paper.paperNumber), paper);
+    QCOMPARE(chosen.kind, attempt == 1 ? AttemptKind::First : AttemptKind::Second);
+    QCOMPARE(chosen.paper.module, 1);
+    QCOMPARE(chosen.paper.code, QByteArray("TS"));
+    QCOMPARE(chosen.paper.paperCount, 50);
+    QCOMPARE(chosen.firstPaperOfTopic, 5 * (topic - 1) + 1);
+    QCOMPARE(chosen.topicName, f.child<QLabel>("SubH1")->text());
 }
 
 void TestHomePage::refreshKeepsTheTopic()
@@ -178,12 +185,11 @@ void TestHomePage::refreshKeepsTheTopic()
     MainWindowFixture f;
     f.start();
     Child<ClickLabel>(f.window.get(), "Topic2")->clicked();
-    QCOMPARE(f.field("TopicCount"), QStringLiteral("6"));
+    QCOMPARE(f.selection().firstPaperOfTopic, 6);
     // A practice window marks paper 7 and closes.
     f.recordScores(1, {"42.9"}, {}, 7);
     f.window->RefreshContents();
-    QCOMPARE(f.field("TopicCount"), QStringLiteral("6"));
-    QCOMPARE(f.field("RefreshLog"), QStringLiteral("off"));
+    QCOMPARE(f.selection().firstPaperOfTopic, 6);
     QCOMPARE(f.child<QLabel>("SubH1")->text(), QStringLiteral("Words"));
     QCOMPARE(f.child<QLabel>("MSA2")->text(), QStringLiteral("42.9"));
     QVERIFY(!f.child("P2b")->isHidden());
@@ -216,7 +222,7 @@ void TestHomePage::homeButtonSelectsTopicOne()
     Child<ClickLabel>(f.window.get(), "Topic2")->clicked();
     f.recordScores(1, {"61"});
     f.window->ToolBarClick(1);
-    QCOMPARE(f.field("TopicCount"), QStringLiteral("1"));
+    QCOMPARE(f.selection().firstPaperOfTopic, 1);
     QCOMPARE(f.child<QLabel>("SubH1")->text(), QStringLiteral("Numbers"));
     QCOMPARE(f.child<QLabel>("MSA1")->text(), QStringLiteral("61"));
 }

@@ -1,8 +1,9 @@
 // Tabs, toolbar and pages of the main window: the toolbar sets and tooltips, the ShowPage
-// table, RaiseTab, the timer's pictures, the title-bar buttons and the About page.
+// table, RaiseTab, the hover pictures, the title-bar buttons and the About page.
 #include "mainwindowfixture.h"
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
+#include "chrome/skinnedframe.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -18,7 +19,7 @@ class TestNavigation : public QObject {
     void showPage();
     void raiseTab();
     void tabCaptionClickSelectsTheTab();
-    void tickPictures();
+    void hoverPictures();
     void pressedPictureFollowsThePointer();
     void titleBarHoverOnlyWhileActive();
     void minimiseAndClose();
@@ -32,11 +33,6 @@ QString PictureOf(const MainWindowFixture& f, const char* name)
     return f.child<PictureButton>(name)->picture();
 }
 
-QPoint Over(const QWidget* widget)
-{
-    return widget->mapToGlobal(widget->rect().center());
-}
-
 } // namespace
 
 void TestNavigation::toolBarFollowsTheTab()
@@ -44,7 +40,6 @@ void TestNavigation::toolBarFollowsTheTab()
     MainWindowFixture f;
     f.start();
     const auto check = [&](const QStringList& captions, const QStringList& tips) {
-        f.window->Timer1Tick(QPoint(-1, -1));
         for (int n = 1; n <= 4; ++n) {
             const QString button = QStringLiteral("ToolBar0%1").arg(n);
             const QString label = QStringLiteral("lblTB0%1").arg(n);
@@ -70,15 +65,15 @@ void TestNavigation::toolBarFollowsTheTab()
     QCOMPARE(PictureOf(f, "ToolBar04"), QStringLiteral("setup_off.bmp"));
     QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
              QStringLiteral("Body_About"));
-    QCOMPARE(f.field("LChose"), QStringLiteral("1"));
+    QCOMPARE(f.selection().chosenModule, 1);
 
     // Back on a module tab: the first set, the module's home page at topic 1.
     Child<ClickLabel>(f.window.get(), "Topic2")->clicked();
     f.window->TabClick(3);
     check(moduleCaptions, moduleTips);
-    QCOMPARE(f.field("LChose"), QStringLiteral("3"));
-    QCOMPARE(f.field("TopicCount"), QStringLiteral("1"));
-    QCOMPARE(f.field("txtReportPos"), QStringLiteral("1"));
+    QCOMPARE(f.selection().chosenModule, 3);
+    QCOMPARE(f.selection().firstPaperOfTopic, 1);
+    QCOMPARE(f.selection().reportSection, 1);
     QCOMPARE(f.child<QLabel>("SubH1")->text(), QStringLiteral("Odds"));
     QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}),
              QStringLiteral("Body_Home"));
@@ -123,14 +118,13 @@ void TestNavigation::showPage()
     hooks.printSetup = [&] { calls << QStringLiteral("setup"); };
     hooks.closePracticeWindows = [&] { calls << QStringLiteral("close practice"); };
     f.show();
-    f.window->TabClick(4); // the About page in front before the action
-    f.window->state().setValue("txtTabPos", QString::number(tab));
-    f.window->state().setValue("LChose", QString::number(tab == 4 ? 1 : tab));
+    f.window->TabClick(tab);
+    f.window->placePage(f.child("Body_About")); // the About page in front before the action
     f.window->ToolBarClick(position);
     QCOMPARE(Frontmost(f.window.get(), {"Body_Home", "Body_About", "Body_Trash"}), front);
     QCOMPARE(calls, hook.isEmpty() ? QStringList() : QStringList({hook}));
-    QCOMPARE(f.field("txtTabPos"), QString::number(tab));
-    QCOMPARE(f.field("txtToolBarPos"), QString::number(position));
+    QCOMPARE(f.selection().frontTab, tab);
+    QCOMPARE(f.selection().toolbarPosition, position);
     QCOMPARE(f.window->isVisible(), hook != QLatin1String("close practice"));
 }
 
@@ -157,39 +151,49 @@ void TestNavigation::tabCaptionClickSelectsTheTab()
     f.start();
     f.show();
     QTest::mouseClick(f.child("Tab02lbl"), Qt::LeftButton);
-    QCOMPARE(f.field("txtTabPos"), QStringLiteral("2"));
-    QCOMPARE(f.field("LChose"), QStringLiteral("2"));
+    QCOMPARE(f.selection().frontTab, 2);
+    QCOMPARE(f.selection().chosenModule, 2);
     QTest::mouseClick(f.child("lblTB01"), Qt::LeftButton);
-    QCOMPARE(f.field("txtToolBarPos"), QStringLiteral("1"));
+    QCOMPARE(f.selection().toolbarPosition, 1);
     QTest::mouseClick(f.child("Tab04"), Qt::LeftButton);
-    QCOMPARE(f.field("txtTabPos"), QStringLiteral("4"));
-    QCOMPARE(f.field("LChose"), QStringLiteral("2"));
+    QCOMPARE(f.selection().frontTab, 4);
+    QCOMPARE(f.selection().chosenModule, 2);
 }
 
-void TestNavigation::tickPictures()
+void TestNavigation::hoverPictures()
 {
     MainWindowFixture f;
     f.start();
     f.show();
     f.window->TabClick(2);
-    f.window->Timer1Tick(Over(f.child("Tab02")));
+    Hover(f.child("Tab02"));
     QCOMPARE(PictureOf(f, "Tab02"), pic::TabFrontOn);
     QCOMPARE(PictureOf(f, "Tab01"), pic::TabBackOff);
-    f.window->Timer1Tick(Over(f.child("Tab03")));
+    Hover(f.child("Tab02"), false);
+    Hover(f.child("Tab03"));
     QCOMPARE(PictureOf(f, "Tab02"), pic::TabFrontOff);
     QCOMPARE(PictureOf(f, "Tab03"), pic::TabBackOn);
-    f.window->Timer1Tick(Over(f.child("ToolBar02")));
+    // The tab brought in front under the pointer takes the front tab's picture at once.
+    f.window->TabClick(3);
+    QCOMPARE(PictureOf(f, "Tab03"), pic::TabFrontOn);
+    QCOMPARE(PictureOf(f, "Tab02"), pic::TabBackOff);
+    Hover(f.child("Tab03"), false);
+    Hover(f.child("ToolBar02"));
     QCOMPARE(PictureOf(f, "ToolBar02"), QStringLiteral("report_on.bmp"));
     QCOMPARE(PictureOf(f, "ToolBar01"), QStringLiteral("home_off.bmp"));
-    f.window->Timer1Tick(Over(f.child("P1a")));
+    Hover(f.child("ToolBar02"), false);
+    Hover(f.child("P1a"));
     QCOMPARE(PictureOf(f, "P1a"), pic::LoadButtonOn);
     QCOMPARE(PictureOf(f, "ToolBar02"), QStringLiteral("report_off.bmp"));
-    // The real timer does the same from the pointer's position.
+    Hover(f.child("P1a"), false);
+    // The real pointer does the same; a picture is read once, then kept.
     const int reads = Skin::filesRead();
-    QCursor::setPos(Over(f.child("ToolBar04")));
-    QTRY_COMPARE_WITH_TIMEOUT(PictureOf(f, "ToolBar04"), QStringLiteral("close_on.bmp"), 300);
-    QTest::qWait(250);
-    QCOMPARE(Skin::filesRead(), reads + 1); // close_on read once, then kept
+    QTest::mouseMove(f.child("ToolBar04"));
+    QTRY_COMPARE(PictureOf(f, "ToolBar04"), QStringLiteral("close_on.bmp"));
+    QTest::mouseMove(f.child("ToolBar03"));
+    QTest::mouseMove(f.child("ToolBar04"));
+    QTRY_COMPARE(PictureOf(f, "ToolBar04"), QStringLiteral("close_on.bmp"));
+    QCOMPARE(Skin::filesRead(), reads + 2); // close_on and print_on
 }
 
 void TestNavigation::pressedPictureFollowsThePointer()
@@ -198,16 +202,15 @@ void TestNavigation::pressedPictureFollowsThePointer()
     f.start();
     f.show();
     QWidget* report = f.child("ToolBar02");
+    Hover(report);
     QTest::mousePress(report, Qt::LeftButton);
-    QCOMPARE(f.field("txtPressTrack"), QStringLiteral("1"));
-    f.window->Timer1Tick(Over(f.child("ToolBar03")));
-    QCOMPARE(PictureOf(f, "ToolBar03"), QStringLiteral("print_pressed.bmp"));
+    QCOMPARE(PictureOf(f, "ToolBar02"), QStringLiteral("report_pressed.bmp"));
+    Hover(report, false); // dragged off while pressed
     QCOMPARE(PictureOf(f, "ToolBar02"), QStringLiteral("report_off.bmp"));
     QTest::mouseRelease(report, Qt::LeftButton, {}, QPoint(-5, -5)); // released elsewhere: no click
-    QCOMPARE(f.field("txtPressTrack"), QStringLiteral("0"));
-    QCOMPARE(f.field("txtToolBarPos"), QStringLiteral("1"));
-    f.window->Timer1Tick(Over(f.child("ToolBar03")));
-    QCOMPARE(PictureOf(f, "ToolBar03"), QStringLiteral("print_on.bmp"));
+    QCOMPARE(f.selection().toolbarPosition, 1);
+    Hover(report);
+    QCOMPARE(PictureOf(f, "ToolBar02"), QStringLiteral("report_on.bmp"));
 }
 
 void TestNavigation::titleBarHoverOnlyWhileActive()
@@ -215,8 +218,9 @@ void TestNavigation::titleBarHoverOnlyWhileActive()
     MainWindowFixture f;
     f.start();
     f.show();
-    QCOMPARE(f.field("ContentsFocus"), QStringLiteral("1"));
-    f.window->Timer1Tick(Over(f.child("imgProgClose")));
+    auto* frame = f.window->findChild<SkinnedFrame*>();
+    QVERIFY(frame->isActive());
+    Hover(f.child("imgProgClose"));
     QCOMPARE(PictureOf(f, "imgProgClose"), pic::ProgBlueClose);
     QCOMPARE(f.child("imgProgClose")->toolTip(), QStringLiteral("Close"));
     QCOMPARE(f.child("imgProgMin")->toolTip(), QStringLiteral("Minimize"));
@@ -225,9 +229,9 @@ void TestNavigation::titleBarHoverOnlyWhileActive()
     other.setGeometry(500, 500, 100, 100);
     other.show();
     other.activateWindow();
-    QTRY_COMPARE(f.field("ContentsFocus"), QStringLiteral("0"));
+    QTRY_VERIFY(!frame->isActive());
     QCOMPARE(PictureOf(f, "BTopCentre"), pic::BorderWhiteTopCentre);
-    f.window->Timer1Tick(Over(f.child("imgProgMin")));
+    Hover(f.child("imgProgMin"));
     QCOMPARE(PictureOf(f, "imgProgMin"), pic::ProgWhiteMin);
     QCOMPARE(PictureOf(f, "imgProgClose"), pic::ProgWhiteClose);
 }

@@ -1,4 +1,4 @@
-// The practice windows' library, loaded when the first paper opens: when it cannot be
+// The practice windows' plugin, loaded when the first paper opens: when it cannot be
 // loaded, the pupil is told so and the main window goes on. (Its loading and the windows
 // it opens are followed by tests/practice/tst_practicejourney and the journey test.)
 #include "mainwindowfixture.h"
@@ -25,14 +25,14 @@ void TestPracticeLoader::missingLibraryIsReported()
     QCOMPARE(f.popUps.messages.size(), 1);
     QCOMPARE(f.popUps.messages[0],
              QStringLiteral("Part of the program is missing: please install it again."));
-    QCOMPARE(f.field("PaperNum"), QStringLiteral("102"));
+    QCOMPARE(f.selection().paper, 102);
     // No practice window came up; the next paper tries again; the main window goes on.
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY(!window->objectName().startsWith(QStringLiteral("Test")));
     f.window->OpenPaper(2, 1);
     QCOMPARE(f.popUps.messages.size(), 2);
     f.window->TabClick(2);
-    QCOMPARE(f.field("LChose"), QStringLiteral("2"));
+    QCOMPARE(f.selection().chosenModule, 2);
 }
 
 QTEST_MAIN(TestPracticeLoader)

@@ -4,6 +4,7 @@
 #include "mainwindowfixture.h"
 #include "chrome/picturebutton.h"
 #include "chrome/popupbox.h"
+#include "mainwin/reportpage.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -68,19 +69,17 @@ void TestScaling::mainWindowTextsFit()
     f.show();
     QVERIFY(f.window->screen()->availableGeometry().contains(f.window->frameGeometry()));
     f.window->TabClick(2);
-    f.window->Timer1Tick(QPoint(-1, -1));
     QCOMPARE(Clipped(f.child("Body_Home")), QStringList());
     QCOMPARE(Clipped(f.child("TabStrip")), QStringList());
     QCOMPARE(Clipped(f.window.get()), QStringList());
     // The report page, one open section at a time.
     const char* sections[] = {"RC1Summary", "RC2Topical", "RC3Trend"};
     for (int section = 1; section <= 3; ++section) {
-        f.window->state().setValue(QStringLiteral("txtReportPos"), QString::number(section));
         f.window->ToolBarClick(2);
+        f.child<ReportPage>("Body_Report")->openSection(section);
         QCOMPARE(Clipped(f.child(sections[section - 1])), QStringList());
     }
     f.window->TabClick(4);
-    f.window->Timer1Tick(QPoint(-1, -1));
     QCOMPARE(Clipped(f.child("Body_About")), QStringList());
     QCOMPARE(Clipped(f.child("TabStrip")), QStringList());
     f.window->ToolBarClick(2);
@@ -111,7 +110,7 @@ void TestScaling::popUpTextsFit()
             onScreen = box->screen()->availableGeometry().contains(box->frameGeometry());
             box->press(1);
         });
-        CallPop(f.window->state(), QStringLiteral("Marking"), message, 2, f.window.get());
+        CallPop(QStringLiteral("Marking"), message, 2, f.window.get());
         QCOMPARE(clipped, QStringList());
         QVERIFY(onScreen);
     }

@@ -87,8 +87,7 @@ void TestTrashPage::statesShowTheirControls()
     // The buttons' hover pictures.
     Click(f, "ButTrash_No");
     OpenTrash(f);
-    QWidget* trash = f.child("ButTrash");
-    f.window->Timer1Tick(trash->mapToGlobal(trash->rect().center()));
+    Hover(f.child("ButTrash"));
     QCOMPARE(f.child<PictureButton>("ButTrash")->picture(), QStringLiteral("button_on.bmp"));
 }
 

@@ -13,10 +13,6 @@ using namespace orlavine;
 PracticeSession::PracticeSession()
 {
     EnsureLearnerRecords(ReadSettings(), TestStart());
-    fields.setValue("LChose", "1");
-    fields.setValue("lblCOD", "TS");
-    fields.setValue("TtPapersCon", "10");
-    fields.setValue("PopUpResponse", "False");
     MarkingPanel::SetPause(0);
     answer({1});
 }
@@ -37,18 +33,25 @@ PopUpAnswers& PracticeSession::answer(QList<int> answers)
     return *m_answers;
 }
 
+PaperChoice PracticeSession::choice(AttemptKind kind, int paper)
+{
+    PaperChoice choice;
+    choice.kind = kind;
+    choice.paper.module = 1;
+    choice.paper.code = "TS";
+    choice.paper.paperNumber = paper;
+    choice.paper.paperCount = 10;
+    choice.firstPaperOfTopic = paper <= 105 ? 1 : 6;
+    choice.topicName = paper <= 105 ? "Numbers" : "Words";
+    return choice;
+}
+
 PracticeWindow* PracticeSession::open(AttemptKind kind, int paper)
 {
-    fields.setValue("PaperNum", QString::number(paper));
-    fields.setValue("TakeNum", kind == AttemptKind::First ? "1" : "2");
-    fields.setValue("TopicCount", paper <= 105 ? "1" : "6");
-    PracticeWindow::Host host;
-    host.fields = &fields;
-    host.topicName = paper <= 105 ? "Numbers" : "Words";
-    host.refreshContents = [this] { ++refreshes; };
-    PracticeWindow* window = PracticeWindow::Open(kind, host);
+    PracticeWindow* window = PracticeWindow::Open(choice(kind, paper));
     if (!window)
         return nullptr;
+    QObject::connect(window, &PracticeWindow::closed, [this] { ++refreshes; });
     QSignalSpy loaded(viewOf(window), &QWebEngineView::loadFinished);
     if (!loaded.wait(15000))
         qWarning("the first page did not load");

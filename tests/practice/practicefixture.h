@@ -4,21 +4,22 @@
 #include "guitest.h"
 #include "practice/practicewindow.h"
 #include "recordsfixture.h"
-#include "chrome/statefields.h"
 
 class QWebEngineView;
 
-// A practice window on the test package, as the main window opens it: the main window's
-// state fields, a RefreshContents that counts its calls, the pop-up box answered by the
-// test, the marking animation without pauses.
+// A practice window on the test package, as the main window opens it: the paper chosen,
+// a count of the windows closed (where the main window refreshes), the pop-up box answered
+// by the test, the marking animation without pauses.
 
 class PracticeSession {
   public:
     PracticeSession();
     ~PracticeSession();
 
-    /// Opens paper `paper` of module 1 (topic 1 for 101..105, topic 2 for 106..110) and
-    /// waits until its first page is loaded. Null when it did not open.
+    /// Paper `paper` of module 1 (topic 1 for 101..105, topic 2 for 106..110).
+    static orlavine::PaperChoice choice(orlavine::AttemptKind kind, int paper);
+    /// Opens the window for choice(kind, paper) and waits until its first page is loaded.
+    /// Null when it did not open.
     orlavine::PracticeWindow* open(orlavine::AttemptKind kind, int paper);
     /// The window's question viewer.
     static QWebEngineView* viewOf(const orlavine::PracticeWindow* window);
@@ -36,7 +37,6 @@ class PracticeSession {
     PopUpAnswers& answer(QList<int> answers);
     PopUpAnswers* answers() { return m_answers.get(); }
 
-    orlavine::StateFields fields;
     SkinnedTestFolder folder;
     int refreshes = 0;
 

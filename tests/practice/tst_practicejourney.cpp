@@ -51,7 +51,7 @@ void TestPracticeJourney::firstAttemptToSecondAttemptReview()
 {
     MarkingPanel::SetPause(0);
     MainWindowFixture f;
-    LoadPracticeWindowsWhenNeeded(f.start());
+    LoadPracticeWindowsWhenNeeded(f.start(), QStringLiteral(PRACTICE_PLUGIN));
     f.show();
 
     PracticeWindow* first = OpenWindow(f, 0, 1);

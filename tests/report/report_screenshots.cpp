@@ -4,7 +4,6 @@
 #include "mainwin/cardprinter.h"
 #include "report/reportfigures.h"
 #include "mainwin/reportpage.h"
-#include "chrome/statefields.h"
 
 #include <QApplication>
 #include <QDir>
@@ -59,16 +58,14 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const MarksLists marks = SampleMarks();
-    StateFields state;
-    ReportPage page(&state);
+    ReportPage page;
     page.resize(640, 460);
     page.FillReport(ComputeReportFigures(
         marks[FSE], marks[SSE], SampleModule(),
         "#TRD#>80>45>70>66.7>60>30>85>90>76.7>52.5>92.5>55>73.3>81>100>88>68>72.5"));
     page.show();
     for (int section = 1; section <= 3; ++section) {
-        state.setValue(QStringLiteral("txtReportPos"), QString::number(section));
-        page.ArrangeReport();
+        page.openSection(section);
         app.processEvents();
         page.grab().save(QStringLiteral("%1/report-section%2.png").arg(folder).arg(section));
     }

@@ -2,7 +2,6 @@
 // the controls, the bars and rows, and the trend plot's drawing.
 #include "report/reportfigures.h"
 #include "mainwin/reportpage.h"
-#include "chrome/statefields.h"
 #include "mainwin/trendpanel.h"
 
 #include <QLabel>
@@ -21,10 +20,9 @@ bool IsBlue(QRgb pixel)
     return qBlue(pixel) > 200 && qRed(pixel) < 170 && qGreen(pixel) < 170;
 }
 
-/// The page with its state fields, shown at a known size.
+/// The page shown at a known size.
 struct Page {
-    StateFields state;
-    ReportPage page{&state};
+    ReportPage page;
 
     Page()
     {
@@ -40,8 +38,7 @@ struct Page {
     }
     void open(const QString& section)
     {
-        state.setValue("txtReportPos", section);
-        page.ArrangeReport();
+        page.openSection(section.toInt()); // not a number: 0
     }
 };
 
@@ -140,16 +137,16 @@ void TestReportPage::headerClicksOpenTheirSection()
     Page p;
     p.open("1");
     QTest::mouseClick(p.child("RCBar2"), Qt::LeftButton);
-    QCOMPARE(p.state.value("txtReportPos"), QStringLiteral("2"));
+    QCOMPARE(p.page.openedSection(), 2);
     QCOMPARE(p.child("RC2Topical")->y(), 48);
     QTest::mouseClick(p.child("lblRCBar3"), Qt::LeftButton);
-    QCOMPARE(p.state.value("txtReportPos"), QStringLiteral("3"));
+    QCOMPARE(p.page.openedSection(), 3);
     QCOMPARE(p.child("RCBar3")->y(), 48);
     QTest::mouseClick(p.child("lblRCBar1"), Qt::LeftButton);
-    QCOMPARE(p.state.value("txtReportPos"), QStringLiteral("1"));
+    QCOMPARE(p.page.openedSection(), 1);
     QCOMPARE(p.child("RCBar3")->y(), 396);
     QTest::mouseClick(p.child("RCBar1"), Qt::RightButton);
-    QCOMPARE(p.state.value("txtReportPos"), QStringLiteral("1"));
+    QCOMPARE(p.page.openedSection(), 1);
 }
 
 void TestReportPage::freshRecords()

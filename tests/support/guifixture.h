@@ -10,6 +10,7 @@
 #include "chrome/skin.h"
 #include "testfolder.h"
 
+#include <QEnterEvent>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -67,6 +68,20 @@ inline QString Frontmost(const QWidget* parent, const QStringList& names)
             front = child->objectName(); // later children stand in front
     }
     return front;
+}
+
+/// The pointer moves onto `widget` (an enter event) or, with `entering` false, off it.
+inline void Hover(QWidget* widget, bool entering = true)
+{
+    if (entering) {
+        const QPointF centre = QRectF(widget->rect()).center();
+        QEnterEvent enter(centre, widget->mapTo(widget->window(), centre),
+                          widget->mapToGlobal(centre));
+        QCoreApplication::sendEvent(widget, &enter);
+    } else {
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(widget, &leave);
+    }
 }
 
 /// Answers every pop-up box while it lives: each box is recorded (title and message) and

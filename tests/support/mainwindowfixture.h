@@ -7,7 +7,6 @@
 #include "mainwin/contents.h"
 #include "guifixture.h"
 #include "records/learner.h"
-#include "chrome/statefields.h"
 
 #include <memory>
 
@@ -32,10 +31,7 @@ struct MainWindowFixture {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    QString field(const char* name) const
-    {
-        return window->state().value(QString::fromLatin1(name));
-    }
+    const orlavine::MainSelection& selection() const { return window->selection(); }
     template <class T = QWidget> T* child(const char* name) const
     {
         return Child<T>(window.get(), QString::fromLatin1(name));

@@ -1,0 +1,33 @@
+#include "practice/practicewindows.h"
+
+#include "practice/practicewindow.h"
+
+namespace orlavine {
+
+void PracticeWindows::open(const PaperChoice& choice, std::function<void()> closed)
+{
+    closeAll();
+    PracticeWindow* window = PracticeWindow::Open(choice);
+    if (!window)
+        return;
+    connect(window, &PracticeWindow::closed, this, [closed = std::move(closed)] {
+        if (closed)
+            closed();
+    });
+    m_open.append(window);
+}
+
+void PracticeWindows::closeAll()
+{
+    // Deleted at once, not later: the main window may be closing too, and the page
+    // viewers must go before the application does.
+    const QList<QPointer<PracticeWindow>> open = std::exchange(m_open, {});
+    for (const QPointer<PracticeWindow>& window : open) {
+        if (window && window->close())
+            delete window.data();
+        else if (window)
+            m_open.append(window);
+    }
+}
+
+} // namespace orlavine
