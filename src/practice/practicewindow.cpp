@@ -309,10 +309,10 @@ void ClosePracticeWindows()
 
 void PracticeWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
+    // Closed while the marking plays: the paper is marked first, as it would be had the
+    // close waited for the animation.
+    if (m_marking->isPlaying())
+        m_marking->finish();
     m_page.remove();
     event->accept();
     if (m_host.refreshContents)

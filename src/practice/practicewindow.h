@@ -93,6 +93,7 @@ class PracticeWindow : public QWidget {
     void report(const QString& message);
 
     // Marking (practicemarking.cpp).
+    void recordMarking();
     void showMarkedState();
 
     AttemptKind m_kind;
@@ -119,7 +120,6 @@ class PracticeWindow : public QWidget {
     QLabel* m_sizer = nullptr;
     PracticeSizes m_sizes;
     PracticePlaces m_places;
-    bool m_busy = false;
 };
 
 /// Closes and deletes the practice windows that are open: each stores and saves nothing
