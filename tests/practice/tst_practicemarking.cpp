@@ -148,14 +148,15 @@ void TestPracticeMarking::animationShowsFifteenBars()
     // Marked once the bars are done; meanwhile the pupil's keys and clicks do nothing.
     auto* box = w->findChild<AnswerBox*>("FA1");
     QVERIFY(panel->isVisible());
+    box->selectAll();
     QTest::keyClicks(box, "9");
-    PracticeSession::press(w, 4); // Close
     QCOMPARE(box->text(), QString("2"));
+    PracticeSession::press(w, 4); // Close
+    QVERIFY(w->isVisible());
     QVERIFY(!box->isReadOnly());
     QTRY_VERIFY_WITH_TIMEOUT(box->isReadOnly(), 10000);
     QVERIFY(clock.elapsed() >= 15 * 20);
     QVERIFY(!panel->isVisible());
-    QVERIFY(w->isVisible());
     QVERIFY(seen.size() >= 8);
     QVERIFY(std::is_sorted(seen.begin(), seen.end())); // one after another, in order
     QCOMPARE(panel->bar(1)->objectName(), QString("imgBar01"));
