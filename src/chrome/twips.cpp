@@ -9,7 +9,6 @@ namespace orlavine {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kHimetricPerInch = 2540.0;
 
 double Dpi(const QWidget* widget)
 {
@@ -38,11 +37,6 @@ QRect TwipsRect(double left, double top, double width, double height, const QWid
 {
     return QRect(Twips(left, widget), Twips(top, widget), Twips(width, widget),
                  Twips(height, widget));
-}
-
-double HimetricExact(double hundredths, const QWidget* widget)
-{
-    return hundredths * Dpi(widget) / kHimetricPerInch;
 }
 
 double PixelsToTwips(double pixels, const QWidget* widget)

@@ -7,9 +7,9 @@ class QWidget;
 namespace orlavine {
 
 // The windows give many positions in twips (1/1440 inch, 15 per pixel at 96 dots per
-// inch) or in hundredths of a millimetre. These convert them to the widget's pixels
-// with the logical dots per inch of the widget's screen, so the windows keep their
-// proportions on any screen; Qt's own scaling (QT_SCALE_FACTOR) applies on top.
+// inch). These convert them to the widget's pixels with the logical dots per inch of
+// the widget's screen, so the windows keep their proportions on any screen; Qt's own
+// scaling (QT_SCALE_FACTOR) applies on top.
 
 /// Twips per pixel along x for `widget`'s screen (15 at 96 dpi).
 double TwipsPerPixel(const QWidget* widget);
@@ -22,9 +22,6 @@ double TwipsExact(double twips, const QWidget* widget);
 
 /// A rectangle given in twips, in pixels.
 QRect TwipsRect(double left, double top, double width, double height, const QWidget* widget);
-
-/// `hundredths` of a millimetre in pixels along x, unrounded (240 gives 9.07 at 96 dpi).
-double HimetricExact(double hundredths, const QWidget* widget);
 
 /// `pixels` in twips along x.
 double PixelsToTwips(double pixels, const QWidget* widget);

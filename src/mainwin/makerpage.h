@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
+#include <functional>
+
+class QUrl;
 class QWidget;
 
 namespace orlavine {
@@ -10,32 +12,22 @@ namespace orlavine {
 /// The address of the maker's web page, shown on the About page.
 inline const QString kMakerPageAddress = QStringLiteral("https://orlavine.example/eduprog.html");
 
-/// How the desktop opens a web page: the program that opens HTML files, and starting it.
-class BrowserShell {
-public:
-    virtual ~BrowserShell() = default;
-    /// The command line of the program the desktop opens the HTML file `htmlFile` with,
-    /// as written in its desktop entry ("firefox %u"); empty when there is none.
-    virtual QString findExecutable(const QString& htmlFile) = 0;
-    /// Starts `command` (as findExecutable gave it) on `address`; false when it could
-    /// not be started.
-    virtual bool execute(const QString& command, const QString& address) = 0;
+/// The browser opener: opens a web page, and tells whether anything on this computer opens
+/// web pages at all. The desktop's own is DesktopBrowser(); tests hand in a stand-in.
+struct BrowserOpener {
+    /// Opens the address in a browser; false when it could not.
+    std::function<bool(const QUrl&)> open;
+    /// Whether anything here opens web pages (asked only after `open` failed).
+    std::function<bool()> present;
 };
 
-/// The desktop's own shell (XDG: xdg-mime and the desktop entries).
-BrowserShell& DesktopBrowser();
+/// The desktop's browser, reached through QDesktopServices.
+const BrowserOpener& DesktopBrowser();
 
-/// Opens the maker's web page with `shell`: writes a private placeholder HTML file, asks
-/// for the program that opens it and starts that program on kMakerPageAddress. Reports
-/// "Could not find associated Browser" (title "Browser Not Found") or "Web Page not
-/// Opened" (title "URL Failed") in a system warning box over `window`. The placeholder
-/// is removed in every case.
-void OpenMakerPage(QWidget* window, BrowserShell& shell = DesktopBrowser());
-
-/// The program and arguments that start a desktop entry's Exec line on `address`:
-/// quoting as desktop entries write it, the file or address codes (%u %U %f %F) replaced
-/// by the address (added at the end when there is none), other codes dropped, "%%" a
-/// percent sign. Empty for an empty or unbalanced line.
-QStringList BrowserCommand(const QString& exec, const QString& address);
+/// Opens the maker's web page (kMakerPageAddress) with `opener`. When that fails, reports
+/// "Could not find associated Browser" (title "Browser Not Found") if nothing here opens web
+/// pages, otherwise "Web Page not Opened" (title "URL Failed"), in a system warning box over
+/// `window`.
+void OpenMakerPage(QWidget* window, const BrowserOpener& opener = DesktopBrowser());
 
 } // namespace orlavine

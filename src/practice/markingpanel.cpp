@@ -1,7 +1,9 @@
 #include "practice/markingpanel.h"
 
-#include <QEventLoop>
-#include <QTimer>
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <utility>
 
 namespace orlavine {
 
@@ -9,6 +11,30 @@ namespace {
 int g_pause = 200;
 constexpr int kGap = 2;
 constexpr int kPadding = 8;
+
+/// Input that could start something: keys, clicks, the wheel, touch and pen. Pointer
+/// moves, entering and leaving still arrive.
+bool StartsSomething(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+        return true;
+    default:
+        return false;
+    }
+}
 } // namespace
 
 MarkingPanel::MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidget* parent)
@@ -30,6 +56,8 @@ MarkingPanel::MarkingPanel(const QPixmap& background, const QPixmap& bar, QWidge
     }
     resize(left - kGap + kPadding, barSize.height() + 12);
     hide();
+    m_step.setTimerType(Qt::PreciseTimer);
+    connect(&m_step, &QTimer::timeout, this, &MarkingPanel::showNextBar);
 }
 
 void MarkingPanel::SetPause(int milliseconds)
@@ -37,28 +65,46 @@ void MarkingPanel::SetPause(int milliseconds)
     g_pause = milliseconds;
 }
 
-int MarkingPanel::Pause()
+void MarkingPanel::play(std::function<void()> done)
 {
-    return g_pause;
-}
-
-void MarkingPanel::play()
-{
-    if (g_pause <= 0)
+    m_done = std::move(done);
+    if (g_pause <= 0) {
+        finish();
         return;
+    }
     for (QLabel* picture : m_bars)
         picture->hide();
+    m_shown = 0;
     raise();
     show();
-    repaint();
-    for (QLabel* picture : m_bars) {
-        QEventLoop wait;
-        QTimer::singleShot(g_pause, &wait, &QEventLoop::quit);
-        wait.exec(QEventLoop::ExcludeUserInputEvents);
-        picture->show();
-        picture->repaint();
-    }
+    // The pupil waits for the marking, as the paper could otherwise change under it.
+    QCoreApplication::instance()->installEventFilter(this);
+    m_step.start(g_pause);
+}
+
+void MarkingPanel::showNextBar()
+{
+    QLabel* picture = m_bars.at(m_shown++);
+    picture->show();
+    picture->repaint(); // the last one is seen before the panel goes
+    if (m_shown == int(m_bars.size()))
+        finish();
+}
+
+void MarkingPanel::finish()
+{
+    m_step.stop();
+    QCoreApplication::instance()->removeEventFilter(this);
     hide();
+    if (std::function<void()> done = std::exchange(m_done, nullptr))
+        done();
+}
+
+bool MarkingPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isPlaying() && StartsSomething(event->type()))
+        return true;
+    return QLabel::eventFilter(watched, event);
 }
 
 } // namespace orlavine

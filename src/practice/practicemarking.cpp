@@ -22,17 +22,18 @@ void PracticeWindow::markPaper()
         return;
     if (!CallPop(QStringLiteral("Marking"), m_attempt->markingQuestion(), 2, this))
         return;
-    m_busy = true;
-    m_marking->play();
+    m_marking->play([this] { recordMarking(); });
+}
+
+void PracticeWindow::recordMarking()
+{
     std::optional<MarkingOutcome> outcome;
     try {
         outcome = m_attempt->mark(Now());
     } catch (const Error& e) {
-        m_busy = false;
         report(e.message());
         return;
     }
-    m_busy = false;
     if (!outcome)
         return;
     m_status->score()->setText(QString::number(outcome->score));

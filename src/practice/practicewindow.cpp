@@ -291,10 +291,10 @@ void PracticeWindow::showClock()
 
 void PracticeWindow::closeEvent(QCloseEvent* event)
 {
-    if (m_busy) {
-        event->ignore();
-        return;
-    }
+    // Closed while the marking plays: the paper is marked first, as it would be had the
+    // close waited for the animation.
+    if (m_marking->isPlaying())
+        m_marking->finish();
     m_page.remove();
     event->accept();
     emit closed();

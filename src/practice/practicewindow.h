@@ -87,6 +87,7 @@ class PracticeWindow : public QWidget {
     void report(const QString& message);
 
     // Marking (practicemarking.cpp).
+    void recordMarking();
     void showMarkedState();
 
     PaperChoice m_choice;
@@ -111,7 +112,6 @@ class PracticeWindow : public QWidget {
     QLabel* m_sizer = nullptr;
     PracticeSizes m_sizes;
     PracticePlaces m_places;
-    bool m_busy = false;
 };
 
 } // namespace orlavine

@@ -1,6 +1,6 @@
-// Marking in the practice windows: the two questions, declining, the animation, the files
-// afterwards, the locked state, reopening a marked attempt, and the second attempt's
-// carry-over, locks, colours and expected answers.
+// Marking in the practice windows: the two questions, declining, the animation (and
+// closing during it), the files afterwards, the locked state, reopening a marked attempt,
+// and the second attempt's carry-over, locks, colours and expected answers.
 #include "practice/answerbox.h"
 #include "practice/answerframe.h"
 #include "marking/clock.h"
@@ -53,6 +53,7 @@ class TestPracticeMarking : public QObject {
     void declineKeepsOnlyTheSave();
     void markingWritesEveryFile();
     void animationShowsFifteenBars();
+    void closingDuringTheAnimationMarksFirst();
     void reopeningMarkedAttemptWritesNothing();
     void secondAttemptCarriesOver();
     void secondAttemptMarked();
@@ -144,12 +145,36 @@ void TestPracticeMarking::animationShowsFifteenBars()
     clock.start();
     PracticeSession::type(w, 1, "2");
     PracticeSession::press(w, 2);
+    // Marked once the bars are done; meanwhile the pupil's keys and clicks do nothing.
+    auto* box = w->findChild<AnswerBox*>("FA1");
+    QVERIFY(panel->isVisible());
+    box->selectAll();
+    QTest::keyClicks(box, "9");
+    QCOMPARE(box->text(), QString("2"));
+    PracticeSession::press(w, 4); // Close
+    QVERIFY(w->isVisible());
+    QVERIFY(!box->isReadOnly());
+    QTRY_VERIFY_WITH_TIMEOUT(box->isReadOnly(), 10000);
     QVERIFY(clock.elapsed() >= 15 * 20);
     QVERIFY(!panel->isVisible());
     QVERIFY(seen.size() >= 8);
     QVERIFY(std::is_sorted(seen.begin(), seen.end())); // one after another, in order
     QCOMPARE(panel->bar(1)->objectName(), QString("imgBar01"));
     QCOMPARE(s.folder.read("fresults1TS.txt"), PaperFile(107, {R}));
+}
+
+void TestPracticeMarking::closingDuringTheAnimationMarksFirst()
+{
+    PracticeSession s;
+    QPointer<PracticeWindow> w = s.open(AttemptKind::First, 107);
+    MarkingPanel::SetPause(200);
+    PracticeSession::type(w, 1, "2");
+    PracticeSession::press(w, 2);
+    QVERIFY(w->findChild<MarkingPanel*>("fmeMark")->isVisible());
+    QVERIFY(w->close());
+    QCOMPARE(s.folder.read("fresults1TS.txt"), PaperFile(107, {R}));
+    QCOMPARE(s.refreshes, 1);
+    QTRY_VERIFY(!w);
 }
 
 void TestPracticeMarking::reopeningMarkedAttemptWritesNothing()
