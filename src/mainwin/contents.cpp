@@ -66,7 +66,6 @@ void Contents::OpenPaper(int offset, int attempt)
 {
     m_selection.paper = m_selection.firstPaperOfTopic + 100 + offset;
     m_selection.attempt = attempt;
-    Call(m_hooks.closePracticeWindows);
     if (!m_hooks.openPracticeWindow)
         return;
     PaperChoice choice;

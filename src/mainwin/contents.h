@@ -25,10 +25,13 @@ class TrashPage;
 /// optional; an empty one does nothing. The main window sets the report, printing and
 /// web-page hooks itself; tests may replace them.
 struct ContentsHooks {
-    /// Closes the practice windows Test1 and Test2 where open (OpenPaper, CloseProgram).
-    /// A window closed this way asks and saves nothing, and calls RefreshContents.
+    /// Closes the practice windows Test1 and Test2 where open (CloseProgram). A window
+    /// closed this way asks nothing, saves the answers of an open attempt and calls
+    /// RefreshContents.
     std::function<void()> closePracticeWindows;
-    /// Opens Test1 or Test2 for `choice`, modeless; it calls RefreshContents as it closes.
+    /// Opens Test1 or Test2 for `choice`, modeless, closing the open one first; a window
+    /// already holding that attempt comes to the front instead. A window calls
+    /// RefreshContents as it closes.
     std::function<void(const PaperChoice& choice)> openPracticeWindow;
     /// The Report button: FillReport, ArrangeReport, then show Body_Report with placePage.
     std::function<void()> showReport;
@@ -65,8 +68,8 @@ class Contents : public QWidget {
     /// Reloads the chosen module's results and redraws the selected topic's grid, keeping
     /// the selection; the practice windows call it as they close.
     void RefreshContents();
-    /// Opens paper `offset` + 1 (0..4) of the selected topic for `attempt` 1 or 2: the
-    /// open practice windows closed, then the one for that paper opened.
+    /// Opens paper `offset` + 1 (0..4) of the selected topic for `attempt` 1 or 2 through
+    /// the practice-window hook.
     void OpenPaper(int offset, int attempt);
     /// Acts on the tab in front and the toolbar position: shows a page or runs a toolbar
     /// action.

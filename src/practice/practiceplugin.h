@@ -24,7 +24,8 @@ struct PaperChoice {
 };
 
 /// Opens and closes the practice windows (`Test1` for a first attempt, `Test2` for a
-/// second). At most one is open: opening one closes the other first.
+/// second). At most one is open: opening a paper closes the open window first (see
+/// closeAll), unless it holds that very attempt, which is then brought to the front.
 class PracticePlugin {
   public:
     virtual ~PracticePlugin() = default;
@@ -33,8 +34,8 @@ class PracticePlugin {
     /// the paper cannot be opened the pupil is told why in the pop-up box and no window
     /// opens (`closed` does not run).
     virtual void open(const PaperChoice& choice, std::function<void()> closed) = 0;
-    /// Closes the open windows, minimised ones included: each stores and saves nothing
-    /// and runs its `closed`.
+    /// Closes the open windows, minimised ones included: each asks nothing, stores and
+    /// saves the answers of an attempt still open, and runs its `closed`.
     virtual void closeAll() = 0;
 };
 

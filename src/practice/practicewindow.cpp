@@ -289,6 +289,28 @@ void PracticeWindow::showClock()
         QString::fromLatin1(ElapsedText(m_attempt->startTime().secsTo(Now()))));
 }
 
+bool PracticeWindow::holds(const PaperChoice& choice) const
+{
+    const PaperRef& paper = m_choice.paper;
+    return choice.kind == m_choice.kind && choice.paper.module == paper.module &&
+           choice.paper.code == paper.code && choice.paper.paperNumber == paper.paperNumber;
+}
+
+void PracticeWindow::closeForProgram()
+{
+    if (isOpen())
+        storeAndSave(); // a failure is reported; the window closes all the same
+    close();
+}
+
+void PracticeWindow::bringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
 void PracticeWindow::closeEvent(QCloseEvent* event)
 {
     // Closed while the marking plays: the paper is marked first, as it would be had the

@@ -42,6 +42,15 @@ class PracticeWindow : public QWidget {
     ~PracticeWindow() override;
 
     const Attempt& attempt() const { return *m_attempt; }
+    /// True when the window holds the attempt `choice` names.
+    bool holds(const PaperChoice& choice) const;
+    /// Closed by the program (another paper opened, the main window closing): an open
+    /// attempt's answers are stored and saved first, as a move between questions does;
+    /// nothing is asked.
+    void closeForProgram();
+    /// Shows the window in front, restored if it was minimised.
+    void bringToFront();
+
     /// The question shown, 1..questionCount().
     int questionNumber() const { return m_question; }
     bool sheetShown() const { return m_sheetShown; }

@@ -6,6 +6,12 @@ namespace orlavine {
 
 void PracticeWindows::open(const PaperChoice& choice, std::function<void()> closed)
 {
+    for (const QPointer<PracticeWindow>& window : std::as_const(m_open)) {
+        if (window && window->holds(choice)) {
+            window->bringToFront();
+            return;
+        }
+    }
     closeAll();
     PracticeWindow* window = PracticeWindow::Open(choice);
     if (!window)
@@ -23,10 +29,10 @@ void PracticeWindows::closeAll()
     // viewers must go before the application does.
     const QList<QPointer<PracticeWindow>> open = std::exchange(m_open, {});
     for (const QPointer<PracticeWindow>& window : open) {
-        if (window && window->close())
-            delete window.data();
-        else if (window)
-            m_open.append(window);
+        if (!window)
+            continue;
+        window->closeForProgram();
+        delete window.data();
     }
 }
 

@@ -222,20 +222,38 @@ void TestPracticeWindow::closedByTheMainWindow()
     PracticeSession s;
     PracticeWindows windows;
     int closed = 0;
-    windows.open(PracticeSession::choice(AttemptKind::Second, 101), [&] { ++closed; });
-    QPointer<PracticeWindow> w;
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<PracticeWindow*>(top))
-            w = window;
-    }
+    const auto open = [&](AttemptKind kind, int paper) {
+        windows.open(PracticeSession::choice(kind, paper), [&] { ++closed; });
+        PracticeWindow* shown = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<PracticeWindow*>(top))
+                shown = window;
+        }
+        return QPointer<PracticeWindow>(shown);
+    };
+    QPointer<PracticeWindow> w = open(AttemptKind::First, 101);
     QVERIFY(w);
-    PracticeSession::type(w, 1, "1");
-    w->showMinimized(); // a minimised window is closed too
-    windows.closeAll();
-    QVERIFY(!w); // gone at once
-    QVERIFY(s.answers()->messages.isEmpty()); // nothing asked
+    PracticeSession::type(w, 1, "3");
+    w->showMinimized();
+    // The same paper asked for again: its window comes back as it was.
+    QCOMPARE(open(AttemptKind::First, 101), w);
+    QTRY_VERIFY(!w->isMinimized());
+    QCOMPARE(w->findChild<AnswerBox*>("FA1")->text(), QString("3"));
+    QCOMPARE(closed, 0);
+    // Another paper, the window minimised: it saves what was typed and goes at once.
+    w->showMinimized();
+    QPointer<PracticeWindow> other = open(AttemptKind::Second, 101);
+    QVERIFY(!w);
+    QVERIFY(other);
     QCOMPARE(closed, 1);
-    QVERIFY(s.folder.read("second1TS.txt").startsWith("...\r\n")); // nothing saved
+    QCOMPARE(s.folder.read("first1TS.txt"), PaperFile(101, {"3", "", ""}));
+    // The main window closing: the same for the window left.
+    PracticeSession::type(other, 1, "1");
+    windows.closeAll();
+    QVERIFY(!other);
+    QCOMPARE(closed, 2);
+    QVERIFY(s.answers()->messages.isEmpty()); // nothing asked
+    QCOMPARE(s.folder.read("second1TS.txt"), PaperFile(101, {"1", "", ""}));
 }
 
 void TestPracticeWindow::clockRunsFromOpening()
