@@ -1,6 +1,8 @@
 #include "mainwin/contents.h"
 #include "records/error.h"
+#include "chrome/popupbox.h"
 #include "mainwin/practiceloader.h"
+#include "mainwin/runningcopy.h"
 #include "records/programfolder.h"
 
 #include <QApplication>
@@ -78,7 +80,21 @@ int main(int argc, char* argv[])
         QMessageBox::critical(nullptr, QStringLiteral("Orlavine"), e.message());
         return 1;
     }
+    // One running copy per folder: a second one would write the same records.
+    bool toldRunningCopy = false;
+    const auto runningCopy = orlavine::RunningCopy::Claim(orlavine::ProgramFolder(), &toldRunningCopy);
+    if (!runningCopy) {
+        if (!toldRunningCopy)
+            orlavine::CallPop(QStringLiteral("Orlavine"),
+                              QStringLiteral("The program is already open."), 1, nullptr);
+        return 0;
+    }
     orlavine::Contents window;
+    QObject::connect(runningCopy.get(), &orlavine::RunningCopy::frontRequested, &window, [&window] {
+        window.showNormal();
+        window.raise();
+        window.activateWindow();
+    });
     orlavine::LoadPracticeWindowsWhenNeeded(
         window, QApplication::applicationDirPath() + QStringLiteral("/" ORLAVINE_PRACTICE_PLUGIN));
     window.show();
