@@ -16,8 +16,8 @@ int ReadCount(const RecordBytes& record, const QByteArray& key, int max)
     const int value = ReadValue(record, key).trimmed().toInt(&ok);
     if (!ok || value < 0 || value > max)
         throw Error(record.file, QStringLiteral("Setting %1 must be a number from 0 to %2")
-                              .arg(QString::fromLatin1(key))
-                              .arg(max));
+                                     .arg(QString::fromLatin1(key))
+                                     .arg(max));
     return value;
 }
 
