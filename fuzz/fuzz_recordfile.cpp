@@ -1,11 +1,8 @@
-// Feeds arbitrary bytes to the record-file readers, as a file on disk and as a line in
-// memory. Input: one byte choosing the field counts, the keys up to the first NUL
+// Feeds arbitrary bytes to the record-file readers, as a file's bytes and as a line, all
+// in memory. Input: one byte choosing the field counts, the keys up to the first NUL
 // (comma-separated), then the file's bytes. Every reader must return or throw Error.
 #include "records/error.h"
 #include "records/recordfile.h"
-
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -13,12 +10,6 @@
 using namespace orlavine;
 
 namespace {
-
-QString ScratchFile()
-{
-    static QTemporaryDir dir;
-    return dir.filePath(QStringLiteral("record.txt"));
-}
 
 template <typename Read>
 void Try(Read read)
@@ -41,21 +32,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Fields keys = nul < 0 ? Fields{QByteArrayLiteral("NME")} : rest.left(nul).split(',');
     const QByteArray file = nul < 0 ? rest : rest.mid(nul + 1);
 
-    const QString path = ScratchFile();
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(file) != file.size())
-        return 0;
-    out.close();
-
+    const RecordBytes record{file, QStringLiteral("record.txt")};
     const QByteArray& key = keys.first();
-    Try([&] { ReadValue(path, key); });
-    Try([&] { ReadLine(path, key); });
-    Try([&] { ReadFields(path, key, choice % 11); });
-    Try([&] { ReadFields50(path, key, choice % 51); });
-    Try([&] { ReadAllFields(path, key); });
-    Try([&] { ReadPaperLines(path, 1 + choice % 50); });
-    Try([&] { CountFieldsForKeys(path, int(keys.size()), keys); });
-    Try([&] { ReadFieldsForKeys(path, int(keys.size()), keys); });
+    Try([&] { ReadValue(record, key); });
+    Try([&] { ReadLine(record, key); });
+    Try([&] { ReadFields(record, key, choice % 11); });
+    Try([&] { ReadFields50(record, key, choice % 51); });
+    Try([&] { ReadAllFields(record, key); });
+    Try([&] { ReadPaperLines(record, 1 + choice % 50); });
+    Try([&] { CountFieldsForKeys(record, int(keys.size()), keys); });
+    Try([&] { ReadFieldsForKeys(record, int(keys.size()), keys); });
     Try([&] { SplitLine(file, choice % 81); });
     Try([&] { SplitLine50(file, choice % 51); });
     return 0;

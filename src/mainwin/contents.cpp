@@ -1,7 +1,6 @@
 #include "mainwin/contents.h"
 
 #include "mainwin/aboutpage.h"
-#include "marking/clock.h"
 #include "records/error.h"
 #include "mainwin/homepage.h"
 #include "mainwin/navigation.h"
@@ -41,7 +40,7 @@ void Contents::LoadModuleMarks(int module, bool keepTopic)
     }
     const ModuleSettings& settings = m_settings.module(module);
     try {
-        m_marks = ReadMarksLists(module, m_settings.code, settings.paperCount, Now());
+        m_marks = ReadMarksLists(module, m_settings.code, settings.paperCount);
     } catch (const Error& error) {
         for (auto& list : m_marks)
             list = Fields(50);

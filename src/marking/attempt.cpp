@@ -1,7 +1,6 @@
 #include "marking/attempt.h"
 
 #include "marking/answercheck.h"
-#include "marking/clock.h"
 #include "records/error.h"
 #include "records/fileio.h"
 #include "marking/numbers.h"
@@ -62,7 +61,7 @@ void Attempt::readRecords()
         m_answers = readPaperFields(LearnerFile::First, &m_answerLines);
         m_results = readPaperFields(LearnerFile::FResults, &m_resultLines);
     }
-    m_marks = ReadMarksLists(m_paper.module, m_paper.code, m_paper.paperCount, Now());
+    m_marks = ReadMarksLists(m_paper.module, m_paper.code, m_paper.paperCount);
     m_marked = IsOne(m_marks[isSecond() ? SST : FST].at(m_paper.index() - 1));
 }
 

@@ -1,5 +1,6 @@
 #include "marking/pagefile.h"
 
+#include "records/error.h"
 #include "records/papercontent.h"
 #include "records/resources.h"
 
@@ -9,14 +10,11 @@ namespace orlavine {
 
 namespace {
 
-/// Whether the file begins as a MIME document: header lines up to an empty line, one of
+/// Whether the page begins as a MIME document: header lines up to an empty line, one of
 /// them giving the Content-Type. The viewer shows anything else as an empty page.
-bool LooksLikeMime(const QString& path)
+bool LooksLikeMime(const QByteArray& page)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(16384);
+    const QByteArray head = page.left(16384);
     qsizetype end = head.indexOf("\n\r\n");
     const qsizetype bare = head.indexOf("\n\n");
     if (end < 0 || (bare >= 0 && bare < end))
@@ -38,14 +36,13 @@ QString QuestionPageFile::show(const QByteArray& questionId)
     m_path = QuestionPagePath(questionId);
     bool isNumber = false;
     const int id = questionId.toInt(&isNumber);
-    const int result = isNumber ? WriteResourceFile(id, QStringLiteral("Custom"), m_path) : ResourceNotFound;
-    m_error = ResourceWriteError(result, id);
+    QByteArray page;
+    const int result =
+        isNumber ? WriteResourceFile(id, QStringLiteral("Custom"), m_path, page) : ResourceNotFound;
     if (result != ResourceWritten)
-        return QString();
-    if (!LooksLikeMime(m_path)) {
-        m_error = QStringLiteral("Page %1 of the content package is damaged").arg(id);
-        return QString();
-    }
+        throw Error(m_path, ResourceWriteError(result, id));
+    if (!LooksLikeMime(page))
+        throw Error(m_path, QStringLiteral("Page %1 of the content package is damaged").arg(id));
     return m_path;
 }
 

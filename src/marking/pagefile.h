@@ -15,12 +15,10 @@ class QuestionPageFile {
     QuestionPageFile(const QuestionPageFile&) = delete;
     QuestionPageFile& operator=(const QuestionPageFile&) = delete;
 
-    /// Deletes the page shown before, then writes question `questionId`'s page. Returns
-    /// its path, or an empty text when the page could not be written; error() then says why.
+    /// Deletes the page shown before, then writes question `questionId`'s page and returns
+    /// its path. Throws Error (its reason in words to show) when the page cannot be written
+    /// or is not a page the viewer can show.
     QString show(const QByteArray& questionId);
-
-    /// Why the last show() failed, in words to show; empty after a success.
-    QString error() const { return m_error; }
 
     /// Deletes the page file of the question shown last.
     void remove();
@@ -29,7 +27,6 @@ class QuestionPageFile {
 
   private:
     QString m_path;
-    QString m_error;
 };
 
 } // namespace orlavine

@@ -83,14 +83,15 @@ void PracticeWindow::showQuestion()
 
 void PracticeWindow::showQuestionPage()
 {
-    const QString path = m_page.show(m_attempt->content().questionIds.at(m_question - 1));
-    if (!path.isEmpty()) {
-        m_view->showPage(path);
-        return;
+    try {
+        m_view->showPage(m_page.show(m_attempt->content().questionIds.at(m_question - 1)));
+    } catch (const Error& error) {
+        // Never leave the page of another question under this question's title.
+        m_view->showBlank();
+        report(QStringLiteral("Question %1 cannot be shown: %2")
+                   .arg(m_question)
+                   .arg(error.reason()));
     }
-    // Never leave the page of another question under this question's title.
-    m_view->showBlank();
-    report(QStringLiteral("Question %1 cannot be shown: %2").arg(m_question).arg(m_page.error()));
 }
 
 void PracticeWindow::listRemainingQuestions()

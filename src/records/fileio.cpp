@@ -75,14 +75,16 @@ void PutInPlace(const QByteArray& temporary, const QString& path)
         Fail(path, QStringLiteral("Cannot save the file"), errno);
 }
 
-// The renames reach the disk before the journal that would repeat them goes.
-void SyncFolder(const QString& folder)
+// The renames reach the disk before the journal that would repeat them goes. Returns
+// the error number of a step that failed, 0 when none did.
+int SyncFolder(const QString& folder)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
+    if (fd < 0)
+        return errno;
+    const int error = ::fsync(fd) == 0 ? 0 : errno;
+    ::close(fd);
+    return error;
 }
 
 } // namespace
@@ -94,10 +96,24 @@ QByteArray ReadWholeFile(const QString& path)
         throw Error(path, file.exists() ? QStringLiteral("Cannot open the file")
                                         : QStringLiteral("The file is missing"));
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Error(path, QStringLiteral("Cannot read the file"));
-    return bytes;
+    return ReadDevice(file, path);
+}
+
+QByteArray ReadDevice(QIODevice& device, const QString& file)
+{
+    // read() and not readAll(): only read() tells a failed read from the end.
+    QByteArray bytes;
+    if (!device.isSequential())
+        bytes.reserve(qsizetype(qMax<qint64>(0, device.size() - device.pos())));
+    char chunk[16384];
+    for (;;) {
+        const qint64 got = device.read(chunk, sizeof chunk);
+        if (got < 0)
+            throw Error(file, QStringLiteral("Cannot read the file"));
+        if (got == 0)
+            return bytes;
+        bytes.append(chunk, qsizetype(got));
+    }
 }
 
 void WriteFileAtomically(const QString& path, const QByteArray& bytes, bool durable)
@@ -137,8 +153,10 @@ void WriteFilesTogether(const QList<FileReplacement>& files)
     // From here on a failure leaves the journal and the new files for the next start.
     for (qsizetype i = 0; i < files.size(); ++i)
         PutInPlace(temporaries.at(i), files.at(i).path);
-    SyncFolder(folder);
-    QFile::remove(QDir(folder).filePath(QLatin1String(kJournalName)));
+    // The files are in place. Until the renames are known to be on disk the journal stays,
+    // and a journal that stays is finished, with nothing left to rename, by the next start.
+    if (SyncFolder(folder) == 0)
+        QFile::remove(QDir(folder).filePath(QLatin1String(kJournalName)));
 }
 
 void FinishInterruptedWrites(const QString& folder)
@@ -159,8 +177,10 @@ void FinishInterruptedWrites(const QString& folder)
         if (QFileInfo::exists(temporary))
             PutInPlace(QFile::encodeName(temporary), dir.filePath(QFile::decodeName(names[0])));
     }
-    SyncFolder(folder);
-    QFile::remove(journalPath);
+    if (const int error = SyncFolder(folder))
+        Fail(folder, QStringLiteral("Cannot save the file"), error);
+    if (!QFile::remove(journalPath))
+        throw Error(journalPath, QStringLiteral("Cannot delete the file"));
 }
 
 void RemoveStaleTemporaries(const QString& folder, const QDateTime& before)
@@ -168,6 +188,7 @@ void RemoveStaleTemporaries(const QString& folder, const QDateTime& before)
     const QDir dir(folder);
     const QString pattern = QStringLiteral("*") + QLatin1String(kTemporarySuffix) + QStringLiteral("??????");
     for (const QFileInfo& file : dir.entryInfoList({pattern}, QDir::Files | QDir::Hidden)) {
+        // Litter, not results: one that cannot go now is tried again at the next start.
         if (file.lastModified() < before)
             QFile::remove(file.filePath());
     }

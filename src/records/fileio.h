@@ -5,10 +5,15 @@
 #include <QList>
 #include <QString>
 
+class QIODevice;
+
 namespace orlavine {
 
 /// Reads a whole file. Throws Error when it does not exist or cannot be read.
 QByteArray ReadWholeFile(const QString& path);
+
+/// Reads an open device to its end. Throws Error naming `file` when a read fails.
+QByteArray ReadDevice(QIODevice& device, const QString& file);
 
 /// Replaces (or creates) the file at `path` so that it holds exactly `bytes`. The bytes
 /// go to a temporary file in the same folder, are flushed to disk and renamed over the
@@ -33,11 +38,13 @@ struct FileReplacement {
 void WriteFilesTogether(const QList<FileReplacement>& files);
 
 /// Completes the change WriteFilesTogether began in `folder` when a crash interrupted its
-/// renames. Throws Error when a file cannot be put in place (the journal then stays).
+/// renames. Throws Error when a file cannot be put in place or the renames cannot be
+/// flushed to disk (the journal then stays), or the journal cannot be deleted.
 void FinishInterruptedWrites(const QString& folder);
 
 /// Removes the temporary files that writes cut short (a crash, a kill) left in `folder`,
-/// those last changed before `before`; a write in progress is never that old.
+/// those last changed before `before`; a write in progress is never that old. One that
+/// cannot be removed stays for the next start.
 void RemoveStaleTemporaries(const QString& folder, const QDateTime& before);
 
 } // namespace orlavine

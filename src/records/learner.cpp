@@ -7,7 +7,6 @@
 #include "records/resources.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace orlavine {
@@ -38,24 +37,53 @@ void CopyInto(const QString& folder, const QString& file)
     }
 }
 
+// Read through the scratch file, as every package table is.
 Fields TemplateMarksLine(int module, const QByteArray& key)
 {
     Fields fields;
     const QString scratch = ProgramFile(QStringLiteral("temptext.txt"));
-    ReadThroughScratch(LearnerTemplateResource(LearnerFile::Marks, module), scratch, [&] {
-        if (!ReadLine(scratch, key).isEmpty())
-            fields = ReadAllFields(scratch, key);
+    const int id = LearnerTemplateResource(LearnerFile::Marks, module);
+    const int result = ReadThroughScratch(id, scratch, [&](const RecordBytes& blank) {
+        if (!ReadLine(blank, key).isEmpty())
+            fields = ReadAllFields(blank, key);
     });
+    if (result != ResourceWritten)
+        throw Error(scratch, ResourceWriteError(result, id));
     return fields;
 }
 
-void RepairMarksFile(int module, const QByteArray& code, int paperCount, const QDateTime& now)
+MarksLists ReadMarksOnce(const RecordBytes& record, int paperCount)
 {
-    const QString path = LearnerFilePath(LearnerFile::Marks, module, code);
+    MarksLists marks;
+    for (int k = 0; k < kLearnerFileCount; ++k) {
+        marks[k] = ReadFields50(record, kMarksKeys[k], paperCount);
+        // A line with more fields than papers (the 50-field template of a smaller
+        // module) leaves the rest of the line in the last field; it is not a value.
+        if (paperCount > 0)
+            marks[k][paperCount - 1] = marks[k][paperCount - 1].split('>').first();
+    }
+    return marks;
+}
+
+bool ReadsWhole(const RecordBytes& marksFile, int paperCount)
+{
+    try {
+        ReadMarksOnce(marksFile, paperCount);
+        return true;
+    } catch (const Error&) {
+        return false;
+    }
+}
+
+// Completes the damaged marks file `record` from the module's template, keeping every
+// value it still holds, after backing it up.
+void RepairMarksFile(int module, const QByteArray& code, int paperCount,
+                     const RecordBytes& record, const QDateTime& now)
+{
     MarksLists repaired;
     for (int k = 0; k < kLearnerFileCount; ++k) {
         const QByteArray& key = kMarksKeys[k];
-        const Fields kept = ReadLine(path, key).isEmpty() ? Fields() : ReadAllFields(path, key);
+        const Fields kept = ReadLine(record, key).isEmpty() ? Fields() : ReadAllFields(record, key);
         const Fields blank = TemplateMarksLine(module, key);
         Fields& list = repaired[k];
         list = Fields(50);
@@ -68,21 +96,8 @@ void RepairMarksFile(int module, const QByteArray& code, int paperCount, const Q
                 list[i] = "0";
         }
     }
-    CopyInto(MakeBackupFolder(now), path);
+    CopyInto(MakeBackupFolder(now), record.file);
     WriteMarksLists(repaired, module, code, paperCount);
-}
-
-MarksLists ReadMarksOnce(const QString& path, int paperCount)
-{
-    MarksLists marks;
-    for (int k = 0; k < kLearnerFileCount; ++k) {
-        marks[k] = ReadFields50(path, kMarksKeys[k], paperCount);
-        // A line with more fields than papers (the 50-field template of a smaller
-        // module) leaves the rest of the line in the last field; it is not a value.
-        if (paperCount > 0)
-            marks[k][paperCount - 1] = marks[k][paperCount - 1].split('>').first();
-    }
-    return marks;
 }
 
 } // namespace
@@ -147,20 +162,24 @@ bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
             }
         }
     }
+    for (int m = 1; m <= 3; ++m) {
+        const ModuleSettings& module = settings.module(m);
+        if (!module.exists())
+            continue;
+        const RecordBytes marksFile =
+            ReadRecordFile(LearnerFilePath(LearnerFile::Marks, m, settings.code));
+        if (!ReadsWhole(marksFile, module.paperCount))
+            RepairMarksFile(m, settings.code, module.paperCount, marksFile, now);
+    }
     return false;
 }
 
-MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount, const QDateTime& now)
+MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount)
 {
     const QString path = LearnerFilePath(LearnerFile::Marks, module, code);
     if (!QFileInfo::exists(path))
         throw Error(path, QStringLiteral("Your results file is missing"));
-    try {
-        return ReadMarksOnce(path, paperCount);
-    } catch (const Error&) {
-        RepairMarksFile(module, code, paperCount, now);
-    }
-    return ReadMarksOnce(path, paperCount);
+    return ReadMarksOnce(ReadRecordFile(path), paperCount);
 }
 
 QByteArray FormatMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount)

@@ -42,19 +42,21 @@ QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now);
 QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The start-up check: when any of the six files of any configured module is missing,
-/// resets every configured module (after the backup). Returns true when it reset. It first
+/// resets every configured module (after the backup). Returns true when it reset.
+/// Otherwise a damaged marks file (a key missing, a line too short) is backed up and
+/// completed from the module's template, keeping every value it still holds. It first
 /// completes a marking's save that a crash interrupted, and removes temporary files that
-/// interrupted writes left, ten minutes old or more.
+/// interrupted writes left, ten minutes old or more. Throws Error (and changes nothing
+/// more) when a backup, a reset or a repair fails.
 bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The six marks lists of a module, 50 entries each, TP of them read from the file.
 using MarksLists = std::array<Fields, 6>;
 
-/// Reads FSE, SSE, LTM, CDD, FST and SST for `paperCount` papers. A damaged file (a key
-/// missing, a line too short) is backed up and completed from the module's template,
-/// keeping every value it still holds, then read again. Throws Error when the file is
-/// missing or cannot be repaired.
-MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount, const QDateTime& now);
+/// Reads FSE, SSE, LTM, CDD, FST and SST for `paperCount` papers; writes nothing. Throws
+/// Error when the file is missing or damaged (a key missing, a line too short): the next
+/// start repairs it.
+MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount);
 
 /// The marks file's bytes holding the six marks lists for `paperCount` papers.
 QByteArray FormatMarksLists(const MarksLists& marks, int module, const QByteArray& code, int paperCount);

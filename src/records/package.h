@@ -37,14 +37,18 @@ struct PackageSettings {
     int firstModule() const;
 };
 
-/// Writes the settings resource to "temptext30000.txt" in the program folder, reads it
-/// and deletes the file. When the resource cannot be written no setting is read and no
-/// module exists. Throws Error when a configured module's counts or names are damaged.
+/// Writes the settings resource to "temptext30000.txt" in the program folder, reads its
+/// bytes and deletes the file. When the resource cannot be written no setting is read and
+/// no module exists. Throws Error when a configured module's counts or names are damaged,
+/// or the scratch file cannot be deleted.
 PackageSettings ReadSettings();
 
-/// Writes resource `id` to the scratch file `scratch`, runs `read` on it when that
-/// worked, and deletes the file afterwards whatever happens (also when `read` throws).
-/// Returns the WriteResourceFile result.
-int ReadThroughScratch(int id, const QString& scratch, const std::function<void()>& read);
+/// Writes resource `id` to the scratch file `scratch`, as the program does before reading
+/// a package table, runs `read` on the bytes written (named after the scratch file) when
+/// that worked, and deletes the file afterwards, also when `read` throws. Returns the
+/// WriteResourceFile result. Throws what `read` throws, or Error when the file cannot be
+/// deleted after a read that went well.
+int ReadThroughScratch(int id, const QString& scratch,
+                       const std::function<void(const RecordBytes&)>& read);
 
 } // namespace orlavine

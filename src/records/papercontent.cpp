@@ -12,7 +12,7 @@ namespace orlavine {
 
 namespace {
 
-void ReadTable(int id, const QString& scratch, const std::function<void()>& read)
+void ReadTable(int id, const QString& scratch, const std::function<void(const RecordBytes&)>& read)
 {
     const int result = ReadThroughScratch(id, scratch, read);
     if (result != 0)
@@ -32,16 +32,18 @@ PaperContent LoadPaperContent(int module, int paperNumber)
     const QString scratch = ProgramFile(QStringLiteral("temptext.txt"));
     const QByteArray key = QByteArray::number(paperNumber);
     ReadTable(PaperTableResource(module), scratch,
-              [&] { paper.questionIds = ReadAllFields(scratch, key); });
+              [&](const RecordBytes& table) { paper.questionIds = ReadAllFields(table, key); });
     const int q = paper.questionCount();
-    ReadTable(AnswerKeyResource(module), scratch, [&] {
-        paper.keys = ReadFieldsForKeys(scratch, q, paper.questionIds);
-        paper.subAnswerCounts = CountFieldsForKeys(scratch, q, paper.questionIds);
+    ReadTable(AnswerKeyResource(module), scratch, [&](const RecordBytes& table) {
+        paper.keys = ReadFieldsForKeys(table, q, paper.questionIds);
+        paper.subAnswerCounts = CountFieldsForKeys(table, q, paper.questionIds);
     });
-    ReadTable(AnswerTypeResource(module), scratch,
-              [&] { paper.types = ReadFieldsForKeys(scratch, q, paper.questionIds); });
-    ReadTable(MarksTableResource(module), scratch,
-              [&] { paper.marks = ReadFieldsForKeys(scratch, q, paper.questionIds); });
+    ReadTable(AnswerTypeResource(module), scratch, [&](const RecordBytes& table) {
+        paper.types = ReadFieldsForKeys(table, q, paper.questionIds);
+    });
+    ReadTable(MarksTableResource(module), scratch, [&](const RecordBytes& table) {
+        paper.marks = ReadFieldsForKeys(table, q, paper.questionIds);
+    });
 
     for (const QByteArray& mark : paper.marks)
         paper.totalMarks += int(LeadingNumber(mark));

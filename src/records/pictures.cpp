@@ -61,6 +61,7 @@ const QList<PictureResource>& PictureResources()
 
 int ExtractGraphics()
 {
+    // A folder that cannot be made is reported as every picture not written.
     QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
     int failed = 0;
     for (const PictureResource& picture : PictureResources()) {

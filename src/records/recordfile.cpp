@@ -97,28 +97,29 @@ Fields SplitFixed(QByteArrayView line, int n, int capacity, qsizetype keyLength)
     return out;
 }
 
-Fields ReadFixed(const QString& path, const QByteArray& key, int n, int capacity)
+Fields ReadFixed(const RecordBytes& record, const QByteArray& key, int n, int capacity)
 {
-    if (n < 0 || n > capacity)
-        throw Error(path, QStringLiteral("Cannot read %1 fields of record %2").arg(n).arg(KeyText(key)));
-    const QByteArray bytes = ReadWholeFile(path);
+    if (n < 0 || n > capacity) {
+        throw Error(record.file,
+                    QStringLiteral("Cannot read %1 fields of record %2").arg(n).arg(KeyText(key)));
+    }
     Fields out(capacity);
     if (n == 0)
         return out;
-    LineCursor cursor(bytes);
+    LineCursor cursor(record.bytes);
     QByteArrayView line;
     if (!cursor.find(key, line))
-        ThrowMissingKey(path, key);
+        ThrowMissingKey(record.file, key);
     if (!ExtractFields(line, key.size(), n, out)) {
-        throw Error(path, QStringLiteral("Record %1 has fewer than %2 fields").arg(KeyText(key)).arg(n));
+        throw Error(record.file,
+                    QStringLiteral("Record %1 has fewer than %2 fields").arg(KeyText(key)).arg(n));
     }
     return out;
 }
 
-QByteArray FindLine(const QString& path, const QByteArray& key)
+QByteArray FindLine(const RecordBytes& record, const QByteArray& key)
 {
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
+    LineCursor cursor(record.bytes);
     QByteArrayView line;
     return cursor.find(key, line) ? line.toByteArray() : QByteArray();
 }
@@ -139,39 +140,48 @@ QByteArray JoinLines(const Fields& lines, int count)
 
 } // namespace
 
-QByteArray ReadValue(const QString& path, const QByteArray& key)
+RecordBytes ReadRecordFile(const QString& path) { return {ReadWholeFile(path), path}; }
+
+QByteArray ReadValue(const RecordBytes& record, const QByteArray& key)
 {
-    const QByteArray line = FindLine(path, key);
+    const QByteArray line = FindLine(record, key);
     return line.size() < 7 ? QByteArray() : line.mid(6);
 }
 
-QByteArray ReadLine(const QString& path, const QByteArray& key) { return FindLine(path, key); }
-
-Fields ReadFields(const QString& path, const QByteArray& key, int n) { return ReadFixed(path, key, n, 10); }
-
-Fields ReadFields50(const QString& path, const QByteArray& key, int n) { return ReadFixed(path, key, n, 50); }
-
-Fields ReadAllFields(const QString& path, const QByteArray& key)
+QByteArray ReadLine(const RecordBytes& record, const QByteArray& key)
 {
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
+    return FindLine(record, key);
+}
+
+Fields ReadFields(const RecordBytes& record, const QByteArray& key, int n)
+{
+    return ReadFixed(record, key, n, 10);
+}
+
+Fields ReadFields50(const RecordBytes& record, const QByteArray& key, int n)
+{
+    return ReadFixed(record, key, n, 50);
+}
+
+Fields ReadAllFields(const RecordBytes& record, const QByteArray& key)
+{
+    LineCursor cursor(record.bytes);
     QByteArrayView line;
     if (!cursor.find(key, line))
-        ThrowMissingKey(path, key);
+        ThrowMissingKey(record.file, key);
     const int n = int(line.count('>'));
     Fields out(n);
     if (!ExtractFields(line, key.size(), n, out))
-        throw Error(path, QStringLiteral("Record %1 is damaged").arg(KeyText(key)));
+        throw Error(record.file, QStringLiteral("Record %1 is damaged").arg(KeyText(key)));
     return out;
 }
 
-Fields ReadPaperLines(const QString& path, int n)
+Fields ReadPaperLines(const RecordBytes& record, int n)
 {
     if (n < 1 || n > 50)
-        throw Error(path, QStringLiteral("Cannot read %1 paper lines").arg(n));
-    const QByteArray bytes = ReadWholeFile(path);
+        throw Error(record.file, QStringLiteral("Cannot read %1 paper lines").arg(n));
     Fields out(50);
-    LineCursor cursor(bytes);
+    LineCursor cursor(record.bytes);
     QByteArrayView line;
     for (int i = 1; i <= n; ++i) {
         if (!cursor.find(QByteArray::number(100 + i), line))
@@ -185,35 +195,35 @@ Fields SplitLine(const QByteArray& line, int n) { return SplitFixed(line, n, 80,
 
 Fields SplitLine50(const QByteArray& line, int n) { return SplitFixed(line, n, 50, 3); }
 
-QList<int> CountFieldsForKeys(const QString& path, int n, const Fields& keys)
+QList<int> CountFieldsForKeys(const RecordBytes& record, int n, const Fields& keys)
 {
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
+    LineCursor cursor(record.bytes);
     QByteArrayView line;
     QList<int> counts(n);
     for (int i = 0; i < n; ++i) {
         if (!cursor.find(keys.at(i), line))
-            ThrowMissingKey(path, keys.at(i));
+            ThrowMissingKey(record.file, keys.at(i));
         counts[i] = int(line.count('>'));
     }
     return counts;
 }
 
-Fields ReadFieldsForKeys(const QString& path, int n, const Fields& keys)
+Fields ReadFieldsForKeys(const RecordBytes& record, int n, const Fields& keys)
 {
-    const QByteArray bytes = ReadWholeFile(path);
-    LineCursor cursor(bytes);
+    LineCursor cursor(record.bytes);
     QByteArrayView line;
     Fields out;
     out.reserve(n * 2);
     for (int i = 0; i < n; ++i) {
         if (!cursor.find(keys.at(i), line))
-            ThrowMissingKey(path, keys.at(i));
+            ThrowMissingKey(record.file, keys.at(i));
         const int count = int(line.count('>'));
         const qsizetype at = out.size();
         out.resize(at + count);
-        if (!ExtractFields(line, keys.at(i).size(), count, out, at))
-            throw Error(path, QStringLiteral("Record %1 is damaged").arg(KeyText(keys.at(i))));
+        if (!ExtractFields(line, keys.at(i).size(), count, out, at)) {
+            throw Error(record.file,
+                        QStringLiteral("Record %1 is damaged").arg(KeyText(keys.at(i))));
+        }
     }
     return out;
 }

@@ -11,9 +11,10 @@
 // Lists are 0-based here: entry k of a list is element k - 1. Fixed-capacity lists
 // (10, 50 or 80 entries) always have their full size, unused entries empty.
 //
-// Every operation opens its file, scans it from the top and closes it; nothing is
-// cached. Failures throw orlavine::Error naming the file and what failed; no partial
-// result is returned.
+// The readers parse a file's bytes in memory (RecordBytes); each has a thin twin taking
+// a path that reads the whole file first. Nothing is cached: every call scans from the
+// top. Failures throw orlavine::Error naming the file and what failed; no partial result
+// is returned.
 
 #include <QByteArray>
 #include <QList>
@@ -25,27 +26,37 @@ namespace orlavine {
 
 using Fields = QList<QByteArray>;
 
+/// A record file's bytes and the file they came from, which errors name (empty for
+/// bytes of no file).
+struct RecordBytes {
+    QByteArray bytes;
+    QString file;
+};
+
+/// The bytes of the file at `path`. Throws when it is missing or cannot be read.
+RecordBytes ReadRecordFile(const QString& path);
+
 /// Text of the key's line after its first 6 characters; empty when no line holds the key
 /// or the line is shorter than 7 characters.
-QByteArray ReadValue(const QString& path, const QByteArray& key);
+QByteArray ReadValue(const RecordBytes& record, const QByteArray& key);
 
 /// The whole line holding the key, or empty.
-QByteArray ReadLine(const QString& path, const QByteArray& key);
+QByteArray ReadLine(const RecordBytes& record, const QByteArray& key);
 
 /// Fields 1..n (0 <= n <= 10) of the key's line in a list of 10. Throws when the key is
-/// absent or the line has fewer than n fields (n = 0 never throws but for a missing file).
-Fields ReadFields(const QString& path, const QByteArray& key, int n);
+/// absent or the line has fewer than n fields (n = 0 never throws).
+Fields ReadFields(const RecordBytes& record, const QByteArray& key, int n);
 
 /// As ReadFields, n from 0 to 50, a list of 50.
-Fields ReadFields50(const QString& path, const QByteArray& key, int n);
+Fields ReadFields50(const RecordBytes& record, const QByteArray& key, int n);
 
 /// All fields of the key's line: as many as the line has ">". Throws when the key is absent.
-Fields ReadAllFields(const QString& path, const QByteArray& key);
+Fields ReadAllFields(const RecordBytes& record, const QByteArray& key);
 
 /// Entry i (i = 1..n, n from 1 to 50) is the whole line of key 100 + i, found in one
 /// forward pass; a key not found gives an empty entry, and once the end of the file is
 /// reached every later entry is empty. A list of 50.
-Fields ReadPaperLines(const QString& path, int n);
+Fields ReadPaperLines(const RecordBytes& record, int n);
 
 /// Fields 1..n (0 <= n <= 80) of a line in memory, in a list of 80. The last field holds
 /// the rest of the line, ">" included. Throws when the line has fewer than n fields.
@@ -56,11 +67,45 @@ Fields SplitLine50(const QByteArray& line, int n);
 
 /// For each of keys[0..n-1], in one forward pass, the number of ">" on its line. Throws
 /// when a key is not found after the previous key's line.
-QList<int> CountFieldsForKeys(const QString& path, int n, const Fields& keys);
+QList<int> CountFieldsForKeys(const RecordBytes& record, int n, const Fields& keys);
 
 /// All fields of the lines of keys[0..n-1], in order, as one flat list; one forward pass.
 /// Throws when a key is not found after the previous key's line.
-Fields ReadFieldsForKeys(const QString& path, int n, const Fields& keys);
+Fields ReadFieldsForKeys(const RecordBytes& record, int n, const Fields& keys);
+
+// The readers on the file at `path`; a missing or unreadable file throws.
+inline QByteArray ReadValue(const QString& path, const QByteArray& key)
+{
+    return ReadValue(ReadRecordFile(path), key);
+}
+inline QByteArray ReadLine(const QString& path, const QByteArray& key)
+{
+    return ReadLine(ReadRecordFile(path), key);
+}
+inline Fields ReadFields(const QString& path, const QByteArray& key, int n)
+{
+    return ReadFields(ReadRecordFile(path), key, n);
+}
+inline Fields ReadFields50(const QString& path, const QByteArray& key, int n)
+{
+    return ReadFields50(ReadRecordFile(path), key, n);
+}
+inline Fields ReadAllFields(const QString& path, const QByteArray& key)
+{
+    return ReadAllFields(ReadRecordFile(path), key);
+}
+inline Fields ReadPaperLines(const QString& path, int n)
+{
+    return ReadPaperLines(ReadRecordFile(path), n);
+}
+inline QList<int> CountFieldsForKeys(const QString& path, int n, const Fields& keys)
+{
+    return CountFieldsForKeys(ReadRecordFile(path), n, keys);
+}
+inline Fields ReadFieldsForKeys(const QString& path, int n, const Fields& keys)
+{
+    return ReadFieldsForKeys(ReadRecordFile(path), n, keys);
+}
 
 /// What SaveRecordLine writes: the lines with lines[index - 1] replaced by
 /// "#key#>v1>v2..>vn", and the file's bytes, entries 1..lineCount each followed by CR LF.

@@ -71,6 +71,13 @@ void SetResourceSource(std::shared_ptr<const ResourceSource> source)
 
 int WriteResourceFile(int id, const QString& type, const QString& path)
 {
+    QByteArray written;
+    return WriteResourceFile(id, type, path, written);
+}
+
+int WriteResourceFile(int id, const QString& type, const QString& path, QByteArray& written)
+{
+    written.clear();
     if (type != QLatin1String("Custom"))
         return ResourceNotFound;
     const std::optional<QByteArray> bytes = CurrentResources().load(id);
@@ -80,8 +87,10 @@ int WriteResourceFile(int id, const QString& type, const QString& path)
         // Package files can be written again at any time: no need to wait for the disk.
         WriteFileAtomically(path, *bytes, false);
     } catch (const Error&) {
+        // The design's result number stands for the failure; the caller words it.
         return ResourceFileNotWritten;
     }
+    written = *bytes;
     return ResourceWritten;
 }
 

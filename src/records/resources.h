@@ -56,6 +56,10 @@ enum ResourceWriteResult {
 /// replaced atomically, so a failed write leaves an existing file whole.
 int WriteResourceFile(int id, const QString& type, const QString& path);
 
+/// As WriteResourceFile; `written` then holds the bytes written (empty when it failed),
+/// so a caller can parse what it wrote without reading the file back.
+int WriteResourceFile(int id, const QString& type, const QString& path, QByteArray& written);
+
 /// Words for a WriteResourceFile result, to show in a message.
 QString ResourceWriteError(int result, int id);
 

@@ -22,7 +22,7 @@ private slots:
     void resetEmptiesTrend();
     void marksTemplateReadsBlank();
     void marksAfterMarkingHaveSixLines();
-    void damagedMarksFileRepaired();
+    void damagedMarksFileRepairedAtStart();
     void trendWithScore();
     void failedBackupErasesNothing();
     void interruptedWritesCleanedAtStart();
@@ -99,7 +99,7 @@ void TestLearner::marksTemplateReadsBlank()
     TestFolder folder;
     EnsureLearnerRecords(ReadSettings(), m_now);
     for (int tp : {50, 5}) {
-        const MarksLists marks = ReadMarksLists(3, "TS", tp, m_now);
+        const MarksLists marks = ReadMarksLists(3, "TS", tp);
         for (int i = 0; i < 50; ++i) {
             QVERIFY(marks[FSE].at(i).isEmpty());
             QVERIFY(marks[CDD].at(i).isEmpty());
@@ -113,7 +113,7 @@ void TestLearner::marksAfterMarkingHaveSixLines()
 {
     TestFolder folder;
     EnsureLearnerRecords(ReadSettings(), m_now);
-    MarksLists marks = ReadMarksLists(1, "TS", 10, m_now);
+    MarksLists marks = ReadMarksLists(1, "TS", 10);
     marks[FSE][3] = "66.7";
     marks[FST][3] = "1";
     WriteMarksLists(marks, 1, "TS", 10);
@@ -121,29 +121,36 @@ void TestLearner::marksAfterMarkingHaveSixLines()
     QCOMPARE(text.count("\r\n"), 6);
     QVERIFY(!text.contains("..."));
     QVERIFY(text.startsWith("#FSE#>>>>66.7>>>>>>\r\n"));
-    QCOMPARE(ReadMarksLists(1, "TS", 10, m_now)[FST].at(3), QByteArray("1"));
+    QCOMPARE(ReadMarksLists(1, "TS", 10)[FST].at(3), QByteArray("1"));
 }
 
-void TestLearner::damagedMarksFileRepaired()
+void TestLearner::damagedMarksFileRepairedAtStart()
 {
     TestFolder folder;
-    EnsureLearnerRecords(ReadSettings(), m_now);
+    const PackageSettings settings = ReadSettings();
+    EnsureLearnerRecords(settings, m_now);
     // SSE lost, FSE cut short: what remains is kept, the rest comes from the template.
-    folder.write("marks1TS.txt", "#FSE#>90>80\r\n#LTM#>0:1:2\r\n#CDD#>1/1/26\r\n#FST#>1>1\r\n#SST#>0>0>0>0>0>0>0>0>0>0\r\n");
-    const MarksLists marks = ReadMarksLists(1, "TS", 10, m_now);
+    const QByteArray damaged = "#FSE#>90>80\r\n#LTM#>0:1:2\r\n#CDD#>1/1/26\r\n#FST#>1>1\r\n"
+                               "#SST#>0>0>0>0>0>0>0>0>0>0\r\n";
+    folder.write("marks1TS.txt", damaged);
+    // Read while the program runs, the file is an error and stays as it is.
+    QVERIFY_THROWS_EXCEPTION(Error, ReadMarksLists(1, "TS", 10));
+    QCOMPARE(folder.read("marks1TS.txt"), damaged);
+    QVERIFY(!QFileInfo::exists(folder.file("Backup")));
+
+    QVERIFY(!EnsureLearnerRecords(settings, m_now));
+    const MarksLists marks = ReadMarksLists(1, "TS", 10);
     QCOMPARE(marks[FSE].mid(0, 3), Fields({"90", "80", ""}));
     QCOMPARE(marks[SSE].at(0), QByteArray());
     QCOMPARE(marks[FST].mid(0, 3), Fields({"1", "1", "0"}));
     QCOMPARE(marks[LTM].at(0), QByteArray("0:1:2"));
-    QFile backup(folder.file("Backup/2026-12-07_10-00-00/marks1TS.txt"));
-    QVERIFY(backup.open(QIODevice::ReadOnly));
-    QVERIFY(backup.readAll().startsWith("#FSE#>90>80"));
-    // The repaired file reads cleanly: no second backup.
-    ReadMarksLists(1, "TS", 10, m_now);
+    QCOMPARE(folder.read("Backup/2026-12-07_10-00-00/marks1TS.txt"), damaged);
+    // The repaired file reads cleanly: the next start makes no second backup.
+    EnsureLearnerRecords(settings, m_now);
     QVERIFY(!QFileInfo::exists(folder.file("Backup/2026-12-07_10-00-00_2")));
 
     QFile::remove(folder.file("marks1TS.txt"));
-    QVERIFY_THROWS_EXCEPTION(Error, ReadMarksLists(1, "TS", 10, m_now));
+    QVERIFY_THROWS_EXCEPTION(Error, ReadMarksLists(1, "TS", 10));
 }
 
 void TestLearner::trendWithScore()

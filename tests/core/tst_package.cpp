@@ -104,17 +104,13 @@ void TestPackage::settingsUnreadableMeansNoModule()
 void TestPackage::settingsIgnoreUnlabelledModule()
 {
     TestFolder folder;
-    QTemporaryDir copy;
-    CopyTestPackage(copy.path());
-    const QString settingsFile = copy.filePath("30000-settings.txt");
-    QVERIFY(ReplaceInFile(settingsFile, "#LAH#>Alpha", "#LAH#>"));
-    QVERIFY(ReplaceInFile(settingsFile, "#TT2#>3", "#TT2#>many"));
-    SetResourceSource(std::make_shared<FolderResources>(copy.path()));
+    QByteArray& table = PackageInMemory::install()->resources[kSettingsResource];
+    QVERIFY(table.contains("#LAH#>Alpha") && table.contains("#TT2#>3"));
+    table.replace("#LAH#>Alpha", "#LAH#>").replace("#TT2#>3", "#TT2#>many");
     // Module 1 has counts and names but no label: it does not exist. Module 2's
     // damaged topic count is reported, not taken as zero.
     QVERIFY_THROWS_EXCEPTION(Error, ReadSettings());
-    QVERIFY(ReplaceInFile(settingsFile, "#TT2#>many", "#TT2#>3"));
-    SetResourceSource(std::make_shared<FolderResources>(copy.path()));
+    table.replace("#TT2#>many", "#TT2#>3");
     const PackageSettings settings = ReadSettings();
     QVERIFY(!settings.module(1).exists());
     QCOMPARE(settings.module(1).topicCount, 0);
@@ -148,11 +144,10 @@ void TestPackage::paperOfEightySubAnswers()
 void TestPackage::damagedPaperIsAnError()
 {
     TestFolder folder;
-    QTemporaryDir copy;
-    CopyTestPackage(copy.path());
+    QByteArray& types = PackageInMemory::install()->resources[AnswerTypeResource(1)];
     // A type table whose line for 16001 lost its field: the lists would disagree.
-    QVERIFY(ReplaceInFile(copy.filePath("30014.txt"), "#16001#>Q", "#16001#"));
-    SetResourceSource(std::make_shared<FolderResources>(copy.path()));
+    QVERIFY(types.contains("#16001#>Q"));
+    types.replace("#16001#>Q", "#16001#");
     QVERIFY_THROWS_EXCEPTION(Error, LoadPaperContent(1, 101));
     QVERIFY_THROWS_EXCEPTION(Error, LoadPaperContent(1, 149)); // no such paper
     QVERIFY(!QFile::exists(folder.file("temptext.txt")));

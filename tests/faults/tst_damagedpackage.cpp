@@ -26,23 +26,6 @@ private slots:
 
 namespace {
 
-/// A copy of the test package installed as the resource source.
-struct DamagedCopy {
-    DamagedCopy() { CopyTestPackage(dir.path()); }
-    QByteArray read(const QString& name) const
-    {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void replace(const QString& name, const QByteArray& bytes) const
-    {
-        WriteFile(dir.filePath(name), bytes);
-        SetResourceSource(std::make_shared<FolderResources>(dir.path()));
-    }
-
-    QTemporaryDir dir;
-};
-
 /// A message a pupil can be shown: it says what is wrong, in the program's words.
 bool IsClear(const Error& e)
 {
@@ -76,32 +59,32 @@ int LoadEveryPaper(QStringList& unclear)
 
 void TestDamagedPackage::tablesCutShort_data()
 {
-    QTest::addColumn<QString>("table");
-    QTest::newRow("papers") << "30012.txt";
-    QTest::newRow("keys") << "30013.txt";
-    QTest::newRow("types") << "30014.txt";
-    QTest::newRow("marks") << "30015.txt";
+    QTest::addColumn<int>("table");
+    QTest::newRow("papers") << PaperTableResource(1);
+    QTest::newRow("keys") << AnswerKeyResource(1);
+    QTest::newRow("types") << AnswerTypeResource(1);
+    QTest::newRow("marks") << MarksTableResource(1);
 }
 
 void TestDamagedPackage::tablesCutShort()
 {
-    QFETCH(QString, table);
+    QFETCH(int, table);
     TestFolder folder;
-    DamagedCopy copy;
-    const QByteArray whole = copy.read(table);
+    const auto package = PackageInMemory::install();
+    const QByteArray whole = package->resources.value(table);
     QVERIFY(!whole.isEmpty());
     QStringList unclear;
     int errors = 0;
     int cuts = 0;
-    // Every fifth byte: each scratch file is written to disk, so every byte takes too long.
+    // Every fifth byte: each paper still goes through its scratch files on disk.
     for (qsizetype cut = 0; cut < whole.size(); cut += 5, ++cuts) {
-        copy.replace(table, whole.left(cut));
+        package->resources[table] = whole.left(cut);
         errors += LoadEveryPaper(unclear);
     }
-    qInfo("%s: %d cuts, %d paper loads refused", qPrintable(table), cuts, errors);
+    qInfo("%d: %d cuts, %d paper loads refused", table, cuts, errors);
     QVERIFY2(unclear.isEmpty(), qPrintable(unclear.join('\n')));
     // Cut to nothing, the table holds no paper at all.
-    copy.replace(table, QByteArray());
+    package->resources[table] = QByteArray();
     QCOMPARE(LoadEveryPaper(unclear), 10);
     QVERIFY(!QFile::exists(folder.file("temptext.txt")));
 }
@@ -109,19 +92,20 @@ void TestDamagedPackage::tablesCutShort()
 void TestDamagedPackage::tableNotText()
 {
     TestFolder folder;
-    DamagedCopy copy;
+    const auto package = PackageInMemory::install();
     QRandomGenerator random(7);
     QStringList unclear;
-    for (const QString& table : QStringList{"30012.txt", "30013.txt", "30014.txt", "30015.txt"}) {
-        const QByteArray whole = copy.read(table);
+    for (int table : {PaperTableResource(1), AnswerKeyResource(1), AnswerTypeResource(1),
+                      MarksTableResource(1)}) {
+        const QByteArray whole = package->resources.value(table);
         for (int round = 0; round < 20; ++round) {
             QByteArray noise(whole.size(), Qt::Uninitialized);
             for (char& c : noise)
                 c = char(random.bounded(256));
-            copy.replace(table, noise);
+            package->resources[table] = noise;
             LoadEveryPaper(unclear);
         }
-        copy.replace(table, whole);
+        package->resources[table] = whole;
     }
     QVERIFY2(unclear.isEmpty(), qPrintable(unclear.join('\n')));
 }
@@ -129,9 +113,7 @@ void TestDamagedPackage::tableNotText()
 void TestDamagedPackage::tableMissing()
 {
     TestFolder folder;
-    DamagedCopy copy;
-    QVERIFY(QFile::remove(copy.dir.filePath("30013.txt")));
-    SetResourceSource(std::make_shared<FolderResources>(copy.dir.path()));
+    PackageInMemory::install()->resources.remove(AnswerKeyResource(1));
     try {
         LoadPaperContent(1, 101);
         QFAIL("a paper loaded without its answer keys");
@@ -143,12 +125,11 @@ void TestDamagedPackage::tableMissing()
 void TestDamagedPackage::settingsCutShort()
 {
     TestFolder folder;
-    DamagedCopy copy;
-    const QString settings = QStringLiteral("30000-settings.txt");
-    const QByteArray whole = copy.read(settings);
+    const auto package = PackageInMemory::install();
+    const QByteArray whole = package->resources.value(kSettingsResource);
     int refused = 0;
     for (qsizetype cut = 0; cut < whole.size(); ++cut) {
-        copy.replace(settings, whole.left(cut));
+        package->resources[kSettingsResource] = whole.left(cut);
         try {
             const PackageSettings s = ReadSettings();
             for (int m = 1; m <= 3; ++m) {

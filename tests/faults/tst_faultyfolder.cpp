@@ -133,7 +133,7 @@ void TestFaultyFolder::fullDiskKeepsTheAnswers()
     QCOMPARE(Read(faulty.path() + "/first1TS.txt"), PaperFile(101, {"3", "", ""}));
     PracticeSession::press(w, 2);
     QTRY_VERIFY(w->attempt().isMarked());
-    QCOMPARE(ReadMarksLists(1, "TS", 10, TestStart())[FST].at(0), QByteArray("1"));
+    QCOMPARE(ReadMarksLists(1, "TS", 10)[FST].at(0), QByteArray("1"));
 }
 
 // A paper is read through a scratch file: with no room for it the paper does not open.

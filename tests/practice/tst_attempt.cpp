@@ -142,7 +142,7 @@ void TestAttempt::firstMarkingWritesEveryFile()
     QVERIFY(folder.read("second1TS.txt").startsWith("...\r\n"));
     QVERIFY(folder.read("sresults1TS.txt").startsWith("...\r\n"));
     QCOMPARE(folder.read("trend1TS.txt"), QByteArray("#TRD#>100>0\r\n"));
-    const MarksLists marks = ReadMarksLists(1, "TS", 10, TestStart());
+    const MarksLists marks = ReadMarksLists(1, "TS", 10);
     QCOMPARE(marks[FSE].mid(0, 7), Fields({"100", "", "", "", "", "", "0"}));
     QCOMPARE(marks[FST].mid(0, 8), Fields({"1", "0", "0", "0", "0", "0", "1", "0"}));
 }

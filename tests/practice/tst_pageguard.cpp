@@ -5,6 +5,7 @@
 #include "practice/pageguard.h"
 #include "practice/questionprinter.h"
 #include "practice/questionview.h"
+#include "records/error.h"
 #include "recordsfixture.h"
 
 #include <QClipboard>
@@ -68,7 +69,8 @@ void TestPageGuard::pageFileFollowsTheQuestion()
     const QString second = page.show("16003");
     QVERIFY(!QFile::exists(first));
     QVERIFY(QFile::exists(second));
-    QVERIFY(page.show("99999").isEmpty()); // no such page: nothing written, the old one gone
+    // No such page: nothing written, the old one gone.
+    QVERIFY_THROWS_EXCEPTION(Error, page.show("99999"));
     QVERIFY(!QFile::exists(second));
     page.show("16004");
     page.remove();

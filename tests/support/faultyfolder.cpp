@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -66,4 +67,22 @@ bool FaultyFolder::pin(const QString& file)
         return false;
     m_pins.append(file);
     return true;
+}
+
+qint64 FailingDevice::readData(char* data, qint64 maxSize)
+{
+    const qint64 n = qMin(maxSize, qint64(m_bytes.size()) - m_at);
+    if (n <= 0) {
+        setErrorString(QStringLiteral("Input/output error"));
+        return -1;
+    }
+    std::memcpy(data, m_bytes.constData() + m_at, size_t(n));
+    m_at += n;
+    return n;
+}
+
+qint64 FailingDevice::writeData(const char*, qint64)
+{
+    setErrorString(QStringLiteral("No space left on device"));
+    return -1;
 }

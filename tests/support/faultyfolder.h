@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QStringList>
 
 /// A folder that fails on purpose: read-only, or on a tiny file system that fills up,
@@ -28,4 +29,19 @@ private:
     QString m_path;
     QStringList m_pins;
     bool m_mounted = false;
+};
+
+/// A device that fails on purpose: it gives `bytes`, then every further read fails as a
+/// disk that cannot be read does, and every write fails as a full disk does.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(const QByteArray& bytes) : m_bytes(bytes) {}
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override;
+    qint64 writeData(const char* data, qint64 maxSize) override;
+
+private:
+    QByteArray m_bytes;
+    qint64 m_at = 0;
 };

@@ -44,8 +44,7 @@ struct MainWindowFixture {
     {
         const orlavine::PackageSettings settings = orlavine::ReadSettings();
         const int papers = settings.module(module).paperCount;
-        orlavine::MarksLists marks =
-            orlavine::ReadMarksLists(module, settings.code, papers, orlavine::Now());
+        orlavine::MarksLists marks = orlavine::ReadMarksLists(module, settings.code, papers);
         for (int i = 0; i < first.size(); ++i) {
             marks[orlavine::FSE][from - 1 + i] = first[i];
             marks[orlavine::FST][from - 1 + i] = first[i].isEmpty() ? "0" : "1";

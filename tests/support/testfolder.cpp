@@ -64,3 +64,25 @@ void CopyTestPackage(const QString& target)
             WriteFile(target + QLatin1Char('/') + name, from.readAll());
     }
 }
+
+PackageInMemory::PackageInMemory()
+{
+    const orlavine::FolderResources package(TestPackageFolder());
+    for (int id : package.ids())
+        resources.insert(id, package.load(id).value_or(QByteArray()));
+}
+
+std::optional<QByteArray> PackageInMemory::load(int id) const
+{
+    const auto it = resources.constFind(id);
+    if (it == resources.cend())
+        return std::nullopt;
+    return *it;
+}
+
+std::shared_ptr<PackageInMemory> PackageInMemory::install()
+{
+    auto package = std::make_shared<PackageInMemory>();
+    orlavine::SetResourceSource(package);
+    return package;
+}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "records/resources.h"
+
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -33,3 +36,15 @@ QString TestPackageFolder();
 
 /// Copies the test package into `target` (created) so a test can damage the copy.
 void CopyTestPackage(const QString& target);
+
+/// The test package held in memory, so a test can damage its resources without files.
+/// install() makes it the resource source; later changes to `resources` are seen at once.
+class PackageInMemory : public orlavine::ResourceSource {
+public:
+    PackageInMemory();
+    std::optional<QByteArray> load(int id) const override;
+    /// Loads the test package, makes it the resource source and returns it to change.
+    static std::shared_ptr<PackageInMemory> install();
+
+    QHash<int, QByteArray> resources;
+};
