@@ -1,6 +1,7 @@
 #include "chrome/fittext.h"
 
 #include <QFontMetrics>
+#include <QDir>
 #include <QLabel>
 
 namespace orlavine {
@@ -14,6 +15,13 @@ void FitTextToWidth(QLabel* label, const QString& text)
     label->setFont(font);
     label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
     label->setStatusTip(text);
+}
+
+QString ShownFolder(const QString& folder)
+{
+    QString shown = QDir::toNativeSeparators(folder);
+    shown.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B)); // zero-width space
+    return shown;
 }
 
 } // namespace orlavine

@@ -12,4 +12,8 @@ namespace orlavine {
 /// length limit, while the windows keep their design size.
 void FitTextToWidth(QLabel* label, const QString& text);
 
+/// `folder` as the pupil reads it in a message, with a place to break the line after each
+/// separator so that a long path wraps inside a word-wrapped label.
+QString ShownFolder(const QString& folder);
+
 } // namespace orlavine

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace orlavine {
 
@@ -101,7 +102,7 @@ class Contents : public QWidget {
     void attachReportAndPrinting();
     void readSettings();
     void ensureLearnerRecords();
-    bool resetResults();
+    std::optional<QString> resetResults();
 
     MainSelection m_selection;
     ContentsHooks m_hooks;

@@ -14,6 +14,8 @@
 #include "records/recordtext.h"
 #include "records/resources.h"
 #include "chrome/skin.h"
+#include "chrome/fittext.h"
+#include "chrome/popupbox.h"
 #include "chrome/skinnedframe.h"
 #include "mainwin/trashpage.h"
 #include "chrome/twips.h"
@@ -113,20 +115,30 @@ void Contents::ensureLearnerRecords()
 {
     // A missing file resets every module's files; the core backs up what exists first.
     try {
-        EnsureLearnerRecords(m_settings, Now());
+        const StartUpCheck check = EnsureLearnerRecords(m_settings, Now());
+        if (check.backup.isEmpty())
+            return;
+        const QString copy = ShownFolder(check.backup);
+        CallPop(QStringLiteral("Orlavine"),
+                check.reset ? QStringLiteral("Your results could not be read, so they have been "
+                                             "started afresh; a copy of the earlier files is in %1.")
+                                  .arg(copy)
+                            : QStringLiteral("Some of your results were damaged and have been "
+                                             "repaired; a copy of the damaged file is in %1.")
+                                  .arg(copy),
+                1, this);
     } catch (const Error& error) {
         showError(error);
     }
 }
 
-bool Contents::resetResults()
+std::optional<QString> Contents::resetResults()
 {
     try {
-        ResetLearnerRecords(m_settings, Now());
-        return true;
+        return ResetLearnerRecords(m_settings, Now());
     } catch (const Error& error) {
         showError(error);
-        return false;
+        return std::nullopt;
     }
 }
 

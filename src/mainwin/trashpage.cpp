@@ -1,5 +1,6 @@
 #include "mainwin/trashpage.h"
 
+#include "chrome/fittext.h"
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
 #include "chrome/twips.h"
@@ -37,7 +38,7 @@ PictureButton* Button(QWidget* page, const QString& name, const QString& caption
 
 } // namespace
 
-TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset)
+TrashPage::TrashPage(QWidget* parent, std::function<std::optional<QString>()> reset)
     : QWidget(parent), m_reset(std::move(reset))
 {
     setObjectName(QStringLiteral("Body_Trash"));
@@ -52,12 +53,24 @@ TrashPage::TrashPage(QWidget* parent, std::function<bool()> reset)
     m_question = Text(this, QStringLiteral("Trashlbl2"), QStringLiteral("Are you sure?"));
     m_done = Text(this, QStringLiteral("Trashlbl3"),
                   QStringLiteral("All your past results have been erased."));
+    m_done->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_trash = Button(this, QStringLiteral("ButTrash"), QStringLiteral("Trash"));
     m_yes = Button(this, QStringLiteral("ButTrash_Yes"), QStringLiteral("Yes"));
     m_no = Button(this, QStringLiteral("ButTrash_No"), QStringLiteral("No"));
     connect(m_trash, &PictureButton::clicked, this, [this] { enter(Confirm); });
     connect(m_no, &PictureButton::clicked, this, [this] { enter(Invite); });
-    connect(m_yes, &PictureButton::clicked, this, [this] { enter(m_reset() ? Done : Invite); });
+    connect(m_yes, &PictureButton::clicked, this, [this] {
+        const std::optional<QString> backup = m_reset();
+        if (!backup) {
+            enter(Invite);
+            return;
+        }
+        QString done = QStringLiteral("All your past results have been erased.");
+        if (!backup->isEmpty())
+            done += QStringLiteral(" A copy of them is in ") + ShownFolder(*backup) + QLatin1Char('.');
+        m_done->setText(done);
+        enter(Done);
+    });
     enter(Invite);
 }
 
@@ -81,8 +94,10 @@ void TrashPage::resizeEvent(QResizeEvent*)
 {
     const QRect text(Twips(kTextMargin, this), Twips(kTextTop, this),
                      width() - 2 * Twips(kTextMargin, this), Twips(kTextHeight, this));
-    for (QLabel* label : {m_invite, m_question, m_done})
+    for (QLabel* label : {m_invite, m_question})
         label->setGeometry(text);
+    // Alone on the page, the last words may take the buttons' room too.
+    m_done->setGeometry(text.adjusted(0, 0, 0, Twips(kButtonsTop - kTextTop, this)));
     const int top = Twips(kButtonsTop, this);
     m_trash->move((width() - m_trash->width()) / 2, top);
     const int pair = m_yes->width() + Twips(kButtonGap, this) + m_no->width();

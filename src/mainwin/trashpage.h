@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QPoint>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -17,9 +18,10 @@ class PictureButton;
 class TrashPage : public QWidget {
     Q_OBJECT
   public:
-    /// `reset` erases the results (after backing them up) and returns false when it could
-    /// not; the page then goes back to Invite instead of saying they were erased.
-    TrashPage(QWidget* parent, std::function<bool()> reset);
+    /// `reset` erases the results after backing them up and returns the backup folder
+    /// (empty when there was nothing to copy), or nothing when it could not erase them;
+    /// the page then goes back to Invite instead of saying they were erased.
+    TrashPage(QWidget* parent, std::function<std::optional<QString>()> reset);
 
     enum State { Invite, Confirm, Done };
     State state() const { return m_state; }
@@ -32,7 +34,7 @@ class TrashPage : public QWidget {
   private:
     void enter(State state);
 
-    std::function<bool()> m_reset;
+    std::function<std::optional<QString>()> m_reset;
     State m_state = Invite;
     QLabel* m_invite;
     QLabel* m_question;

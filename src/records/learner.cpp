@@ -6,8 +6,12 @@
 #include "records/recordtext.h"
 #include "records/resources.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace orlavine {
 
@@ -65,20 +69,30 @@ MarksLists ReadMarksOnce(const RecordBytes& record, int paperCount)
     return marks;
 }
 
+// A value the program could have written: scores, times, dates and flags are plain
+// printable ASCII. A stray byte (NUL, 0xFF, a control) marks a damaged value.
+bool IsSoundValue(const QByteArray& value)
+{
+    return std::all_of(value.begin(), value.end(), [](char ch) { return ch >= 0x20 && ch < 0x7F; }) &&
+           IsStorableField(value);
+}
+
 bool ReadsWhole(const RecordBytes& marksFile, int paperCount)
 {
     try {
-        ReadMarksOnce(marksFile, paperCount);
-        return true;
+        const MarksLists marks = ReadMarksOnce(marksFile, paperCount);
+        return std::all_of(marks.begin(), marks.end(), [paperCount](const Fields& list) {
+            return std::all_of(list.begin(), list.begin() + paperCount, IsSoundValue);
+        });
     } catch (const Error&) {
         return false;
     }
 }
 
 // Completes the damaged marks file `record` from the module's template, keeping every
-// value it still holds, after backing it up.
-void RepairMarksFile(int module, const QByteArray& code, int paperCount,
-                     const RecordBytes& record, const QDateTime& now)
+// sound value it still holds, after backing it up. Returns the backup folder.
+QString RepairMarksFile(int module, const QByteArray& code, int paperCount,
+                        const RecordBytes& record, const QDateTime& now)
 {
     MarksLists repaired;
     for (int k = 0; k < kLearnerFileCount; ++k) {
@@ -88,7 +102,7 @@ void RepairMarksFile(int module, const QByteArray& code, int paperCount,
         Fields& list = repaired[k];
         list = Fields(50);
         for (int i = 0; i < paperCount; ++i) {
-            if (i < kept.size())
+            if (i < kept.size() && IsSoundValue(kept.at(i)))
                 list[i] = kept.at(i);
             else if (i < blank.size())
                 list[i] = blank.at(i);
@@ -96,8 +110,10 @@ void RepairMarksFile(int module, const QByteArray& code, int paperCount,
                 list[i] = "0";
         }
     }
-    CopyInto(MakeBackupFolder(now), record.file);
+    const QString backup = MakeBackupFolder(now);
+    CopyInto(backup, record.file);
     WriteMarksLists(repaired, module, code, paperCount);
+    return backup;
 }
 
 } // namespace
@@ -148,17 +164,19 @@ QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& no
     return backup;
 }
 
-bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
+StartUpCheck EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
 {
     FinishInterruptedWrites(ProgramFolder());
     RemoveStaleTemporaries(ProgramFolder(), now.addSecs(-600));
+    StartUpCheck check;
     for (int m = 1; m <= 3; ++m) {
         if (!settings.module(m).exists())
             continue;
         for (int k = 1; k <= kLearnerFileCount; ++k) {
             if (!QFileInfo::exists(LearnerFilePath(LearnerFile(k), m, settings.code))) {
-                ResetLearnerRecords(settings, now);
-                return true;
+                check.reset = true;
+                check.backup = ResetLearnerRecords(settings, now);
+                return check;
             }
         }
     }
@@ -168,10 +186,12 @@ bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now)
             continue;
         const RecordBytes marksFile =
             ReadRecordFile(LearnerFilePath(LearnerFile::Marks, m, settings.code));
-        if (!ReadsWhole(marksFile, module.paperCount))
-            RepairMarksFile(m, settings.code, module.paperCount, marksFile, now);
+        if (!ReadsWhole(marksFile, module.paperCount)) {
+            check.repaired = true;
+            check.backup = RepairMarksFile(m, settings.code, module.paperCount, marksFile, now);
+        }
     }
-    return false;
+    return check;
 }
 
 MarksLists ReadMarksLists(int module, const QByteArray& code, int paperCount)

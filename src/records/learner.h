@@ -41,14 +41,24 @@ QString BackupLearnerFiles(const QByteArray& code, const QDateTime& now);
 /// backup folder.
 QString ResetLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
+/// What the start-up check did to the pupil's files.
+struct StartUpCheck {
+    /// Every module's files were started afresh (one was missing).
+    bool reset = false;
+    /// A damaged marks file was repaired.
+    bool repaired = false;
+    /// Where the earlier files were copied; empty when nothing was copied.
+    QString backup;
+};
+
 /// The start-up check: when any of the six files of any configured module is missing,
-/// resets every configured module (after the backup). Returns true when it reset.
-/// Otherwise a damaged marks file (a key missing, a line too short) is backed up and
-/// completed from the module's template, keeping every value it still holds. It first
-/// completes a marking's save that a crash interrupted, and removes temporary files that
-/// interrupted writes left, ten minutes old or more. Throws Error (and changes nothing
-/// more) when a backup, a reset or a repair fails.
-bool EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now);
+/// resets every configured module (after the backup). Otherwise a marks file that does
+/// not read back whole (a key missing, a line too short, a value holding a stray byte)
+/// is backed up and completed from the module's template, keeping every sound value it
+/// holds. It first completes a marking's save that a crash interrupted, and removes
+/// temporary files that interrupted writes left, ten minutes old or more. Throws Error
+/// (and changes nothing more) when a backup, a reset or a repair fails.
+StartUpCheck EnsureLearnerRecords(const PackageSettings& settings, const QDateTime& now);
 
 /// The six marks lists of a module, 50 entries each, TP of them read from the file.
 using MarksLists = std::array<Fields, 6>;

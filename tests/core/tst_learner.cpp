@@ -44,7 +44,7 @@ void TestLearner::startUpCreatesMissingFiles()
 {
     TestFolder folder;
     const PackageSettings settings = ReadSettings();
-    QVERIFY(EnsureLearnerRecords(settings, m_now));
+    QVERIFY(EnsureLearnerRecords(settings, m_now).reset);
     QCOMPARE(QDir(folder.path()).entryList({"*TS.txt"}, QDir::Files).size(), 18);
     QVERIFY(!QDir(folder.file("Backup")).exists()); // nothing existed to back up
     QCOMPARE(folder.read("trend2TS.txt"), QByteArray("#TRD#"));
@@ -61,7 +61,7 @@ void TestLearner::oneMissingFileResetsEveryModuleAfterBackup()
     folder.write("trend3TS.txt", "#TRD#>70\r\n");
     QFile::remove(folder.file("trend2TS.txt"));
 
-    QVERIFY(EnsureLearnerRecords(settings, m_now));
+    QVERIFY(EnsureLearnerRecords(settings, m_now).reset);
     QCOMPARE(folder.read("trend1TS.txt"), QByteArray("#TRD#"));
     QCOMPARE(folder.read("trend3TS.txt"), QByteArray("#TRD#"));
     const QString backup = folder.file("Backup/2026-12-07_10-00-00");
@@ -80,7 +80,7 @@ void TestLearner::presentFilesAreNotTouched()
     const PackageSettings settings = ReadSettings();
     EnsureLearnerRecords(settings, m_now);
     folder.write("trend1TS.txt", "#TRD#>50\r\n");
-    QVERIFY(!EnsureLearnerRecords(settings, m_now));
+    QVERIFY(!EnsureLearnerRecords(settings, m_now).reset);
     QCOMPARE(folder.read("trend1TS.txt"), QByteArray("#TRD#>50\r\n"));
 }
 
@@ -138,7 +138,7 @@ void TestLearner::damagedMarksFileRepairedAtStart()
     QCOMPARE(folder.read("marks1TS.txt"), damaged);
     QVERIFY(!QFileInfo::exists(folder.file("Backup")));
 
-    QVERIFY(!EnsureLearnerRecords(settings, m_now));
+    QVERIFY(!EnsureLearnerRecords(settings, m_now).reset);
     const MarksLists marks = ReadMarksLists(1, "TS", 10);
     QCOMPARE(marks[FSE].mid(0, 3), Fields({"90", "80", ""}));
     QCOMPARE(marks[SSE].at(0), QByteArray());
@@ -199,7 +199,7 @@ void TestLearner::interruptedWritesCleanedAtStart()
     QVERIFY(young.open(QIODevice::ReadWrite));
     QVERIFY(young.setFileTime(m_now.addSecs(-60), QFileDevice::FileModificationTime));
     young.close();
-    QVERIFY(!EnsureLearnerRecords(settings, m_now));
+    QVERIFY(!EnsureLearnerRecords(settings, m_now).reset);
     QVERIFY(!QFile::exists(stale));
     QVERIFY(QFile::exists(fresh)); // another copy of the program may be writing it
     QVERIFY(QFile::exists(other));

@@ -16,6 +16,8 @@ private slots:
     void deletedFileReportedThenRepaired();
     void damagedFileRepairedKeepingScores_data();
     void damagedFileRepairedKeepingScores();
+    void strayBytesRepairedOnce_data();
+    void strayBytesRepairedOnce();
 };
 
 namespace {
@@ -48,7 +50,8 @@ void TestLearnerFaults::deletedFileReportedThenRepaired()
     f.window.reset();
     QVERIFY(Backups(f.folder).isEmpty());
     f.start();
-    QCOMPARE(f.popUps.titles.size(), 1);
+    QCOMPARE(f.popUps.titles.size(), 2);
+    QVERIFY(f.popUps.messages.last().startsWith("Your results could not be read"));
     QVERIFY(QFile::exists(f.folder.file("marks1TS.txt")));
     QCOMPARE(ReadMarksLists(1, "TS", 10)[FSE].at(0), QByteArray());
     const QStringList backups = Backups(f.folder);
@@ -84,11 +87,12 @@ void TestLearnerFaults::damagedFileRepairedKeepingScores()
     QCOMPARE(f.folder.read("marks1TS.txt"), damage);
     QVERIFY(Backups(f.folder).isEmpty());
 
-    // The next start repairs the file from the template, keeping what it still held, and
-    // backs up the damaged copy; the window goes on without a message.
+    // The next start repairs the file from the template, keeping what it still held, backs
+    // up the damaged copy and says so.
     f.window.reset();
     f.start();
-    QVERIFY2(f.popUps.messages.size() == 1, qPrintable(f.popUps.messages.join('\n')));
+    QVERIFY2(f.popUps.messages.size() == 2, qPrintable(f.popUps.messages.join('\n')));
+    QVERIFY(f.popUps.messages.last().startsWith("Some of your results were damaged"));
     const MarksLists marks = ReadMarksLists(1, "TS", 10);
     QCOMPARE(marks[FSE].at(0), kept);
     QCOMPARE(marks[SSE].size(), 50);
@@ -97,6 +101,39 @@ void TestLearnerFaults::damagedFileRepairedKeepingScores()
     QCOMPARE(f.folder.read("Backup/" + backups.first() + "/marks1TS.txt"), damage);
 
     // A restart finds every file whole and touches nothing.
+    f.window.reset();
+    f.start();
+    QCOMPARE(f.popUps.messages.size(), 2);
+    QCOMPARE(Backups(f.folder).size(), 1);
+}
+
+void TestLearnerFaults::strayBytesRepairedOnce_data()
+{
+    QTest::addColumn<QByteArray>("stray");
+    QTest::newRow("NUL") << QByteArray(1, '\0');
+    QTest::newRow("0xFF") << QByteArray("\xFF");
+}
+
+void TestLearnerFaults::strayBytesRepairedOnce()
+{
+    QFETCH(QByteArray, stray);
+    MainWindowFixture f;
+    f.start();
+    f.recordScores(1, {"80", "75"});
+    QByteArray file = f.folder.read("marks1TS.txt");
+    file.insert(file.indexOf("#LTM#>") + 6, stray);
+    f.folder.write("marks1TS.txt", file);
+    f.window.reset();
+    f.start();
+    // Repaired at start, the pupil told where the copy is; the scores kept and writable.
+    QCOMPARE(f.popUps.messages.size(), 1);
+    const QStringList backups = Backups(f.folder);
+    QCOMPARE(backups.size(), 1);
+    QVERIFY2(f.popUps.messages.first().contains("Backup/" + backups.first()),
+             qPrintable(f.popUps.messages.first()));
+    const MarksLists marks = ReadMarksLists(1, "TS", 10);
+    QCOMPARE(marks[FSE].mid(0, 2), Fields({"80", "75"}));
+    WriteMarksLists(marks, 1, "TS", 10);
     f.window.reset();
     f.start();
     QCOMPARE(f.popUps.messages.size(), 1);

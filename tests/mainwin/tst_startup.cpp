@@ -129,7 +129,6 @@ void TestStartUp::missingFileBacksUpThenResetsEveryModule()
     QVERIFY(QFile::remove(f.folder.file("trend2TS.txt")));
 
     f.start();
-    QVERIFY(f.popUps.titles.isEmpty()); // repaired silently
     QVERIFY(QFile::exists(f.folder.file("trend2TS.txt")));
     QVERIFY(!f.folder.read("marks2TS.txt").contains("64.5"));
     QVERIFY(!f.folder.read("marks1TS.txt").contains(">80"));
@@ -139,6 +138,11 @@ void TestStartUp::missingFileBacksUpThenResetsEveryModule()
         QDir(f.folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(backups.size(), 1);
     QCOMPARE(f.folder.read("Backup/" + backups.first() + "/marks2TS.txt"), scored);
+    // The pupil is told, once, and where the copy is.
+    QCOMPARE(f.popUps.messages,
+             QStringList("Your results could not be read, so they have been started afresh; a "
+                         "copy of the earlier files is in " +
+                         f.folder.file("Backup/" + backups.first()) + "."));
 }
 
 void TestStartUp::presentFilesAreKept()

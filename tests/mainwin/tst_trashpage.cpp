@@ -81,8 +81,12 @@ void TestTrashPage::statesShowTheirControls()
     QCOMPARE(f.child("ButTrash_No")->toolTip(), QStringLiteral("No"));
     Click(f, "ButTrash_Yes");
     QCOMPARE(Visible(f), QStringList({"Trashlbl3"}));
-    QCOMPARE(f.child<QLabel>("Trashlbl3")->text(),
-             QStringLiteral("All your past results have been erased."));
+    const QStringList backups =
+        QDir(f.folder.file("Backup")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(backups.size(), 1);
+    QCOMPARE(f.child<QLabel>("Trashlbl3")->text().remove(QChar(0x200B)),
+             "All your past results have been erased. A copy of them is in " +
+                 f.folder.file("Backup/" + backups.first()) + ".");
 
     // The buttons' hover pictures.
     Click(f, "ButTrash_No");

@@ -94,8 +94,10 @@ class PopUpAnswers {
         orlavine::SetPopUpAnswerer([this](orlavine::PopUpBox& box) {
             titles.append(
                 box.findChild<QWidget*>(QStringLiteral("lblTitle"))->property("text").toString());
-            messages.append(
-                box.findChild<QWidget*>(QStringLiteral("lblMessage"))->property("text").toString());
+            messages.append(box.findChild<QWidget*>(QStringLiteral("lblMessage"))
+                                ->property("text")
+                                .toString()
+                                .remove(QChar(0x200B)));
             const int next = qMin(int(titles.size()) - 1, int(m_answers.size()) - 1);
             return m_answers.value(next, 1);
         });
@@ -105,6 +107,7 @@ class PopUpAnswers {
     PopUpAnswers& operator=(const PopUpAnswers&) = delete;
 
     QStringList titles;
+    /// As shown, without the invisible places where a long path may break.
     QStringList messages;
 
   private:
