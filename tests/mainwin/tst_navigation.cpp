@@ -187,7 +187,7 @@ void TestNavigation::tickPictures()
     // The real timer does the same from the pointer's position.
     const int reads = Skin::filesRead();
     QCursor::setPos(Over(f.child("ToolBar04")));
-    QTRY_COMPARE_WITH_TIMEOUT(PictureOf(f, "ToolBar04"), QStringLiteral("close_on.bmp"), 300);
+    QTRY_COMPARE(PictureOf(f, "ToolBar04"), QStringLiteral("close_on.bmp"));
     QTest::qWait(250);
     QCOMPARE(Skin::filesRead(), reads + 1); // close_on read once, then kept
 }
