@@ -228,7 +228,7 @@ bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event)
     }
     if (!isDragHandle(watched))
         return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto* mouse = dynamic_cast<const QMouseEvent*>(event); // null for other events
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         // The window system's move first (the only one on Wayland); a drag of our own
