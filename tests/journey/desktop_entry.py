@@ -28,7 +28,7 @@ from records import LearnerFiles, Package, RecordError
 from xsession import XSession, begin_test, wait_for
 
 PACKAGE_TOOLS = ("dpkg-deb", "desktop-file-validate")
-SESSION_TOOLS = ("gio", "Xvfb", "openbox", "xdotool", "xprop", "import")
+SESSION_TOOLS = ("gio", "Xvfb", "openbox", "xdotool", "xprop", "import", "wmctrl")
 # Where a desktop looks for programs and icons when nothing else is set.
 SYSTEM_PATH = ("/usr/local/sbin", "/usr/local/bin", "/usr/sbin", "/usr/bin", "/sbin", "/bin")
 DATA_DIRS = ("/usr/local/share", "/usr/share")
@@ -145,18 +145,18 @@ def start_from_entry(args, work, entry, program):
         window = wait_for(f'the window "{package.name}"', lambda: next(
             iter(session.search("--onlyvisible", "--name", pattern)), None), timeout=60)
         print(f"main window shown {time.monotonic() - started:.1f} s after gio launch")
-        assert launcher.wait(timeout=20) == 0, "gio launch failed"
+        assert launcher.wait(timeout=60) == 0, "gio launch failed"
         pid = int(session.xdotool("getwindowpid", window))
         assert os.readlink(f"/proc/{pid}/exe") == os.path.realpath(program), \
             "the window is not the installed program's"
         folder = os.path.join(env["XDG_DATA_HOME"], "orlavine")
         wait_for(f"the learner files in {folder}",
-                 lambda: written(folder, package.code) or beside())
+                 lambda: written(folder, package.code) or beside(), timeout=60)
         assert not beside(), f"the program wrote beside itself in {bindir}: {beside()}"
         time.sleep(1)
         session.screenshot(os.path.join(args.shots, "main-window.png"))
-        session.key(window, "alt+F4")
-        wait_for("the program to end", lambda: not running(pid))
+        session.close_window(window)
+        wait_for("the program to end", lambda: not running(pid), timeout=60)
         assert not beside(), f"the program wrote beside itself in {bindir}: {beside()}"
     except BaseException:
         with contextlib.suppress(Exception):

@@ -47,6 +47,8 @@ TREND_HEADER_FROM_BOTTOM = (60, 17)
 # Places in a practice window: its tool bar, from the left.
 PRACTICE_TOOL = {"save": (40, 60), "mark": (104, 60), "close": (232, 60)}
 FIRST_ANSWER_BOX = (595, 101)
+# A part of a practice window's page viewer that a question page draws in.
+VIEWER_PART = (20, 130, 400, 300)
 
 
 class Journey:
@@ -97,8 +99,8 @@ class Journey:
 
         return wait_for(f'the window "{caption}"', find, timeout)
 
-    def window_gone(self, window, timeout=20):
-        wait_for("a window to close", lambda: window not in self.visible_windows(), timeout)
+    def window_gone(self, window):
+        wait_for("a window to close", lambda: window not in self.visible_windows())
 
     def viewer_loaded(self):
         """Whether the program has loaded its practice windows' page viewer (Qt WebEngine)."""
@@ -117,7 +119,7 @@ class Journey:
             fresh = self.visible_windows() - before
             return sorted(fresh)[0] if fresh else None
 
-        popup = wait_for(what, new_window, timeout=20)
+        popup = wait_for(what, new_window)
         time.sleep(0.3)
         self.popups += 1
         self.shot(f"popup{self.popups}")
@@ -134,10 +136,18 @@ class Journey:
         there first, so its hover pictures are in place before the window is compared."""
         self.session.activate(window)
         self.session.xdotool("mousemove", "--window", window, str(place[0]), str(place[1]))
-        time.sleep(0.5)
-        before = self.session.window_image(window)
+        before = self.session.settled_image(window, what="the hover pictures")
         self.session.click(window, *place)
-        wait_for(what, lambda: self.session.window_image(window) != before, timeout=20)
+        wait_for(what, lambda: self.session.window_image(window) != before)
+
+    def page_shown(self, window, before=None):
+        """Waits until a practice window's viewer shows a page that has settled: not a
+        blank one, and not `before` (the page it showed before). Returns its pixels."""
+        def drawn(image):
+            pixels = image.split(b"\n", 3)[3]  # after the PPM header
+            return image != before and pixels != pixels[:3] * (len(pixels) // 3)
+
+        return self.session.settled_image(window, VIEWER_PART, drawn, "the question page")
 
     def header_at(self, window, section):
         """True when a report section header (dark blue) is where it is once that section
@@ -163,7 +173,7 @@ class Journey:
         changed = sorted(name for name in now if now[name] != snapshot.get(name))
         assert not changed, f"{action} changed {', '.join(changed)}"
 
-    def wait_files(self, what, condition, timeout=20):
+    def wait_files(self, what, condition):
         """Waits until the learner files, read afresh, satisfy condition(files)."""
         def check():
             try:
@@ -171,7 +181,7 @@ class Journey:
                 return files if condition(files) else None
             except (RecordError, OSError):
                 return None
-        return wait_for(what, check, timeout)
+        return wait_for(what, check)
 
     # --- the journey --------------------------------------------------------------------
 
@@ -221,7 +231,7 @@ class Journey:
         self.step("open-paper")
         self.session.click(main, *FIRST_ATTEMPT(PAPER))
         practice = self.window_named(caption)
-        time.sleep(1.5)  # the question page loads in the web view
+        self.page_shown(practice)
         assert self.viewer_loaded(), "a paper is open without the page viewer"
         self.shot()
         self.assert_unchanged(untouched, "opening a paper")
@@ -264,7 +274,7 @@ class Journey:
         self.step("reopen")
         self.session.click(main, *FIRST_ATTEMPT(PAPER))
         practice = self.window_named(caption)
-        time.sleep(1.5)
+        self.page_shown(practice)
         self.shot()
         self.assert_unchanged(saved, "reopening the paper")
 
@@ -303,11 +313,11 @@ class Journey:
         self.step("second-attempt")
         self.session.click(main, *SECOND_ATTEMPT(PAPER))
         practice = self.window_named(caption)
-        time.sleep(1.5)
+        first_page = self.page_shown(practice)
         self.shot()
         self.assert_unchanged(first_marked, "opening the second attempt")
         self.session.key(practice, "Next")
-        time.sleep(1)
+        self.page_shown(practice, first_page)
         for i, key in enumerate(second_keys):
             if i:
                 self.session.key(practice, "Tab")
@@ -386,7 +396,7 @@ class Journey:
         self.step("close-program")
         self.click_and_see(main, NUMBER_TAB, "the first module's tab")
         self.session.click(main, *TOOL(4))
-        wait_for("the program to end", lambda: self.program.poll() is not None, timeout=20)
+        wait_for("the program to end", lambda: self.program.poll() is not None)
         assert self.program.returncode == 0, f"the program ended with {self.program.returncode}"
         self.assert_unchanged(erased, "closing the program")
 

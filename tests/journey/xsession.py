@@ -26,8 +26,9 @@ class WaitTimeout(AssertionError):
     """A condition the journey waited for did not come in time."""
 
 
-def wait_for(what, condition, timeout=20.0, step=0.1):
-    """Polls condition() until it gives a true value, which it returns; fails after timeout."""
+def wait_for(what, condition, timeout=60.0, step=0.1):
+    """Polls condition() until it gives a true value, which it returns; fails after timeout
+    (generous: a busy machine is slow, and a failure shows itself all the same)."""
     deadline = time.monotonic() + timeout
     while True:
         value = condition()
@@ -65,7 +66,7 @@ class XSession:
         self.env["DISPLAY"] = self.display
         self.env.pop("WAYLAND_DISPLAY", None)
         self._start(["openbox", "--sm-disable"], "openbox")
-        wait_for("openbox", self._window_manager_runs, timeout=15)
+        wait_for("openbox", self._window_manager_runs)
 
     def _window_manager_runs(self):
         result = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env,
@@ -128,10 +129,31 @@ class XSession:
         time.sleep(0.1)
         self.xdotool("click", "1")
 
-    def window_image(self, window):
-        """The window's pixels as it is on the screen now (PPM bytes)."""
-        return subprocess.run(["import", "-window", window, "ppm:-"], env=self.env,
+    def window_image(self, window, part=None):
+        """The window's pixels as it is on the screen now (PPM bytes); part: only the
+        rectangle (x, y, width, height) inside it."""
+        crop = ["-crop", "{2}x{3}+{0}+{1}".format(*part), "+repage"] if part else []
+        return subprocess.run(["import", "-window", window, *crop, "ppm:-"], env=self.env,
                               capture_output=True, timeout=30).stdout
+
+    def settled_image(self, window, part=None, accept=lambda image: True,
+                      what="the window to settle"):
+        """Waits until two looks at the window (or its part) 0.3 s apart agree on an image
+        that accept(image) takes; returns that image."""
+        last = [None]
+
+        def settled():
+            now = self.window_image(window, part)
+            same, last[0] = now == last[0], now
+            return now if same and accept(now) else None
+
+        return wait_for(what, settled, step=0.3)
+
+    def close_window(self, window):
+        """Asks a window to close as a desktop's close button does: the window manager sends
+        it WM_DELETE_WINDOW (no key binding, focus or pointer involved)."""
+        subprocess.run(["wmctrl", "-i", "-c", hex(int(window))], env=self.env, check=True,
+                       capture_output=True, timeout=20)
 
     def activate(self, window):
         self.xdotool("windowactivate", "--sync", window)

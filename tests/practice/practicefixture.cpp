@@ -6,9 +6,36 @@
 #include "records/package.h"
 #include "chrome/picturebutton.h"
 
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 using namespace orlavine;
+
+namespace {
+
+// A page takes 20-300 ms here, but far longer in a sanitizer build on a busy machine.
+constexpr int kPageTimeoutMs = 60000;
+
+/// Runs the event loop until `done()` holds; false when it did not within a generous time.
+/// Unlike QTest::qWaitFor it does not sleep between rounds of events, which would stretch
+/// the viewer's many round trips for a page to seconds.
+bool RunUntil(const std::function<bool()>& done)
+{
+    const QDeadlineTimer deadline(kPageTimeoutMs);
+    while (!done()) {
+        if (deadline.hasExpired())
+            return false;
+        QEventLoop round;
+        QTimer::singleShot(10, &round, &QEventLoop::quit);
+        round.exec();
+    }
+    return true;
+}
+
+} // namespace
 
 PracticeSession::PracticeSession()
 {
@@ -52,8 +79,7 @@ PracticeWindow* PracticeSession::open(AttemptKind kind, int paper)
     if (!window)
         return nullptr;
     QObject::connect(window, &PracticeWindow::closed, [this] { ++refreshes; });
-    QSignalSpy loaded(viewOf(window), &QWebEngineView::loadFinished);
-    if (!loaded.wait(15000))
+    if (!waitUntilLoaded(window))
         qWarning("the first page did not load");
     return window;
 }
@@ -65,9 +91,20 @@ QWebEngineView* PracticeSession::viewOf(const PracticeWindow* window)
 
 bool PracticeSession::waitForPage(PracticeWindow* window, const std::function<void()>& action)
 {
-    QSignalSpy loaded(viewOf(window), &QWebEngineView::loadFinished);
+    // Counted, not awaited: the action may run the event loop (a pop-up box) while the
+    // page loads, and QSignalSpy::wait() waits for a further signal.
+    QWebEngineView* view = viewOf(window);
+    QSignalSpy loaded(view, &QWebEngineView::loadFinished);
     action();
-    return loaded.wait(10000);
+    return RunUntil([&] { return !loaded.isEmpty() && !view->page()->isLoading(); });
+}
+
+bool PracticeSession::waitUntilLoaded(const PracticeWindow* window)
+{
+    // A new view starts its first load only once the viewer's engine is up: until then it
+    // is not loading either, but has no page in its history.
+    QWebEnginePage* page = viewOf(window)->page();
+    return RunUntil([page] { return page->history()->count() > 0 && !page->isLoading(); });
 }
 
 void PracticeSession::type(PracticeWindow* window, int k, const QString& text)
@@ -84,6 +121,10 @@ void PracticeSession::type(PracticeWindow* window, int k, const QString& text)
 void PracticeSession::press(PracticeWindow* window, int button)
 {
     auto* target = window->findChild<PictureButton*>(QString("ToolBar0%1").arg(button));
+    // The window enables its buttons on its 100 ms tick (Back only after a move to
+    // question 2): a click before that is lost, as a pupil's would be.
+    if (!QTest::qWaitFor([target] { return target->isEnabled(); }, 10000))
+        qWarning("toolbar button %d stayed disabled", button);
     QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(target->width() / 2, 10));
 }
 

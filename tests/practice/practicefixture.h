@@ -23,12 +23,16 @@ class PracticeSession {
     orlavine::PracticeWindow* open(orlavine::AttemptKind kind, int paper);
     /// The window's question viewer.
     static QWebEngineView* viewOf(const orlavine::PracticeWindow* window);
-    /// Runs `action` and waits until the window's viewer has loaded a page.
+    /// Runs `action` and waits until the window's viewer has loaded a page; false when no
+    /// page came within a generous time.
     static bool waitForPage(orlavine::PracticeWindow* window, const std::function<void()>& action);
+    /// Waits until the window's viewer has no page load under way (the page shown, as after
+    /// opening); false when that did not come within a generous time.
+    static bool waitUntilLoaded(const orlavine::PracticeWindow* window);
 
     /// Types `text` into answer box k (1..20) of the sheet on show, replacing its text.
     static void type(orlavine::PracticeWindow* window, int k, const QString& text);
-    /// Presses a toolbar button (1..6) with the mouse.
+    /// Presses a toolbar button (1..6) with the mouse, once the window has enabled it.
     static void press(orlavine::PracticeWindow* window, int button);
     /// Closes the window (if still open) and waits until it is gone.
     static void dispose(orlavine::PracticeWindow* window);

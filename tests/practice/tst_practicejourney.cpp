@@ -6,10 +6,9 @@
 #include "guitest.h"
 #include "mainwindowfixture.h"
 #include "practice/markingpanel.h"
+#include "practicefixture.h"
 #include "mainwin/practiceloader.h"
 #include "practice/practicewindow.h"
-
-#include <QWebEngineView>
 
 using namespace orlavine;
 
@@ -24,11 +23,8 @@ PracticeWindow* OpenWindow(MainWindowFixture& f, int offset, int attempt)
         if (window && window->isVisible())
             found = window;
     }
-    if (found) {
-        QSignalSpy loaded(found->findChild<QWebEngineView*>("brwWebBrowser"),
-                          &QWebEngineView::loadFinished);
-        loaded.wait(15000);
-    }
+    if (found && !PracticeSession::waitUntilLoaded(found))
+        qWarning("the first page did not load");
     return found;
 }
 
