@@ -68,7 +68,7 @@ void PracticeWindow::previousQuestion()
 
 void PracticeWindow::pickRemainingQuestion(int question)
 {
-    goTo(question, false);
+    goTo(question, true); // the pupil types the answer next, not into the list
 }
 
 void PracticeWindow::showQuestion()

@@ -257,6 +257,8 @@ void PracticeWindow::applyPlaces()
     m_handleStrip->setGeometry(p.handle);
     m_handle->move(0, (p.handle.height() - m_handle->height()) / 2);
     m_sheet->setGeometry(p.sheet);
+    // A sheet pushed out of view takes no keys: typing never goes into a box not seen.
+    m_sheet->setVisible(p.sheet.left() < width());
     m_marking->move((p.sheet.width() - m_marking->width()) / 2,
                     p.sheet.height() - m_status->height() - m_marking->height() - 4);
     m_sizer->move(p.sizer.topLeft());

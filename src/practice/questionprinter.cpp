@@ -22,8 +22,9 @@ QString DefaultFolder()
 {
     if (!FileFolder().isEmpty())
         return FileFolder();
+    // The documents folder is offered only where it exists or can be made.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    return !documents.isEmpty() && QDir().mkpath(documents) ? documents : QDir::homePath();
 }
 
 } // namespace

@@ -69,8 +69,13 @@ void TestPracticePanel::toggleHidesAndShowsTheSheet()
     QWidget* bar = w->findChild<QWidget*>("TxtRem")->parentWidget();
     QCOMPARE(handle->toolTip(), QString("Hide answer sheet"));
     const int narrow = view->width();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->findChild<QWidget*>("FA1")->setFocus();
     QTest::mouseClick(handle, Qt::LeftButton);
     QVERIFY(!w->sheetShown());
+    QVERIFY(!sheet->isVisible()); // no key reaches a box out of view
+    QVERIFY(!sheet->isAncestorOf(QApplication::focusWidget()));
     QCOMPARE(handle->toolTip(), QString("Show answer sheet"));
     QCOMPARE(view->width(), narrow + sheet->width());
     QCOMPARE(bar->width(), view->width());

@@ -128,8 +128,11 @@ void TestPracticeWindow::pickingARemainingQuestion()
 {
     PracticeSession s;
     PracticeWindow* w = s.open(AttemptKind::First, 102);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     PracticeSession::type(w, 1, "Gas");
     auto* list = w->findChild<QComboBox*>("RemQns");
+    list->setFocus();
     QCOMPARE(list->placeholderText(), QString("Select a remaining question"));
     QVERIFY(PracticeSession::waitForPage(w, [&] {
         list->setCurrentIndex(2);
@@ -138,6 +141,8 @@ void TestPracticeWindow::pickingARemainingQuestion()
     QCOMPARE(w->questionNumber(), 3);
     QCOMPARE(s.folder.read("first1TS.txt"), PaperFile(102, {"Gas", "", "", "", "", "", ""}));
     QCOMPARE(Remaining(w), QList<int>({2, 3, 4}));
+    // Typing goes into the question's first box, not into the list.
+    QTRY_COMPARE(QApplication::focusWidget(), w->findChild<QWidget*>("FA1"));
 }
 
 void TestPracticeWindow::blankOfSpaces()
