@@ -216,6 +216,8 @@ void TestPracticePanel::printsTheQuestion()
     PracticeSession::press(w, 3);
     const QString pdf = out.filePath("Numbers - Paper 1 - Question 1.pdf");
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pdf).size() > 0, 10000);
+    // The viewer goes with the window: not before its print job has finished.
+    QTRY_VERIFY_WITH_TIMEOUT(!w->findChild<QuestionPrinter*>()->busy(), 60000);
     QuestionPrinter::SetFileFolder(QString());
 }
 
