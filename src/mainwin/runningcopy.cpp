@@ -43,19 +43,19 @@ std::unique_ptr<RunningCopy> RunningCopy::Claim(const QString& folder, bool* tol
     *toldRunningCopy = false;
     std::unique_ptr<RunningCopy> copy(new RunningCopy(folder));
     if (!copy->m_lock.tryLock(0)) {
-        if (copy->m_lock.error() == QLockFile::LockFailedError)
-            *toldRunningCopy = AskToComeToFront(folder);
-        else
-            return copy; // a folder where no lock can be made has no second writer to fear
+        // A folder where no lock can be made (read-only) has no second writer to fear.
+        if (copy->m_lock.error() != QLockFile::LockFailedError)
+            return copy;
+        *toldRunningCopy = AskToComeToFront(folder);
         return nullptr;
     }
     const QString name = ServerName(folder);
     QLocalServer::removeServer(name); // left by a copy that ended without closing it
-    connect(copy->m_server, &QLocalServer::newConnection, copy.get(), [server = copy->m_server,
-                                                                       copy = copy.get()] {
-        while (QLocalSocket* socket = server->nextPendingConnection()) {
+    RunningCopy* running = copy.get();
+    connect(running->m_server, &QLocalServer::newConnection, running, [running] {
+        while (QLocalSocket* socket = running->m_server->nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            emit copy->frontRequested();
+            emit running->frontRequested();
         }
     });
     if (!copy->m_server->listen(name))
