@@ -21,7 +21,7 @@ constexpr int kMarkSize = 240;
 
 AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
     : QWidget(parent), m_box(new AnswerBox(k, this)), m_letter(new QLabel(this)),
-      m_expected(new QLineEdit(this)), m_first(new ResultMark(QStringLiteral("FR%1").arg(k), this))
+      m_expected(new QLabel(this)), m_first(new ResultMark(QStringLiteral("FR%1").arg(k), this))
 {
     setObjectName(QStringLiteral("Frame%1").arg(k));
     m_letter->setObjectName(QStringLiteral("QL%1").arg(k));
@@ -29,12 +29,12 @@ AnswerFrame::AnswerFrame(int k, bool secondAttempt, QWidget* parent)
     place(m_letter, 30, kBoxTop, kBoxLeft - 90, 255);
 
     m_expected->setObjectName(QStringLiteral("M%1").arg(k));
-    m_expected->setReadOnly(true);
-    m_expected->setFrame(false);
-    m_expected->setFocusPolicy(Qt::NoFocus);
+    m_expected->setTextFormat(Qt::PlainText);
+    m_expected->setMargin(2);
+    m_expected->setAutoFillBackground(true);
     QPalette blue = m_expected->palette();
-    blue.setColor(QPalette::Text, QColor(0, 0, 255));
-    blue.setColor(QPalette::Base, QColor(240, 244, 255));
+    blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    blue.setColor(QPalette::Window, QColor(240, 244, 255));
     m_expected->setPalette(blue);
     m_expected->hide();
     if (secondAttempt)
@@ -54,16 +54,16 @@ void AnswerFrame::setLongLayout(bool longAnswer)
     if (longAnswer) {
         m_heightTwips = 2100;
         m_boxTwips = QRect(kBoxLeft, kBoxTop, kWidth - 1000, 1000);
-        m_box->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         place(m_expected, kBoxLeft, kBoxTop + 1000 + 100, kWidth - 500, 1000);
         m_expected->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     } else {
         m_heightTwips = 375;
         m_boxTwips = QRect(kBoxLeft, kBoxTop, 1575, 255);
-        m_box->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         place(m_expected, 2400, 60, 1455, 255);
         m_expected->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
+    m_box->setWrapped(longAnswer);
+    m_expected->setWordWrap(longAnswer);
     const int markLeft = longAnswer ? m_boxTwips.left() + m_boxTwips.width() + 100 : kMarkLeft;
     for (ResultMark* mark : {m_first, m_second}) {
         if (mark)

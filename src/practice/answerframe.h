@@ -4,7 +4,6 @@
 
 #include <QLabel>
 #include <QLine>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <array>
@@ -27,7 +26,7 @@ class AnswerFrame : public QWidget {
 
     AnswerBox* answerBox() const { return m_box; }
     QLabel* letter() const { return m_letter; }
-    QLineEdit* expectedBox() const { return m_expected; }
+    QLabel* expectedBox() const { return m_expected; }
     ResultMark* firstMark() const { return m_first; }
     ResultMark* secondMark() const { return m_second; }
 
@@ -56,7 +55,7 @@ class AnswerFrame : public QWidget {
 
     AnswerBox* m_box;
     QLabel* m_letter;
-    QLineEdit* m_expected;
+    QLabel* m_expected;
     ResultMark* m_first;
     ResultMark* m_second = nullptr;
     QRect m_boxTwips;

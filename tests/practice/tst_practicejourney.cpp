@@ -31,7 +31,7 @@ PracticeWindow* OpenWindow(MainWindowFixture& f, int offset, int attempt)
 void Answer(PracticeWindow* w, const QString& text)
 {
     auto* box = w->findChild<AnswerBox*>("FA1");
-    box->setText(text);
+    box->setPlainText(text);
 }
 
 } // namespace
