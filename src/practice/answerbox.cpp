@@ -203,10 +203,11 @@ void AnswerBox::showRefusal(const QString& reason)
     m_hint->setFixedWidth(qMax(1, qMin(natural, most)));
     m_hint->setFixedHeight(m_hint->heightForWidth(m_hint->width()));
 
-    // Left of the box, over the question page, where it hides no other answer; below
-    // the box where there is no room. Always inside the window.
+    // Left of the box's row (its letter, its marks), over the question page, where it
+    // hides no other answer; below the box where there is no room. Always inside the window.
     const QRect box(mapTo(host, QPoint(0, 0)), size());
-    QPoint at(box.left() - kHintGap - m_hint->width(), box.top());
+    const int rowLeft = parentWidget()->mapTo(host, QPoint(0, 0)).x();
+    QPoint at(rowLeft - kHintGap - m_hint->width(), box.top());
     if (at.x() < kHintGap)
         at = QPoint(box.left(), box.bottom() + kHintGap);
     at.setX(qBound(kHintGap, at.x(), host->width() - kHintGap - m_hint->width()));
