@@ -99,4 +99,12 @@ QPolygon RoundedOutline(QSize size, FrameKind kind)
     return outline;
 }
 
+QRect FitInside(const QRect& wanted, const QRect& area)
+{
+    QRect fitted(wanted.topLeft(), wanted.size().boundedTo(area.size()));
+    fitted.moveLeft(qBound(area.left(), fitted.left(), area.right() - fitted.width() + 1));
+    fitted.moveTop(qBound(area.top(), fitted.top(), area.bottom() - fitted.height() + 1));
+    return fitted;
+}
+
 } // namespace orlavine

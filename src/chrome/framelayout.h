@@ -51,4 +51,8 @@ TitleBarPlaces LayOutTitleBar(FrameKind kind, int clientWidth, const TitleBarSiz
 /// (the top-right curve is one pixel narrower than the top-left one).
 QPolygon RoundedOutline(QSize size, FrameKind kind);
 
+/// `wanted` made no larger than `area` and then moved, as little as it takes, to lie
+/// inside it: where a window opens or comes back on the screen's available area.
+QRect FitInside(const QRect& wanted, const QRect& area);
+
 } // namespace orlavine

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QRegion>
 #include <QWidget>
 #include <QWindow>
@@ -201,6 +202,17 @@ void SkinnedFrame::showInactiveFrame()
     setTopSkin(false);
 }
 
+void SkinnedFrame::keepOnScreen()
+{
+    if (m_window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    if (const QScreen* screen = m_window->screen()) {
+        const QRect fitted = FitInside(m_window->geometry(), screen->availableGeometry());
+        if (fitted != m_window->geometry())
+            m_window->setGeometry(fitted);
+    }
+}
+
 bool SkinnedFrame::isDragHandle(QObject* object) const
 {
     return object == m_topLeft || object == m_topCentre || object == m_topRight ||
@@ -218,6 +230,8 @@ bool SkinnedFrame::eventFilter(QObject* watched, QEvent* event)
             layOut();
         else if (event->type() == QEvent::WindowStateChange)
             setButtonLooks(); // the maximise button becomes the restore button and back
+        if (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)
+            keepOnScreen();
         return false;
     }
     if (!isDragHandle(watched))

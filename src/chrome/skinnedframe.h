@@ -28,7 +28,8 @@ bool MoveForm(QWidget* window);
 /// resized; a press on the top bar or the title drags the window; activation switches the
 /// main and practice windows between the blue and the white skin, and only an active
 /// window's title-bar buttons light up under the pointer. Clicks on the title-bar buttons
-/// are the window's: connect to closeButton() etc.
+/// are the window's: connect to closeButton() etc. A window shown or restored comes
+/// inside its screen's available area, no larger than it.
 class SkinnedFrame : public QObject {
     Q_OBJECT
   public:
@@ -65,6 +66,8 @@ class SkinnedFrame : public QObject {
     PictureButton* addPiece(const char* name, const QString& picture);
     void setTopSkin(bool active);
     void setButtonLooks();
+    /// Brings the window, shown or restored, inside its screen's available area.
+    void keepOnScreen();
     bool isDragHandle(QObject* object) const;
 
     QWidget* m_window;

@@ -16,11 +16,14 @@
 #include "chrome/skin.h"
 #include "chrome/fittext.h"
 #include "chrome/popupbox.h"
+#include "chrome/framelayout.h"
 #include "chrome/skinnedframe.h"
 #include "mainwin/trashpage.h"
 #include "chrome/twips.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QFile>
 
 namespace orlavine {
@@ -41,7 +44,9 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
     ExtractGraphics();
     Skin::reload();
     // 2, 3. Place and size the window, then its frame and rounded outline.
-    setGeometry(TwipsRect(60, 60, 6070, 7380, this));
+    const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+                             ->availableGeometry();
+    setGeometry(FitInside(TwipsRect(60, 60, 6070, 7380, this).translated(screen.topLeft()), screen));
     buildWindow();
     m_frame->layOut();
     // 5, 6. Settings, then the learner files of every configured module.

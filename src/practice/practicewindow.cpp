@@ -1,5 +1,7 @@
 #include "practice/practicewindow.h"
 
+#include "chrome/framelayout.h"
+
 #include "marking/clock.h"
 #include "practice/cornerresizer.h"
 #include "records/error.h"
@@ -180,10 +182,11 @@ void PracticeWindow::buildParts()
 void PracticeWindow::openPaper()
 {
     const QRect screen =
-        (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
-    setGeometry(screen.x() + qMax(0, screen.width() - Twips(12500, this)),
-                screen.y() + qMax(0, screen.height() - Twips(10000, this)), Twips(12000, this),
-                Twips(9000, this));
+        (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    setGeometry(FitInside(QRect(screen.x() + qMax(0, screen.width() - Twips(12500, this)),
+                                screen.y() + qMax(0, screen.height() - Twips(10000, this)),
+                                Twips(12000, this), Twips(9000, this)),
+                          screen));
 
     m_caption = m_choice.topicName + QStringLiteral(" - Paper ") +
                 QString::number(m_choice.paper.index() - m_choice.firstPaperOfTopic + 1);

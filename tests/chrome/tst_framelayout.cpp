@@ -16,6 +16,7 @@ class TestFrameLayout : public QObject {
     void titleBarFollowsDpi();
     void mainOutline();
     void popUpOutline();
+    void windowFitsTheArea();
 };
 
 namespace {
@@ -141,6 +142,15 @@ void TestFrameLayout::popUpOutline()
     QVERIFY(!region.contains(QPoint(264, 149)));
     QVERIFY(!region.contains(QPoint(0, 149)));
     QVERIFY(region.contains(QPoint(132, 75)));
+}
+
+void TestFrameLayout::windowFitsTheArea()
+{
+    const QRect area(0, 30, 1280, 994); // a screen under a 30-pixel panel
+    QCOMPARE(FitInside(QRect(100, 100, 800, 600), area), QRect(100, 100, 800, 600));
+    QCOMPARE(FitInside(QRect(-189, 100, 800, 600), area), QRect(0, 100, 800, 600));
+    QCOMPARE(FitInside(QRect(900, 10, 800, 600), area), QRect(480, 30, 800, 600));
+    QCOMPARE(FitInside(QRect(400, 300, 1600, 1200), area), area);
 }
 
 QTEST_MAIN(TestFrameLayout)

@@ -48,6 +48,7 @@ class TestPracticeWindow : public QObject {
     void closeWithoutSaveLosesAnswers();
     void noKeepsTheWindow();
     void closedByTheMainWindow();
+    void restoredInsideTheScreen();
     void clockRunsFromOpening();
     void damagedRecordsReported();
 };
@@ -259,6 +260,18 @@ void TestPracticeWindow::closedByTheMainWindow()
     QCOMPARE(closed, 2);
     QVERIFY(s.answers()->messages.isEmpty()); // nothing asked
     QCOMPARE(s.folder.read("second1TS.txt"), PaperFile(101, {"1", "", ""}));
+}
+
+void TestPracticeWindow::restoredInsideTheScreen()
+{
+    PracticeSession s;
+    PracticeWindow* w = s.open(AttemptKind::First, 101);
+    const QRect screen = w->screen()->availableGeometry();
+    QVERIFY(screen.contains(w->frameGeometry()));
+    w->setWindowState(Qt::WindowMinimized);
+    w->move(screen.left() - 189, w->y());
+    w->setWindowState(Qt::WindowNoState);
+    QVERIFY(screen.contains(w->frameGeometry()));
 }
 
 void TestPracticeWindow::clockRunsFromOpening()
