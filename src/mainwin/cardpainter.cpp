@@ -43,15 +43,15 @@ CardPageLayout CardLayoutFor(QPrinter& printer)
     // too wide: measure again, and aim at one column more than needed.
     for (int attempt = 0; attempt < 4; ++attempt) {
         const double width = AverageCharWidth(layout.font, printer);
-        if (width * kCardFitColumns <= page.width())
+        if (width * kCardPageColumns <= page.width())
             break;
         layout.font.setPointSizeF(layout.font.pointSizeF() * page.width() /
-                                  (width * (kCardFitColumns + 1)));
+                                  (width * (kCardPageColumns + 1)));
     }
     const QFontMetricsF metrics(layout.font, &printer);
     layout.columnWidth = AverageCharWidth(layout.font, printer);
     layout.lineHeight = metrics.lineSpacing();
-    layout.columns = int(std::floor(page.width() / layout.columnWidth));
+    layout.columns = qMin(kCardFitColumns, int(std::floor(page.width() / layout.columnWidth)));
     layout.linesPerPage = qMax(1, int(std::floor(page.height() / layout.lineHeight)));
     return layout;
 }
@@ -64,22 +64,22 @@ bool PaintResultsCard(QPrinter& printer, const QList<CardLine>& lines)
         return false;
     painter.setFont(layout.font);
     const double ascent = QFontMetricsF(layout.font, &printer).ascent();
-    int lineOnPage = 0;
-    for (const CardLine& line : lines) {
-        if (lineOnPage == layout.linesPerPage) {
+    const QList<QList<CardLine>> pages = CardPages(lines, layout.linesPerPage);
+    for (int p = 0; p < pages.size(); ++p) {
+        if (p > 0)
             printer.newPage();
-            lineOnPage = 0;
+        for (int l = 0; l < pages.at(p).size(); ++l) {
+            const CardLine& line = pages.at(p).at(l);
+            const QList<int> columns = ZoneColumns(line);
+            const double baseline = l * layout.lineHeight + ascent;
+            for (int i = 0; i < line.size(); ++i) {
+                const int room = layout.columns - columns.at(i);
+                const QByteArray item = line.at(i).left(qMax(0, room));
+                if (room > 0 && !item.trimmed().isEmpty())
+                    painter.drawText(QPointF(columns.at(i) * layout.columnWidth, baseline),
+                                     DecodeRecordText(item));
+            }
         }
-        const QList<int> columns = ZoneColumns(line);
-        const double baseline = lineOnPage * layout.lineHeight + ascent;
-        for (int i = 0; i < line.size(); ++i) {
-            const int room = layout.columns - columns.at(i);
-            const QByteArray item = line.at(i).left(qMax(0, room));
-            if (room > 0 && !item.trimmed().isEmpty())
-                painter.drawText(QPointF(columns.at(i) * layout.columnWidth, baseline),
-                                 DecodeRecordText(item));
-        }
-        ++lineOnPage;
     }
     return painter.end();
 }

@@ -35,6 +35,22 @@ QList<CardLine> ResultsCardLines(const QByteArray& caption, const ModuleSettings
     return lines;
 }
 
+QList<QList<CardLine>> CardPages(const QList<CardLine>& lines, int linesPerPage)
+{
+    linesPerPage = qMax(1, linesPerPage);
+    QList<QList<CardLine>> pages{{}};
+    for (int i = 0; i < lines.size(); ++i) {
+        const bool blockStart =
+            i >= kCardHeadingLines && (i - kCardHeadingLines) % kCardTopicLines == 0;
+        const int block = qMin(kCardTopicLines, int(lines.size()) - i);
+        const int left = linesPerPage - int(pages.last().size());
+        if (left == 0 || (blockStart && block > left && block <= linesPerPage))
+            pages.append(QList<CardLine>());
+        pages.last().append(lines.at(i));
+    }
+    return pages;
+}
+
 QList<int> ZoneColumns(const CardLine& line)
 {
     QList<int> columns;

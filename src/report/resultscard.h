@@ -24,6 +24,15 @@ inline const QByteArray kCardRule = QByteArray(128, '-');
 QList<CardLine> ResultsCardLines(const QByteArray& caption, const ModuleSettings& module,
                                  const MarksLists& marks);
 
+/// Lines of the card's heading block and of each topic's block (empty lines first).
+constexpr int kCardHeadingLines = 5;
+constexpr int kCardTopicLines = 12;
+
+/// The card's lines set on pages of `linesPerPage` lines: a topic's block that does not
+/// fit whole in what is left of a page starts the next page; a block longer than a whole
+/// page fills pages to the end.
+QList<QList<CardLine>> CardPages(const QList<CardLine>& lines, int linesPerPage);
+
 /// The column each item of a line starts at. Item 1 starts at column 0; every later item
 /// at the start of the first zone that leaves at least one blank column after the item
 /// before it, so items of up to 13 characters stand in zones 1, 2, 3, ...

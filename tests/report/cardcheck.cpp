@@ -124,13 +124,12 @@ QList<QStringList> ExpectedPages(const QList<CardLine>& lines, QPrinter& printer
 {
     const CardPageLayout layout = CardLayoutFor(printer);
     QList<QStringList> pages;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (i % layout.linesPerPage == 0)
-            pages.append(QStringList());
-        pages.last().append(DecodeRecordText(ZoneText(lines.at(i)).left(layout.columns)));
+    for (const QList<CardLine>& page : CardPages(lines, layout.linesPerPage)) {
+        QStringList text;
+        for (const CardLine& line : page)
+            text.append(DecodeRecordText(ZoneText(line).left(layout.columns)));
+        pages.append(Trimmed(text));
     }
-    for (QStringList& page : pages)
-        page = Trimmed(page);
     return pages;
 }
 

@@ -20,8 +20,8 @@ orlavine::MarksLists SampleMarks();
 /// page's lines right-trimmed with empty lines dropped. Empty when pdftotext fails.
 QList<QStringList> PdfPages(const QString& pdf);
 
-/// The pages `lines` should print as on `printer`: lines cut at its column count,
-/// right-trimmed, empty lines dropped.
+/// The pages `lines` should print as on `printer`: set on pages as CardPages does, lines
+/// cut at its column count, right-trimmed, empty lines dropped.
 QList<QStringList> ExpectedPages(const QList<orlavine::CardLine>& lines, QPrinter& printer);
 
 /// Compares page by page and line by line; on a difference returns a description.

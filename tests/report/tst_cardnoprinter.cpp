@@ -1,6 +1,7 @@
 // The results card where no printer is installed (the print queue is out of reach):
 // the offer to save it as PDF, and a PDF file chosen in the set-up dialog.
 #include "cardcheck.h"
+#include "mainwin/cardpainter.h"
 #include "mainwin/cardprinter.h"
 #include "chrome/popupbox.h"
 
@@ -83,6 +84,9 @@ void TestCardNoPrinter::offersPdfAndSavesTheCard()
     const QString difference = ComparePages(pages, ExpectedPages(lines, reference));
     QVERIFY2(difference.isEmpty(), qPrintable(difference));
     QVERIFY(pages.size() >= 2);
+    // Nothing runs past the last zone: the rule ends with the "Second take" column.
+    for (const QString& line : pages.first())
+        QVERIFY2(line.size() <= kCardFitColumns - kZoneWidth, qPrintable(line));
 }
 
 void TestCardNoPrinter::declinedOfferWritesNothing()

@@ -33,6 +33,7 @@ private slots:
     void paperLinesCarryTheMarks();
     void freshRecordsPrintLonePercent();
     void emptyTopicNamePrinted();
+    void topicBlocksStayOnOnePage();
 };
 
 void TestResultsCard::zones_data()
@@ -125,6 +126,27 @@ void TestResultsCard::emptyTopicNamePrinted()
     QCOMPARE(lines.at(2), (CardLine{" ", ""}));
     QCOMPARE(lines.at(7), (CardLine{" ", ""}));
     QCOMPARE(lines.at(7 + 12), (CardLine{" ", "Topic 2"}));
+}
+
+void TestResultsCard::topicBlocksStayOnOnePage()
+{
+    const QList<CardLine> lines = ResultsCardLines("Test Practice", SampleModule(10), FreshMarks());
+    for (int perPage : {62, 20, 12, 7}) {
+        const QList<QList<CardLine>> pages = CardPages(lines, perPage);
+        QList<CardLine> all;
+        int at = 0;
+        for (const QList<CardLine>& page : pages) {
+            QVERIFY(!page.isEmpty() && page.size() <= perPage);
+            // A page ends at the end of a topic's block, or is full when blocks are longer.
+            at += int(page.size());
+            if (perPage >= kCardTopicLines && at < lines.size())
+                QCOMPARE((at - kCardHeadingLines) % kCardTopicLines, 0);
+            else if (at < lines.size())
+                QCOMPARE(int(page.size()), perPage);
+            all += page;
+        }
+        QCOMPARE(all, lines);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestResultsCard)
