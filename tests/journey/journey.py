@@ -81,7 +81,8 @@ class Journey:
                "XDG_DATA_HOME": os.path.join(self.work, "data")}
         if os.geteuid() == 0:
             env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"
-        self.program = self.session.start([executable, "--folder", self.folder], "orlavine", env)
+        self.command, self.env = [executable, "--folder", self.folder], env
+        self.program = self.session.start(self.command, "orlavine", env)
         self.pid = str(self.program.pid)
 
     # --- windows ------------------------------------------------------------------------
@@ -170,7 +171,7 @@ class Journey:
 
     def assert_unchanged(self, snapshot, action):
         now = LearnerFiles(self.folder, MODULE, self.package.code).snapshot()
-        changed = sorted(name for name in now if now[name] != snapshot.get(name))
+        changed = sorted(name for name in snapshot if now[name] != snapshot[name])
         assert not changed, f"{action} changed {', '.join(changed)}"
 
     def wait_files(self, what, condition):
@@ -216,6 +217,15 @@ class Journey:
         assert not self.viewer_loaded(), "the page viewer was loaded before a paper opened"
         self.shot()
         untouched = files.snapshot()
+
+        self.step("second-copy")
+        # A second start on the same folder hands over to the running copy and ends.
+        second = self.session.start(self.command, "orlavine-second", self.env)
+        wait_for("the second copy to end", lambda: second.poll() is not None)
+        assert second.returncode == 0, f"the second copy ended with {second.returncode}"
+        self.check_running()
+        assert self.window_named(self.package.name) == main, "the main window changed"
+        self.assert_unchanged(untouched, "starting a second copy")
 
         self.step("choose-topic")
         self.click_and_see(main, TOPIC_ENTRY(TOPIC), "the topic's papers")
@@ -264,6 +274,16 @@ class Journey:
                                 lambda f: f.answers("first", index)[len(first_keys)] == wrong)
         assert len(files.answers("first", index)) == slots, "the answer line lost fields"
         saved = files.snapshot()
+
+        self.step("same-paper")
+        # The paper's button while it is open: the same window comes to the front.
+        self.session.type(practice, "9")
+        self.session.click(main, *FIRST_ATTEMPT(PAPER))
+        wait_for("the practice window in front",
+                 lambda: self.session.xdotool("getactivewindow") == practice)
+        assert self.window_named(caption) == practice, "the paper was opened again"
+        self.shot()
+        self.assert_unchanged(saved, "the open paper's button")
 
         self.step("close")
         self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
@@ -394,10 +414,21 @@ class Journey:
         erased = files.snapshot()
 
         self.step("close-program")
+        # A paper left open with an answer typed: closing the program saves it.
         self.click_and_see(main, NUMBER_TAB, "the first module's tab")
+        self.click_and_see(main, TOPIC_ENTRY(TOPIC), "the topic's papers")
+        self.session.click(main, *FIRST_ATTEMPT(PAPER))
+        practice = self.window_named(self.caption)
+        self.page_shown(practice)
+        self.session.click(practice, *FIRST_ANSWER_BOX)
+        self.session.type(practice, "42")
+        self.shot()
         self.session.click(main, *TOOL(4))
         wait_for("the program to end", lambda: self.program.poll() is not None)
         assert self.program.returncode == 0, f"the program ended with {self.program.returncode}"
+        files = LearnerFiles(self.folder, MODULE, self.package.code)
+        assert files.answers("first", self.index)[0] == "42", "the answer on screen was lost"
+        erased.pop(os.path.basename(files.paths["first"]))
         self.assert_unchanged(erased, "closing the program")
 
     def print_card(self, main):
