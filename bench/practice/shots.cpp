@@ -1,9 +1,10 @@
 // Screenshots of the practice windows for the README: a paper open, the same paper
-// marked, and its second attempt after marking. Run under an X server (xvfb-run):
+// marked, its second attempt after marking, and a long answer marked. Run under an X server (xvfb-run):
 //   build/bench/practice/practice_shots OUTPUT_FOLDER [SKIN_FOLDER]
 // The pictures of SKIN_FOLDER (by default the program's skin in assets/skin) replace the
 // package's, so the shots show the skin the program ships with.
 #include "records/learner.h"
+#include "practice/answerbox.h"
 #include "practice/markingpanel.h"
 #include "records/package.h"
 #include "records/pictures.h"
@@ -15,7 +16,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWebEngineView>
@@ -44,7 +44,7 @@ PracticeWindow* OpenPaper(AttemptKind kind, int paper)
 
 void Type(PracticeWindow* window, int k, const QString& text)
 {
-    window->findChild<QLineEdit*>(QString("FA%1").arg(k))->setText(text);
+    window->findChild<AnswerBox*>(QString("FA%1").arg(k))->setPlainText(text);
 }
 
 void Shoot(PracticeWindow* window, const QString& file)
@@ -102,6 +102,15 @@ int main(int argc, char** argv)
     Wait(1000);
     Shoot(second, out + "/practice-second-marked.png");
     delete second;
+
+    PracticeWindow* longAnswer = OpenPaper(AttemptKind::First, 103);
+    Type(longAnswer, 1,
+         "Plants take in water through their roots and carbon dioxide through their leaves, "
+         "and use the energy of sunlight to make sugar and oxygen");
+    longAnswer->markPaper();
+    Wait(1000);
+    Shoot(longAnswer, out + "/practice-long-answer.png");
+    delete longAnswer;
     SetPopUpAnswerer(nullptr);
     return 0;
 }

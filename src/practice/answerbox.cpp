@@ -60,8 +60,9 @@ AnswerBox::AnswerBox(int k, QWidget* parent) : QPlainTextEdit(parent)
     setFrameShape(QFrame::NoFrame);
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     document()->setDocumentMargin(0);
+    setBackgroundRole(QPalette::Base); // the margins round the text too
+    setAutoFillBackground(true);
     setWrapped(false);
     setCarriedColour(false);
     connect(document(), &QTextDocument::contentsChange, this, &AnswerBox::noteAdded);
@@ -83,7 +84,8 @@ QByteArray AnswerBox::recordText() const
 void AnswerBox::setRecordText(const QByteArray& text)
 {
     setPlainText(DecodeRecordText(text));
-    moveCursor(QTextCursor::End);
+    // An answer to go on with shows its end; one only to read, its start.
+    moveCursor(isReadOnly() ? QTextCursor::Start : QTextCursor::End);
 }
 
 void AnswerBox::setMaxLength(int length)
@@ -94,6 +96,7 @@ void AnswerBox::setMaxLength(int length)
 void AnswerBox::setWrapped(bool wrapped)
 {
     setLineWrapMode(wrapped ? WidgetWidth : NoWrap);
+    setVerticalScrollBarPolicy(wrapped ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     centreLine();
 }
 

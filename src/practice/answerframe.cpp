@@ -78,8 +78,8 @@ void AnswerFrame::fill(const SheetSlot& slot, bool secondAttempt, bool marked)
 {
     m_expected->setText(DecodeRecordText(slot.expected));
     m_box->setMaxLength(slot.type == "Q" ? 1 : 32767);
-    m_box->setRecordText(slot.answer);
     m_box->setReadOnly(marked || slot.carried);
+    m_box->setRecordText(slot.answer);
     m_box->setCarriedColour(slot.carried);
     if (!secondAttempt) {
         m_first->setMark(slot.result);

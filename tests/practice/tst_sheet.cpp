@@ -9,6 +9,7 @@
 #include "chrome/twips.h"
 
 #include <QClipboard>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -130,8 +131,14 @@ void TestSheet::longAnswerThenShort()
     QVERIFY(!panel.instruction()->isVisibleTo(&panel));
     // A long answer wraps over the box's height, its start still in view.
     AnswerBox* box = frame->answerBox();
-    QTest::keyClicks(box, "The heart pumps blood through the arteries to the body");
-    QVERIFY(box->document()->firstBlock().layout()->lineCount() > 1);
+    const QByteArray answer = "Plants take in water through their roots and carbon dioxide "
+                              "through their leaves, and use the energy of sunlight to make "
+                              "sugar and oxygen for the whole of the plant";
+    QTest::keyClicks(box, QString::fromLatin1(answer));
+    QVERIFY(box->document()->firstBlock().layout()->lineCount() > 4);
+    QTRY_VERIFY(box->verticalScrollBar()->isVisible()); // more than the box holds
+    box->setReadOnly(true); // marked: shown from its start
+    box->setRecordText(answer);
     QCOMPARE(box->cursorForPosition(QPoint(0, 0)).position(), 0);
 
     panel.build(SheetFor(attempt, 2), false); // type X: the instruction picture shows
