@@ -90,13 +90,16 @@ void PopUpBox::setUp(const QString& title, const QString& message, int numButton
     }
     const int top =
         m_info->y() + (message.size() < kShortMessage ? Twips(kShortMessageDrop, this) : 0);
-    // A message longer than two lines takes the room it needs above the buttons rather
-    // than being cut off.
-    const int needed = m_message->heightForWidth(m_message->width());
-    const int room = m_but1->y() - top - 2;
-    m_message->setGeometry(
-        m_message->x(), top, m_message->width(),
-        qBound(Twips(kMessageHeight, this), needed, qMax(room, Twips(kMessageHeight, this))));
+    // A message longer than two lines takes the room it needs above the buttons, and
+    // where that is not enough the box grows taller, rather than the message being cut.
+    const int needed = qMax(Twips(kMessageHeight, this), m_message->heightForWidth(m_message->width()));
+    const int designHeight = Twips(kClientHeight, this);
+    const int buttonTop = designHeight - m_but1->height() - Twips(kMargin, this);
+    const int grow = qMax(0, top + needed + 2 - buttonTop);
+    setFixedSize(width(), designHeight + grow);
+    for (PictureButton* button : {m_but1, m_but2})
+        button->move(button->x(), buttonTop + grow);
+    m_message->setGeometry(m_message->x(), top, m_message->width(), needed);
 
     const QRect master = m_master ? m_master->frameGeometry()
                                   : QGuiApplication::primaryScreen()->availableGeometry();

@@ -99,12 +99,20 @@ void TestPopUpBox::shortMessageSitsLevelWithTheIcon()
 void TestPopUpBox::longMessageIsNotCutOff()
 {
     SkinnedTestFolder folder;
-    const QString text = QStringLiteral(
-        "You have not answered all the questions.  Do you still want to mark your practice?");
-    std::unique_ptr<PopUpBox> box(Prepared(nullptr, text, 2));
-    auto* message = Child<QLabel>(box.get(), "lblMessage");
-    QVERIFY(message->height() >= message->heightForWidth(message->width()));
-    QVERIFY(message->geometry().bottom() < Child(box.get(), "But1")->y());
+    // Longer than two lines; then longer than the box holds, which grows to hold it.
+    for (const QString& text :
+         {QStringLiteral("You have not answered all the questions.  Do you still want to mark "
+                         "your practice?"),
+          QStringLiteral("Your results could not be read, so they have been started afresh; a "
+                         "copy of the earlier files is in /home/pupil/.local/share/Orlavine/"
+                         "Backup/2026-12-08_09-14-05.")}) {
+        std::unique_ptr<PopUpBox> box(Prepared(nullptr, text, 1));
+        auto* message = Child<QLabel>(box.get(), "lblMessage");
+        QVERIFY(message->height() >= message->heightForWidth(message->width()));
+        QWidget* ok = Child(box.get(), "But1");
+        QVERIFY(message->geometry().bottom() < ok->y());
+        QVERIFY(ok->geometry().bottom() < box->height());
+    }
 }
 
 void TestPopUpBox::centredOverItsMaster()
