@@ -78,7 +78,10 @@ PracticeWindow::PracticeWindow(const PaperChoice& choice) : m_choice(choice)
     buildParts();
 }
 
-PracticeWindow::~PracticeWindow() = default;
+PracticeWindow::~PracticeWindow()
+{
+    m_printer->releaseView();
+}
 
 void PracticeWindow::buildParts()
 {

@@ -67,9 +67,21 @@ void QuestionPrinter::print(const QString& title)
         m_view->print(m_printer.get());
 }
 
+void QuestionPrinter::releaseView()
+{
+    if (!busy() || !m_view)
+        return;
+    // The page engine reads the viewer and the printer until the job ends.
+    m_released = true;
+    m_view->hide();
+    m_view->setParent(nullptr);
+}
+
 void QuestionPrinter::finished()
 {
     m_printer.reset();
+    if (m_released && m_view)
+        m_view->deleteLater(); // and this printer with it
 }
 
 } // namespace orlavine

@@ -23,6 +23,10 @@ class QuestionPrinter : public QObject {
     void print(const QString& title);
     bool busy() const { return bool(m_printer); }
 
+    /// The window is going: a job still printing keeps the viewer (hidden, out of the
+    /// window) until it ends, then the viewer goes; with no job nothing changes.
+    void releaseView();
+
     /// The folder offered for PDF files when no printer is installed; tests set it.
     static void SetFileFolder(const QString& folder);
 
@@ -32,6 +36,7 @@ class QuestionPrinter : public QObject {
     QPointer<QWebEngineView> m_view;
     QWidget* m_dialogParent;
     std::unique_ptr<QPrinter> m_printer;
+    bool m_released = false;
 };
 
 } // namespace orlavine

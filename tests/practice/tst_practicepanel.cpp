@@ -214,10 +214,13 @@ void TestPracticePanel::printsTheQuestion()
             dialog->accept();
     });
     PracticeSession::press(w, 3);
+    QTRY_VERIFY(w->findChild<QuestionPrinter*>()->busy());
+    // The window closed while the job runs: the job still ends whole, then the viewer goes.
+    QPointer<QWidget> viewer = w->findChild<QWebEngineView*>();
+    w->close();
     const QString pdf = out.filePath("Numbers - Paper 1 - Question 1.pdf");
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pdf).size() > 0, 10000);
-    // The viewer goes with the window: not before its print job has finished.
-    QTRY_VERIFY_WITH_TIMEOUT(!w->findChild<QuestionPrinter*>()->busy(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(viewer.isNull(), 60000);
+    QVERIFY(QFileInfo(pdf).size() > 0);
     QuestionPrinter::SetFileFolder(QString());
 }
 
