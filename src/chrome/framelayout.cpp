@@ -1,5 +1,7 @@
 #include "chrome/framelayout.h"
 
+#include "chrome/twips.h"
+
 #include <cmath>
 
 namespace orlavine {
@@ -13,7 +15,7 @@ struct TitleOffsets {
 TitleOffsets OffsetsFor(FrameKind kind, double dpi)
 {
     const double twip = dpi / 1440.0;
-    const double himetric = dpi / 2540.0;
+    const double himetric = HimetricToTwips(1) * twip;
     switch (kind) {
     case FrameKind::Main:
         return {450 * twip, 240 * himetric, 60 * twip, 30 * twip};

@@ -11,6 +11,13 @@ namespace orlavine {
 // the widget's screen, so the windows keep their proportions on any screen; Qt's own
 // scaling (QT_SCALE_FACTOR) applies on top.
 
+/// Hundredths of a millimetre (the other unit some offsets come in) in twips: 1440
+/// twips make an inch, and so do 2540 hundredths of a millimetre.
+constexpr double HimetricToTwips(double himetric)
+{
+    return himetric * 1440.0 / 2540.0;
+}
+
 /// Twips per pixel along x for `widget`'s screen (15 at 96 dpi).
 double TwipsPerPixel(const QWidget* widget);
 

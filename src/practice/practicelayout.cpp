@@ -1,5 +1,7 @@
 #include "practice/practicelayout.h"
 
+#include "chrome/twips.h"
+
 namespace orlavine {
 
 namespace {
@@ -7,12 +9,6 @@ namespace {
 int Px(double twips, double twipsPerPixel)
 {
     return qRound(twips / twipsPerPixel);
-}
-
-// Hundredths of a millimetre to twips: 1440 twips make 2540 of them.
-double HimetricToTwips(double himetric)
-{
-    return himetric * 1440.0 / 2540.0;
 }
 
 } // namespace
