@@ -3,18 +3,58 @@
 #include <QFontMetrics>
 #include <QDir>
 #include <QLabel>
+#include <QTextLayout>
 
 namespace orlavine {
 
-void FitTextToWidth(QLabel* label, const QString& text)
+namespace {
+
+struct NameLines {
+    QStringList lines;
+    bool elided = false;
+};
+
+NameLines WrapName(const QString& name, const QFont& font, int width, int maxLines)
 {
-    QFont font = label->parentWidget() ? label->parentWidget()->font() : label->font();
-    const int room = label->contentsRect().width() - label->indent() - 2;
-    while (QFontMetrics(font).horizontalAdvance(text) > room && font.pointSizeF() > 7.0)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
-    label->setText(QFontMetrics(font).elidedText(text, Qt::ElideRight, room));
-    label->setStatusTip(text);
+    const QFontMetrics metrics(font);
+    if (metrics.horizontalAdvance(name) <= width)
+        return {{name}, false};
+    QTextLayout layout(name, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    NameLines shown;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        const QString text = name.mid(line.textStart(), line.textLength()).trimmed();
+        // The last line takes the rest, as does a line holding one word too long for it.
+        if (shown.lines.size() == maxLines - 1 || metrics.horizontalAdvance(text) > width) {
+            const QString rest = name.mid(line.textStart()).trimmed();
+            shown.lines << metrics.elidedText(rest, Qt::ElideRight, width);
+            shown.elided = shown.lines.last() != rest;
+            break;
+        }
+        shown.lines << text;
+    }
+    layout.endLayout();
+    return shown;
+}
+
+} // namespace
+
+int ShowName(QLabel* label, const QString& name, int maxLines, const QString& hint)
+{
+    const int width =
+        label->contentsRect().width() - 2 * label->margin() - qMax(0, label->indent());
+    const NameLines shown = WrapName(name, label->font(), width, maxLines);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(shown.lines.join(QLatin1Char('\n')));
+    if (!shown.elided)
+        label->setToolTip(hint);
+    else
+        label->setToolTip(hint.isEmpty() ? name : name + QLatin1Char('\n') + hint);
+    return shown.lines.size();
 }
 
 QString ShownFolder(const QString& folder)

@@ -25,6 +25,7 @@ constexpr double kBulletLeft = 120;
 constexpr double kEntryLeft = 300;
 constexpr double kEntryWidth = 2010;
 
+const QString kEntryHint = QStringLiteral("Click to select topic");
 const QColor kDivider(224, 224, 224);
 const QColor kSelectedEntry(128, 128, 128);
 const QColor kHeadText(30, 50, 80);
@@ -66,22 +67,18 @@ HomePage::HomePage(QWidget* parent) : QWidget(parent)
                QStringLiteral("Select a Paper"), split + 1);
 
     for (int k = 1; k <= 10; ++k) {
-        const double top = kEntriesTop + (k - 1) * kEntryPitch;
         auto* bullet = new QLabel(this);
         bullet->setObjectName(QStringLiteral("Bullet%1").arg(k));
         bullet->setPixmap(Skin::picture(pic::Bullet));
         bullet->adjustSize();
-        bullet->move(Twips(kBulletLeft, this),
-                     Twips(top + kEntryHeight / 2, this) - bullet->height() / 2);
         auto* entry = new ClickLabel(QStringLiteral("Topic%1").arg(k), QString(), this);
-        entry->setGeometry(TwipsRect(kEntryLeft, top, kEntryWidth, kEntryHeight, this));
-        entry->setToolTip(QStringLiteral("Click to select topic"));
         entry->setAutoFillBackground(true);
         entry->setIndent(4);
         connect(entry, &ClickLabel::clicked, this, [this, k] { selectTopic(k); });
         m_topics[k - 1] = entry;
         m_bullets[k - 1] = bullet;
     }
+    layOutTopics();
 
     m_grid = new PaperGrid(this);
     connect(m_grid, &PaperGrid::paperRequested, this, &HomePage::paperRequested);
@@ -104,10 +101,36 @@ void HomePage::showModule(const Fields& topicNames, int topicCount, const Fields
     m_names = topicNames;
     m_firstScores = firstScores;
     m_secondScores = secondScores;
+    m_topicCount = topicCount;
     for (int k = 1; k <= 10; ++k) {
-        FitTextToWidth(m_topics[k - 1], DecodeRecordText(topicNames.value(k - 1)));
         m_topics[k - 1]->setVisible(k <= topicCount);
         m_bullets[k - 1]->setVisible(k <= topicCount);
+    }
+    layOutTopics();
+}
+
+void HomePage::layOutTopics()
+{
+    const int lineSpacing = fontMetrics().lineSpacing();
+    // The room below the column, at one line an entry, goes to the names that need a second
+    // line, from the top; the names after it runs out are elided.
+    const double lastBottom = kEntriesTop + (m_topicCount - 1) * kEntryPitch + kEntryHeight;
+    int spare = height() - Twips(lastBottom, this);
+    int shift = 0;
+    for (int k = 1; k <= 10; ++k) {
+        const double top = kEntriesTop + (k - 1) * kEntryPitch;
+        QLabel* bullet = m_bullets[k - 1];
+        bullet->move(Twips(kBulletLeft, this),
+                     Twips(top + kEntryHeight / 2, this) + shift - bullet->height() / 2);
+        ClickLabel* entry = m_topics[k - 1];
+        entry->setGeometry(
+            TwipsRect(kEntryLeft, top, kEntryWidth, kEntryHeight, this).translated(0, shift));
+        const int lines = k <= m_topicCount && spare >= lineSpacing ? 2 : 1;
+        if (ShowName(entry, DecodeRecordText(m_names.value(k - 1)), lines, kEntryHint) > 1) {
+            entry->resize(entry->width(), entry->height() + lineSpacing);
+            spare -= lineSpacing;
+            shift += lineSpacing;
+        }
     }
 }
 
@@ -128,7 +151,7 @@ void HomePage::selectTopic(int k)
 
 QString HomePage::selectedTopicName() const
 {
-    return m_grid->findChild<QLabel*>(QStringLiteral("SubH1"))->text();
+    return m_grid->topicName();
 }
 
 void HomePage::topicButtonColour(int selected)
@@ -144,6 +167,7 @@ void HomePage::topicButtonColour(int selected)
 
 void HomePage::resizeEvent(QResizeEvent*)
 {
+    layOutTopics();
     const int top = Twips(kHeadHeight, this);
     m_grid->setGeometry(Twips(kTopicColumnWidth, this) + 1, top,
                         width() - Twips(kTopicColumnWidth, this) - 1, height() - top);

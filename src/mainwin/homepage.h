@@ -31,7 +31,7 @@ class HomePage : public QWidget {
     void showNoModule();
     /// The click on Topic `k` (1..10): its grid and colours; topicSelected(5 (k - 1) + 1).
     void selectTopic(int k);
-    /// The selected topic's name, as SubH1 shows it.
+    /// The selected topic's name in full (SubH1 elides a long one).
     QString selectedTopicName() const;
     PaperGrid* grid() const { return m_grid; }
 
@@ -46,8 +46,11 @@ class HomePage : public QWidget {
 
   private:
     void topicButtonColour(int selected);
+    /// Places the entries and bullets, a long name on two lines while the page has room.
+    void layOutTopics();
 
     Fields m_names;
+    int m_topicCount = 0;
     Fields m_firstScores;
     Fields m_secondScores;
     std::array<ClickLabel*, 10> m_topics;

@@ -1,5 +1,6 @@
 #include "mainwin/papergrid.h"
 
+#include "chrome/fittext.h"
 #include "marking/numbers.h"
 #include "chrome/picturebutton.h"
 #include "records/recordtext.h"
@@ -144,7 +145,8 @@ void PaperGrid::showTopic(int first, const Fields& firstScores, const Fields& se
         m_first[i]->setText(DecodeRecordText(firstScores.value(first - 1 + i)));
         m_second[i]->setText(DecodeRecordText(secondScores.value(first - 1 + i)));
     }
-    m_heading->setText(topicName);
+    m_topicName = topicName;
+    ShowName(m_heading, topicName, 1);
     showPaperGrid();
 }
 

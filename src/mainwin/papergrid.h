@@ -25,7 +25,7 @@ class PaperGrid : public QWidget {
 
     /// TopicChoosing's work for the topic whose first paper index is `first` (1, 6, .. 46):
     /// the scores of its five papers from the first- and second-attempt lists (50 entries
-    /// each, as stored), its name in SubH1, then ShowPaperGrid.
+    /// each, as stored), its name in SubH1 (on one line, elided if long), then ShowPaperGrid.
     void showTopic(int first, const Fields& firstScores, const Fields& secondScores,
                    const QString& topicName);
     /// ShowPaperGrid: a score stands with its right edge 20 twips left of the percent
@@ -34,12 +34,15 @@ class PaperGrid : public QWidget {
     void showPaperGrid();
     /// Left edge of the percent column.
     int percentLeft() const;
+    /// The shown topic's name in full.
+    QString topicName() const { return m_topicName; }
 
   signals:
     /// A paper button was clicked: paper `offset` + 1 of the topic, attempt 1 or 2.
     void paperRequested(int offset, int attempt);
 
   private:
+    QString m_topicName;
     QLabel* m_heading;
     QWidget* m_percent;
     std::array<QLabel*, 5> m_first;

@@ -1,11 +1,11 @@
 #include "mainwin/topicalpanel.h"
 
+#include "chrome/fittext.h"
 #include "records/recordtext.h"
 #include "report/reportfigures.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 
 namespace orlavine {
 
@@ -46,12 +46,9 @@ TopicalPanel::TopicalPanel(QWidget* parent) : QFrame(parent)
     for (int k = 0; k < 10; ++k) {
         const QString number = QString::number(k + 1);
         Row& row = m_rows[k];
-        row.name = new QLineEdit(this);
+        row.name = new QLabel(this);
         row.name->setObjectName(QStringLiteral("TopLab") + number);
-        row.name->setReadOnly(true);
-        row.name->setFrame(false);
-        row.name->setFocusPolicy(Qt::NoFocus);
-        row.name->setStyleSheet(QStringLiteral("background: transparent;"));
+        row.name->setIndent(2);
         row.bars[0] = makeBar(number + QLatin1Char('A'), kFirstColour);
         row.bars[1] = makeBar(number + QLatin1Char('B'), kSecondColour);
     }
@@ -77,8 +74,8 @@ TopicalPanel::Bar TopicalPanel::makeBar(const QString& id, const QColor& colour)
 void TopicalPanel::ShowTopicResult(int row, const TopicFigures& topic)
 {
     Row& r = m_rows.at(row);
-    r.name->setText(DecodeRecordText(topic.name));
-    r.name->setCursorPosition(0);
+    r.text = DecodeRecordText(topic.name);
+    r.shown = topic.shown;
     r.name->setVisible(topic.shown);
     r.bars[0].average = topic.firstAverage();
     r.bars[0].mark->setText(DecodeRecordText(topic.firstMark()));
@@ -87,8 +84,8 @@ void TopicalPanel::ShowTopicResult(int row, const TopicFigures& topic)
     for (Bar& bar : r.bars) {
         bar.back->setVisible(topic.shown);
         bar.bar->setVisible(true);
-        sizeBar(bar);
     }
+    layOutRows();
 }
 
 void TopicalPanel::sizeBar(const Bar& bar)
@@ -115,16 +112,29 @@ void TopicalPanel::layOutRows()
     const int barLeft = kMargin + nameWidth + 8;
     const int barWidth = qMax(20, width - nameWidth - 8 - markWidth - 6);
     const int barHeight = qMax(6, (rowHeight - 6) / 2);
+    // A row whose name needs two lines grows while the panel has room below its last row;
+    // the names after the room runs out are elided.
+    const int growth = qMax(0, 2 * fontMetrics().lineSpacing() + 4 - rowHeight);
+    int rowsShown = 0;
+    for (int k = 0; k < 10; ++k)
+        rowsShown = m_rows[k].shown ? k + 1 : rowsShown;
+    int spare = height() - kMargin - top - rowsShown * rowHeight;
+    int y = top;
     for (int k = 0; k < 10; ++k) {
-        const int y = top + k * rowHeight;
-        m_rows[k].name->setGeometry(kMargin, y + (rowHeight - 4 - 22) / 2, nameWidth, 22);
+        Row& row = m_rows[k];
+        row.name->setGeometry(kMargin, y, nameWidth, rowHeight - 4);
+        const int lines = row.shown && spare >= growth ? 2 : 1;
+        const int grown = ShowName(row.name, row.text, lines) > 1 ? growth : 0;
+        row.name->resize(nameWidth, rowHeight - 4 + grown);
+        spare -= grown;
         for (int b = 0; b < 2; ++b) {
-            const Bar& bar = m_rows[k].bars[b];
-            const int barTop = y + 1 + b * (barHeight + 2);
+            const Bar& bar = row.bars[b];
+            const int barTop = y + grown / 2 + 1 + b * (barHeight + 2);
             bar.back->setGeometry(barLeft, barTop, barWidth, barHeight);
             bar.mark->setGeometry(barLeft + barWidth + 6, barTop + barHeight / 2 - 9, markWidth,
                                   18);
         }
+        y += rowHeight + grown;
     }
     for (const Row& row : m_rows) {
         for (const Bar& bar : row.bars)

@@ -5,7 +5,6 @@
 #include <array>
 
 class QLabel;
-class QLineEdit;
 
 namespace orlavine {
 
@@ -13,7 +12,8 @@ struct TopicFigures;
 
 /// The topical section `RC2Topical` of the report page: per topic k (1..10) its name
 /// `TopLabk`, and for the first (A) and second (B) attempt a bar `TBarkA` on its
-/// background `TBackkA` with the average as text `TMarkkA`.
+/// background `TBackkA` with the average as text `TMarkkA`. A long name wraps onto a second
+/// line while the panel has room for the rows below to move down, else it is elided.
 class TopicalPanel : public QFrame {
 public:
     explicit TopicalPanel(QWidget* parent);
@@ -33,7 +33,9 @@ private:
         double average = 0;
     };
     struct Row {
-        QLineEdit* name;
+        QLabel* name;
+        QString text;
+        bool shown = false;
         std::array<Bar, 2> bars;
     };
 

@@ -22,6 +22,7 @@ class TestHomePage : public QObject {
     void refreshKeepsTheTopic();
     void refreshBehindAnotherPage();
     void homeButtonSelectsTopicOne();
+    void longTopicNames();
 };
 
 namespace {
@@ -225,6 +226,56 @@ void TestHomePage::homeButtonSelectsTopicOne()
     QCOMPARE(f.selection().firstPaperOfTopic, 1);
     QCOMPARE(f.child<QLabel>("SubH1")->text(), QStringLiteral("Numbers"));
     QCOMPARE(f.child<QLabel>("MSA1")->text(), QStringLiteral("61"));
+}
+
+void TestHomePage::longTopicNames()
+{
+    const QString hint = QStringLiteral("Click to select topic");
+    const QString wraps = QStringLiteral("Fractions, Decimals and Percentages");
+    const QString veryLong =
+        QStringLiteral("Addition and Subtraction of Mixed Numbers, Fractions and Decimals");
+    MainWindowFixture f;
+    QVERIFY(f.package.editSettings("#TT1#>2", "#TT1#>10"));
+    QVERIFY(f.package.editSettings("#TP1#>10", "#TP1#>50"));
+    // More long names than the column has room for at two lines each.
+    QVERIFY(f.package.editSettings(
+        "#TN1#>Numbers>Words",
+        "#TN1#>Numbers>" + wraps.toLatin1() + (">" + veryLong.toLatin1()).repeated(8)));
+    f.package.install();
+    f.start();
+    f.show();
+    auto* short1 = f.child<QLabel>("Topic1");
+    QCOMPARE(short1->text(), QStringLiteral("Numbers"));
+    QCOMPARE(short1->toolTip(), hint);
+    auto* wrapped = f.child<QLabel>("Topic2");
+    QCOMPARE(wrapped->text().count('\n'), 1);
+    QCOMPARE(wrapped->text().replace('\n', ' '), wraps);
+    QCOMPARE(wrapped->toolTip(), hint);
+    QCOMPARE(wrapped->height(), short1->height() + short1->fontMetrics().lineSpacing());
+    auto* elided = f.child<QLabel>("Topic3");
+    QCOMPARE(elided->text().count('\n'), 1);
+    QVERIFY(elided->text().endsWith(QChar(0x2026)));
+    QCOMPARE(elided->toolTip(), veryLong + '\n' + hint);
+    auto* last = f.child<QLabel>("Topic10");
+    QVERIFY(!last->text().contains('\n')); // no room left for a second line
+    QCOMPARE(last->toolTip(), veryLong + '\n' + hint);
+    QVERIFY(last->geometry().bottom() < f.child("Body_Home")->height());
+    for (int k = 1; k <= 10; ++k) {
+        auto* entry = Child<QLabel>(f.window.get(), QStringLiteral("Topic%1").arg(k));
+        QCOMPARE(entry->font().pointSizeF(), f.child("Body_Home")->font().pointSizeF());
+        QCOMPARE(Child(f.window.get(), QStringLiteral("Bullet%1").arg(k))->y() - entry->y(),
+                 f.child("Bullet1")->y() - short1->y());
+        if (k < 10)
+            QVERIFY(Child(f.window.get(), QStringLiteral("Topic%1").arg(k + 1))->y() >
+                    entry->geometry().bottom());
+    }
+
+    // The grid's heading has room for one line; the practice window gets the full name.
+    QTest::mouseClick(elided, Qt::LeftButton);
+    auto* heading = f.child<QLabel>("SubH1");
+    QVERIFY(!heading->text().contains('\n') && heading->text().endsWith(QChar(0x2026)));
+    QCOMPARE(heading->toolTip(), veryLong);
+    QCOMPARE(f.window->selectedTopicName(), veryLong);
 }
 
 QTEST_MAIN(TestHomePage)

@@ -1,4 +1,5 @@
-// Pictures of the report page's three sections with sample scores, for the README:
+// Pictures of the report page's three sections with sample scores, and of its topical
+// section with long topic names, for the README:
 //   report_screenshots OUTPUT_FOLDER [card]
 // With "card" it also prints the sample results card on the current printer.
 #include "mainwin/cardprinter.h"
@@ -12,14 +13,14 @@ using namespace orlavine;
 
 namespace {
 
-ModuleSettings SampleModule()
+ModuleSettings SampleModule(const QList<QByteArray>& names = {"Number", "Algebra", "Geometry",
+                                                              "Statistics", "Probability",
+                                                              "Measurement", "Mock Examination"})
 {
     ModuleSettings module;
     module.label = "Mathematics";
     module.topicCount = 7;
     module.paperCount = 35;
-    const QList<QByteArray> names{"Number",      "Algebra",     "Geometry",        "Statistics",
-                                  "Probability", "Measurement", "Mock Examination"};
     for (int t = 0; t < names.size(); ++t)
         module.topicNames[t] = names.at(t);
     return module;
@@ -58,17 +59,27 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const MarksLists marks = SampleMarks();
+    const QByteArray trend =
+        "#TRD#>80>45>70>66.7>60>30>85>90>76.7>52.5>92.5>55>73.3>81>100>88>68>72.5";
     ReportPage page;
     page.resize(640, 460);
-    page.FillReport(ComputeReportFigures(
-        marks[FSE], marks[SSE], SampleModule(),
-        "#TRD#>80>45>70>66.7>60>30>85>90>76.7>52.5>92.5>55>73.3>81>100>88>68>72.5"));
+    page.FillReport(ComputeReportFigures(marks[FSE], marks[SSE], SampleModule(), trend));
     page.show();
     for (int section = 1; section <= 3; ++section) {
         page.openSection(section);
         app.processEvents();
         page.grab().save(QStringLiteral("%1/report-section%2.png").arg(folder).arg(section));
     }
+    page.FillReport(ComputeReportFigures(
+        marks[FSE], marks[SSE],
+        SampleModule({"Whole Numbers", "Addition and Subtraction of Mixed Numbers",
+                      "Fractions, Decimals and Percentages", "Ratio and Proportion",
+                      "Algebraic Expressions, Simple Equations and Inequalities with Fractions",
+                      "Measurement", "Mock Examination"}),
+        trend));
+    page.openSection(2);
+    app.processEvents();
+    page.grab().save(QStringLiteral("%1/report-long-names.png").arg(folder));
     if (argc > 2 && QByteArray(argv[2]) == "card") {
         CardPrinter printer(&page, MessageBoxPrompts(&page));
         printer.PrintResultsCard("Orlavine Mathematics Practice", SampleModule(), marks);

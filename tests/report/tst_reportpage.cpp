@@ -5,7 +5,6 @@
 #include "mainwin/trendpanel.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include "samplemodule.h"
 
 #include <QtTest>
@@ -30,12 +29,7 @@ struct Page {
         page.show();
     }
     QWidget* child(const QString& name) const { return page.findChild<QWidget*>(name); }
-    QString text(const QString& name) const
-    {
-        if (auto* label = page.findChild<QLabel*>(name))
-            return label->text();
-        return page.findChild<QLineEdit*>(name)->text();
-    }
+    QString text(const QString& name) const { return page.findChild<QLabel*>(name)->text(); }
     void open(const QString& section)
     {
         page.openSection(section.toInt()); // not a number: 0
@@ -57,6 +51,7 @@ private slots:
     void figuresWrittenIntoTheControls();
     void barsFollowUnroundedAverages();
     void rowsBeyondTopicCountHidden();
+    void longTopicNames();
     void plotDrawsGridStemsDotsAndLines();
     void plotOfFreshRecordsIsGridOnly();
     void axisCaptionsBesideThePlot();
@@ -169,6 +164,7 @@ void TestReportPage::freshRecords()
 void TestReportPage::figuresWrittenIntoTheControls()
 {
     Page p;
+    p.open("2"); // the topic names fit the open section's width
     Fields fse(50);
     Fields sse(50);
     fse[0] = "50";
@@ -232,6 +228,41 @@ void TestReportPage::rowsBeyondTopicCountHidden()
         QCOMPARE(!p.child("TBack" + n + "B")->isHidden(), shown);
         QVERIFY(!p.child("TBar" + n + "A")->isHidden());
         QCOMPARE(p.text("TopLab" + n).isEmpty(), !shown);
+    }
+}
+
+void TestReportPage::longTopicNames()
+{
+    const QByteArray wraps = "Addition and Subtraction of Mixed Numbers";
+    const QByteArray veryLong = "Perimeter, Area and Volume of Compound Shapes Made of Cuboids";
+    Page p;
+    p.open("2");
+    // More long names than the panel has room for at two lines each.
+    ModuleSettings module = SampleModule(10);
+    module.topicNames[1] = wraps;
+    for (int t = 2; t < 10; ++t)
+        module.topicNames[t] = veryLong;
+    p.page.FillReport(ComputeReportFigures(Fields(50), Fields(50), module, ""));
+    const auto name = [&](int k) {
+        return p.page.findChild<QLabel*>("TopLab" + QString::number(k));
+    };
+    QCOMPARE(name(1)->text(), QStringLiteral("Topic 1"));
+    QCOMPARE(name(2)->text().count('\n'), 1);
+    QCOMPARE(name(2)->text().replace('\n', ' '), QString::fromLatin1(wraps));
+    QCOMPARE(name(2)->toolTip(), QString());
+    QCOMPARE(name(3)->text().count('\n'), 1);
+    QVERIFY(name(3)->text().endsWith(QChar(0x2026)));
+    QCOMPARE(name(3)->toolTip(), QString::fromLatin1(veryLong));
+    QVERIFY(!name(10)->text().contains('\n')); // no room left for a second line
+    QCOMPARE(name(10)->toolTip(), QString::fromLatin1(veryLong));
+    QVERIFY(name(10)->geometry().bottom() < p.child("RC2Topical")->height());
+    for (int k = 1; k <= 10; ++k) {
+        QCOMPARE(name(k)->font().pointSizeF(), p.page.font().pointSizeF());
+        if (k == 10)
+            continue;
+        QVERIFY(name(k + 1)->y() > name(k)->geometry().bottom());
+        QVERIFY(p.child(QStringLiteral("TBack%1A").arg(k + 1))->y() >
+                p.child(QStringLiteral("TBack%1B").arg(k))->geometry().bottom());
     }
 }
 
