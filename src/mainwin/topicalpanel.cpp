@@ -107,7 +107,13 @@ void TopicalPanel::layOutRows()
     m_legend->setGeometry(kMargin, 4, width, kLegendHeight);
     const int top = kLegendHeight + 8;
     const int rowHeight = qMax(24, (height() - top - kMargin) / 10);
-    const int nameWidth = width * 3 / 10;
+    // The names take 30 % of the width, more (up to 45 %) where that keeps them whole.
+    int widest = 0;
+    for (const Row& row : m_rows) {
+        if (row.shown)
+            widest = qMax(widest, row.name->fontMetrics().horizontalAdvance(row.text) + 4);
+    }
+    const int nameWidth = qBound(width * 3 / 10, widest, width * 45 / 100);
     const int markWidth = 50;
     const int barLeft = kMargin + nameWidth + 8;
     const int barWidth = qMax(20, width - nameWidth - 8 - markWidth - 6);

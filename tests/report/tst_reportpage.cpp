@@ -234,7 +234,8 @@ void TestReportPage::rowsBeyondTopicCountHidden()
 void TestReportPage::longTopicNames()
 {
     const QByteArray wraps = "Addition and Subtraction of Mixed Numbers";
-    const QByteArray veryLong = "Perimeter, Area and Volume of Compound Shapes Made of Cuboids";
+    const QByteArray veryLong =
+        "Perimeter, Area and Volume of Compound Shapes Made of Cuboids, Prisms and Cylinders";
     Page p;
     p.open("2");
     // More long names than the panel has room for at two lines each.
@@ -247,6 +248,8 @@ void TestReportPage::longTopicNames()
         return p.page.findChild<QLabel*>("TopLab" + QString::number(k));
     };
     QCOMPARE(name(1)->text(), QStringLiteral("Topic 1"));
+    // Long names widen their column (to 45 %) before they wrap.
+    QVERIFY(name(1)->width() > p.child("RC2Topical")->width() * 4 / 10);
     QCOMPARE(name(2)->text().count('\n'), 1);
     QCOMPARE(name(2)->text().replace('\n', ' '), QString::fromLatin1(wraps));
     QCOMPARE(name(2)->toolTip(), QString());
