@@ -1,7 +1,9 @@
 // The pieces of the package tool: number texts, the generator's random numbers, quoted-
 // printable, the MIME reader and what the page check makes of hand-made pages.
+#include "answerforms.h"
 #include "bankutil.h"
 #include "check.h"
+#include "marking/answercheck.h"
 #include "mhtml.h"
 #include "mime.h"
 #include "numbertext.h"
@@ -28,6 +30,8 @@ QByteArray PageWith(const QByteArray& reference, const PicturePart& picture)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Part)
+
 class TestPackUnits : public QObject {
     Q_OBJECT
 
@@ -48,6 +52,9 @@ private slots:
     void pagePictures();
     void questionCounts();
     void pageLayout();
+    void rightAnswersInAnyCommonForm_data();
+    void rightAnswersInAnyCommonForm();
+    void choiceWithOneRightOption();
 };
 
 void TestPackUnits::numberTexts_data()
@@ -329,6 +336,77 @@ void TestPackUnits::pageLayout()
     QVERIFY(!one.contains(QLatin1String("(a)")));
     QVERIFY(one.contains(QLatin1String("<b>1</b>p")));
     QVERIFY(one.contains(QLatin1String("1 mark<")));
+
+    // A unit goes right after the answer line, a form beside it.
+    const Question measured = Make(Para(QStringLiteral("How long?")),
+                                   {MeasurePart({}, 14, 0, units::kCm),
+                                    FormPart({}, 'R', QStringLiteral("09:05"), QStringLiteral("as hh:mm"))});
+    const QString lines = QString::fromLatin1(PageHtml(measured, 1, {}));
+    QVERIFY(lines.contains(QLatin1String("<span class=\"ln\"></span> cm")));
+    QVERIFY(lines.contains(QLatin1String("<span class=\"ln\"></span> <span class=\"fm\">(as hh:mm)")));
+}
+
+void TestPackUnits::rightAnswersInAnyCommonForm_data()
+{
+    using namespace units;
+    QTest::addColumn<Part>("part");
+    QTest::addColumn<QStringList>("right");
+    QTest::addColumn<QStringList>("wrong");
+    QTest::newRow("length") << MeasurePart({}, 14, 0, kCm)
+                            << QStringList{"14", "14 cm", "14cm", "14 CM", "14.0 cm",
+                                           "14 centimetres"}
+                            << QStringList{"15 cm", "14 c m", "14 m"};
+    QTest::newRow("money") << MeasurePart({}, 1100, 2, kPounds)
+                           << QStringList{"11", "\u00A311", "\u00A3 11", "\u00A311.00", "11 pounds"}
+                           << QStringList{"\u00A31100", "110"};
+    QTest::newRow("thousands") << MeasurePart({}, 1050, 0, kNone)
+                               << QStringList{"1050", "1,050", "1 050"}
+                               << QStringList{"10 50", "1.050"};
+    QTest::newRow("tenths") << MeasurePart({}, 5, 1, kNone)
+                            << QStringList{"0.5", "0.50", ".5"} << QStringList{"5", "0.05"};
+    QTest::newRow("angle") << MeasurePart({}, 187, 0, kDegrees)
+                           << QStringList{"187", "187\u00B0", "187 degrees"}
+                           << QStringList{"178\u00B0"};
+    QTest::newRow("time") << MeasurePart({}, 90, 0, kMinutes)
+                          << QStringList{"90", "90 minutes", "90 mins"} << QStringList{"1 30"};
+    QTest::newRow("fraction") << FractionAnswerPart({}, 3, 5, false)
+                              << QStringList{"3/5", "6/10", "3 / 5", "60/100"}
+                              << QStringList{"5/3", "0.6"};
+    QTest::newRow("simplest fraction") << FractionAnswerPart({}, 6, 10, true)
+                                       << QStringList{"3/5"} << QStringList{"6/10"};
+    QTest::newRow("mixed number") << MixedAnswerPart({}, 5, 1, 2, false)
+                                  << QStringList{"5 1/2", "5 2/4"} << QStringList{"22/4"};
+    QTest::newRow("product") << ProductPart({}, 4, "m")
+                             << QStringList{"4m", "4 m", "4\u00D7m", "4 x m", "4*m", "m4"}
+                             << QStringList{"4+m", "m"};
+}
+
+void TestPackUnits::rightAnswersInAnyCommonForm()
+{
+    QFETCH(Part, part);
+    QFETCH(QStringList, right);
+    QFETCH(QStringList, wrong);
+    const orlavine::Fields keys{part.subs.first().key};
+    const orlavine::Fields types{QByteArray(1, part.subs.first().type)};
+    const auto marked = [&](const QString& answer) {
+        return orlavine::CheckSubAnswer({answer.toLatin1()}, keys, types, 0) == "\xFC";
+    };
+    for (const QString& answer : right)
+        QVERIFY2(marked(answer), qPrintable(answer));
+    for (const QString& answer : wrong)
+        QVERIFY2(!marked(answer), qPrintable(answer));
+}
+
+void TestPackUnits::choiceWithOneRightOption()
+{
+    Prng rng(5);
+    const Choice choice =
+        UniqueChoice(rng, {{"square", false}, {"rectangle", true}, {"circle", false}, {"kite", false}});
+    QCOMPARE(choice.options.at(choice.right), QString("rectangle"));
+    // A square is a rectangle too: two options fit, which the generator refuses.
+    QVERIFY_THROWS_EXCEPTION(std::logic_error,
+                             UniqueChoice(rng, {{"square", true}, {"rectangle", true},
+                                                {"circle", false}, {"kite", false}}));
 }
 
 QTEST_GUILESS_MAIN(TestPackUnits)

@@ -2,6 +2,10 @@
 
 #include "numbertext.h"
 
+#include <QSet>
+
+#include <stdexcept>
+
 namespace orlavine::pack {
 
 const char* const kNoteFraction =
@@ -27,6 +31,27 @@ Choice NumberChoice(Prng& rng, long long right, const QList<long long>& wrong)
     for (long long value : wrong)
         texts.append(WithCommas(value));
     return MakeChoice(rng, WithCommas(right), texts);
+}
+
+Choice UniqueChoice(Prng& rng, QList<Option> options)
+{
+    QSet<QString> texts;
+    int fitting = 0;
+    for (const Option& option : options) {
+        texts.insert(option.text);
+        fitting += option.fits ? 1 : 0;
+    }
+    if (options.size() != 4 || texts.size() != 4 || fitting != 1)
+        throw std::logic_error("a choice needs four different options of which one fits: " +
+                               QStringList(texts.values()).join(QLatin1String(" | ")).toStdString());
+    rng.shuffle(options);
+    Choice choice;
+    for (int i = 0; i < 4; ++i) {
+        choice.options.append(options.at(i).text);
+        if (options.at(i).fits)
+            choice.right = i;
+    }
+    return choice;
 }
 
 Question Make(const QString& stem, const QList<Part>& parts, const QString& note)

@@ -18,6 +18,16 @@ Choice MakeChoice(Prng& rng, const QString& right, const QStringList& wrong);
 /// A choice among numbers; the wrong ones are `wrong`, written with commas.
 Choice NumberChoice(Prng& rng, long long right, const QList<long long>& wrong);
 
+/// An option of a choice built from a model: its text and whether it fits the question.
+struct Option {
+    QString text;
+    bool fits = false;
+};
+/// Four options of which exactly one fits, shuffled; throws std::logic_error when not
+/// exactly one of them fits or two read the same, so that no question has two right
+/// options or none.
+Choice UniqueChoice(Prng& rng, QList<Option> options);
+
 /// A question of one or more parts.
 Question Make(const QString& stem, const QList<Part>& parts, const QString& note = QString());
 /// A question that is a single choice.

@@ -42,7 +42,10 @@ const char* const kStyle =
     "size:.85em;"
     "line-height:1.15;margin:0 3px}\n"
     ".fr span:first-child{border-bottom:1.5px solid currentColor;padding:0 2px}\n"
-    ".big{font-size:1.25em;font-weight:bold;letter-spacing:.02em}\n";
+    ".big{font-size:1.25em;font-weight:bold;letter-spacing:.02em}\n"
+    ".al{margin:6px 0 2px;white-space:nowrap}\n"
+    ".ln{display:inline-block;width:110px;border-bottom:1.5px solid #243142;vertical-align:-2px}\n"
+    ".fm{color:#5c697c;font-size:14px}\n";
 
 QString Options(const QStringList& options)
 {
@@ -60,6 +63,20 @@ int PartMarks(const Part& part)
     return marks;
 }
 
+/// The answer line of a part with a unit or a form to write its answer in, as on a
+/// printed paper: "________ cm", "&pound; ________", "________ (as hh:mm)".
+QString AnswerLine(const Part& part)
+{
+    if (part.unit.isEmpty() && part.form.isEmpty())
+        return QString();
+    const QString line = QStringLiteral("<span class=\"ln\"></span>");
+    QString html = part.unitBefore ? part.unit + QLatin1Char(' ') + line
+                                   : line + (part.unit.isEmpty() ? QString() : QLatin1Char(' ') + part.unit);
+    if (!part.form.isEmpty())
+        html += QStringLiteral(" <span class=\"fm\">(%1)</span>").arg(part.form);
+    return QStringLiteral("<div class=\"al\">%1</div>").arg(html);
+}
+
 QString Parts(const QList<Part>& parts)
 {
     QString html = QStringLiteral("<table class=\"pt\">\n");
@@ -72,7 +89,8 @@ QString Parts(const QList<Part>& parts)
         html += QStringLiteral(
                     "<tr><td class=\"lt\">%1</td><td>%2%3</td><td class=\"pm\">[%4]</td></tr>\n")
                     .arg(SlotLetters(first, count), prompt,
-                         part.options.isEmpty() ? QString() : Options(part.options))
+                         (part.options.isEmpty() ? QString() : Options(part.options)) +
+                             AnswerLine(part))
                     .arg(PartMarks(part));
         first += count;
     }
@@ -123,6 +141,7 @@ QByteArray PageHtml(const Question& question, int number, const QStringList& pic
             html += QStringLiteral("<p>%1</p>\n").arg(part.prompt);
         if (!part.options.isEmpty())
             html += Options(part.options);
+        html += AnswerLine(part);
     }
     if (!question.note.isEmpty())
         html += QStringLiteral("<div class=\"nt\">%1</div>\n").arg(question.note);

@@ -1,5 +1,6 @@
 #include "question.h"
 
+#include "answerforms.h"
 #include "numbertext.h"
 
 #include <cstdlib>
@@ -10,7 +11,10 @@ namespace {
 
 Part OneSlot(const QString& prompt, char type, const QString& key, int marks)
 {
-    return Part{prompt, {Slot{type, key.toLatin1(), marks}}, {}};
+    Part part;
+    part.prompt = prompt;
+    part.subs = {Slot{type, key.toLatin1(), marks}};
+    return part;
 }
 
 } // namespace
@@ -42,9 +46,7 @@ Part ChoicePart(const QString& prompt, const QStringList& options, int rightInde
 
 Part NumberPart(const QString& prompt, long long value, int marks)
 {
-    if (std::llabs(value) < 1000)
-        return OneSlot(prompt, 'N', QString::number(value), marks);
-    return AlternativesPart(prompt, {QString::number(value), WithCommas(value)}, marks);
+    return MeasurePart(prompt, value, 0, units::kNone, marks);
 }
 
 Part DecimalPart(const QString& prompt, long long scaled, int places, int marks)

@@ -20,6 +20,9 @@ struct Part {
     QString prompt; // HTML; may be empty for a question with one part
     QList<Slot> subs;
     QStringList options; // HTML of options 1 to 4 for a choice
+    QString unit;        // HTML shown right after the answer line ("cm"), if any
+    bool unitBefore = false; // shown before the line instead ("£")
+    QString form;        // the one form the answer must take ("as hh:mm"), if any
 };
 
 /// A drawn picture shown on the page.
@@ -45,7 +48,7 @@ struct Question {
 
 /// A choice: key is the number (1 to 4) of the right option.
 Part ChoicePart(const QString& prompt, const QStringList& options, int rightIndex);
-/// A whole number: type N, or M accepting "3,700" as well as "3700" from 1,000 up.
+/// A whole number: type N, or from 1,000 up M accepting "3700", "3,700" and "3 700".
 Part NumberPart(const QString& prompt, long long value, int marks = 1);
 /// A decimal given as whole 1/10^places: type N.
 Part DecimalPart(const QString& prompt, long long scaled, int places, int marks = 1);
