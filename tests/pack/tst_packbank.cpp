@@ -4,6 +4,7 @@
 #include "modules.h"
 #include "marking/numbers.h"
 #include "page.h"
+#include "records/recordtext.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -101,6 +102,29 @@ QString QuestionFault(const Question& q)
     for (int i = 0; i < keys.size(); ++i) {
         if (CheckSubAnswer(answers, keys, types, i) != QByteArray(1, '\xFC'))
             return QStringLiteral("sub-answer %1 cannot be answered right").arg(i + 1);
+    }
+    // A right answer written with the unit the page shows by its line is right too.
+    for (const Part& part : q.parts) {
+        if (part.unit.isEmpty() || part.subs.size() != 1)
+            continue;
+        QString unit = part.unit; // as the pupil types what the page shows
+        unit.replace(QLatin1String("&deg;"), QStringLiteral("\u00B0"))
+            .replace(QLatin1String("&pound;"), QStringLiteral("\u00A3"))
+            .replace(QLatin1String("&sup2;"), QStringLiteral("\u00B2"))
+            .replace(QLatin1String("&sup3;"), QStringLiteral("\u00B3"));
+        const QByteArray bare = part.subs.first().type == 'M'
+                                    ? Alternatives(part.subs.first().key).first()
+                                    : part.subs.first().key;
+        for (const QString& form :
+             part.unitBefore ? QStringList{unit + QString::fromLatin1(bare)}
+                             : QStringList{QString::fromLatin1(bare) + unit,
+                                           QString::fromLatin1(bare) + QLatin1Char(' ') + unit}) {
+            QByteArray typed;
+            if (!EncodeRecordText(form, typed) ||
+                CheckSubAnswer({typed}, {part.subs.first().key},
+                               {QByteArray(1, part.subs.first().type)}, 0) != "\xFC")
+                return QStringLiteral("\"%1\" is marked wrong").arg(form);
+        }
     }
     const QByteArray html = PageHtml(q, 1, QStringList(q.pictures.size(), QStringLiteral("x.svg")));
     if (std::any_of(html.cbegin(), html.cend(), [](char c) { return c < 0; }))
