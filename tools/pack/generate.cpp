@@ -72,7 +72,7 @@ QByteArray QuestionPage(const Question& q, int id, int number)
 
 void WriteSettings(const Writer& out, const QList<ModulePapers>& modules)
 {
-    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics"}, 1),
+    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics, ages 7 to 11"}, 1),
                                FormatRecordLine("COD", {"PM"}, 1), QByteArray(31, '-')};
     const char* labels[] = {"LAH", "LBH", "LCH"};
     for (const ModulePapers& module : modules) {
