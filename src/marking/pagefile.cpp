@@ -1,6 +1,7 @@
 #include "marking/pagefile.h"
 
 #include "records/error.h"
+#include "records/package.h"
 #include "records/papercontent.h"
 #include "records/resources.h"
 
@@ -32,13 +33,32 @@ bool LooksLikeMime(const QByteArray& page)
 
 QString QuestionPageFile::show(const QByteArray& questionId)
 {
-    remove();
-    m_path = QuestionPagePath(questionId);
     bool isNumber = false;
     const int id = questionId.toInt(&isNumber);
+    return write(isNumber ? id : -1, QuestionPagePath(questionId));
+}
+
+QString QuestionPageFile::showSolution(const QByteArray& questionId)
+{
+    bool isNumber = false;
+    const int id = questionId.toInt(&isNumber);
+    return write(isNumber ? SolutionResource(id) : -1, SolutionPagePath(questionId));
+}
+
+bool QuestionPageFile::HasSolution(const QByteArray& questionId)
+{
+    bool isNumber = false;
+    const int id = questionId.toInt(&isNumber);
+    return isNumber && CurrentResources().contains(SolutionResource(id));
+}
+
+QString QuestionPageFile::write(int id, const QString& path)
+{
+    remove();
+    m_path = path;
     QByteArray page;
     const int result =
-        isNumber ? WriteResourceFile(id, QStringLiteral("Custom"), m_path, page) : ResourceNotFound;
+        id >= 0 ? WriteResourceFile(id, QStringLiteral("Custom"), m_path, page) : ResourceNotFound;
     if (result != ResourceWritten)
         throw Error(m_path, ResourceWriteError(result, id));
     if (!LooksLikeMime(page))

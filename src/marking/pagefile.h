@@ -5,9 +5,9 @@
 
 namespace orlavine {
 
-/// The temporary file holding the page of the question on show. Showing another
-/// question deletes the file of the one before; the last one is deleted by remove() or
-/// when the object goes.
+/// The temporary file holding the page on show: a question's page or its worked
+/// solution. Showing another page deletes the file of the one before; the last one is
+/// deleted by remove() or when the object goes.
 class QuestionPageFile {
   public:
     QuestionPageFile() = default;
@@ -19,6 +19,11 @@ class QuestionPageFile {
     /// its path. Throws Error (its reason in words to show) when the page cannot be written
     /// or is not a page the viewer can show.
     QString show(const QByteArray& questionId);
+    /// As show(), for the question's worked-solution page.
+    QString showSolution(const QByteArray& questionId);
+
+    /// Whether the package has a worked solution for question `questionId`.
+    static bool HasSolution(const QByteArray& questionId);
 
     /// Deletes the page file of the question shown last.
     void remove();
@@ -26,6 +31,8 @@ class QuestionPageFile {
     QString path() const { return m_path; }
 
   private:
+    QString write(int id, const QString& path);
+
     QString m_path;
 };
 

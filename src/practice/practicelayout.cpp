@@ -32,6 +32,8 @@ PracticePlaces LayOutPractice(const PracticeSizes& s)
     const int nextLeft = p.toolbar.width() - gap - s.button.width();
     p.buttons[NextSlot] = QRect(QPoint(nextLeft, buttonTop), s.button);
     p.buttons[BackSlot] = QRect(QPoint(nextLeft - gap - s.button.width(), buttonTop), s.button);
+    p.buttons[SolutionSlot] =
+        QRect(QPoint(nextLeft - 2 * (gap + s.button.width()), buttonTop), s.button);
 
     PlaceSheet(p, s, true);
     return p;

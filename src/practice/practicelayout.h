@@ -28,13 +28,15 @@ struct PracticeSizes {
     double twipsPerPixel = 15;
 };
 
-/// Toolbar buttons in their order on the strip.
-enum ToolbarSlot { SaveSlot, MarkSlot, PrintSlot, CloseSlot, BackSlot, NextSlot };
+/// Toolbar buttons: the design's six in their order on the strip, then the worked
+/// solution's, which stands left of Back.
+enum ToolbarSlot { SaveSlot, MarkSlot, PrintSlot, CloseSlot, BackSlot, NextSlot, SolutionSlot };
+constexpr int kToolbarSlots = SolutionSlot + 1;
 
 /// Where each part stands.
 struct PracticePlaces {
     QRect toolbar;
-    std::array<QRect, 6> buttons; // by ToolbarSlot
+    std::array<QRect, kToolbarSlots> buttons; // by ToolbarSlot
     QRect sheet;                  // AnsBox
     QRect handle;                 // PicHideAns
     QRect viewer;                 // brwWebBrowser
@@ -45,7 +47,7 @@ struct PracticePlaces {
 
 /// LayOutPracticeWindow: the toolbar strip below the title bar with Save, Mark, Print and
 /// Close from the left (120 twips apart) and Back and Next at its right end (Next 120
-/// twips from the end); the answer sheet at the right border with its handle strip just
+/// twips from the end), the worked solution's button left of Back; the answer sheet at the right border with its handle strip just
 /// left of it; the viewer from the left border to the strip, above the remaining-questions
 /// bar, which stands on the bottom piece; the question title over the viewer's top.
 PracticePlaces LayOutPractice(const PracticeSizes& sizes);

@@ -81,10 +81,43 @@ void PracticeWindow::showQuestion()
     showProgress();
 }
 
+bool PracticeWindow::hasSolution() const
+{
+    return m_attempt->isMarked() &&
+           QuestionPageFile::HasSolution(m_attempt->content().questionIds.at(m_question - 1));
+}
+
+bool PracticeWindow::solutionShown() const
+{
+    return m_solutionChosen && hasSolution();
+}
+
+void PracticeWindow::toggleSolution()
+{
+    if (!hasSolution())
+        return;
+    m_solutionChosen = !m_solutionChosen;
+    showQuestionPage();
+    showProgress();
+}
+
 void PracticeWindow::showQuestionPage()
 {
+    const QByteArray id = m_attempt->content().questionIds.at(m_question - 1);
+    if (solutionShown()) {
+        try {
+            m_view->showPage(m_page.showSolution(id));
+            return;
+        } catch (const Error& error) {
+            // The question stays usable: its page comes back in place of the solution.
+            m_solutionChosen = false;
+            report(QStringLiteral("The worked solution of question %1 cannot be shown: %2")
+                       .arg(m_question)
+                       .arg(error.reason()));
+        }
+    }
     try {
-        m_view->showPage(m_page.show(m_attempt->content().questionIds.at(m_question - 1)));
+        m_view->showPage(m_page.show(id));
     } catch (const Error& error) {
         // Never leave the page of another question under this question's title.
         m_view->showBlank();
@@ -109,7 +142,8 @@ void PracticeWindow::savePaper()
 
 void PracticeWindow::printQuestion()
 {
-    m_printer->print(m_caption + QStringLiteral(" - Question ") + QString::number(m_question));
+    m_printer->print(m_caption + QStringLiteral(" - Question ") + QString::number(m_question) +
+                     (solutionShown() ? QStringLiteral(" - Worked solution") : QString()));
 }
 
 void PracticeWindow::closePaper()

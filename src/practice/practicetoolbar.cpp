@@ -3,6 +3,8 @@
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
 
+#include <QLabel>
+
 namespace orlavine {
 
 namespace {
@@ -13,10 +15,11 @@ struct ButtonLook {
     const char* hint;
 };
 
-const ButtonLook kButtons[6] = {
+const ButtonLook kButtons[kToolbarSlots] = {
     {"save", "Save", "Save paper"},        {"mark", "Mark", "Mark paper"},
     {"print", "Print", "Print question"},  {"close", "Close", "Close paper"},
     {"back", "Back", "Previous question"}, {"forward", "Next", "Next question"},
+    {"solution", "Solution", "Show the worked solution (Ctrl+E)"},
 };
 
 constexpr int kCaptionHeight = 16;
@@ -30,7 +33,7 @@ PracticeToolbar::PracticeToolbar(std::function<void(ToolbarSlot)> actions, QWidg
     QPalette strip = palette();
     strip.setColor(QPalette::Window, QColor(244, 245, 235));
     setPalette(strip);
-    for (int slot = SaveSlot; slot <= NextSlot; ++slot) {
+    for (int slot = SaveSlot; slot < kToolbarSlots; ++slot) {
         const ButtonLook& look = kButtons[slot];
         const ToolbarPictures pictures = ToolbarButtonPictures(QString::fromLatin1(look.stem));
         auto* button =
@@ -48,6 +51,7 @@ PracticeToolbar::PracticeToolbar(std::function<void(ToolbarSlot)> actions, QWidg
         button->setLooks({pictures.off, pictures.on, pictures.pressed, pictures.disabled});
         m_buttons[slot] = button;
     }
+    m_buttons[SolutionSlot]->hide();
 }
 
 int PracticeToolbar::stripHeight() const
@@ -60,9 +64,9 @@ QSize PracticeToolbar::buttonSize() const
     return m_buttons[SaveSlot]->size();
 }
 
-void PracticeToolbar::place(const std::array<QRect, 6>& places)
+void PracticeToolbar::place(const std::array<QRect, kToolbarSlots>& places)
 {
-    for (int slot = SaveSlot; slot <= NextSlot; ++slot)
+    for (int slot = SaveSlot; slot < kToolbarSlots; ++slot)
         m_buttons[slot]->move(places[slot].topLeft());
 }
 
@@ -72,6 +76,18 @@ void PracticeToolbar::enableButtons(bool open, bool canGoBack, bool canGoNext)
     m_buttons[MarkSlot]->setEnabled(open);
     m_buttons[BackSlot]->setEnabled(canGoBack);
     m_buttons[NextSlot]->setEnabled(canGoNext);
+}
+
+void PracticeToolbar::showSolutionButton(bool available, bool solutionShown)
+{
+    PictureButton* button = m_buttons[SolutionSlot];
+    button->setVisible(available);
+    const QString hint = solutionShown ? QStringLiteral("Back to the question (Ctrl+E)")
+                                       : QString::fromLatin1(kButtons[SolutionSlot].hint);
+    button->setToolTip(hint);
+    auto* caption = button->findChild<QLabel*>(QStringLiteral("lblTB07"));
+    caption->setText(solutionShown ? QStringLiteral("Question") : QStringLiteral("Solution"));
+    caption->setToolTip(hint);
 }
 
 } // namespace orlavine

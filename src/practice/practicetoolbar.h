@@ -12,8 +12,9 @@ namespace orlavine {
 class PictureButton;
 
 /// The practice window's toolbar strip: Save, Mark, Print, Close, Back and Next
-/// (`ToolBar01`..`ToolBar06`, captions `lblTB01`..`lblTB06`). Each button shows its
-/// pictures by the pointer, a press and whether it is enabled.
+/// (`ToolBar01`..`ToolBar06`, captions `lblTB01`..`lblTB06`) and the worked solution's
+/// button (`ToolBar07`, hidden until a marked question has a solution). Each button shows
+/// its pictures by the pointer, a press and whether it is enabled.
 class PracticeToolbar : public QWidget {
     Q_OBJECT
   public:
@@ -25,14 +26,18 @@ class PracticeToolbar : public QWidget {
     int stripHeight() const;
     QSize buttonSize() const;
     /// Places the buttons at `places` (strip coordinates).
-    void place(const std::array<QRect, 6>& places);
+    void place(const std::array<QRect, kToolbarSlots>& places);
 
     /// Save and Mark enabled while the attempt is `open` (not marked), Back and Next by
     /// the question shown.
     void enableButtons(bool open, bool canGoBack, bool canGoNext);
 
+    /// The worked solution's button: shown when `available`, offering the solution or,
+    /// while it is on show, the question.
+    void showSolutionButton(bool available, bool solutionShown);
+
   private:
-    std::array<PictureButton*, 6> m_buttons{};
+    std::array<PictureButton*, kToolbarSlots> m_buttons{};
 };
 
 } // namespace orlavine

@@ -108,6 +108,9 @@ void PracticeWindow::buildParts()
             case NextSlot:
                 nextQuestion();
                 break;
+            case SolutionSlot:
+                toggleSolution();
+                break;
             }
         },
         this);
@@ -175,6 +178,8 @@ void PracticeWindow::buildParts()
         if (canGoBack())
             previousQuestion();
     });
+    auto* solution = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(solution, &QShortcut::activated, this, [this] { toggleSolution(); });
     auto* save = new QShortcut(QKeySequence::Save, this);
     connect(save, &QShortcut::activated, this, [this] {
         if (isOpen())
@@ -288,6 +293,7 @@ void PracticeWindow::toggleAnswerSheet()
 void PracticeWindow::showProgress()
 {
     m_toolbar->enableButtons(isOpen(), canGoBack(), canGoNext());
+    m_toolbar->showSolutionButton(hasSolution(), solutionShown());
     m_status->answered()->setText(QString::number(AnsweredCount(m_attempt->answers())));
 }
 

@@ -54,6 +54,8 @@ class PracticeWindow : public QWidget {
     /// The question shown, 1..questionCount().
     int questionNumber() const { return m_question; }
     bool sheetShown() const { return m_sheetShown; }
+    /// Whether the viewer shows the question's worked solution rather than its page.
+    bool solutionShown() const;
 
     // The pupil's operations, as the toolbar, the list and the keys run them.
     void nextQuestion();
@@ -64,6 +66,9 @@ class PracticeWindow : public QWidget {
     void printQuestion();
     void closePaper();
     void toggleAnswerSheet();
+    /// Once the attempt is marked: the worked solution of the question shown, or back to
+    /// the question. The choice holds for the questions the pupil moves to.
+    void toggleSolution();
 
   signals:
     /// The window is closing: the main window refreshes its results.
@@ -89,6 +94,7 @@ class PracticeWindow : public QWidget {
     bool storeAndSave();
     void showQuestion();
     void showQuestionPage();
+    bool hasSolution() const;
     void listRemainingQuestions();
     bool canGoBack() const;
     bool canGoNext() const;
@@ -104,6 +110,7 @@ class PracticeWindow : public QWidget {
     QuestionPageFile m_page;
     int m_question = 1;
     bool m_sheetShown = true;
+    bool m_solutionChosen = false; // the pupil's last choice, solution or question
     QString m_caption;
 
     SkinnedFrame* m_frame = nullptr;

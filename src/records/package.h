@@ -15,6 +15,9 @@ constexpr int PaperTableResource(int m) { return 30002 + 10 * m; }
 constexpr int AnswerKeyResource(int m) { return 30003 + 10 * m; }
 constexpr int AnswerTypeResource(int m) { return 30004 + 10 * m; }
 constexpr int MarksTableResource(int m) { return 30005 + 10 * m; }
+/// A question's worked-solution page, which a package may leave out: its question id
+/// (16001 to 19999) plus 10000.
+constexpr int SolutionResource(int questionId) { return questionId + 10000; }
 
 /// One module of the package as the settings describe it.
 struct ModuleSettings {

@@ -61,6 +61,11 @@ QString QuestionPagePath(const QByteArray& questionId)
     return ProgramFile(QStringLiteral("temppaper%1.mht").arg(QString::fromLatin1(questionId)));
 }
 
+QString SolutionPagePath(const QByteArray& questionId)
+{
+    return ProgramFile(QStringLiteral("tempsolution%1.mht").arg(QString::fromLatin1(questionId)));
+}
+
 double LeadingNumber(const QByteArray& text)
 {
     const QByteArray t = text.trimmed();

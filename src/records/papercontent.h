@@ -28,6 +28,8 @@ PaperContent LoadPaperContent(int module, int paperNumber);
 
 /// The file a question's page is written to: "temppaper<id>.mht" in the program folder.
 QString QuestionPagePath(const QByteArray& questionId);
+/// The file a question's worked solution is written to: "tempsolution<id>.mht".
+QString SolutionPagePath(const QByteArray& questionId);
 
 /// The numeric value of a stored number, reading the leading number of the text and
 /// ignoring what follows ("12abc" is 12, "" and "abc" are 0).

@@ -14,7 +14,7 @@ namespace {
 
 QList<PictureResource> MakeTable()
 {
-    // Ids 1-37, 41-84, 85-87 and 88-92; 38 to 40 are not used.
+    // Ids 1-37, 41-84, 85-87, 88-92 and 93-95; 38 to 40 are not used.
     const QStringList bmpLow = {
         "about_off", "about_on", "about_pressed", "back_disabled", "back_off", "back_on",
         "back_pressed", "close_off", "close_on", "close_pressed", "forward_disabled",
@@ -48,6 +48,9 @@ QList<PictureResource> MakeTable()
         table.append({id++, name + QStringLiteral(".ico")});
     for (const QString& name : gif)
         table.append({id++, name + QStringLiteral(".gif")});
+    // The worked-solution button, which packages made before it do not carry.
+    for (const char* name : {"solution_off", "solution_on", "solution_pressed"})
+        table.append({id++, QLatin1String(name) + QStringLiteral(".bmp")});
     return table;
 }
 
@@ -65,7 +68,7 @@ int ExtractGraphics()
     QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
     int failed = 0;
     for (const PictureResource& picture : PictureResources()) {
-        // A picture already there byte for byte is left alone: replacing 89 files on every
+        // A picture already there byte for byte is left alone: replacing 92 files on every
         // start costs a journalling file system far more than reading them.
         const QString path = GraphicsFile(picture.fileName);
         QFile present(path);

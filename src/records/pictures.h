@@ -12,7 +12,7 @@ struct PictureResource {
     QString fileName;
 };
 
-/// The package's 89 pictures in id order.
+/// The package's 92 pictures in id order.
 const QList<PictureResource>& PictureResources();
 
 /// Makes sure "Graphics/" exists in the program folder and writes every picture

@@ -33,6 +33,11 @@ std::optional<QByteArray> EmbeddedResources::load(int id) const
     return ReadResourceFile(QStringLiteral(":/package/%1").arg(id));
 }
 
+bool EmbeddedResources::contains(int id) const
+{
+    return QFile::exists(QStringLiteral(":/package/%1").arg(id));
+}
+
 FolderResources::FolderResources(const QString& folder)
 {
     const QDir dir(folder);

@@ -16,12 +16,15 @@ public:
     virtual ~ResourceSource() = default;
     /// The bytes of resource `id`, or nothing when the package has no such resource.
     virtual std::optional<QByteArray> load(int id) const = 0;
+    /// Whether the package has resource `id`, without reading it.
+    virtual bool contains(int id) const { return load(id).has_value(); }
 };
 
 /// The package compiled into the executable (resource root ":/package").
 class EmbeddedResources : public ResourceSource {
 public:
     std::optional<QByteArray> load(int id) const override;
+    bool contains(int id) const override;
 };
 
 /// A package folder on disk: each file's name begins with its resource id
@@ -30,6 +33,7 @@ class FolderResources : public ResourceSource {
 public:
     explicit FolderResources(const QString& folder);
     std::optional<QByteArray> load(int id) const override;
+    bool contains(int id) const override { return m_files.contains(id); }
     /// Ids found in the folder, ascending.
     QList<int> ids() const;
     /// File of resource `id`, or empty.

@@ -51,15 +51,16 @@ void TestPackage::writeResourceFileFailures()
 void TestPackage::extractGraphicsExactNames()
 {
     TestFolder folder;
-    QCOMPARE(PictureResources().size(), 89);
+    QCOMPARE(PictureResources().size(), 92);
     QCOMPARE(ExtractGraphics(), 0);
     const QStringList names = QDir(folder.file("Graphics")).entryList(QDir::Files);
-    QCOMPARE(names.size(), 89);
-    for (const char* name : {"Handle.bmp", "Logo.gif", "Border_bot_left.gif", "pencil.ico", "about_off.bmp", "bar.bmp"})
+    QCOMPARE(names.size(), 92);
+    for (const char* name : {"Handle.bmp", "Logo.gif", "Border_bot_left.gif", "pencil.ico",
+                             "about_off.bmp", "bar.bmp", "solution_pressed.bmp"})
         QVERIFY2(names.contains(name), name);
     QCOMPARE(PictureResources().first().id, 1);
     QCOMPARE(PictureResources().at(37).id, 41);
-    QCOMPARE(PictureResources().last().id, 92);
+    QCOMPARE(PictureResources().last().id, 95);
     // Written again over what is there.
     folder.write("Graphics/bar.bmp", "junk");
     QCOMPARE(ExtractGraphics(), 0);
@@ -180,7 +181,7 @@ void TestPackage::readOnlyExecutableFolderFallsBack()
     // a message instead of going elsewhere behind the pupil's back.
     QCOMPARE(ChooseProgramFolder(faulty.path(), QString()), faulty.path());
     SetProgramFolder(faulty.path());
-    QCOMPARE(ExtractGraphics(), 89);
+    QCOMPARE(ExtractGraphics(), 92);
     SetProgramFolder(QString());
 }
 

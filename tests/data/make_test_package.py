@@ -2,8 +2,9 @@
 """Writes the test content package into tests/data/package.
 
 Small but complete: three modules, every answer type, groups and alternatives, a paper
-of exactly 80 sub-answers, lists without a leading ";" (tests damage copies for worse), pages with and without pictures, all 89
-pictures (plain placeholders of the skin's sizes) and the learner-record templates.
+of exactly 80 sub-answers, lists without a leading ";" (tests damage copies for worse), pages with and without pictures,
+worked solutions for the first two questions of paper 101, all 92 pictures (plain
+placeholders of the skin's sizes) and the learner-record templates.
 Run it from anywhere; it needs ImageMagick's /usr/bin/convert for the GIF and ICO files.
 """
 import base64
@@ -109,6 +110,18 @@ for n, (name, size) in enumerate([("info_mark", (32, 32)), ("Logo", (200, 64)),
                                   ("instruction", (250, 80)), ("Border_bot_left", (8, 8)),
                                   ("Border_bot_right", (8, 8))], start=88):
     PICTURES.append((n, name + ".gif", size))
+for n, name in enumerate(["solution_off", "solution_on", "solution_pressed"], start=93):
+    PICTURES.append((n, name + ".bmp", (56, 50)))
+
+# Questions with a worked solution (resource id = question id + 10000).
+SOLVED = [16001, 16002]
+
+def solution_page(qid):
+    html = qp("<html><head><title>Worked solution</title></head><body>"
+              "<h2>Worked solution</h2><p>Solution of test question %d.</p></body></html>" % qid)
+    return CRLF.join(["MIME-Version: 1.0", 'Content-Type: text/html; charset="us-ascii"',
+                      "Content-Transfer-Encoding: quoted-printable",
+                      "Content-Location: http://orlavine.example/s%d.htm" % qid, "", html, ""])
 
 PIXEL_GIF = base64.b64decode("R0lGODlhAQABAIAAAP///wAAACH5BAEAAAAALAAAAAABAAEAAAICRAEAOw==")
 
@@ -177,6 +190,8 @@ def main():
                 types.append(record(qid, [sub[0] for sub in question["subs"]]))
                 marks.append(record(qid, [str(sub[2]) for sub in question["subs"]]))
                 write("%d.mht" % qid, page(qid, number, question))
+                if qid in SOLVED:
+                    write("%d.mht" % (qid + 10000), solution_page(qid))
                 qid += 1
             paper_lines.append(record(p, ids))
             blanks.append(record(p, [""] * sum(len(x["subs"]) for x in paper)))

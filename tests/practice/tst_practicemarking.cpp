@@ -8,10 +8,12 @@
 #include "marking/numbers.h"
 #include "chrome/picturebutton.h"
 #include "practicefixture.h"
+#include "testfolder.h"
 #include "practice/resultmark.h"
 #include "chrome/twips.h"
 
 #include <QLabel>
+#include <QWebEngineView>
 
 using namespace orlavine;
 
@@ -59,6 +61,7 @@ class TestPracticeMarking : public QObject {
     void secondAttemptMarked();
     void secondAttemptOfAFullyRightPaper();
     void trendRemovedBeforeMarkingIsReported();
+    void workedSolutionsOnceMarked();
 };
 
 void TestPracticeMarking::declineKeepsOnlyTheSave()
@@ -316,6 +319,45 @@ void TestPracticeMarking::trendRemovedBeforeMarkingIsReported()
     QVERIFY(!w->attempt().isMarked());
     QVERIFY(!w->findChild<AnswerBox*>("FA1")->isReadOnly());
     QVERIFY(s.folder.read("fresults1TS.txt").startsWith("...\r\n"));
+}
+
+void TestPracticeMarking::workedSolutionsOnceMarked()
+{
+    PracticeSession s;
+    const auto package = PackageInMemory::install(); // questions 1 and 2 have solutions
+    PracticeWindow* w = s.open(AttemptKind::First, 101);
+    QWidget* button = w->findChild<QWidget*>("ToolBar07");
+    const auto page = [&] { return PracticeSession::viewOf(w)->url().fileName(); };
+    const auto move = [&](const std::function<void()>& action) {
+        QVERIFY(PracticeSession::waitForPage(w, action));
+    };
+    w->toggleSolution(); // never before marking
+    QVERIFY(!button->isVisible());
+    QCOMPARE(page(), QString("temppaper16001.mht"));
+
+    AnswerAndMark(w, {"3", "Lungs", "0.2"});
+    QTRY_VERIFY(w->attempt().isMarked());
+    QVERIFY(!button->isVisible()); // question 3 has none
+    move([&] { w->previousQuestion(); });
+    QVERIFY(button->isVisible());
+    move([&] { QTest::keyClick(w, Qt::Key_E, Qt::ControlModifier); });
+    QCOMPARE(page(), QString("tempsolution16002.mht"));
+    // The choice holds while the pupil moves; a question without one shows its page.
+    move([&] { w->previousQuestion(); });
+    QCOMPARE(page(), QString("tempsolution16001.mht"));
+    move([&] { w->nextQuestion(); });
+    move([&] { w->nextQuestion(); });
+    QCOMPARE(page(), QString("temppaper16003.mht"));
+    QVERIFY(!button->isVisible());
+
+    // A damaged solution: the pupil is told, and the question stays on show.
+    package->resources[26001] = "not a page";
+    s.answer({1});
+    move([&] { w->previousQuestion(); });
+    move([&] { w->previousQuestion(); });
+    QCOMPARE(page(), QString("temppaper16001.mht"));
+    QCOMPARE(s.answers()->messages.size(), 1);
+    QVERIFY(s.answers()->messages.first().startsWith("The worked solution of question 1"));
 }
 
 ORLAVINE_GUI_TEST_MAIN(TestPracticeMarking)
