@@ -2,6 +2,8 @@
 // and located so that the viewer shows it (http:// or cid:, never a local file).
 #include "check.h"
 
+#include "records/package.h"
+
 #include "mime.h"
 
 #include <QRegularExpression>
@@ -153,6 +155,20 @@ int PagePictureCount(const QByteArray& page, QStringList& errors, QStringList& w
     return pictures;
 }
 
+namespace {
+
+void CheckPage(const QByteArray& page, const QString& what, const Place& place, Findings& findings)
+{
+    QStringList errors, warnings;
+    PagePictureCount(page, errors, warnings);
+    for (const QString& e : errors)
+        findings.error(place, what + e);
+    for (const QString& w : warnings)
+        findings.warning(place, what + w);
+}
+
+} // namespace
+
 void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings)
 {
     QSet<QByteArray> seen;
@@ -166,18 +182,25 @@ void CheckPages(const FolderResources& resources, const PackageInfo& package, Fi
                 seen.insert(id);
                 const Place place{resource, paper.number, q + 1, id};
                 const std::optional<QByteArray> page = resources.load(resource);
-                if (!page) {
+                if (!page)
                     findings.error(place, QStringLiteral("the question's page is missing"));
-                    continue;
-                }
-                QStringList errors, warnings;
-                PagePictureCount(*page, errors, warnings);
-                for (const QString& e : errors)
-                    findings.error(place, QStringLiteral("the page: ") + e);
-                for (const QString& w : warnings)
-                    findings.warning(place, QStringLiteral("the page: ") + w);
+                else
+                    CheckPage(*page, QStringLiteral("the page: "), place, findings);
+                const int solution = SolutionResource(resource);
+                if (const std::optional<QByteArray> worked = resources.load(solution))
+                    CheckPage(*worked, QStringLiteral("the worked solution: "),
+                              Place{solution, paper.number, q + 1, id}, findings);
             }
         }
+    }
+    // A worked solution belongs to a question some paper holds.
+    for (int id : resources.ids()) {
+        const QByteArray question = QByteArray::number(id - SolutionResource(0));
+        if (id >= SolutionResource(16001) && id <= SolutionResource(19999) &&
+            !seen.contains(question))
+            findings.error(Place{id},
+                           QStringLiteral("a worked solution for question %1, which no paper holds")
+                               .arg(QString::fromLatin1(question)));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "stats.h"
 
 #include "check.h"
+#include "records/package.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,7 @@ const QByteArray kTypes = "QTNMGLRFX";
 
 struct Figures {
     int papers = 0, questions = 0, subAnswers = 0, marks = 0, pages = 0, pagesWithPictures = 0,
-        pictures = 0;
+        pictures = 0, solutions = 0;
     int fewestQuestions = 0, mostQuestions = 0, fewestSubAnswers = 0, mostSubAnswers = 0,
         mostInQuestion = 0;
     QMap<QByteArray, int> byType;
@@ -64,7 +65,9 @@ struct Figures {
                    .arg(pagesWithPictures)
                    .arg(pages)
                    .arg(percent)
-                   .arg(pictures);
+                   .arg(pictures) +
+               indent +
+               QStringLiteral("worked solutions: %1 of %2 questions\n").arg(solutions).arg(questions);
     }
 };
 
@@ -72,6 +75,7 @@ void CountPages(const FolderResources& resources, const ModuleInfo& module, Figu
 {
     for (const PaperInfo& paper : module.papers) {
         for (const QuestionInfo& info : paper.questions) {
+            figures.solutions += resources.contains(SolutionResource(info.id.toInt())) ? 1 : 0;
             const std::optional<QByteArray> page = resources.load(info.id.toInt());
             if (!page)
                 continue;
@@ -110,6 +114,7 @@ QString PackageStats(const QString& folder)
         all.pages += figures.pages;
         all.pagesWithPictures += figures.pagesWithPictures;
         all.pictures += figures.pictures;
+        all.solutions += figures.solutions;
         out += QStringLiteral("Module %1 \"%2\", %3 topics:\n")
                    .arg(module.number)
                    .arg(QString::fromLatin1(module.label))
