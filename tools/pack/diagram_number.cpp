@@ -143,15 +143,15 @@ Picture Clock(int hour, int minute)
 {
     Svg svg(240, 240);
     const QPointF c(120, 120);
-    svg.circle(c, 108, "#ffffff", colour::kBlueDark, 5);
+    svg.circle(c, 112, "#ffffff", colour::kBlueDark, 5);
     for (int m = 0; m < 60; ++m) {
         const double a = 90 - m * 6;
         const bool hourMark = m % 5 == 0;
-        svg.line(Svg::polar(c, hourMark ? 94 : 98, a), Svg::polar(c, 103, a), colour::kInk,
+        svg.line(Svg::polar(c, hourMark ? 98 : 102, a), Svg::polar(c, 107, a), colour::kInk,
                  hourMark ? 3 : 1);
     }
     for (int h = 1; h <= 12; ++h)
-        svg.text(Svg::polar(c, 82, 90 - h * 30) + QPointF(0, 7), QString::number(h), 19, "middle",
+        svg.text(Svg::polar(c, 82, 90 - h * 30) + QPointF(0, 7), QString::number(h), 18, "middle",
                  true);
     // The hands stop short of the numerals, so that no numeral is hidden.
     const double hourAngle = 90 - (hour % 12) * 30 - minute * 0.5;
