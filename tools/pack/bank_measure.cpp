@@ -131,10 +131,17 @@ Question InLitres(Prng& rng)
                                         100;
     const int whole = ml / 1000;
     const int rest = ml % 1000;
-    QStringList numbers = NumberForms(ml, 3) + FractionForms(ml, 1000, false);
-    if (whole > 0)
-        numbers += MixedForms(whole, rest, 1000, false);
-    Part part = AlternativesPart(QString(), WithUnit(numbers, units::kLitres));
+    // Every equivalent fraction; with the unit, the decimal and the simplest fractions, as
+    // the forms with the unit of every equivalent fraction would make a key of pages.
+    QStringList forms =
+        WithUnit(NumberForms(ml, 3) << SimplestFraction(ml, 1000) << MixedNumber(ml, 1000),
+                 units::kLitres);
+    for (const QString& form : FractionForms(ml, 1000, false) +
+                                   (whole > 0 ? MixedForms(whole, rest, 1000, false) : QStringList())) {
+        if (!forms.contains(form))
+            forms.append(form);
+    }
+    Part part = AlternativesPart(QString(), forms);
     part.unit = units::kLitres.shown;
     return Make(Para(QStringLiteral("Write <b>%1 ml</b> in litres.").arg(WithCommas(ml))), {part},
                 QStringLiteral("Write it as a decimal, like 0.4, or as a fraction."));
