@@ -77,7 +77,7 @@ Question ChooseUnit(Prng& rng)
     struct UnitSize {
         const char* name;
         Quantity quantity;
-        int size; // in mm, g or ml
+        long long size; // in mm, g or ml
     };
     static const QList<UnitSize> unitSizes = {
         {"millimetres", kLength, 1}, {"centimetres", kLength, 10},   {"metres", kLength, 1000},
@@ -86,7 +86,7 @@ Question ChooseUnit(Prng& rng)
     struct Thing {
         const char* thing;
         Quantity quantity;
-        int size; // about, in mm, g or ml
+        long long size; // about, in mm, g or ml
     };
     static const QList<Thing> things = {
         {"the mass of an apple", kMass, 150},
@@ -109,9 +109,13 @@ Question ChooseUnit(Prng& rng)
             (best < 0 || u.size > unitSizes.at(best).size))
             best = i;
     }
+    // The wrong options are clearly wrong: of another kind, or giving under 0.1 or 1,000 and
+    // more (an ant is 0.5 cm long: centimetres would not be wrong enough).
     QList<int> others;
     for (int i = 0; i < unitSizes.size(); ++i) {
-        if (i != best)
+        const UnitSize& u = unitSizes.at(i);
+        if (i != best &&
+            (u.quantity != t.quantity || t.size * 10 < u.size || t.size >= u.size * 1000))
             others.append(i);
     }
     rng.shuffle(others);
