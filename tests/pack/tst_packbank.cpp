@@ -191,7 +191,9 @@ void TestPackBank::drillsHaveTheSizeAsked()
     }
 }
 
-/// Why `svg` is hard to read at the size the page shows it, or empty: text under 12 px,
+namespace {
+
+/// Why `picture` is hard to read at the size the page shows it, or empty: text under 12 px,
 /// ruler marks under 5 px apart, a clock's minute hand reaching its numerals.
 QString PictureFault(const Picture& picture)
 {
@@ -203,12 +205,12 @@ QString PictureFault(const Picture& picture)
         "<line x1=\"([-\\d.]+)\" y1=\"([-\\d.]+)\" x2=\"([-\\d.]+)\" y2=\"([-\\d.]+)\" "
         "stroke=\"[^\"]+\" stroke-width=\"([\\d.]+)\""));
     const double scale = std::min(1.0, 430.0 / width.match(picture.svg).captured(1).toDouble());
-    QList<QPointF> numerals;
+    QList<QPointF> texts;
     for (auto m = text.globalMatch(picture.svg); m.hasNext();) {
         const QRegularExpressionMatch t = m.next();
         if (t.captured(3).toDouble() * scale < 12 - 1e-9)
             return QStringLiteral("text of %1 px").arg(t.captured(3).toDouble() * scale);
-        numerals.append({t.captured(1).toDouble(), t.captured(2).toDouble()});
+        texts.append({t.captured(1).toDouble(), t.captured(2).toDouble()});
     }
     QList<double> marks;
     for (auto m = line.globalMatch(picture.svg); m.hasNext();) {
@@ -218,8 +220,8 @@ QString PictureFault(const Picture& picture)
         if (picture.alt.contains(QLatin1String("ruler")) && a.x() == b.x() && a.y() == 50)
             marks.append(a.x());
         if (picture.alt.contains(QLatin1String("clock")) && l.captured(5) == QLatin1String("4")) {
-            // The minute hand from the centre a to b: its tip a numeral's size clear.
-            for (const QPointF& n : numerals) {
+            // The minute hand, from the centre a to b: its tip a numeral's height clear.
+            for (const QPointF& n : texts) {
                 if (QLineF(b, n - QPointF(0, 6)).length() < 18)
                     return QStringLiteral("the minute hand reaches a numeral");
             }
@@ -227,11 +229,14 @@ QString PictureFault(const Picture& picture)
     }
     std::sort(marks.begin(), marks.end());
     for (int i = 1; i < marks.size(); ++i) {
-        if ((marks.at(i) - marks.at(i - 1)) * scale < 5)
-            return QStringLiteral("ruler marks %1 px apart").arg((marks.at(i) - marks.at(i - 1)) * scale);
+        const double apart = (marks.at(i) - marks.at(i - 1)) * scale;
+        if (apart < 5)
+            return QStringLiteral("ruler marks %1 px apart").arg(apart);
     }
     return QString();
 }
+
+} // namespace
 
 void TestPackBank::picturesAreReadable()
 {
@@ -244,7 +249,8 @@ void TestPackBank::picturesAreReadable()
                     for (const Picture& picture : kind(rng).pictures) {
                         ++pictures;
                         const QString fault = PictureFault(picture);
-                        QVERIFY2(fault.isEmpty(), qPrintable(picture.alt + QLatin1String(": ") + fault));
+                        QVERIFY2(fault.isEmpty(),
+                                 qPrintable(picture.alt + QLatin1String(": ") + fault));
                     }
                 }
             }

@@ -140,8 +140,10 @@ Question InLitres(Prng& rng)
     QStringList forms =
         WithUnit(NumberForms(ml, 3) << SimplestFraction(ml, 1000) << MixedNumber(ml, 1000),
                  units::kLitres);
-    for (const QString& form : FractionForms(ml, 1000, false) +
-                                   (whole > 0 ? MixedForms(whole, rest, 1000, false) : QStringList())) {
+    QStringList fractions = FractionForms(ml, 1000, false);
+    if (whole > 0)
+        fractions += MixedForms(whole, rest, 1000, false);
+    for (const QString& form : fractions) {
         if (!forms.contains(form))
             forms.append(form);
     }
