@@ -3,9 +3,11 @@
 #include "marking/answercheck.h"
 #include "modules.h"
 #include "marking/numbers.h"
+#include "banks.h"
 #include "page.h"
 #include "records/recordtext.h"
 
+#include <QLineF>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -143,6 +145,8 @@ private slots:
     void everyKindIsWellFormed_data();
     void everyKindIsWellFormed();
     void drillsHaveTheSizeAsked();
+    void picturesAreReadable();
+    void longestIsTheLongestInAnyForm();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -185,6 +189,102 @@ void TestPackBank::drillsHaveTheSizeAsked()
             QVERIFY2(QuestionFault(q).isEmpty(), qPrintable(QuestionFault(q)));
         }
     }
+}
+
+namespace {
+
+/// Why `picture` is hard to read at the size the page shows it, or empty: text under 12 px,
+/// ruler marks under 5 px apart, a clock's minute hand reaching its numerals.
+QString PictureFault(const Picture& picture)
+{
+    // The page shows a picture at most 430 px wide: a 500 px column less its margins.
+    static const QRegularExpression width(QStringLiteral("<svg [^>]*width=\"(\\d+)\""));
+    static const QRegularExpression text(
+        QStringLiteral("<text x=\"([-\\d.]+)\" y=\"([-\\d.]+)\" font-size=\"(\\d+)\""));
+    static const QRegularExpression line(QStringLiteral(
+        "<line x1=\"([-\\d.]+)\" y1=\"([-\\d.]+)\" x2=\"([-\\d.]+)\" y2=\"([-\\d.]+)\" "
+        "stroke=\"[^\"]+\" stroke-width=\"([\\d.]+)\""));
+    const double scale = std::min(1.0, 430.0 / width.match(picture.svg).captured(1).toDouble());
+    QList<QPointF> texts;
+    for (auto m = text.globalMatch(picture.svg); m.hasNext();) {
+        const QRegularExpressionMatch t = m.next();
+        if (t.captured(3).toDouble() * scale < 12 - 1e-9)
+            return QStringLiteral("text of %1 px").arg(t.captured(3).toDouble() * scale);
+        texts.append({t.captured(1).toDouble(), t.captured(2).toDouble()});
+    }
+    QList<double> marks;
+    for (auto m = line.globalMatch(picture.svg); m.hasNext();) {
+        const QRegularExpressionMatch l = m.next();
+        const QPointF a(l.captured(1).toDouble(), l.captured(2).toDouble());
+        const QPointF b(l.captured(3).toDouble(), l.captured(4).toDouble());
+        if (picture.alt.contains(QLatin1String("ruler")) && a.x() == b.x() && a.y() == 50)
+            marks.append(a.x());
+        if (picture.alt.contains(QLatin1String("clock")) && l.captured(5) == QLatin1String("4")) {
+            // The minute hand, from the centre a to b: its tip a numeral's height clear.
+            for (const QPointF& n : texts) {
+                if (QLineF(b, n - QPointF(0, 6)).length() < 18)
+                    return QStringLiteral("the minute hand reaches a numeral");
+            }
+        }
+    }
+    std::sort(marks.begin(), marks.end());
+    for (int i = 1; i < marks.size(); ++i) {
+        const double apart = (marks.at(i) - marks.at(i - 1)) * scale;
+        if (apart < 5)
+            return QStringLiteral("ruler marks %1 px apart").arg(apart);
+    }
+    return QString();
+}
+
+} // namespace
+
+void TestPackBank::picturesAreReadable()
+{
+    int pictures = 0;
+    for (const ModulePlan& plan : DefaultModules()) {
+        for (const auto& topic : plan.topics) {
+            Prng rng(plan.number);
+            for (Generator kind : topic.kinds) {
+                for (int draw = 0; draw < 40; ++draw) {
+                    for (const Picture& picture : kind(rng).pictures) {
+                        ++pictures;
+                        const QString fault = PictureFault(picture);
+                        QVERIFY2(fault.isEmpty(),
+                                 qPrintable(picture.alt + QLatin1String(": ") + fault));
+                    }
+                }
+            }
+        }
+    }
+    QVERIFY(pictures > 1000);
+}
+
+void TestPackBank::longestIsTheLongestInAnyForm()
+{
+    // The options read back as millimetres: the right one is the longest, in any unit.
+    static const QRegularExpression length(QStringLiteral("^([\\d.,]+) (m|cm|mm)$"));
+    const Generator longest = MeasureKinds().at(6);
+    Prng rng(11);
+    QSet<QString> rightUnits;
+    for (int draw = 0; draw < kDraws; ++draw) {
+        const Part part = longest(rng).parts.first();
+        QList<double> mm;
+        for (const QString& option : part.options) {
+            const QRegularExpressionMatch m = length.match(option);
+            QVERIFY2(m.hasMatch(), qPrintable(option));
+            const double factor = m.captured(2) == QLatin1String("m") ? 1000
+                                  : m.captured(2) == QLatin1String("cm") ? 10 : 1;
+            mm.append(QString(m.captured(1)).remove(QLatin1Char(',')).toDouble() * factor);
+        }
+        const int right = part.subs.first().key.toInt() - 1;
+        QCOMPARE(std::max_element(mm.cbegin(), mm.cend()) - mm.cbegin(), qsizetype(right));
+        const QString option = part.options.at(right);
+        rightUnits.insert(option.section(QLatin1Char(' '), 1) +
+                          (option.endsWith(QLatin1String("cm")) && option.contains(QLatin1Char('.'))
+                               ? QStringLiteral(".")
+                               : QString()));
+    }
+    QCOMPARE(rightUnits.size(), 4); // m, whole cm, mm, tenths of cm
 }
 
 QTEST_GUILESS_MAIN(TestPackBank)

@@ -88,9 +88,8 @@ QStringList NumberForms(long long scaled, int places)
     return forms;
 }
 
-QStringList MeasureForms(long long scaled, int places, const Unit& unit)
+QStringList WithUnit(const QStringList& numbers, const Unit& unit)
 {
-    const QStringList numbers = NumberForms(scaled, places);
     QStringList forms = numbers;
     for (const QString& number : numbers) {
         for (const QString& written : unit.written) {
@@ -105,6 +104,11 @@ QStringList MeasureForms(long long scaled, int places, const Unit& unit)
         }
     }
     return forms;
+}
+
+QStringList MeasureForms(long long scaled, int places, const Unit& unit)
+{
+    return WithUnit(NumberForms(scaled, places), unit);
 }
 
 QStringList FractionForms(int n, int d, bool simplestOnly)

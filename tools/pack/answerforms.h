@@ -32,8 +32,10 @@ extern const Unit kSeconds, kMinutes, kHours, kDays;
 /// and without the leading zero (".5"); a whole value also as "14.0" and "14.00".
 QStringList NumberForms(long long scaled, int places);
 
-/// Each number form alone and with each written form of `unit`, with and without a
+/// Each of `numbers` alone and with each written form of `unit`, with and without a
 /// space between.
+QStringList WithUnit(const QStringList& numbers, const Unit& unit);
+/// The number forms of scaled / 10^places with and without `unit` (WithUnit).
 QStringList MeasureForms(long long scaled, int places, const Unit& unit);
 
 /// The forms of n/d: every equivalent fraction with a denominator up to 100 (only n/d

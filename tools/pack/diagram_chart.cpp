@@ -23,7 +23,7 @@ int DrawAxes(Svg& svg, const QString& title, int max, int step)
     for (int v = 0; v <= top; v += step) {
         const double y = kBottom - (kBottom - kTop) * v / top;
         svg.line({kLeft, y}, {kRight, y}, v == 0 ? colour::kInk : colour::kRule, v == 0 ? 2 : 1);
-        svg.text({kLeft - 8, y + 5}, QString::number(v), 12, "end");
+        svg.text({kLeft - 8, y + 5}, QString::number(v), 13, "end");
     }
     svg.line({kLeft, kTop - 6}, {kLeft, kBottom}, colour::kInk, 2);
     return top;
@@ -41,9 +41,9 @@ Picture BarChart(const QString& title, const QStringList& labels, const QList<in
         const double h = (kBottom - kTop) * values.at(i) / top;
         svg.rect(kLeft + i * slot + slot * 0.2, kBottom - h, slot * 0.6, h, colour::kBlue,
                  colour::kBlueDark, 1.5);
-        svg.text({kLeft + (i + 0.5) * slot, kBottom + 18}, labels.at(i), 12);
+        svg.text({kLeft + (i + 0.5) * slot, kBottom + 18}, labels.at(i), 13);
     }
-    svg.text({kLeft - 40, kTop - 14}, axis, 12, "start", false, colour::kSlate);
+    svg.text({kLeft - 40, kTop - 14}, axis, 13, "start", false, colour::kSlate);
     return Picture{svg.finish(), QStringLiteral("A bar chart: ") + title};
 }
 
@@ -84,12 +84,12 @@ Picture LineGraph(const QString& title, const QStringList& labels, const QList<i
         const QPointF p(kLeft + i * slot, kBottom - (kBottom - kTop) * values.at(i) / top);
         points.append(p);
         svg.line({p.x(), kBottom}, {p.x(), kBottom + 5}, colour::kInk, 1.5);
-        svg.text({p.x(), kBottom + 19}, labels.at(i), 11);
+        svg.text({p.x(), kBottom + 19}, labels.at(i), 13);
     }
     svg.polyline(points, colour::kRed, 2.5);
     for (const QPointF& p : points)
         svg.circle(p, 4, "#ffffff", colour::kRed, 2);
-    svg.text({kLeft - 40, kTop - 14}, axis, 12, "start", false, colour::kSlate);
+    svg.text({kLeft - 40, kTop - 14}, axis, 13, "start", false, colour::kSlate);
     return Picture{svg.finish(), QStringLiteral("A line graph: ") + title};
 }
 

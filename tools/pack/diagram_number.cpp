@@ -101,21 +101,21 @@ Picture HundredGrid(int shaded)
 
 Picture Ruler(int lengthMm)
 {
-    Svg svg(460, 120);
-    const double x0 = 30;
-    const double mm = 4; // 1 mm of the ruler is 4 units of the picture
+    Svg svg(430, 120);
+    const double x0 = 22;
+    const double mm = 5.5; // 1 mm of the ruler; its 70 mm fit the width the page shows
     svg.rect(x0 + 1, 18, lengthMm * mm - 16, 24, colour::kAmber, colour::kAmber, 1, 3);
     svg.polygon(
         {{x0 + lengthMm * mm - 16, 18}, {x0 + lengthMm * mm, 30}, {x0 + lengthMm * mm - 16, 42}},
         colour::kAmberLight);
-    svg.rect(x0 - 10, 50, 420, 56, "#fdfdf7", colour::kSlate, 1.5, 4);
-    for (int m = 0; m <= 100; ++m) {
+    svg.rect(x0 - 12, 50, 70 * mm + 24, 58, "#fdfdf7", colour::kSlate, 1.5, 4);
+    for (int m = 0; m <= 70; ++m) {
         const double h = m % 10 == 0 ? 18 : (m % 5 == 0 ? 13 : 8);
         svg.line({x0 + m * mm, 50}, {x0 + m * mm, 50 + h}, colour::kInk, m % 10 == 0 ? 1.5 : 1);
         if (m % 10 == 0)
-            svg.text({x0 + m * mm, 88}, QString::number(m / 10), 13);
+            svg.text({x0 + m * mm, 88}, QString::number(m / 10), 15);
     }
-    svg.text({x0 + 392, 101}, QStringLiteral("cm"), 11);
+    svg.text({x0 + 65 * mm, 102}, QStringLiteral("cm"), 13);
     svg.dashed({x0, 18}, {x0, 50});
     return Done(svg, QStringLiteral("A pencil next to a ruler"));
 }
@@ -141,22 +141,23 @@ Picture Jug(int maxMl, int stepMl, int labelStepMl, int valueMl)
 
 Picture Clock(int hour, int minute)
 {
-    Svg svg(220, 220);
-    const QPointF c(110, 110);
-    svg.circle(c, 96, "#ffffff", colour::kBlueDark, 5);
+    Svg svg(240, 240);
+    const QPointF c(120, 120);
+    svg.circle(c, 112, "#ffffff", colour::kBlueDark, 5);
     for (int m = 0; m < 60; ++m) {
         const double a = 90 - m * 6;
         const bool hourMark = m % 5 == 0;
-        svg.line(Svg::polar(c, hourMark ? 80 : 85, a), Svg::polar(c, 90, a), colour::kInk,
+        svg.line(Svg::polar(c, hourMark ? 98 : 102, a), Svg::polar(c, 107, a), colour::kInk,
                  hourMark ? 3 : 1);
     }
     for (int h = 1; h <= 12; ++h)
-        svg.text(Svg::polar(c, 66, 90 - h * 30) + QPointF(0, 6), QString::number(h), 17, "middle",
+        svg.text(Svg::polar(c, 82, 90 - h * 30) + QPointF(0, 7), QString::number(h), 18, "middle",
                  true);
+    // The hands stop short of the numerals, so that no numeral is hidden.
     const double hourAngle = 90 - (hour % 12) * 30 - minute * 0.5;
-    svg.line(c, Svg::polar(c, 44, hourAngle), colour::kInk, 7,
+    svg.line(c, Svg::polar(c, 42, hourAngle), colour::kInk, 7,
              QStringLiteral(" stroke-linecap=\"round\""));
-    svg.line(c, Svg::polar(c, 72, 90 - minute * 6), colour::kInk, 4,
+    svg.line(c, Svg::polar(c, 62, 90 - minute * 6), colour::kInk, 4,
              QStringLiteral(" stroke-linecap=\"round\""));
     svg.circle(c, 6, colour::kRed, colour::kRed, 1);
     return Done(svg, QStringLiteral("A clock face"));

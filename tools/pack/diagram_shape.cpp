@@ -260,10 +260,10 @@ Picture CoordinateGrid(int size, bool fourQuadrants, const QList<QPair<QString, 
         svg.line(at(v, low), at(v, size), v == 0 ? colour::kInk : colour::kRule, v == 0 ? 2 : 1);
         svg.line(at(low, v), at(size, v), v == 0 ? colour::kInk : colour::kRule, v == 0 ? 2 : 1);
         if (v != 0 || !fourQuadrants) {
-            svg.text(at(v, 0) + QPointF(0, 17), QString::number(v), 11, "middle", false,
+            svg.text(at(v, 0) + QPointF(0, 17), QString::number(v), 12, "middle", false,
                      colour::kSlate);
             if (v != 0)
-                svg.text(at(0, v) + QPointF(-7, 4), QString::number(v), 11, "end", false,
+                svg.text(at(0, v) + QPointF(-7, 4), QString::number(v), 12, "end", false,
                          colour::kSlate);
         }
     }

@@ -18,7 +18,7 @@ Picture Thermometer(int minC, int maxC, int valueC);
 Picture FractionBar(int parts, int shaded);
 Picture FractionCircle(int parts, int shaded);
 Picture HundredGrid(int shaded);
-/// A pencil lying along a centimetre ruler from 0 to `lengthMm`.
+/// A pencil lying along a centimetre ruler of 0 to 7 cm, from 0 to `lengthMm` (at most 66).
 Picture Ruler(int lengthMm);
 /// A measuring jug marked every `stepMl` up to `maxMl`, filled to `valueMl`.
 Picture Jug(int maxMl, int stepMl, int labelStepMl, int valueMl);

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orlavine::pack {
@@ -107,10 +108,13 @@ void Svg::path(const QString& d, const char* fill, const char* stroke, double wi
 void Svg::text(QPointF at, const QString& text, int size, const char* anchor, bool bold,
                const char* fill)
 {
+    const int smallest = (kSmallestText * std::max(m_width, kShownWidth) + kShownWidth - 1) /
+                         kShownWidth;
     m_body +=
         QStringLiteral(
             "<text x=\"%1\" y=\"%2\" font-size=\"%3\" text-anchor=\"%4\"%5 fill=\"%6\">%7</text>\n")
-            .arg(num(at.x()), num(at.y()), QString::number(size), QLatin1String(anchor),
+            .arg(num(at.x()), num(at.y()), QString::number(std::max(size, smallest)),
+                 QLatin1String(anchor),
                  bold ? QStringLiteral(" font-weight=\"bold\"") : QString(), QLatin1String(fill),
                  Escaped(text));
 }

@@ -23,6 +23,12 @@ inline const char* const kRule = "#bcc6d4";
 inline const char* const kShade = "#e2e8f0";
 } // namespace colour
 
+/// The widest a page shows a picture, in pixels: the viewer's column of about 500 px less
+/// the page's margins and the picture's frame. A wider picture is scaled down to it.
+inline constexpr int kShownWidth = 430;
+/// The smallest text of a picture as the page shows it, in pixels.
+inline constexpr int kSmallestText = 12;
+
 /// Builds the text of an SVG picture. Coordinates are written with at most one decimal,
 /// so the text is the same on every machine.
 class Svg {
@@ -40,7 +46,8 @@ public:
     void polyline(const QList<QPointF>& points, const char* stroke, double width = 2);
     void path(const QString& d, const char* fill, const char* stroke = colour::kInk,
               double width = 2);
-    /// Text; anchor is "start", "middle" or "end".
+    /// Text; anchor is "start", "middle" or "end". It is never smaller than kSmallestText
+    /// as the page shows the picture.
     void text(QPointF at, const QString& text, int size = 14, const char* anchor = "middle",
               bool bold = false, const char* fill = colour::kInk);
     /// A dashed line.
