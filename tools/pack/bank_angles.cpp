@@ -26,19 +26,25 @@ Question KindOfAngle(Prng& rng)
     const int degrees = 5 * rng.pick(QList<int>{rng.range(3, 15), rng.range(21, 33),
                                                 rng.range(39, 66)});
     const QString word = AngleWord(degrees);
+    const bool told = rng.chance(50); // the size given in words, or only drawn
     Question q = Make(
-        Para(QStringLiteral("Is the marked angle <b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
+        Para((told ? QStringLiteral("An angle measures %1&deg;. Is it ").arg(degrees)
+                   : QStringLiteral("Is the marked angle ")) +
+             QStringLiteral("<b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
         {AlternativesPart(QString(), {word, word + QStringLiteral(" angle"),
                                       QStringLiteral("an ") + word + QStringLiteral(" angle"),
                                       QStringLiteral("a ") + word + QStringLiteral(" angle")})});
-    q.pictures = {AnglePicture(degrees, QString())};
+    if (!told)
+        q.pictures = {AnglePicture(degrees, QString())};
     return q;
 }
 
 Question OnStraightLine(Prng& rng)
 {
     const int known = rng.range(25, 155);
-    Question q = Make(Para(QStringLiteral("Work out the size of angle <i>x</i>.")),
+    Question q = Make(Para(QStringLiteral("Angle <i>x</i> and an angle of %1&deg; lie on a straight "
+                                          "line. Work out the size of angle <i>x</i>.")
+                               .arg(known)),
                       {MeasurePart(QString(), 180 - known, 0, units::kDegrees)});
     q.pictures = {StraightLineAngles(known)};
     return q;
@@ -48,7 +54,10 @@ Question AroundPoint(Prng& rng)
 {
     const int a = rng.range(60, 130), b = rng.range(50, 120);
     Question q = Make(
-        Para(QStringLiteral("Angles around a point add up to 360&deg;. Work out angle <i>x</i>.")),
+        Para(QStringLiteral("Angles of %1&deg;, %2&deg; and <i>x</i> meet at a point. Angles around "
+                            "a point add up to 360&deg;. Work out angle <i>x</i>.")
+                 .arg(a)
+                 .arg(b)),
         {MeasurePart(QString(), 360 - a - b, 0, units::kDegrees)});
     q.pictures = {PointAngles({a, b})};
     return q;
@@ -58,7 +67,10 @@ Question InTriangle(Prng& rng)
 {
     const int a = rng.range(35, 80), b = rng.range(35, 80);
     Question q = Make(
-        Para(QStringLiteral("Work out the size of angle <i>x</i> in the triangle.")),
+        Para(QStringLiteral("A triangle has angles of %1&deg;, %2&deg; and <i>x</i>. Work out the "
+                            "size of angle <i>x</i>.")
+                 .arg(a)
+                 .arg(b)),
         {MeasurePart(QString(), 180 - a - b, 0, units::kDegrees, 2)});
     q.pictures = {TriangleAngles(a, b)};
     return q;
@@ -140,7 +152,10 @@ Question RectangleSizes(Prng& rng)
         --h;
     const bool metres = rng.chance(50);
     Question q =
-        Make(Para(QStringLiteral("Here is a rectangle.")),
+        Make(Para(QStringLiteral("Here is a rectangle %1 %3 long and %2 %3 wide.")
+                      .arg(w)
+                      .arg(h)
+                      .arg(metres ? QStringLiteral("m") : QStringLiteral("cm"))),
              {MeasurePart(QStringLiteral("Work out its perimeter."), 2 * (w + h), 0,
                           metres ? units::kM : units::kCm),
               MeasurePart(QStringLiteral("Work out its area."), w * h, 0,
@@ -154,7 +169,10 @@ Question LShape(Prng& rng)
     const int w = rng.range(8, 16), h = rng.range(6, 12);
     const int cw = rng.range(2, w - 3), ch = rng.range(2, h - 2);
     Question q = Make(
-        Para(QStringLiteral("The shape is made from rectangles. All corners are right angles.")),
+        Para(QStringLiteral("The shape is made from rectangles. It is %1 cm wide and %2 cm tall, "
+                            "and all its corners are right angles.")
+                 .arg(w)
+                 .arg(h)),
         {MeasurePart(QStringLiteral("Work out its area."), w * h - cw * ch, 0, units::kSquareCm, 2),
          MeasurePart(QStringLiteral("Work out its perimeter."), 2 * (w + h), 0, units::kCm)});
     q.pictures = {LShapePicture(w, h, cw, ch, QStringLiteral("cm"))};
@@ -180,7 +198,8 @@ Question GridArea(Prng& rng)
             perimeter += cells.contains(c + step) ? 0 : 1;
     }
     Question q =
-        Make(Para(QStringLiteral("Each square on the grid is 1 cm by 1 cm.")),
+        Make(Para(QStringLiteral("%1 shades a shape on squared paper. Each square is 1 cm by 1 cm.")
+                      .arg(Name(rng))),
              {MeasurePart(QStringLiteral("What is the area of the shaded shape?"),
                           int(cells.size()), 0, units::kSquareCm),
               MeasurePart(QStringLiteral("What is its perimeter?"), perimeter, 0, units::kCm)});
@@ -211,7 +230,10 @@ Question SquareSide(Prng& rng)
 Question CuboidVolume(Prng& rng)
 {
     const int l = rng.range(7, 12), w = rng.range(2, 6), h = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("Work out the volume of the cuboid.")),
+    Question q = Make(Para(QStringLiteral("Work out the volume of the cuboid, %1 cm by %2 cm by %3 cm.")
+                               .arg(l)
+                               .arg(w)
+                               .arg(h)),
                       {MeasurePart(QString(), l * w * h, 0, units::kCubicCm)});
     q.pictures = {CuboidPicture(l, w, h, QStringLiteral("cm"))};
     return q;

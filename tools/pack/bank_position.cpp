@@ -35,16 +35,30 @@ QList<QPoint> DistinctPoints(Prng& rng, int count, int low, int high)
     return points;
 }
 
+/// Two different capital letters, in order, to name two points.
+QPair<QString, QString> TwoLetters(Prng& rng)
+{
+    const int first = rng.range(0, 10);
+    const int second = rng.range(first + 1, 11);
+    return {QString(QChar('A' + first)), QString(QChar('A' + second))};
+}
+
+/// Two points to read off a grid from 0 to `size` (from -size with four quadrants).
+Question ReadTwo(Prng& rng, const QList<QPoint>& points, int size, bool fourQuadrants,
+                 const QString& note)
+{
+    const auto [a, b] = TwoLetters(rng);
+    Question q = Make(Para(QStringLiteral("Write the coordinates of points %1 and %2.").arg(a, b)),
+                      {PointPart(QStringLiteral("Point %1").arg(a), points.at(0)),
+                       PointPart(QStringLiteral("Point %1").arg(b), points.at(1))},
+                      note);
+    q.pictures = {CoordinateGrid(size, fourQuadrants, {{a, points.at(0)}, {b, points.at(1)}})};
+    return q;
+}
+
 Question ReadPoints(Prng& rng)
 {
-    const QList<QPoint> points = DistinctPoints(rng, 2, 1, 8);
-    Question q = Make(Para(QStringLiteral("Write the coordinates of each point.")),
-                      {PointPart(QStringLiteral("Point A"), points.at(0)),
-                       PointPart(QStringLiteral("Point B"), points.at(1))},
-                      QLatin1String(kNotePoint));
-    q.pictures = {CoordinateGrid(
-        8, false, {{QStringLiteral("A"), points.at(0)}, {QStringLiteral("B"), points.at(1)}})};
-    return q;
+    return ReadTwo(rng, DistinctPoints(rng, 2, 1, 8), 8, false, QLatin1String(kNotePoint));
 }
 
 Question WhichPoint(Prng& rng)
@@ -82,13 +96,8 @@ Question FourQuadrants(Prng& rng)
     if (points.at(0).x() > 0 && points.at(0).y() > 0 && points.at(1).x() > 0 &&
         points.at(1).y() > 0)
         points[0].setX(-points.at(0).x());
-    Question q = Make(Para(QStringLiteral("Write the coordinates of points C and D.")),
-                      {PointPart(QStringLiteral("Point C"), points.at(0)),
-                       PointPart(QStringLiteral("Point D"), points.at(1))},
-                      QStringLiteral("Write coordinates in brackets with a comma, like (-2,4)."));
-    q.pictures = {CoordinateGrid(
-        5, true, {{QStringLiteral("C"), points.at(0)}, {QStringLiteral("D"), points.at(1)}})};
-    return q;
+    return ReadTwo(rng, points, 5, true,
+                   QStringLiteral("Write coordinates in brackets with a comma, like (-2,4)."));
 }
 
 Question Translate(Prng& rng)
