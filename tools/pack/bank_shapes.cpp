@@ -527,11 +527,11 @@ Question Riddle(Prng& rng)
     const SolidModel& m = rng.pick(kSolids);
     QList<Clue> clues = CluesOf(m);
     rng.shuffle(clues);
-    // Clues are given until the model finds only the one solid that fits them all.
+    // Two clues at least, and more until the model finds only the one solid that fits them all.
     QStringList given;
     QList<SolidModel> candidates = kSolids;
     for (const Clue& clue : clues) {
-        if (candidates.size() == 1)
+        if (candidates.size() == 1 && given.size() >= 2)
             break;
         given.append(clue.text);
         candidates.erase(std::remove_if(candidates.begin(), candidates.end(),
