@@ -32,8 +32,8 @@ Question KindOfAngle(Prng& rng)
                    : QStringLiteral("Is the marked angle ")) +
              QStringLiteral("<b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
         {AlternativesPart(QString(), {word, word + QStringLiteral(" angle"),
-                                      QStringLiteral("an ") + word + QStringLiteral(" angle"),
-                                      QStringLiteral("a ") + word + QStringLiteral(" angle")})});
+                                      (degrees < 180 ? QStringLiteral("an ") : QStringLiteral("a ")) +
+                                          word + QStringLiteral(" angle")})});
     if (!told)
         q.pictures = {AnglePicture(degrees, QString())};
     return q;

@@ -489,7 +489,8 @@ struct Clue {
 QList<Clue> CluesOf(const SolidModel& m)
 {
     auto many = [](int n, const char* one, const char* more) {
-        return QStringLiteral("%1 %2").arg(NumberWords(n), QLatin1String(n == 1 ? one : more));
+        return QStringLiteral("%1 %2").arg(n == 0 ? QStringLiteral("no") : NumberWords(n),
+                                           QLatin1String(n == 1 ? one : more));
     };
     QList<Clue> clues = {
         {QStringLiteral("I have %1.").arg(many(m.faces, "flat face", "flat faces")),
