@@ -27,13 +27,14 @@ Question KindOfAngle(Prng& rng)
                                                 rng.range(39, 66)});
     const QString word = AngleWord(degrees);
     const bool told = rng.chance(50); // the size given in words, or only drawn
-    Question q = Make(
-        Para((told ? QStringLiteral("An angle measures %1&deg;. Is it ").arg(degrees)
-                   : QStringLiteral("Is the marked angle ")) +
-             QStringLiteral("<b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
-        {AlternativesPart(QString(), {word, word + QStringLiteral(" angle"),
-                                      (degrees < 180 ? QStringLiteral("an ") : QStringLiteral("a ")) +
-                                          word + QStringLiteral(" angle")})});
+    Question q =
+        Make(Para((told ? QStringLiteral("An angle measures %1&deg;. Is it ").arg(degrees)
+                        : QStringLiteral("Is the marked angle ")) +
+                  QStringLiteral("<b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
+             {AlternativesPart(QString(),
+                               {word, word + QStringLiteral(" angle"),
+                                (degrees < 180 ? QStringLiteral("an ") : QStringLiteral("a ")) +
+                                    word + QStringLiteral(" angle")})});
     if (!told)
         q.pictures = {AnglePicture(degrees, QString())};
     return q;
@@ -42,10 +43,11 @@ Question KindOfAngle(Prng& rng)
 Question OnStraightLine(Prng& rng)
 {
     const int known = rng.range(25, 155);
-    Question q = Make(Para(QStringLiteral("Angle <i>x</i> and an angle of %1&deg; lie on a straight "
-                                          "line. Work out the size of angle <i>x</i>.")
-                               .arg(known)),
-                      {MeasurePart(QString(), 180 - known, 0, units::kDegrees)});
+    Question q =
+        Make(Para(QStringLiteral("Angle <i>x</i> and an angle of %1&deg; lie on a straight "
+                                 "line. Work out the size of angle <i>x</i>.")
+                      .arg(known)),
+             {MeasurePart(QString(), 180 - known, 0, units::kDegrees)});
     q.pictures = {StraightLineAngles(known)};
     return q;
 }
@@ -53,12 +55,13 @@ Question OnStraightLine(Prng& rng)
 Question AroundPoint(Prng& rng)
 {
     const int a = rng.range(60, 130), b = rng.range(50, 120);
-    Question q = Make(
-        Para(QStringLiteral("Angles of %1&deg;, %2&deg; and <i>x</i> meet at a point. Angles around "
-                            "a point add up to 360&deg;. Work out angle <i>x</i>.")
-                 .arg(a)
-                 .arg(b)),
-        {MeasurePart(QString(), 360 - a - b, 0, units::kDegrees)});
+    Question q =
+        Make(Para(QStringLiteral(
+                      "Angles of %1&deg;, %2&deg; and <i>x</i> meet at a point. Angles around "
+                      "a point add up to 360&deg;. Work out angle <i>x</i>.")
+                      .arg(a)
+                      .arg(b)),
+             {MeasurePart(QString(), 360 - a - b, 0, units::kDegrees)});
     q.pictures = {PointAngles({a, b})};
     return q;
 }
@@ -230,11 +233,12 @@ Question SquareSide(Prng& rng)
 Question CuboidVolume(Prng& rng)
 {
     const int l = rng.range(7, 12), w = rng.range(2, 6), h = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("Work out the volume of the cuboid, %1 cm by %2 cm by %3 cm.")
-                               .arg(l)
-                               .arg(w)
-                               .arg(h)),
-                      {MeasurePart(QString(), l * w * h, 0, units::kCubicCm)});
+    Question q =
+        Make(Para(QStringLiteral("Work out the volume of the cuboid, %1 cm by %2 cm by %3 cm.")
+                      .arg(l)
+                      .arg(w)
+                      .arg(h)),
+             {MeasurePart(QString(), l * w * h, 0, units::kCubicCm)});
     q.pictures = {CuboidPicture(l, w, h, QStringLiteral("cm"))};
     return q;
 }

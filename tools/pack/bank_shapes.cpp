@@ -227,7 +227,8 @@ struct Property {
 };
 
 const QList<Property> kProperties = {
-    {"exactly one pair of parallel sides", [](const ShapeModel& m) { return m.parallelPairs == 1; }},
+    {"exactly one pair of parallel sides",
+     [](const ShapeModel& m) { return m.parallelPairs == 1; }},
     {"two pairs of parallel sides", [](const ShapeModel& m) { return m.parallelPairs == 2; }},
     {"exactly one right angle", [](const ShapeModel& m) { return m.rightAngles == 1; }},
     {"four right angles", [](const ShapeModel& m) { return m.rightAngles == 4; }},
@@ -496,12 +497,12 @@ QList<Clue> CluesOf(const SolidModel& m)
         {QStringLiteral("I have %1.").arg(many(m.faces, "flat face", "flat faces")),
          [n = m.faces](const SolidModel& s) { return s.faces == n; }}};
     if (m.polyhedron()) {
-        clues.append({QStringLiteral("I have %1.").arg(many(m.edges, "edge", "edges")),
-                      [n = m.edges](const SolidModel& s) { return s.edges == n && s.polyhedron(); }});
-        clues.append({QStringLiteral("I have %1.").arg(many(m.vertices, "vertex", "vertices")),
-                      [n = m.vertices](const SolidModel& s) {
-                          return s.vertices == n && s.polyhedron();
-                      }});
+        clues.append(
+            {QStringLiteral("I have %1.").arg(many(m.edges, "edge", "edges")),
+             [n = m.edges](const SolidModel& s) { return s.edges == n && s.polyhedron(); }});
+        clues.append(
+            {QStringLiteral("I have %1.").arg(many(m.vertices, "vertex", "vertices")),
+             [n = m.vertices](const SolidModel& s) { return s.vertices == n && s.polyhedron(); }});
     } else {
         clues.append({QStringLiteral("I have one curved surface."),
                       [](const SolidModel& s) { return s.curved == 1; }});
@@ -550,7 +551,9 @@ bool SolidCount(int solid, int which, int right)
 {
     const SolidModel& s = kSolids.at(solid);
     const SolidModel& r = kSolids.at(right);
-    return which == 0 ? s.faces == r.faces : which == 1 ? s.edges == r.edges : s.vertices == r.vertices;
+    return which == 0   ? s.faces == r.faces
+           : which == 1 ? s.edges == r.edges
+                        : s.vertices == r.vertices;
 }
 
 Question WhichSolidHas(Prng& rng)
