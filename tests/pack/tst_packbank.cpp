@@ -147,6 +147,7 @@ private slots:
     void drillsHaveTheSizeAsked();
     void picturesAreReadable();
     void longestIsTheLongestInAnyForm();
+    void shapeChoicesHaveOneRightOption();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -285,6 +286,64 @@ void TestPackBank::longestIsTheLongestInAnyForm()
                                : QString()));
     }
     QCOMPARE(rightUnits.size(), 4); // m, whole cm, mm, tenths of cm
+}
+
+void TestPackBank::shapeChoicesHaveOneRightOption()
+{
+    // Facts looked up apart from the generator's model: faces, edges, vertices.
+    static const QHash<QString, QList<int>> solids = {
+        {"cube", {6, 12, 8}},
+        {"cuboid", {6, 12, 8}},
+        {"triangular prism", {5, 9, 6}},
+        {"square-based pyramid", {5, 8, 5}},
+        {"triangular-based pyramid", {4, 6, 4}},
+        {"pentagonal prism", {7, 15, 10}},
+        {"hexagonal prism", {8, 18, 12}},
+        {"pentagonal-based pyramid", {6, 10, 6}},
+        {"hexagonal-based pyramid", {7, 12, 7}}};
+    static const QRegularExpression solidAsked(
+        QStringLiteral("exactly <b>(\\d+) (faces|edges|vertices)</b>"));
+    static const QRegularExpression triangleAsked(
+        QStringLiteral("side lengths of an? (\\w+) triangle"));
+    static const QStringList counts = {"faces", "edges", "vertices"};
+    const QList<TopicPlan> topics = DefaultModules().at(1).topics;
+    const QList<Generator> kinds = topics.at(0).kinds + topics.at(1).kinds;
+    Prng rng(11);
+    int checked = 0;
+    for (int draw = 0; draw < kDraws; ++draw) {
+        for (Generator kind : kinds) {
+            const Question q = kind(rng);
+            const QRegularExpressionMatch solid = solidAsked.match(q.stem);
+            const QRegularExpressionMatch triangle = triangleAsked.match(q.stem);
+            if (!solid.hasMatch() && !triangle.hasMatch())
+                continue;
+            const Part& part = q.parts.first();
+            QList<int> fitting;
+            for (int i = 0; i < 4; ++i) {
+                const QString option = part.options.at(i);
+                bool fits = false;
+                if (solid.hasMatch()) {
+                    QVERIFY2(solids.contains(option), qPrintable(option));
+                    fits = solids.value(option).at(int(counts.indexOf(solid.captured(2)))) ==
+                           solid.captured(1).toInt();
+                } else {
+                    QList<int> s;
+                    for (const QString& side : option.split(QStringLiteral(", ")))
+                        s.append(side.section(QLatin1Char(' '), 0, 0).toInt());
+                    const int equal = (s[0] == s[1]) + (s[1] == s[2]) + (s[0] == s[2]);
+                    const QString asked = triangle.captured(1);
+                    fits = asked == QLatin1String("equilateral") ? equal == 3
+                           : asked == QLatin1String("isosceles") ? equal >= 1
+                                                                  : equal == 0;
+                }
+                if (fits)
+                    fitting.append(i + 1);
+            }
+            QCOMPARE(fitting, QList<int>{part.subs.first().key.toInt()});
+            ++checked;
+        }
+    }
+    QVERIFY(checked > kDraws);
 }
 
 QTEST_GUILESS_MAIN(TestPackBank)

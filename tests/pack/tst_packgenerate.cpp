@@ -281,7 +281,7 @@ void TestPackGenerate::otherKeysAgreeWithTheText()
         QList<int> labels;
         for (auto it = label.globalMatch(QString::fromUtf8(s.pictures.first())); it.hasNext();)
             labels.append(it.next().captured(1).toInt());
-        if (s.html.contains(QLatin1String("Here is a rectangle.")) && labels.size() == 2) {
+        if (s.html.contains(QLatin1String("Here is a rectangle ")) && labels.size() == 2) {
             QCOMPARE(KeyValue(q.keys.at(0), q.types.at(0)), 2.0 * (labels.at(0) + labels.at(1)));
             QCOMPARE(KeyValue(q.keys.at(1), q.types.at(1)), double(labels.at(0) * labels.at(1)));
             ++checked["rectangle"];

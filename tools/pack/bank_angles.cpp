@@ -1,7 +1,11 @@
 // Angles and turns; perimeter, area and volume.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace orlavine::pack {
 
@@ -18,21 +22,32 @@ QString AngleWord(int degrees)
 
 Question KindOfAngle(Prng& rng)
 {
-    const int degrees =
-        rng.pick(QList<int>{25, 40, 55, 70, 110, 125, 140, 160, 200, 230, 250, 300});
-    Question q = Make(
-        Para(QStringLiteral("Is the marked angle <b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
-        {WordPart(QString(), AngleWord(degrees))}, QStringLiteral("Write one word."));
-    q.pictures = {AnglePicture(degrees, QString())};
+    // Well away from a right angle and a straight line, so that the picture decides it.
+    const int degrees = 5 * rng.pick(QList<int>{rng.range(3, 15), rng.range(21, 33),
+                                                rng.range(39, 66)});
+    const QString word = AngleWord(degrees);
+    const bool told = rng.chance(50); // the size given in words, or only drawn
+    Question q =
+        Make(Para((told ? QStringLiteral("An angle measures %1&deg;. Is it ").arg(degrees)
+                        : QStringLiteral("Is the marked angle ")) +
+                  QStringLiteral("<b>acute</b>, <b>obtuse</b> or <b>reflex</b>?")),
+             {AlternativesPart(QString(),
+                               {word, word + QStringLiteral(" angle"),
+                                (degrees < 180 ? QStringLiteral("an ") : QStringLiteral("a ")) +
+                                    word + QStringLiteral(" angle")})});
+    if (!told)
+        q.pictures = {AnglePicture(degrees, QString())};
     return q;
 }
 
 Question OnStraightLine(Prng& rng)
 {
     const int known = rng.range(25, 155);
-    Question q = Make(Para(QStringLiteral("Work out the size of angle <i>x</i>, in degrees.")),
-                      {NumberPart(QString(), 180 - known)},
-                      QStringLiteral("The picture is not drawn to scale."));
+    Question q =
+        Make(Para(QStringLiteral("Angle <i>x</i> and an angle of %1&deg; lie on a straight "
+                                 "line. Work out the size of angle <i>x</i>.")
+                      .arg(known)),
+             {MeasurePart(QString(), 180 - known, 0, units::kDegrees)});
     q.pictures = {StraightLineAngles(known)};
     return q;
 }
@@ -40,9 +55,13 @@ Question OnStraightLine(Prng& rng)
 Question AroundPoint(Prng& rng)
 {
     const int a = rng.range(60, 130), b = rng.range(50, 120);
-    Question q = Make(
-        Para(QStringLiteral("Angles around a point add up to 360&deg;. Work out angle <i>x</i>.")),
-        {NumberPart(QString(), 360 - a - b)});
+    Question q =
+        Make(Para(QStringLiteral(
+                      "Angles of %1&deg;, %2&deg; and <i>x</i> meet at a point. Angles around "
+                      "a point add up to 360&deg;. Work out angle <i>x</i>.")
+                      .arg(a)
+                      .arg(b)),
+             {MeasurePart(QString(), 360 - a - b, 0, units::kDegrees)});
     q.pictures = {PointAngles({a, b})};
     return q;
 }
@@ -51,8 +70,11 @@ Question InTriangle(Prng& rng)
 {
     const int a = rng.range(35, 80), b = rng.range(35, 80);
     Question q = Make(
-        Para(QStringLiteral("Work out the size of angle <i>x</i> in the triangle, in degrees.")),
-        {NumberPart(QString(), 180 - a - b, 2)});
+        Para(QStringLiteral("A triangle has angles of %1&deg;, %2&deg; and <i>x</i>. Work out the "
+                            "size of angle <i>x</i>.")
+                 .arg(a)
+                 .arg(b)),
+        {MeasurePart(QString(), 180 - a - b, 0, units::kDegrees, 2)});
     q.pictures = {TriangleAngles(a, b)};
     return q;
 }
@@ -64,8 +86,8 @@ Question Turns(Prng& rng)
     const int right = rng.range(0, 3);
     return Make(
         Para(QStringLiteral("Think about turning on the spot.")),
-        {NumberPart(QStringLiteral("How many degrees are there in a %1 turn?").arg(names.at(k)),
-                    90 * (k + 1)),
+        {MeasurePart(QStringLiteral("How many degrees are there in a %1 turn?").arg(names.at(k)),
+                     90 * (k + 1), 0, units::kDegrees),
          NumberPart(QStringLiteral("How many right angles make a %1 turn?").arg(names.at(right)),
                     right + 1)});
 }
@@ -78,37 +100,70 @@ Question Compass(Prng& rng)
     const int eighths = rng.pick(QList<int>{2, 4, 6, 1, 3});
     const bool clockwise = rng.chance(50);
     const int end = (start + (clockwise ? eighths : 8 - eighths)) % 8;
+    // "north-east" also as "north east", "northeast" and "NE".
+    const QString facing = points.at(end);
+    QStringList forms = {facing};
+    if (facing.contains(QLatin1Char('-'))) {
+        forms += {QString(facing).replace(QLatin1Char('-'), QLatin1Char(' ')),
+                  QString(facing).remove(QLatin1Char('-')),
+                  QString(facing.front()) + facing.at(facing.indexOf(QLatin1Char('-')) + 1)};
+    } else {
+        forms.append(QString(facing.front()));
+    }
     return Make(Para(QStringLiteral(
-                         "Ella faces <b>%1</b>. She turns %2&deg; %3. Which way does she face now?")
-                         .arg(points.at(start))
+                         "%1 faces <b>%2</b>. She turns %3&deg; %4. Which way does she face now?")
+                         .arg(rng.pick(QStringList{"Ella", "Bea", "Fatima", "Maya", "Zara"}),
+                              points.at(start))
                          .arg(eighths * 45)
                          .arg(clockwise ? "clockwise" : "anticlockwise")),
-                {WordPart(QString(), points.at(end))},
+                {AlternativesPart(QString(), forms)},
                 QStringLiteral("Write a direction, like north or south-east."));
 }
 
 Question EstimateAngle(Prng& rng)
 {
-    const int degrees = rng.pick(QList<int>{30, 45, 60, 120, 135, 150});
+    // The angle drawn is a few degrees off a round estimate; an estimate fits when it is
+    // within 10 degrees of it, and the others are at least 30 degrees away.
+    const int estimate = 10 * rng.pick(QList<int>{rng.range(2, 8), rng.range(10, 17),
+                                                  rng.range(19, 34)});
+    const int degrees = estimate + rng.range(-4, 4);
+    QList<int> candidates = {180 - estimate, 360 - estimate, estimate + 180, 90, 180,
+                             estimate / 2, estimate + 60, estimate - 60};
+    rng.shuffle(candidates);
+    auto option = [degrees](int value) {
+        return Option{QStringLiteral("%1&deg;").arg(value), std::abs(value - degrees) <= 10};
+    };
+    QList<Option> options = {option(estimate)};
+    for (int value : candidates) {
+        if (options.size() < 4 && value > 0 && value < 360 && std::abs(value - degrees) >= 30 &&
+            std::none_of(options.cbegin(), options.cend(),
+                         [&](const Option& o) { return o.text == option(value).text; }))
+            options.append(option(value));
+    }
     Question q = ChoiceQuestion(
         Para(QStringLiteral("Which is the best estimate of the marked angle?")),
-        MakeChoice(rng, QStringLiteral("%1&deg;").arg(degrees),
-                   {QStringLiteral("%1&deg;").arg(180 - degrees),
-                    QStringLiteral("%1&deg;").arg(degrees + 180), QStringLiteral("90&deg;"),
-                    QStringLiteral("%1&deg;").arg(360 - degrees)}));
+        UniqueChoice(rng, options));
     q.pictures = {AnglePicture(degrees, QString())};
     return q;
 }
 
 Question RectangleSizes(Prng& rng)
 {
-    const int w = rng.range(4, 15), h = rng.range(2, 9);
-    const QString unit = rng.chance(50) ? QStringLiteral("cm") : QStringLiteral("m");
-    Question q = Make(
-        Para(QStringLiteral("Here is a rectangle.")),
-        {NumberPart(QStringLiteral("Work out its perimeter, in %1.").arg(unit), 2 * (w + h)),
-         NumberPart(QStringLiteral("Work out its area, in %1<sup>2</sup>.").arg(unit), w * h)});
-    q.pictures = {RectanglePicture(w, h, unit)};
+    const int w = rng.range(4, 15);
+    int h = rng.range(2, 9);
+    if (h == w) // a rectangle, not a square
+        --h;
+    const bool metres = rng.chance(50);
+    Question q =
+        Make(Para(QStringLiteral("Here is a rectangle %1 %3 long and %2 %3 wide.")
+                      .arg(w)
+                      .arg(h)
+                      .arg(metres ? QStringLiteral("m") : QStringLiteral("cm"))),
+             {MeasurePart(QStringLiteral("Work out its perimeter."), 2 * (w + h), 0,
+                          metres ? units::kM : units::kCm),
+              MeasurePart(QStringLiteral("Work out its area."), w * h, 0,
+                          metres ? units::kSquareM : units::kSquareCm)});
+    q.pictures = {RectanglePicture(w, h, metres ? QStringLiteral("m") : QStringLiteral("cm"))};
     return q;
 }
 
@@ -117,9 +172,12 @@ Question LShape(Prng& rng)
     const int w = rng.range(8, 16), h = rng.range(6, 12);
     const int cw = rng.range(2, w - 3), ch = rng.range(2, h - 2);
     Question q = Make(
-        Para(QStringLiteral("The shape is made from rectangles. All corners are right angles.")),
-        {NumberPart(QStringLiteral("Work out its area, in cm<sup>2</sup>."), w * h - cw * ch, 2),
-         NumberPart(QStringLiteral("Work out its perimeter, in cm."), 2 * (w + h))});
+        Para(QStringLiteral("The shape is made from rectangles. It is %1 cm wide and %2 cm tall, "
+                            "and all its corners are right angles.")
+                 .arg(w)
+                 .arg(h)),
+        {MeasurePart(QStringLiteral("Work out its area."), w * h - cw * ch, 0, units::kSquareCm, 2),
+         MeasurePart(QStringLiteral("Work out its perimeter."), 2 * (w + h), 0, units::kCm)});
     q.pictures = {LShapePicture(w, h, cw, ch, QStringLiteral("cm"))};
     return q;
 }
@@ -143,36 +201,44 @@ Question GridArea(Prng& rng)
             perimeter += cells.contains(c + step) ? 0 : 1;
     }
     Question q =
-        Make(Para(QStringLiteral("Each square on the grid is 1 cm by 1 cm.")),
-             {NumberPart(QStringLiteral("What is the area of the shaded shape, in cm<sup>2</sup>?"),
-                         int(cells.size())),
-              NumberPart(QStringLiteral("What is its perimeter, in cm?"), perimeter)});
+        Make(Para(QStringLiteral("%1 shades a shape on squared paper. Each square is 1 cm by 1 cm.")
+                      .arg(Name(rng))),
+             {MeasurePart(QStringLiteral("What is the area of the shaded shape?"),
+                          int(cells.size()), 0, units::kSquareCm),
+              MeasurePart(QStringLiteral("What is its perimeter?"), perimeter, 0, units::kCm)});
     q.pictures = {GridShape(cells)};
     return q;
 }
 
 Question MissingSide(Prng& rng)
 {
-    const int w = rng.range(3, 20), h = rng.range(2, 15);
+    const int w = rng.range(3, 20);
+    int h = rng.range(2, 15);
+    if (h == w) // a rectangle, not a square
+        --h;
     return Make(Para(QStringLiteral("A rectangle has a perimeter of %1 cm. One side is %2 cm long.")
                          .arg(2 * (w + h))
                          .arg(w)),
-                {NumberPart(QStringLiteral("How long is the other side, in cm?"), h)});
+                {MeasurePart(QStringLiteral("How long is a side next to it?"), h, 0, units::kCm)});
 }
 
 Question SquareSide(Prng& rng)
 {
     const int side = rng.range(3, 12);
     return Make(Para(QStringLiteral("A square has an area of %1 cm<sup>2</sup>.").arg(side * side)),
-                {NumberPart(QStringLiteral("How long is each side, in cm?"), side),
-                 NumberPart(QStringLiteral("What is its perimeter, in cm?"), 4 * side)});
+                {MeasurePart(QStringLiteral("How long is each side?"), side, 0, units::kCm),
+                 MeasurePart(QStringLiteral("What is its perimeter?"), 4 * side, 0, units::kCm)});
 }
 
 Question CuboidVolume(Prng& rng)
 {
-    const int l = rng.range(3, 10), w = rng.range(2, 6), h = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("Work out the volume of the cuboid, in cm<sup>3</sup>.")),
-                      {NumberPart(QString(), l * w * h)});
+    const int l = rng.range(7, 12), w = rng.range(2, 6), h = rng.range(2, 6);
+    Question q =
+        Make(Para(QStringLiteral("Work out the volume of the cuboid, %1 cm by %2 cm by %3 cm.")
+                      .arg(l)
+                      .arg(w)
+                      .arg(h)),
+             {MeasurePart(QString(), l * w * h, 0, units::kCubicCm)});
     q.pictures = {CuboidPicture(l, w, h, QStringLiteral("cm"))};
     return q;
 }
