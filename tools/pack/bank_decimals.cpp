@@ -110,8 +110,7 @@ Question DecimalAsFraction(Prng& rng)
     const int hundredths = rng.pick(QList<int>{25, 75, 50, 20, 40, 60, 80, 5, 35});
     return Make(
         Para(QStringLiteral("Write <b>%1</b> as a fraction.").arg(DecimalText(hundredths, 2))),
-        {FractionAnswerPart(QString(), hundredths, 100, false)},
-        QStringLiteral("Write a fraction like 3/4."));
+        {FractionAnswerPart(QString(), hundredths, 100, false)}, QLatin1String(kNoteAnyFraction));
 }
 
 Question TimesWhole(Prng& rng)
