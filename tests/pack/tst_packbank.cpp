@@ -136,6 +136,25 @@ QString QuestionFault(const Question& q)
     return QString();
 }
 
+/// Other ways a pupil who is right writes the answer `right` of a slot: a decimal with a
+/// trailing zero, thousands with a comma, a fraction not in its simplest form.
+QStringList OtherRightForms(const QString& right, bool simplestAsked)
+{
+    static const QRegularExpression fraction(QStringLiteral("^(\\d+)/(\\d+)$"));
+    static const QRegularExpression oneDecimal(QStringLiteral("^\\d+\\.\\d$"));
+    static const QRegularExpression thousands(QStringLiteral("^(\\d+)(\\d{3})$"));
+    QStringList forms;
+    if (oneDecimal.match(right).hasMatch())
+        forms.append(right + QLatin1Char('0'));
+    const QRegularExpressionMatch big = thousands.match(right);
+    if (big.hasMatch())
+        forms.append(big.captured(1) + QLatin1Char(',') + big.captured(2));
+    const QRegularExpressionMatch f = fraction.match(right);
+    if (f.hasMatch() && !simplestAsked)
+        forms.append(QStringLiteral("%1/%2").arg(f.captured(1).toInt() * 2).arg(f.captured(2).toInt() * 2));
+    return forms;
+}
+
 } // namespace
 
 class TestPackBank : public QObject {
@@ -148,6 +167,7 @@ private slots:
     void picturesAreReadable();
     void longestIsTheLongestInAnyForm();
     void shapeChoicesHaveOneRightOption();
+    void numbersAndFractionsInOtherFormsAreRight();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -344,6 +364,41 @@ void TestPackBank::shapeChoicesHaveOneRightOption()
         }
     }
     QVERIFY(checked > kDraws);
+}
+
+void TestPackBank::numbersAndFractionsInOtherFormsAreRight()
+{
+    // The topics whose keys take every common form; a page that wants the simplest
+    // form of a fraction says so.
+    const QStringList topics = {"Decimals", "Percentages", "Ratio and Proportion",
+                                "Sequences and Algebra", "Charts and Tables",
+                                "Averages and Probability"};
+    for (const ModulePlan& plan : DefaultModules()) {
+        for (const TopicPlan& topic : plan.topics) {
+            if (!topics.contains(topic.name))
+                continue;
+            Prng rng(11);
+            for (int draw = 0; draw < kDraws; ++draw) {
+                const Question q = rng.pick(topic.kinds)(rng);
+                QString text = q.stem + q.note;
+                for (const Part& part : q.parts)
+                    text += part.prompt;
+                const bool simplestAsked = text.contains(QLatin1String("simplest form"));
+                for (const Part& part : q.parts) {
+                    const Slot& slot = part.subs.first();
+                    QVERIFY2(slot.type != 'F' || simplestAsked, qPrintable(q.stem));
+                    const QByteArray right =
+                        slot.type == 'M' ? Alternatives(slot.key).first() : slot.key;
+                    for (const QString& form : OtherRightForms(QString::fromLatin1(right),
+                                                               simplestAsked)) {
+                        QVERIFY2(CheckSubAnswer({form.toLatin1()}, {slot.key},
+                                                {QByteArray(1, slot.type)}, 0) == "\xFC",
+                                 qPrintable(form + QLatin1String(" for ") + q.stem));
+                    }
+                }
+            }
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPackBank)

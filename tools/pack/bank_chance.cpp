@@ -1,6 +1,7 @@
 // Averages and probability.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
 
@@ -40,15 +41,27 @@ Question Likelihood(Prng& rng)
         const char* event;
         const char* word;
     };
-    static const QList<Case> cases = {{"A normal dice shows 7.", "impossible"},
-                                      {"It gets dark tonight.", "certain"},
-                                      {"A fair coin lands on heads.", "even chance"},
-                                      {"A normal dice shows a 6.", "unlikely"},
-                                      {"A normal dice shows a number less than 6.", "likely"}};
+    static const QList<Case> cases = {
+        {"A normal dice shows 7.", "impossible"},
+        {"A normal dice shows 0.", "impossible"},
+        {"A normal dice shows a number from 1 to 6.", "certain"},
+        {"A fair coin lands on heads or tails.", "certain"},
+        {"A fair coin lands on heads.", "even chance"},
+        {"A normal dice shows an even number.", "even chance"},
+        {"A normal dice shows a 6.", "unlikely"},
+        {"A normal dice shows a number greater than 4.", "unlikely"},
+        {"A normal dice shows a number less than 6.", "likely"},
+        {"A normal dice shows a number greater than 2.", "likely"}};
     const Case c = rng.pick(cases);
+    QStringList others = {"impossible", "unlikely", "even chance", "likely", "certain"};
+    others.removeOne(QString::fromLatin1(c.word));
+    rng.shuffle(others);
+    QList<Option> options;
+    for (const QString& word : QStringList{QString::fromLatin1(c.word)} + others.mid(0, 3))
+        options.append({word, word == QLatin1String(c.word)});
     return ChoiceQuestion(
         Para(QStringLiteral("How likely is this?")) + Display(QString::fromLatin1(c.event)),
-        MakeChoice(rng, c.word, {"impossible", "unlikely", "even chance", "likely", "certain"}));
+        UniqueChoice(rng, options));
 }
 
 Question BagOfCounters(Prng& rng)
@@ -60,11 +73,12 @@ Question BagOfCounters(Prng& rng)
                          .arg(red)
                          .arg(blue)
                          .arg(green)),
-                {ExactPart(QStringLiteral("What is the probability that it is red?"), 'F',
-                           SimplestFraction(red, total)),
-                 ExactPart(QStringLiteral("What is the probability that it is not green?"), 'F',
-                           SimplestFraction(red + blue, total))},
-                QLatin1String(kNoteFraction));
+                {FractionAnswerPart(QStringLiteral("What is the probability that it is red?"), red,
+                                    total, false),
+                 FractionAnswerPart(
+                     QStringLiteral("What is the probability that it is not green?"), red + blue,
+                     total, false)},
+                QLatin1String(kNoteAnyFraction));
 }
 
 Question SpinnerQuestion(Prng& rng)
@@ -79,27 +93,54 @@ Question SpinnerQuestion(Prng& rng)
     const QString asked = labels.first();
     Question q =
         Make(Para(QStringLiteral("The spinner has %1 equal parts. It is spun once.").arg(sectors)),
-             {ExactPart(QStringLiteral("What is the probability that it lands on %1?").arg(asked),
-                        'F', SimplestFraction(int(labels.count(asked)), sectors))},
-             QLatin1String(kNoteFraction));
+             {FractionAnswerPart(
+                 QStringLiteral("What is the probability that it lands on %1?").arg(asked),
+                 int(labels.count(asked)), sectors, false)},
+             QLatin1String(kNoteAnyFraction));
     q.pictures = {Spinner(labels)};
     return q;
 }
 
-Question CoinChance(Prng& rng)
+Question CoinOrDice(Prng& rng)
 {
-    Q_UNUSED(rng);
-    return Make(Para(QStringLiteral(
-                    "A fair coin is thrown. What is the probability that it lands on heads?")),
-                {AlternativesPart(QString(), {"1/2", "0.5", "50%", "2/4"})},
-                QStringLiteral("Write it as a fraction, a decimal or a percentage."));
+    // An event of a coin or a dice and its chance in sixths (a coin's half is 3/6).
+    const int k = rng.range(2, 5);
+    const int kind = rng.range(0, 4);
+    const QString event =
+        kind == 0   ? QStringLiteral("A fair coin is thrown. What is the probability that it "
+                                     "lands on heads?")
+        : kind == 1 ? QStringLiteral("A fair dice is rolled. What is the probability that it "
+                                     "shows a %1?")
+                          .arg(k)
+        : kind == 2 ? QStringLiteral("A fair dice is rolled. What is the probability that it "
+                                     "shows an even number?")
+        : kind == 3 ? QStringLiteral("A fair dice is rolled. What is the probability that it "
+                                     "shows a number greater than %1?")
+                          .arg(k)
+                    : QStringLiteral("A fair dice is rolled. What is the probability that it "
+                                     "shows a number less than %1?")
+                          .arg(k);
+    const int sixths = kind == 0 || kind == 2 ? 3 : kind == 1 ? 1 : kind == 3 ? 6 - k : k - 1;
+    QStringList forms = FractionForms(sixths, 6, false);
+    const bool half = sixths == 3; // the one chance here that a decimal writes exactly
+    if (half) {
+        forms += NumberForms(50, 2);
+        const QStringList bare = NumberForms(50, 0);
+        for (const QString& form : MeasureForms(50, 0, units::kPercent)) {
+            if (!bare.contains(form)) // 50 alone is no probability
+                forms.append(form);
+        }
+    }
+    return Make(Para(event), {AlternativesPart(QString(), forms)},
+                half ? QStringLiteral("Write it as a fraction, a decimal or a percentage.")
+                     : QLatin1String(kNoteAnyFraction));
 }
 
 } // namespace
 
 QList<Generator> AverageKinds()
 {
-    return {Averages, Averages, Likelihood, BagOfCounters, SpinnerQuestion, CoinChance};
+    return {Averages, Averages, Likelihood, BagOfCounters, SpinnerQuestion, CoinOrDice};
 }
 
 } // namespace orlavine::pack

@@ -1,6 +1,7 @@
 // Charts and tables: bar charts, pictograms, line graphs, pie charts, tables.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
 
@@ -9,6 +10,16 @@ namespace orlavine::pack {
 namespace {
 
 const QStringList kFruits = {"Apple", "Banana", "Grape", "Mango", "Pear", "Plum"};
+
+/// A fruit's name as a pupil writes it: one or many ("mango", "mangoes", "mangos").
+QStringList FruitNames(const QString& fruit)
+{
+    const QString one = fruit.toLower();
+    QStringList names = {one, one + QLatin1Char('s')};
+    if (one.endsWith(QLatin1Char('o')))
+        names.append(one + QLatin1String("es"));
+    return names;
+}
 
 Question BarChartQuestion(Prng& rng)
 {
@@ -34,7 +45,8 @@ Question BarChartQuestion(Prng& rng)
          NumberPart(QStringLiteral("How many more pupils chose %1 than %2?")
                         .arg(labels.at(most).toLower(), labels.at(most == 0 ? 2 : 0).toLower()),
                     values.at(most) - values.at(most == 0 ? 2 : 0)),
-         WordPart(QStringLiteral("Which fruit was chosen most often?"), labels.at(most)),
+         AlternativesPart(QStringLiteral("Which fruit was chosen most often?"),
+                          FruitNames(labels.at(most))),
          NumberPart(QStringLiteral("How many pupils are there in Year 6 altogether?"), total, 2)});
     q.pictures = {
         BarChart(QStringLiteral("Favourite fruit"), labels, values, 4, QStringLiteral("Pupils"))};
@@ -70,11 +82,11 @@ Question LineGraphQuestion(Prng& rng)
     }
     Question q = Make(
         Para(QStringLiteral("The line graph shows the temperature in a garden during one day.")),
-        {NumberPart(QStringLiteral("What was the temperature at %1, in &deg;C?").arg(hours.at(2)),
-                    temperatures.at(2)),
-         NumberPart(
+        {MeasurePart(QStringLiteral("What was the temperature at %1?").arg(hours.at(2)),
+                     temperatures.at(2), 0, units::kDegreesCelsius),
+         MeasurePart(
              QStringLiteral("By how many degrees did the temperature rise from 8 am to 12 noon?"),
-             temperatures.at(2) - temperatures.at(0))});
+             temperatures.at(2) - temperatures.at(0), 0, units::kDegreesCelsius)});
     q.pictures = {LineGraph(QStringLiteral("Temperature in the garden"), hours, temperatures, 2,
                             QStringLiteral("°C"))};
     return q;
@@ -93,10 +105,10 @@ Question PieQuestion(Prng& rng)
         Para(QStringLiteral(
                  "%1 pupils were asked how they travel to school. The pie chart shows the answers.")
                  .arg(pupils)),
-        {ExactPart(QStringLiteral("What fraction of the pupils walk?"), 'F',
-                   SimplestFraction(quarters.at(0), 4)),
+        {FractionAnswerPart(QStringLiteral("What fraction of the pupils walk?"), quarters.at(0), 4,
+                            false),
          NumberPart(QStringLiteral("How many pupils come by car?"), values.at(1))},
-        QLatin1String(kNoteFraction));
+        QLatin1String(kNoteAnyFraction));
     q.pictures = {PieChart(ways.mid(0, 3), values)};
     return q;
 }
@@ -114,14 +126,19 @@ Question TableQuestion(Prng& rng)
         most = totals.at(i) > totals.at(most) ? i : most;
     }
     const bool tie = totals.count(totals.at(most)) > 1;
+    const int asked = rng.range(0, 3);
     QList<Part> parts = {
         NumberPart(
-            QStringLiteral("How many children are in the %1 club?").arg(clubs.at(1).toLower()),
-            totals.at(1)),
+            QStringLiteral("How many children are in the %1 club?").arg(clubs.at(asked).toLower()),
+            totals.at(asked)),
         NumberPart(QStringLiteral("How many children go to a club altogether?"),
                    totals.at(0) + totals.at(1) + totals.at(2) + totals.at(3))};
     if (!tie)
-        parts.append(WordPart(QStringLiteral("Which club has the most children?"), clubs.at(most)));
+        parts.append(AlternativesPart(QStringLiteral("Which club has the most children?"),
+                                      {clubs.at(most).toLower(),
+                                       clubs.at(most).toLower() + QLatin1String(" club"),
+                                       QLatin1String("the ") + clubs.at(most).toLower() +
+                                           QLatin1String(" club")}));
     return Make(Para(QStringLiteral("The table shows how many boys and girls go to each club.")) +
                     DataTable({"Club", "Boys", "Girls"}, rows),
                 parts);

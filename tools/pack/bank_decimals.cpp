@@ -1,8 +1,11 @@
 // Decimals and percentages, money.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+
+#include <algorithm>
 
 namespace orlavine::pack {
 
@@ -12,23 +15,21 @@ const QString kTimes = QStringLiteral("&times;");
 
 Question DecimalDigit(Prng& rng)
 {
-    const int units = rng.range(1, 9);
-    const int tenths = rng.range(1, 9);
-    int hundredths = rng.range(1, 9);
-    if (hundredths == tenths)
-        hundredths = tenths % 9 + 1;
+    // Three different digits, so that the one asked about stands in one place only.
+    QList<int> digits = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    rng.shuffle(digits);
+    const int units = digits.at(0), tenths = digits.at(1), hundredths = digits.at(2);
     const bool askTenths = rng.chance(50);
     const int digit = askTenths ? tenths : hundredths;
-    const QString right =
-        askTenths ? QStringLiteral("0.%1").arg(digit) : QStringLiteral("0.0%1").arg(digit);
+    const int value = askTenths ? digit * 10 : digit; // hundredths
+    QList<Option> options;
+    for (int scaled : {digit, digit * 10, digit * 100, digit * 1000})
+        options.append({DecimalText(scaled, 2), scaled == value});
     return ChoiceQuestion(
         Para(
             QStringLiteral("What is the value of the digit <b>%1</b> in this number?").arg(digit)) +
             Display(QStringLiteral("%1.%2%3").arg(units).arg(tenths).arg(hundredths)),
-        MakeChoice(
-            rng, right,
-            {QString::number(digit), QStringLiteral("%1").arg(digit * 10),
-             askTenths ? QStringLiteral("0.0%1").arg(digit) : QStringLiteral("0.%1").arg(digit)}));
+        UniqueChoice(rng, options));
 }
 
 Question OrderDecimals(Prng& rng)
@@ -37,20 +38,20 @@ Question OrderDecimals(Prng& rng)
     int b = rng.range(1, 8);
     if (b == a)
         b = a % 8 + 1;
+    const int whole = rng.range(0, 9) * 1000;
     // Thousandths, so that the options differ in their number of decimal places.
-    const QList<int> values = {a * 100, a * 100 + b * 10, a * 10 + b * 100, a * 100 + b};
+    const QList<int> values = {whole + a * 100, whole + a * 100 + b * 10,
+                               whole + a * 10 + b * 100, whole + a * 100 + b};
     const bool smallest = rng.chance(50);
     int answer = values.first();
     for (int v : values)
         answer = smallest ? std::min(answer, v) : std::max(answer, v);
-    QStringList wrong;
-    for (int v : values) {
-        if (v != answer)
-            wrong.append(DecimalText(v, 3));
-    }
+    QList<Option> options;
+    for (int v : values)
+        options.append({DecimalText(v, 3), v == answer});
     return ChoiceQuestion(Para(QStringLiteral("Which number is the <b>%1</b>?")
                                    .arg(smallest ? "smallest" : "largest")),
-                          MakeChoice(rng, DecimalText(answer, 3), wrong));
+                          UniqueChoice(rng, options));
 }
 
 Question AddDecimals(Prng& rng)
@@ -71,17 +72,17 @@ Question Change(Prng& rng)
 {
     const int first = rng.range(105, 480);
     const int second = rng.range(55, 420);
-    const int paid = first + second > 500 ? 1000 : 500;
+    // A note bigger than the cost, so that there is always change.
+    const int paid = first + second >= 500 ? 1000 : 500;
     const QString who = Name(rng);
     return Make(
         Para(QStringLiteral("%1 buys a book for &pound;%2 and a pen for &pound;%3. %1 pays with a "
                             "&pound;%4 note.")
                  .arg(who, FixedText(first, 2), FixedText(second, 2), QString::number(paid / 100))),
-        {DecimalPart(QStringLiteral("How much do the two things cost together, in pounds?"),
-                     first + second, 2),
-         DecimalPart(QStringLiteral("How much change should %1 get, in pounds?").arg(who),
-                     paid - first - second, 2)},
-        QStringLiteral("Type the number only, without the &pound; sign, like 3.45."));
+        {MeasurePart(QStringLiteral("How much do the two things cost together, in pounds?"),
+                     first + second, 2, units::kPounds),
+         MeasurePart(QStringLiteral("How much change should %1 get, in pounds?").arg(who),
+                     paid - first - second, 2, units::kPounds)});
 }
 
 Question RoundDecimal(Prng& rng)
@@ -109,9 +110,7 @@ Question DecimalAsFraction(Prng& rng)
     const int hundredths = rng.pick(QList<int>{25, 75, 50, 20, 40, 60, 80, 5, 35});
     return Make(
         Para(QStringLiteral("Write <b>%1</b> as a fraction.").arg(DecimalText(hundredths, 2))),
-        {AlternativesPart(QString(), {SimplestFraction(hundredths, 100),
-                                      QStringLiteral("%1/100").arg(hundredths)})},
-        QStringLiteral("Write a fraction like 3/4."));
+        {FractionAnswerPart(QString(), hundredths, 100, false)}, QLatin1String(kNoteAnyFraction));
 }
 
 Question TimesWhole(Prng& rng)
@@ -145,10 +144,12 @@ Question Conversions(Prng& rng)
     const int quarter = rng.pick(QList<int>{1, 3});
     const int percent = rng.range(11, 99);
     return Make(
-        Para(QStringLiteral("Fill in the missing numbers.")),
-        {NumberPart(QStringLiteral("0.%1 = &#9633; %").arg(tenths), tenths * 10),
-         NumberPart(FractionHtml(quarter, 4) + QStringLiteral(" = &#9633; %"), quarter * 25),
-         DecimalPart(QStringLiteral("%1% = &#9633; as a decimal").arg(percent), percent, 2)});
+        Para(QStringLiteral("Write each number in the form asked.")),
+        {MeasurePart(QStringLiteral("0.%1 as a percentage").arg(tenths), tenths * 10, 0,
+                     units::kPercent),
+         MeasurePart(FractionHtml(quarter, 4) + QStringLiteral(" as a percentage"), quarter * 25,
+                     0, units::kPercent),
+         DecimalPart(QStringLiteral("%1% as a decimal").arg(percent), percent, 2)});
 }
 
 Question ShadedPercent(Prng& rng)
@@ -156,9 +157,10 @@ Question ShadedPercent(Prng& rng)
     const int shaded = rng.range(8, 92);
     Question q =
         Make(Para(QStringLiteral("The grid has 100 squares.")),
-             {NumberPart(QStringLiteral("What percentage of the grid is shaded?"), shaded),
-              NumberPart(QStringLiteral("What percentage is <b>not</b> shaded?"), 100 - shaded)},
-             QStringLiteral("Type the number only, without the % sign."));
+             {MeasurePart(QStringLiteral("What percentage of the grid is shaded?"), shaded, 0,
+                          units::kPercent),
+              MeasurePart(QStringLiteral("What percentage is <b>not</b> shaded?"), 100 - shaded,
+                          0, units::kPercent)});
     q.pictures = {HundredGrid(shaded)};
     return q;
 }
@@ -174,28 +176,29 @@ Question Sale(Prng& rng)
                  .arg(off)
                  .arg(rng.pick(items))
                  .arg(price)),
-        {DecimalPart(QStringLiteral("What is the sale price, in pounds?"), price * (100 - off), 2,
-                     2)},
-        QStringLiteral("Type the number only, without the &pound; sign."));
+        {MeasurePart(QStringLiteral("What is the sale price, in pounds?"), price * (100 - off), 2,
+                     units::kPounds, 2)});
 }
 
-Question MixedForms(Prng& rng)
+Question GreatestOfForms(Prng& rng)
 {
+    // Four different hundredths near one another, two written as percentages.
     const int p = rng.range(30, 70);
-    QList<int> hundredths = {p, p + 5, p - 3, p + 8};
-    rng.shuffle(hundredths);
-    const QStringList forms = {
-        QStringLiteral("%1%").arg(hundredths[0]), DecimalText(hundredths[1], 2),
-        QStringLiteral("%1%").arg(hundredths[2]), DecimalText(hundredths[3], 2)};
-    int best = 0;
-    for (int i = 1; i < 4; ++i) {
-        if (hundredths[i] > hundredths[best])
-            best = i;
+    QList<int> hundredths;
+    while (hundredths.size() < 4) {
+        const int v = p + rng.range(-9, 9);
+        if (!hundredths.contains(v))
+            hundredths.append(v);
     }
-    QStringList wrong = forms;
-    wrong.removeAt(best);
+    const int greatest = *std::max_element(hundredths.cbegin(), hundredths.cend());
+    QList<Option> options;
+    for (int i = 0; i < 4; ++i) {
+        options.append({i % 2 == 0 ? QStringLiteral("%1%").arg(hundredths.at(i))
+                                   : DecimalText(hundredths.at(i), 2),
+                        hundredths.at(i) == greatest});
+    }
     return ChoiceQuestion(Para(QStringLiteral("Which is the <b>greatest</b>?")),
-                          MakeChoice(rng, forms.at(best), wrong));
+                          UniqueChoice(rng, options));
 }
 
 } // namespace
@@ -209,7 +212,7 @@ QList<Generator> DecimalKinds()
 QList<Generator> PercentageKinds()
 {
     return {PercentOf,     PercentOf, PercentAsFraction, Conversions, ShadedPercent,
-            ShadedPercent, Sale,      MixedForms};
+            ShadedPercent, Sale,      GreatestOfForms};
 }
 
 } // namespace orlavine::pack

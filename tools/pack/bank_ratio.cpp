@@ -1,6 +1,7 @@
 // Ratio and proportion; sequences and simple algebra.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
 
@@ -57,13 +58,17 @@ Question Recipe(Prng& rng)
         Para(QStringLiteral("A recipe for %1 people uses %2 g of flour.")
                  .arg(people)
                  .arg(people * each)),
-        {NumberPart(QStringLiteral("How much flour is needed for %1 people, in grams?").arg(wanted),
-                    wanted * each, 2)});
+        {MeasurePart(QStringLiteral("How much flour is needed for %1 people?").arg(wanted),
+                     wanted * each, 0, units::kG, 2)});
 }
 
 Question Share(Prng& rng)
 {
-    const int a = rng.range(1, 4), b = rng.range(2, 5), unit = rng.range(3, 15);
+    // A ratio in its simplest form, of two different numbers.
+    const int a = rng.range(1, 4), unit = rng.range(3, 15);
+    int b = rng.range(2, 5);
+    while (b == a || Gcd(a, b) != 1)
+        b = b % 5 + 1;
     const QString x = Name(rng);
     QString y = Name(rng);
     if (y == x)
@@ -73,8 +78,10 @@ Question Share(Prng& rng)
                          .arg((a + b) * unit)
                          .arg(a)
                          .arg(b)),
-                {NumberPart(QStringLiteral("How much does %1 get, in pounds?").arg(x), a * unit),
-                 NumberPart(QStringLiteral("How much does %1 get, in pounds?").arg(y), b * unit)});
+                {MeasurePart(QStringLiteral("How much does %1 get?").arg(x), a * unit * 100, 2,
+                             units::kPounds),
+                 MeasurePart(QStringLiteral("How much does %1 get?").arg(y), b * unit * 100, 2,
+                             units::kPounds)});
 }
 
 Question UnitPrice(Prng& rng)
@@ -85,10 +92,10 @@ Question UnitPrice(Prng& rng)
     return Make(Para(QStringLiteral("%1 pens cost &pound;%2 altogether.")
                          .arg(count)
                          .arg(FixedText(count * each, 2))),
-                {DecimalPart(QStringLiteral("How much does one pen cost, in pounds?"), each, 2),
-                 DecimalPart(QStringLiteral("How much do %1 pens cost, in pounds?").arg(more),
-                             each * more, 2)},
-                QStringLiteral("Type the number only, like 0.45."));
+                {MeasurePart(QStringLiteral("How much does one pen cost, in pounds?"), each, 2,
+                             units::kPounds),
+                 MeasurePart(QStringLiteral("How much do %1 pens cost, in pounds?").arg(more),
+                             each * more, 2, units::kPounds)});
 }
 
 Question MapScale(Prng& rng)
@@ -99,7 +106,8 @@ Question MapScale(Prng& rng)
                          "On a map, 1 cm stands for %1 km. Two towns are %2 cm apart on the map.")
                          .arg(km)
                          .arg(cm)),
-                {NumberPart(QStringLiteral("How far apart are the towns, in km?"), km * cm)});
+                {MeasurePart(QStringLiteral("How far apart are the towns?"), km * cm, 0,
+                             units::kKm)});
 }
 
 Question NextTerms(Prng& rng)
@@ -114,23 +122,59 @@ Question NextTerms(Prng& rng)
                 {NumberPart(QStringLiteral("Write the next term."), start + 4 * step),
                  NumberPart(QStringLiteral("Write the term after that."), start + 5 * step),
                  NumberPart(QStringLiteral("What is the 10th term?"), start + 9 * step)},
-                QStringLiteral("Write a number below zero with a minus sign, like -4."));
+                start + 9 * step < 0
+                    ? QStringLiteral("Write a number below zero with a minus sign, like -4.")
+                    : QString());
 }
+
+/// A rule that makes each term of a sequence from the one before.
+struct Rule {
+    enum Op { Add, Subtract, Multiply } op;
+    int n;
+
+    int next(int term) const
+    {
+        return op == Add ? term + n : op == Subtract ? term - n : term * n;
+    }
+    QString text() const
+    {
+        static const char* const words[] = {"add %1", "subtract %1", "multiply by %1"};
+        return QString::fromLatin1(words[op]).arg(n);
+    }
+};
 
 Question SequenceRule(Prng& rng)
 {
     const int step = rng.range(3, 9);
-    const int start = rng.range(2, 20);
-    QStringList shown;
+    const bool up = rng.chance(60);
+    const int start = up ? rng.range(2, 20) : rng.range(40, 70);
+    QList<int> terms;
     for (int i = 0; i < 5; ++i)
-        shown.append(QString::number(start + i * step));
-    return ChoiceQuestion(
-        Para(QStringLiteral("What is the rule of this sequence?")) +
-            Display(shown.join(QStringLiteral(", "))),
-        MakeChoice(rng, QStringLiteral("add %1").arg(step),
-                   {QStringLiteral("add %1").arg(step + 1),
-                    QStringLiteral("multiply by %1").arg(step),
-                    QStringLiteral("subtract %1").arg(step), QStringLiteral("add %1").arg(start)}));
+        terms.append(start + i * (up ? step : -step));
+    const Rule::Op op = up ? Rule::Add : Rule::Subtract;
+    const Rule::Op other = up ? Rule::Subtract : Rule::Add;
+    QList<Rule> rules = {{op, step - 1},        {op, step + 1},     {other, step},
+                         {Rule::Multiply, step}, {Rule::Multiply, 2}, {op, terms.first()}};
+    rng.shuffle(rules);
+    rules.prepend({op, step});
+    // The rule meant and the first three others that do not fit the terms shown.
+    QList<Option> options;
+    QStringList texts;
+    for (const Rule& rule : rules) {
+        bool fits = true;
+        for (int i = 1; i < 5; ++i)
+            fits = fits && rule.next(terms.at(i - 1)) == terms.at(i);
+        if (options.size() < 4 && !texts.contains(rule.text()) && (options.isEmpty() || !fits)) {
+            options.append({rule.text(), fits});
+            texts.append(rule.text());
+        }
+    }
+    QStringList shown;
+    for (int term : terms)
+        shown.append(QString::number(term));
+    return ChoiceQuestion(Para(QStringLiteral("What is the rule of this sequence?")) +
+                              Display(shown.join(QStringLiteral(", "))),
+                          UniqueChoice(rng, options));
 }
 
 Question Formula(Prng& rng)
@@ -143,12 +187,12 @@ Question Formula(Prng& rng)
                  .arg(rate)
                  .arg(fee)) +
             Display(QStringLiteral("cost = %1 &times; hours + %2").arg(rate).arg(fee)),
-        {NumberPart(QStringLiteral("What does it cost to hire the boat for %1 hours, in pounds?")
-                        .arg(hours),
-                    rate * hours + fee),
-         NumberPart(QStringLiteral("Maya paid &pound;%1. For how many hours did she hire the boat?")
-                        .arg(rate * (hours + 2) + fee),
-                    hours + 2)});
+        {MeasurePart(QStringLiteral("What does it cost to hire the boat for %1 hours?").arg(hours),
+                     (rate * hours + fee) * 100, 2, units::kPounds),
+         MeasurePart(
+             QStringLiteral("Maya paid &pound;%1. For how many hours did she hire the boat?")
+                 .arg(rate * (hours + 2) + fee),
+             hours + 2, 0, units::kHours)});
 }
 
 Question MissingNumber(Prng& rng)
@@ -178,22 +222,21 @@ Question Expression(Prng& rng)
     const int k = rng.range(2, 9);
     const QString letter = rng.pick(QStringList{"n", "m", "y", "a"});
     if (rng.chance(50)) {
+        // Either term first, with or without a space on either side of the sign.
+        QStringList sums;
+        for (const QString& first : {letter, QString::number(k)}) {
+            const QString second = first == letter ? QString::number(k) : letter;
+            for (const char* sign : {"+", " +", "+ ", " + "})
+                sums.append(first + QLatin1String(sign) + second);
+        }
         return Make(Para(QStringLiteral("Write an expression for <b>%1 more than %2</b>.")
                              .arg(k)
                              .arg(letter)),
-                    {AlternativesPart(QString(), {QStringLiteral("%1+%2").arg(letter).arg(k),
-                                                  QStringLiteral("%1+%2").arg(k).arg(letter),
-                                                  QStringLiteral("%1 + %2").arg(letter).arg(k),
-                                                  QStringLiteral("%1 + %2").arg(k).arg(letter)})},
-                    QStringLiteral("Use the letter, like n+3."));
+                    {AlternativesPart(QString(), sums)}, QStringLiteral("Use the letter, like n+3."));
     }
     return Make(
         Para(QStringLiteral("Write an expression for <b>%1 times %2</b>.").arg(k).arg(letter)),
-        {AlternativesPart(QString(), {QStringLiteral("%1%2").arg(k).arg(letter),
-                                      QStringLiteral("%1x%2").arg(k).arg(letter),
-                                      QStringLiteral("%1*%2").arg(k).arg(letter),
-                                      QStringLiteral("%1%2").arg(letter).arg(k)})},
-        QStringLiteral("Use the letter, like 3n."));
+        {ProductPart(QString(), k, letter)}, QStringLiteral("Use the letter, like 3n."));
 }
 
 } // namespace

@@ -10,6 +10,7 @@ namespace orlavine::pack {
 
 const char* const kNoteFraction =
     "Write a fraction like 3/4 and a ratio like 2:3, in its simplest form.";
+const char* const kNoteAnyFraction = "Write a fraction like 3/4.";
 const char* const kNoteMixed = "Write a mixed number with a space, like 1 1/2.";
 const char* const kNoteGroup = "You may give the answers in any order.";
 

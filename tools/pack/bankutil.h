@@ -46,6 +46,7 @@ QString Thing(Prng& rng);
 
 // The notes that tell how an answer is written.
 extern const char* const kNoteFraction; // fractions and ratios in their simplest form
+extern const char* const kNoteAnyFraction; // a fraction, in any equivalent form
 extern const char* const kNoteMixed;    // mixed numbers
 extern const char* const kNoteGroup;    // a group answered in any order
 
