@@ -90,14 +90,13 @@ Question TwoStepStory(Prng& rng)
 {
     const int boys = rng.range(180, 480);
     const int girls = boys + rng.range(12, 90);
-    return Make(
-        Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.")
-                 .arg(boys)
-                 .arg(girls)),
-        {MeasurePart(QStringLiteral("How many pupils are there altogether?"), boys + girls, 0,
-                     kPupils),
-         MeasurePart(QStringLiteral("How many more girls than boys are there?"), girls - boys, 0,
-                     kMoreGirls)});
+    return Make(Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.")
+                         .arg(boys)
+                         .arg(girls)),
+                {MeasurePart(QStringLiteral("How many pupils are there altogether?"), boys + girls,
+                             0, kPupils),
+                 MeasurePart(QStringLiteral("How many more girls than boys are there?"),
+                             girls - boys, 0, kMoreGirls)});
 }
 
 Question Estimate(Prng& rng)
@@ -211,17 +210,15 @@ Question WhichProduct(Prng& rng)
     const int a = rng.range(3, 9);
     const int b = rng.range(4, 9);
     const int n = a * b;
-    const Calculation right = rng.pick(
-        QList<Calculation>{{a, '*', b}, {b, '*', a}, {2 * n, '/', 2}});
+    const Calculation right =
+        rng.pick(QList<Calculation>{{a, '*', b}, {b, '*', a}, {2 * n, '/', 2}});
     return ChoiceQuestion(
         Para(QStringLiteral("Which calculation has the answer <b>%1</b>?").arg(n)),
-        UniqueChoice(rng, CalculationOptions(rng, right,
-                                             {{a + 1, '*', b},
-                                              {a, '+', b},
-                                              {a, '*', b - 1},
-                                              {n + a, '/', a},
-                                              {n, '-', a}},
-                                             [n](const Calculation& c) { return c.value() == n; })));
+        UniqueChoice(
+            rng, CalculationOptions(
+                     rng, right,
+                     {{a + 1, '*', b}, {a, '+', b}, {a, '*', b - 1}, {n + a, '/', a}, {n, '-', a}},
+                     [n](const Calculation& c) { return c.value() == n; })));
 }
 
 Question ArrayOfDots(Prng& rng)
@@ -236,15 +233,15 @@ Question ArrayOfDots(Prng& rng)
     };
     const Calculation right =
         rng.chance(50) ? Calculation{rows, '*', columns} : Calculation{columns, '*', rows};
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("Which calculation does this array of dots show?")),
-        UniqueChoice(rng, CalculationOptions(rng, right,
-                                             {{rows, '+', columns},
-                                              {rows + 1, '*', columns},
-                                              {rows, '*', columns + 1},
-                                              {rows, '*', rows},
-                                              {columns, '*', columns}},
-                                             shows)));
+    Question q =
+        ChoiceQuestion(Para(QStringLiteral("Which calculation does this array of dots show?")),
+                       UniqueChoice(rng, CalculationOptions(rng, right,
+                                                            {{rows, '+', columns},
+                                                             {rows + 1, '*', columns},
+                                                             {rows, '*', columns + 1},
+                                                             {rows, '*', rows},
+                                                             {columns, '*', columns}},
+                                                            shows)));
     q.pictures = {DotArray(rows, columns)};
     return q;
 }

@@ -105,9 +105,9 @@ Question AddSame(Prng& rng)
     const bool mixed = sum > d && sum % d != 0;
     const QString display = FractionHtml(a, d) + QStringLiteral(" + ") + FractionHtml(b, d);
     if (sum % d == 0) // a whole number, or the fraction as it comes
-        return Make(Para(QStringLiteral("Work out")) + Display(display),
-                    {AlternativesPart(QString(), NumberForms(sum / d, 0) +
-                                                     FractionForms(sum, d, false))});
+        return Make(
+            Para(QStringLiteral("Work out")) + Display(display),
+            {AlternativesPart(QString(), NumberForms(sum / d, 0) + FractionForms(sum, d, false))});
     if (mixed) {
         return Make(
             Para(QStringLiteral(
@@ -181,8 +181,7 @@ Question PartOfHour(Prng& rng)
     if (100 % (60 / Gcd(minutes, 60)) == 0)
         forms += NumberForms(minutes * 100 / 60, 2);
     return Make(Para(QStringLiteral("What fraction of an hour is %1 minutes?").arg(minutes)),
-                {AlternativesPart(QString(), forms)},
-                QStringLiteral("Write a fraction like 1/4."));
+                {AlternativesPart(QString(), forms)}, QStringLiteral("Write a fraction like 1/4."));
 }
 
 } // namespace

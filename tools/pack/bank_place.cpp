@@ -132,16 +132,15 @@ Question Temperature(Prng& rng)
     const int change = rng.range(3, 9);
     const bool falls = now > -2 && rng.chance(60);
     const int later = falls ? now - change : now + change;
-    Question q =
-        Make(Para(QStringLiteral("The thermometer shows the temperature at 6 am.")),
-             {MeasurePart(QStringLiteral("What is the temperature at 6 am?"), now, 0,
-                          units::kCelsius),
-              MeasurePart(QStringLiteral("By noon the temperature has %1 by %2 degrees. "
-                                         "What is the temperature at noon?")
-                              .arg(falls ? QStringLiteral("fallen") : QStringLiteral("risen"))
-                              .arg(change),
-                          later, 0, units::kCelsius)},
-             QStringLiteral("Write a temperature below zero with a minus sign, like -4."));
+    Question q = Make(
+        Para(QStringLiteral("The thermometer shows the temperature at 6 am.")),
+        {MeasurePart(QStringLiteral("What is the temperature at 6 am?"), now, 0, units::kCelsius),
+         MeasurePart(QStringLiteral("By noon the temperature has %1 by %2 degrees. "
+                                    "What is the temperature at noon?")
+                         .arg(falls ? QStringLiteral("fallen") : QStringLiteral("risen"))
+                         .arg(change),
+                     later, 0, units::kCelsius)},
+        QStringLiteral("Write a temperature below zero with a minus sign, like -4."));
     q.pictures = {Thermometer(-15, 20, now)};
     return q;
 }
