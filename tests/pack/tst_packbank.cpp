@@ -168,6 +168,7 @@ private slots:
     void longestIsTheLongestInAnyForm();
     void shapeChoicesHaveOneRightOption();
     void numbersAndFractionsInOtherFormsAreRight();
+    void numberAnswersTakeUsualWritings();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -398,6 +399,38 @@ void TestPackBank::numbersAndFractionsInOtherFormsAreRight()
                 }
             }
         }
+    }
+}
+
+void TestPackBank::numberAnswersTakeUsualWritings()
+{
+    // A pupil who is right may write a number in words without "and" or a hyphen, a Roman
+    // numeral in small letters, a mixed number's fraction part unsimplified.
+    const auto right = [](const Slot& slot, const QString& answer) {
+        QByteArray typed;
+        return EncodeRecordText(answer, typed) &&
+               CheckSubAnswer({typed}, {slot.key}, {QByteArray(1, slot.type)}, 0) == "\xFC";
+    };
+    const auto usual = [](const Slot& slot) {
+        return QString::fromLatin1(Alternatives(slot.key).first());
+    };
+    Prng rng(11);
+    for (int draw = 0; draw < 50; ++draw) {
+        const Slot words = PlaceValueKinds().at(1)(rng).parts.first().subs.first();
+        QVERIFY2(right(words, usual(words)
+                                  .replace(QLatin1Char('-'), QLatin1Char(' '))
+                                  .replace(QLatin1String(" and "), QLatin1String(" "))),
+                 words.key.constData());
+        const Slot roman = PlaceValueKinds().at(4)(rng).parts.first().subs.first();
+        QVERIFY2(right(roman, usual(roman).toLower()), roman.key.constData());
+        const Slot mixed = FractionKinds().at(5)(rng).parts.first().subs.first();
+        const QStringList wholeNumDen =
+            usual(mixed).split(QRegularExpression(QStringLiteral("[ /]")));
+        QVERIFY2(right(mixed, QStringLiteral("%1 %2/%3")
+                                  .arg(wholeNumDen.at(0))
+                                  .arg(wholeNumDen.at(1).toInt() * 2)
+                                  .arg(wholeNumDen.at(2).toInt() * 2)),
+                 mixed.key.constData());
     }
 }
 

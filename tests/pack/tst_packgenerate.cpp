@@ -248,7 +248,7 @@ void TestPackGenerate::sumsAgreeWithTheirKeys()
             ++checked;
         }
     }
-    QVERIFY2(checked > 450, qPrintable(QString::number(checked)));
+    QVERIFY2(checked > 400, qPrintable(QString::number(checked)));
 }
 
 void TestPackGenerate::otherKeysAgreeWithTheText()
@@ -268,7 +268,7 @@ void TestPackGenerate::otherKeysAgreeWithTheText()
             ++checked["percent"];
         }
         if (const QRegularExpressionMatch m = roman.match(s.html); m.hasMatch()) {
-            QCOMPARE(q.keys.at(0), Roman(m.captured(1).toInt()).toLatin1());
+            QCOMPARE(Alternatives(q.keys.at(0)).first(), Roman(m.captured(1).toInt()).toLatin1());
             ++checked["roman"];
         }
         if (const QRegularExpressionMatch m = simplest.match(s.html); m.hasMatch()) {

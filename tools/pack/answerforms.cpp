@@ -23,8 +23,8 @@ const Unit kSquareM{"m&sup2;", {"m\u00B2", "m2", "m^2", "sq m", "square metres",
 const Unit kCubicCm{"cm&sup3;", {"cm\u00B3", "cm3", "cm^3", "cubic cm", "cubic centimetres",
                                  "cubic centimeters"}};
 const Unit kDegrees{"&deg;", {"\u00B0", "degrees", "degree", "deg"}};
-const Unit kDegreesCelsius{"&deg;C", {"\u00B0C", "\u00B0", "C", "\u00B0 C", "degrees",
-                                     "degrees C", "degrees Celsius", "deg C"}};
+const Unit kCelsius{"&deg;C", {"\u00B0C", "\u00B0", "C", "\u00B0 C", "degrees", "degrees C",
+                              "degrees Celsius", "deg C", "Celsius"}};
 const Unit kPercent{"%", {"%", "percent", "per cent"}};
 const Unit kPounds{"&pound;", {"\u00A3", "pounds"}, true};
 const Unit kPence{"p", {"p", "pence"}};

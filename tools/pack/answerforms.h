@@ -22,7 +22,7 @@ extern const Unit kNone;
 extern const Unit kMm, kCm, kM, kKm;
 extern const Unit kG, kKg, kMl, kLitres;
 extern const Unit kSquareCm, kSquareM, kCubicCm;
-extern const Unit kDegrees, kDegreesCelsius, kPercent;
+extern const Unit kDegrees, kCelsius, kPercent;
 extern const Unit kPounds, kPence;
 extern const Unit kSeconds, kMinutes, kHours, kDays;
 } // namespace units

@@ -1,8 +1,12 @@
 // The four operations: written and mental methods, missing numbers, word problems.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace orlavine::pack {
 
@@ -12,10 +16,53 @@ const QString kTimes = QStringLiteral("&times;");
 const QString kDivide = QStringLiteral("&divide;");
 const QString kBox = QStringLiteral("&#9633;");
 
+// What is counted in a word problem, written after the answer line like a unit.
+const Unit kPupils{"pupils", {"pupils", "children"}};
+const Unit kMoreGirls{"girls", {"girls", "more girls", "more"}};
+const Unit kBoxes{"boxes", {"boxes", "box"}};
+
+/// A calculation offered as an option: x op y, op one of + - * /.
+struct Calculation {
+    int x = 0;
+    char op = '*';
+    int y = 0;
+
+    QString text() const
+    {
+        const QString sign = op == '+'   ? QStringLiteral("+")
+                             : op == '-' ? QStringLiteral("&minus;")
+                             : op == '*' ? kTimes
+                                         : kDivide;
+        return QStringLiteral("%1 %2 %3").arg(x).arg(sign).arg(y);
+    }
+    double value() const
+    {
+        return op == '+' ? x + y : op == '-' ? x - y : op == '*' ? x * y : double(x) / y;
+    }
+};
+
+/// `shown` and three of `others` (those whose text differs), each marked by `fits`.
+template <typename Fits>
+QList<Option> CalculationOptions(Prng& rng, const Calculation& shown, QList<Calculation> others,
+                                 Fits fits)
+{
+    rng.shuffle(others);
+    QList<Option> options = {{shown.text(), fits(shown)}};
+    for (const Calculation& other : others) {
+        const QString text = other.text();
+        if (options.size() < 4 && std::none_of(options.cbegin(), options.cend(),
+                                               [&](const Option& o) { return o.text == text; }))
+            options.append({text, fits(other)});
+    }
+    return options;
+}
+
 Question WrittenAdd(Prng& rng)
 {
     const int a = rng.range(1200, 8999);
-    const int b = rng.range(1200, 8999);
+    int b = rng.range(1200, 8999);
+    if (b == a)
+        b += 101; // not a difference of 0
     const bool add = rng.chance(50);
     const int big = std::max(a, b), small = std::min(a, b);
     return Make(
@@ -43,23 +90,35 @@ Question TwoStepStory(Prng& rng)
 {
     const int boys = rng.range(180, 480);
     const int girls = boys + rng.range(12, 90);
-    return Make(
-        Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.")
-                 .arg(boys)
-                 .arg(girls)),
-        {NumberPart(QStringLiteral("How many pupils are there altogether?"), boys + girls),
-         NumberPart(QStringLiteral("How many more girls than boys are there?"), girls - boys)});
+    return Make(Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.")
+                         .arg(boys)
+                         .arg(girls)),
+                {MeasurePart(QStringLiteral("How many pupils are there altogether?"), boys + girls,
+                             0, kPupils),
+                 MeasurePart(QStringLiteral("How many more girls than boys are there?"),
+                             girls - boys, 0, kMoreGirls)});
 }
 
 Question Estimate(Prng& rng)
 {
     const int a = rng.range(2, 8) * 100 + rng.pick(QList<int>{-3, -2, -1, 1, 2, 3, 4});
     const int b = rng.range(2, 8) * 100 + rng.pick(QList<int>{-4, -2, -1, 1, 2, 3});
-    const int right = (a + 50) / 100 * 100 + (b + 50) / 100 * 100;
-    return ChoiceQuestion(
-        Para(QStringLiteral("Which is the best estimate of")) +
-            Display(QStringLiteral("%1 + %2").arg(a).arg(b)),
-        NumberChoice(rng, right, {right - 100, right + 100, right + 200, right - 200}));
+    const int rounded = (a + 50) / 100 * 100 + (b + 50) / 100 * 100;
+    QList<int> values = {rounded - 200, rounded - 100, rounded + 100, rounded + 200};
+    rng.shuffle(values);
+    values = values.mid(0, 3) << rounded;
+    // The best estimate is the option nearest the sum.
+    int nearest = values.first();
+    for (int v : values) {
+        if (std::abs(v - (a + b)) < std::abs(nearest - (a + b)))
+            nearest = v;
+    }
+    QList<Option> options;
+    for (int v : values)
+        options.append({WithCommas(v), v == nearest});
+    return ChoiceQuestion(Para(QStringLiteral("Which is the best estimate of")) +
+                              Display(QStringLiteral("%1 + %2").arg(a).arg(b)),
+                          UniqueChoice(rng, options));
 }
 
 Question CheckSums(Prng& rng)
@@ -69,7 +128,9 @@ Question CheckSums(Prng& rng)
         const int a = rng.range(300, 900);
         const int b = rng.range(110, a - 50);
         const bool right = rng.chance(50);
-        const int shown = right ? a - b : a - b + rng.pick(QList<int>{-100, -10, 10, 100});
+        const int slip = a - b > 100 ? rng.pick(QList<int>{-100, -10, 10, 100})
+                                     : rng.pick(QList<int>{-10, 10, 100});
+        const int shown = right ? a - b : a - b + slip;
         parts.append(
             TrueFalsePart(QStringLiteral("%1 &minus; %2 = %3").arg(a).arg(b).arg(shown), right));
     }
@@ -128,8 +189,8 @@ Question Boxes(Prng& rng)
                          .arg(who)
                          .arg(need)
                          .arg(item)),
-                {NumberPart(QStringLiteral("How many boxes must %1 buy?").arg(who),
-                            (need + per - 1) / per, 2)},
+                {MeasurePart(QStringLiteral("How many boxes must %1 buy?").arg(who),
+                             (need + per - 1) / per, 0, kBoxes, 2)},
                 QStringLiteral("Think about what to do with the remainder."));
 }
 
@@ -149,27 +210,38 @@ Question WhichProduct(Prng& rng)
     const int a = rng.range(3, 9);
     const int b = rng.range(4, 9);
     const int n = a * b;
-    const QString right = QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b);
+    const Calculation right =
+        rng.pick(QList<Calculation>{{a, '*', b}, {b, '*', a}, {2 * n, '/', 2}});
     return ChoiceQuestion(
         Para(QStringLiteral("Which calculation has the answer <b>%1</b>?").arg(n)),
-        MakeChoice(rng, right,
-                   {QStringLiteral("%1 %2 %3").arg(a + 1).arg(kTimes).arg(b),
-                    QStringLiteral("%1 + %2").arg(a).arg(b),
-                    QStringLiteral("%1 %2 %3").arg(a).arg(kTimes).arg(b - 1),
-                    QStringLiteral("%1 %2 %3").arg(n + a).arg(kDivide).arg(a)}));
+        UniqueChoice(
+            rng, CalculationOptions(
+                     rng, right,
+                     {{a + 1, '*', b}, {a, '+', b}, {a, '*', b - 1}, {n + a, '/', a}, {n, '-', a}},
+                     [n](const Calculation& c) { return c.value() == n; })));
 }
 
 Question ArrayOfDots(Prng& rng)
 {
     const int rows = rng.range(2, 6);
-    const int columns = rng.range(3, 9);
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("Which calculation does this array of dots show?")),
-        MakeChoice(rng, QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns),
-                   {QStringLiteral("%1 + %2").arg(rows).arg(columns),
-                    QStringLiteral("%1 %2 %3").arg(rows + 1).arg(kTimes).arg(columns),
-                    QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(columns + 1),
-                    QStringLiteral("%1 %2 %3").arg(rows).arg(kTimes).arg(rows)}));
+    int columns = rng.range(3, 9);
+    if (columns == rows)
+        ++columns;
+    // An option shows the array when it multiplies its rows by its columns, in either order.
+    const auto shows = [rows, columns](const Calculation& c) {
+        return c.op == '*' && ((c.x == rows && c.y == columns) || (c.x == columns && c.y == rows));
+    };
+    const Calculation right =
+        rng.chance(50) ? Calculation{rows, '*', columns} : Calculation{columns, '*', rows};
+    Question q =
+        ChoiceQuestion(Para(QStringLiteral("Which calculation does this array of dots show?")),
+                       UniqueChoice(rng, CalculationOptions(rng, right,
+                                                            {{rows, '+', columns},
+                                                             {rows + 1, '*', columns},
+                                                             {rows, '*', columns + 1},
+                                                             {rows, '*', rows},
+                                                             {columns, '*', columns}},
+                                                            shows)));
     q.pictures = {DotArray(rows, columns)};
     return q;
 }

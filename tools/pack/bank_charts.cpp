@@ -83,10 +83,10 @@ Question LineGraphQuestion(Prng& rng)
     Question q = Make(
         Para(QStringLiteral("The line graph shows the temperature in a garden during one day.")),
         {MeasurePart(QStringLiteral("What was the temperature at %1?").arg(hours.at(2)),
-                     temperatures.at(2), 0, units::kDegreesCelsius),
+                     temperatures.at(2), 0, units::kCelsius),
          MeasurePart(
              QStringLiteral("By how many degrees did the temperature rise from 8 am to 12 noon?"),
-             temperatures.at(2) - temperatures.at(0), 0, units::kDegreesCelsius)});
+             temperatures.at(2) - temperatures.at(0), 0, units::kCelsius)});
     q.pictures = {LineGraph(QStringLiteral("Temperature in the garden"), hours, temperatures, 2,
                             QStringLiteral("°C"))};
     return q;

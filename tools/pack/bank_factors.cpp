@@ -96,11 +96,29 @@ Question HcfLcm(Prng& rng)
                  NumberPart(QStringLiteral("What is their lowest common multiple?"), g * p * q)});
 }
 
+bool IsSquare(int n)
+{
+    int root = 0;
+    while (root * root < n)
+        ++root;
+    return root * root == n;
+}
+
 Question SquareNumber(Prng& rng)
 {
     const int k = rng.range(4, 12);
+    QList<int> others;
+    for (int n : {k * k + 1, k * k - 2, k * (k + 1), k * 10, 2 * k * k, k * k + k - 1}) {
+        if (!IsSquare(n) && !others.contains(n))
+            others.append(n);
+    }
+    rng.shuffle(others);
+    others = others.mid(0, 3) << k * k;
+    QList<Option> options;
+    for (int n : others)
+        options.append({QString::number(n), IsSquare(n)});
     return ChoiceQuestion(Para(QStringLiteral("Which of these is a <b>square number</b>?")),
-                          NumberChoice(rng, k * k, {k * k + 1, k * k - 2, (k + 1) * k, k * 10}));
+                          UniqueChoice(rng, options));
 }
 
 Question SquaresAndCubes(Prng& rng)

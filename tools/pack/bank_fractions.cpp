@@ -1,8 +1,11 @@
 // Fractions: shaded parts, equivalence, simplest form, mixed numbers, fractions of amounts.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+
+#include <algorithm>
 
 namespace orlavine::pack {
 
@@ -12,10 +15,9 @@ Question Shaded(Prng& rng)
 {
     const int d = rng.pick(QList<int>{4, 5, 6, 8, 10, 12});
     const int k = rng.range(1, d - 1);
-    Question q =
-        Make(Para(QStringLiteral(
-                 "What fraction of the shape is shaded? Give your answer in its simplest form.")),
-             {ExactPart(QString(), 'F', SimplestFraction(k, d))}, QLatin1String(kNoteFraction));
+    Question q = Make(Para(QStringLiteral("What fraction of the shape is shaded?")),
+                      {FractionAnswerPart(QString(), k, d, false)},
+                      QStringLiteral("Write a fraction like 3/4."));
     q.pictures = {rng.chance(50) ? FractionBar(d, k) : FractionCircle(d, k)};
     return q;
 }
@@ -24,11 +26,23 @@ Question WhichShaded(Prng& rng)
 {
     const int d = rng.pick(QList<int>{3, 4, 5, 6, 8});
     const int k = rng.range(1, d - 1);
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("What fraction of the circle is shaded?")),
-        MakeChoice(rng, FractionHtml(k, d),
-                   {FractionHtml(d - k, d), FractionHtml(k, d + 1), FractionHtml(k + 1, d),
-                    FractionHtml(1, k + 1), FractionHtml(k, d * 2)}));
+    // The right option as the circle shows it or in its simplest form; the wrong ones are
+    // other values, so that one option only equals k/d.
+    const int g = rng.chance(50) ? Gcd(k, d) : 1;
+    QList<QPair<int, int>> values = {{k / g, d / g}};
+    QList<QPair<int, int>> others = {{d - k, d}, {k, d + 1}, {k + 1, d}, {1, k + 1}, {k, d * 2}};
+    rng.shuffle(others);
+    for (const auto& [n, m] : others) {
+        if (values.size() < 4 && std::none_of(values.cbegin(), values.cend(), [&](const auto& v) {
+                return v.first * m == n * v.second;
+            }))
+            values.append({n, m});
+    }
+    QList<Option> options;
+    for (const auto& [n, m] : values)
+        options.append({FractionHtml(n, m), n * d == k * m});
+    Question q = ChoiceQuestion(Para(QStringLiteral("What fraction of the circle is shaded?")),
+                                UniqueChoice(rng, options));
     q.pictures = {FractionCircle(d, k)};
     return q;
 }
@@ -66,7 +80,7 @@ Question ToMixed(Prng& rng)
     const int n = whole * d + rest;
     return Make(Para(QStringLiteral("Write this improper fraction as a mixed number.")) +
                     Display(FractionHtml(n, d)),
-                {ExactPart(QString(), 'X', MixedNumber(n, d))}, QLatin1String(kNoteMixed));
+                {MixedAnswerPart(QString(), whole, rest, d, false)}, QLatin1String(kNoteMixed));
 }
 
 Question ToImproper(Prng& rng)
@@ -78,7 +92,7 @@ Question ToImproper(Prng& rng)
         --rest;
     return Make(Para(QStringLiteral("Write this mixed number as an improper fraction.")) +
                     Display(MixedHtml(whole, rest, d)),
-                {ExactPart(QString(), 'F', QStringLiteral("%1/%2").arg(whole * d + rest).arg(d))},
+                {FractionAnswerPart(QString(), whole * d + rest, d, false)},
                 QStringLiteral("Write a fraction like 7/3."));
 }
 
@@ -90,9 +104,10 @@ Question AddSame(Prng& rng)
     const int sum = a + b;
     const bool mixed = sum > d && sum % d != 0;
     const QString display = FractionHtml(a, d) + QStringLiteral(" + ") + FractionHtml(b, d);
-    if (sum % d == 0)
-        return Make(Para(QStringLiteral("Work out")) + Display(display),
-                    {NumberPart(QString(), sum / d)});
+    if (sum % d == 0) // a whole number, or the fraction as it comes
+        return Make(
+            Para(QStringLiteral("Work out")) + Display(display),
+            {AlternativesPart(QString(), NumberForms(sum / d, 0) + FractionForms(sum, d, false))});
     if (mixed) {
         return Make(
             Para(QStringLiteral(
@@ -111,11 +126,24 @@ Question OfAmount(Prng& rng)
     const int d = rng.range(2, 10);
     const int n = rng.range(1, d - 1);
     const int amount = d * rng.range(3, 15);
-    static const QStringList units = {"sweets", "pupils", "metres", "pounds"};
-    const QString unit = rng.pick(units);
-    return Make(
-        Para(QStringLiteral("What is %1 of %2 %3?").arg(FractionHtml(n, d)).arg(amount).arg(unit)),
-        {NumberPart(QString(), amount / d * n)}, QStringLiteral("Type the number only."));
+    const int answer = amount / d * n;
+    static const Unit sweets{"sweets", {"sweets"}};
+    static const Unit pupils{"pupils", {"pupils", "children"}};
+    const QString of = QStringLiteral("What is %1 of ").arg(FractionHtml(n, d));
+    switch (rng.range(0, 3)) {
+    case 0:
+        return Make(Para(of + QStringLiteral("%1 sweets?").arg(amount)),
+                    {MeasurePart(QString(), answer, 0, sweets)});
+    case 1:
+        return Make(Para(of + QStringLiteral("%1 pupils?").arg(amount)),
+                    {MeasurePart(QString(), answer, 0, pupils)});
+    case 2:
+        return Make(Para(of + QStringLiteral("%1 metres?").arg(amount)),
+                    {MeasurePart(QString(), answer, 0, units::kM)});
+    default:
+        return Make(Para(of + QStringLiteral("&pound;%1?").arg(amount)),
+                    {MeasurePart(QString(), answer * 100, 2, units::kPounds)});
+    }
 }
 
 Question LargestFraction(Prng& rng)
@@ -130,33 +158,30 @@ Question LargestFraction(Prng& rng)
         if (!clash)
             fractions.append({n, d});
     }
+    const bool largest = rng.chance(50);
     int best = 0;
     for (int i = 1; i < 4; ++i) {
-        if (fractions.at(i).first * fractions.at(best).second >
-            fractions.at(best).first * fractions.at(i).second)
+        const int before = fractions.at(i).first * fractions.at(best).second;
+        const int after = fractions.at(best).first * fractions.at(i).second;
+        if (largest ? before > after : before < after)
             best = i;
     }
-    QStringList wrong;
-    for (int i = 0; i < 4; ++i) {
-        if (i != best)
-            wrong.append(FractionHtml(fractions.at(i).first, fractions.at(i).second));
-    }
-    return ChoiceQuestion(
-        Para(QStringLiteral("Which fraction is the <b>largest</b>?")),
-        MakeChoice(rng, FractionHtml(fractions.at(best).first, fractions.at(best).second), wrong));
+    QList<Option> options;
+    for (int i = 0; i < 4; ++i)
+        options.append({FractionHtml(fractions.at(i).first, fractions.at(i).second), i == best});
+    return ChoiceQuestion(Para(QStringLiteral("Which fraction is the <b>%1</b>?")
+                                   .arg(largest ? "largest" : "smallest")),
+                          UniqueChoice(rng, options));
 }
 
 Question PartOfHour(Prng& rng)
 {
     const int minutes = rng.pick(QList<int>{15, 30, 45, 6, 12, 20, 40});
-    const int g = Gcd(minutes, 60);
-    QStringList forms = {SimplestFraction(minutes, 60), QStringLiteral("%1/60").arg(minutes)};
-    if (100 % (60 / g) == 0)
-        forms.append(DecimalText(minutes * 100 / 60, 2));
-    return Make(
-        Para(QStringLiteral("What fraction of an hour is %1 minutes?").arg(minutes)),
-        {AlternativesPart(QString(), forms)},
-        QStringLiteral("Write a fraction like 1/4. A fraction in its simplest form is best."));
+    QStringList forms = FractionForms(minutes, 60, false);
+    if (100 % (60 / Gcd(minutes, 60)) == 0)
+        forms += NumberForms(minutes * 100 / 60, 2);
+    return Make(Para(QStringLiteral("What fraction of an hour is %1 minutes?").arg(minutes)),
+                {AlternativesPart(QString(), forms)}, QStringLiteral("Write a fraction like 1/4."));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Place value, rounding, Roman numerals and negative numbers.
 #include "banks.h"
 
+#include "answerforms.h"
 #include "bankutil.h"
 #include "diagrams.h"
 #include "numbertext.h"
@@ -16,32 +17,54 @@ Question DigitValue(Prng& rng)
     const int digit = rng.range(2, 9);
     long long n = 0;
     long long power = 1;
-    long long value = 0;
     for (int at = 0; at < 5; ++at, power *= 10) {
         int d = at == place ? digit : rng.range(at == 4 ? 1 : 0, 8);
         if (at != place && d >= digit)
             ++d;
         n += d * power;
-        if (at == place)
-            value = digit * power;
     }
-    const Choice choice = NumberChoice(rng, value, {value * 10, value / 10, digit, value * 100});
+    // The options are the digit's value at each place but one; the number tells which fits.
+    QList<int> places = {0, 1, 2, 3, 4, 5};
+    places.removeOne(place);
+    rng.shuffle(places);
+    places = places.mid(0, 3) << place;
+    QList<Option> options;
+    for (int at : places) {
+        long long unit = 1;
+        for (int i = 0; i < at; ++i)
+            unit *= 10;
+        options.append({WithCommas(digit * unit), n / unit % 10 == digit});
+    }
     return ChoiceQuestion(
         Para(QStringLiteral("What is the value of the digit <b>%1</b> in the number below?")
                  .arg(digit)) +
             Display(WithCommas(n)),
-        choice);
+        UniqueChoice(rng, options));
+}
+
+/// The ways to write a number in words: with or without "and", a hyphen or a space in
+/// "forty-two", a comma after "thousand" or none.
+QStringList WordForms(int n)
+{
+    QStringList forms = {NumberWords(n)};
+    static const QList<QPair<QString, QString>> choices = {
+        {QStringLiteral("-"), QStringLiteral(" ")},
+        {QStringLiteral(" and "), QStringLiteral(" ")},
+        {QStringLiteral("thousand "), QStringLiteral("thousand, ")}};
+    for (const auto& [usual, other] : choices) {
+        for (const QString& form : QStringList(forms)) {
+            if (form.contains(usual))
+                forms.append(QString(form).replace(usual, other));
+        }
+    }
+    return forms;
 }
 
 Question InWords(Prng& rng)
 {
     const int n = rng.chance(50) ? rng.range(101, 999) : rng.range(1001, 9999);
-    return Make(
-        Para(QStringLiteral("Write this number in words.")) + Display(WithCommas(n)),
-        {LongPart(QString(), NumberWords(n), 2)},
-        QStringLiteral(
-            "Write it like this: two thousand, four hundred and six is "
-            "<i>two thousand four hundred and six</i>. Use a hyphen in numbers like forty-two."));
+    return Make(Para(QStringLiteral("Write this number in words.")) + Display(WithCommas(n)),
+                {AlternativesPart(QString(), WordForms(n), 2)});
 }
 
 Question InFigures(Prng& rng)
@@ -68,10 +91,9 @@ Question Roman(Prng& rng)
     const int a = rng.range(14, 99);
     const int b = rng.range(11, 60);
     return Make(Para(QStringLiteral("Roman numerals use the letters I, V, X, L and C.")),
-                {ExactPart(QStringLiteral("Write <b>%1</b> in Roman numerals.").arg(a), 'R',
-                           RomanNumeral(a)),
-                 NumberPart(QStringLiteral("What number is <b>%1</b>?").arg(RomanNumeral(b)), b)},
-                QStringLiteral("Use capital letters for Roman numerals, like XIV."));
+                {AlternativesPart(QStringLiteral("Write <b>%1</b> in Roman numerals.").arg(a),
+                                  {RomanNumeral(a)}),
+                 NumberPart(QStringLiteral("What number is <b>%1</b>?").arg(RomanNumeral(b)), b)});
 }
 
 Question ArrowOnLine(Prng& rng)
@@ -92,9 +114,14 @@ Question ArrowChoice(Prng& rng)
     const int step = rng.pick(QList<int>{20, 50, 100, 200, 500});
     const int from = rng.range(1, 40) * step;
     const int at = from + rng.range(1, 9) * step;
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("Which number is the arrow pointing to?")),
-        NumberChoice(rng, at, {at + step, at - step, at + step / 2, at + 10 * step}));
+    QList<int> values = {at + step, at - step, at + step / 2, at + 10 * step};
+    rng.shuffle(values);
+    values = values.mid(0, 3) << at;
+    QList<Option> options;
+    for (int value : values)
+        options.append({WithCommas(value), value == at});
+    Question q = ChoiceQuestion(Para(QStringLiteral("Which number is the arrow pointing to?")),
+                                UniqueChoice(rng, options));
     q.pictures = {NumberLine(from, from + 10 * step, step, step * 5, 0, at)};
     return q;
 }
@@ -105,15 +132,15 @@ Question Temperature(Prng& rng)
     const int change = rng.range(3, 9);
     const bool falls = now > -2 && rng.chance(60);
     const int later = falls ? now - change : now + change;
-    Question q =
-        Make(Para(QStringLiteral("The thermometer shows the temperature at 6 am.")),
-             {NumberPart(QStringLiteral("What is the temperature at 6 am, in &deg;C?"), now),
-              NumberPart(QStringLiteral("By noon the temperature has %1 by %2 degrees. "
-                                        "What is the temperature at noon, in &deg;C?")
-                             .arg(falls ? QStringLiteral("fallen") : QStringLiteral("risen"))
-                             .arg(change),
-                         later)},
-             QStringLiteral("Write a temperature below zero with a minus sign, like -4."));
+    Question q = Make(
+        Para(QStringLiteral("The thermometer shows the temperature at 6 am.")),
+        {MeasurePart(QStringLiteral("What is the temperature at 6 am?"), now, 0, units::kCelsius),
+         MeasurePart(QStringLiteral("By noon the temperature has %1 by %2 degrees. "
+                                    "What is the temperature at noon?")
+                         .arg(falls ? QStringLiteral("fallen") : QStringLiteral("risen"))
+                         .arg(change),
+                     later, 0, units::kCelsius)},
+        QStringLiteral("Write a temperature below zero with a minus sign, like -4."));
     q.pictures = {Thermometer(-15, 20, now)};
     return q;
 }
@@ -134,10 +161,12 @@ Question LargestOrSmallest(Prng& rng)
     long long answer = all.first();
     for (long long v : all)
         answer = largest ? std::max(answer, v) : std::min(answer, v);
-    all.removeOne(answer);
+    QList<Option> options;
+    for (long long v : all)
+        options.append({WithCommas(v), v == answer});
     return ChoiceQuestion(Para(QStringLiteral("Which of these numbers is the <b>%1</b>?")
                                    .arg(largest ? "largest" : "smallest")),
-                          NumberChoice(rng, answer, all));
+                          UniqueChoice(rng, options));
 }
 
 Question NegativeCompare(Prng& rng)
@@ -161,16 +190,21 @@ Question NegativeCompare(Prng& rng)
 
 Question Partition(Prng& rng)
 {
-    const int n = rng.range(10000, 99999);
-    const int thousands = n / 1000 % 10 * 1000;
+    // No digit 0, so that every place has a part to add; any of the four lower parts is
+    // the missing one.
+    QList<int> parts;
+    int n = 0;
+    for (int place = 10000; place >= 1; place /= 10) {
+        parts.append(rng.range(1, 9) * place);
+        n += parts.last();
+    }
+    const int missing = rng.range(1, 4);
+    QStringList shown;
+    for (int i = 0; i < parts.size(); ++i)
+        shown.append(i == missing ? QStringLiteral("&#9633;") : WithCommas(parts.at(i)));
     return Make(Para(QStringLiteral("Find the missing number.")) +
-                    Display(QStringLiteral("%1 = %2 + &#9633; + %3 + %4 + %5")
-                                .arg(WithCommas(n))
-                                .arg(WithCommas(n / 10000 * 10000))
-                                .arg(n / 100 % 10 * 100)
-                                .arg(n / 10 % 10 * 10)
-                                .arg(n % 10)),
-                {NumberPart(QString(), thousands)});
+                    Display(QStringLiteral("%1 = %2").arg(WithCommas(n), shown.join(" + "))),
+                {NumberPart(QString(), parts.at(missing))});
 }
 
 Question MoreOrLess(Prng& rng)
