@@ -189,7 +189,7 @@ void TestPackGenerate::figures()
         withPictures += sample.pictures.isEmpty() ? 0 : 1;
     }
     QVERIFY(eighty >= 1);
-    QCOMPARE(types, (QSet<QByteArray>{"Q", "T", "N", "M", "G", "L", "R", "F", "X"}));
+    QCOMPARE(types, (QSet<QByteArray>{"Q", "T", "N", "M", "G", "R", "F", "X"}));
     QVERIFY(oneMark > 10 * twoMarks && twoMarks > 0);
     QVERIFY2(withPictures * 5 > pages && withPictures * 3 < pages,
              qPrintable(QString::number(withPictures)));

@@ -376,6 +376,8 @@ void TestPackUnits::rightAnswersInAnyCommonForm_data()
                                        << QStringList{"3/5"} << QStringList{"6/10"};
     QTest::newRow("mixed number") << MixedAnswerPart({}, 5, 1, 2, false)
                                   << QStringList{"5 1/2", "5 2/4"} << QStringList{"22/4"};
+    QTest::newRow("true") << TrueFalsePart({}, true) << QStringList{"T", "t", "True", "TRUE"}
+                          << QStringList{"F", "false", "yes"};
     QTest::newRow("product") << ProductPart({}, 4, "m")
                              << QStringList{"4m", "4 m", "4\u00D7m", "4 x m", "4*m", "m4"}
                              << QStringList{"4+m", "m"};

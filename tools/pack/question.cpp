@@ -61,7 +61,10 @@ Part WordPart(const QString& prompt, const QString& word, int marks)
 
 Part TrueFalsePart(const QString& statement, bool isTrue)
 {
-    return OneSlot(statement, 'T', isTrue ? QStringLiteral("T") : QStringLiteral("F"), 1);
+    return AlternativesPart(statement,
+                            isTrue ? QStringList{QStringLiteral("T"), QStringLiteral("True")}
+                                   : QStringList{QStringLiteral("F"), QStringLiteral("False")},
+                            1);
 }
 
 Part AlternativesPart(const QString& prompt, const QStringList& alternatives, int marks)

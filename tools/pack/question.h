@@ -52,8 +52,9 @@ Part ChoicePart(const QString& prompt, const QStringList& options, int rightInde
 Part NumberPart(const QString& prompt, long long value, int marks = 1);
 /// A decimal given as whole 1/10^places: type N.
 Part DecimalPart(const QString& prompt, long long scaled, int places, int marks = 1);
-/// A word or phrase, a letter, or T / F: type T.
+/// A word or phrase, or a letter: type T.
 Part WordPart(const QString& prompt, const QString& word, int marks = 1);
+/// True or false: T or F, or the word in full (type M).
 Part TrueFalsePart(const QString& statement, bool isTrue);
 /// Any one of the alternatives: type M.
 Part AlternativesPart(const QString& prompt, const QStringList& alternatives, int marks = 1);
