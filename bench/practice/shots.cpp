@@ -1,5 +1,5 @@
 // Screenshots of the practice windows for the README: a paper open, the same paper
-// marked, its second attempt after marking, and a long answer marked. Run under an X server (xvfb-run):
+// marked, its second attempt after marking, a long answer marked, and a worked solution. Run under an X server (xvfb-run):
 //   build/bench/practice/practice_shots OUTPUT_FOLDER [SKIN_FOLDER]
 // The pictures of SKIN_FOLDER (by default the program's skin in assets/skin) replace the
 // package's, so the shots show the skin the program ships with.
@@ -111,6 +111,15 @@ int main(int argc, char** argv)
     Wait(1000);
     Shoot(longAnswer, out + "/practice-long-answer.png");
     delete longAnswer;
+
+    PracticeWindow* solved = OpenPaper(AttemptKind::First, 101);
+    Type(solved, 1, "3");
+    solved->markPaper();
+    Wait(1000);
+    solved->toggleSolution();
+    Wait(1000);
+    Shoot(solved, out + "/practice-solution.png");
+    delete solved;
     SetPopUpAnswerer(nullptr);
     return 0;
 }

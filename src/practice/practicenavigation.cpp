@@ -73,8 +73,6 @@ void PracticeWindow::pickRemainingQuestion(int question)
 
 void PracticeWindow::showQuestion()
 {
-    m_questionTitle->setText(QStringLiteral("Question %1").arg(m_question));
-    m_questionTitle->adjustSize();
     m_sheet->build(SheetFor(*m_attempt, m_question), m_attempt->isMarked());
     showQuestionPage();
     listRemainingQuestions();
@@ -104,9 +102,15 @@ void PracticeWindow::toggleSolution()
 void PracticeWindow::showQuestionPage()
 {
     const QByteArray id = m_attempt->content().questionIds.at(m_question - 1);
+    const auto title = [this](const QString& text) {
+        m_questionTitle->setText(text);
+        m_questionTitle->adjustSize();
+    };
+    title(QStringLiteral("Question %1").arg(m_question));
     if (solutionShown()) {
         try {
             m_view->showPage(m_page.showSolution(id));
+            title(QStringLiteral("Question %1: worked solution").arg(m_question));
             return;
         } catch (const Error& error) {
             // The question stays usable: its page comes back in place of the solution.

@@ -199,8 +199,6 @@ void PracticeWindow::openPaper()
     m_caption = m_choice.topicName + QStringLiteral(" - Paper ") +
                 QString::number(m_choice.paper.index() - m_choice.firstPaperOfTopic + 1);
     m_frame->setTitle(m_caption);
-    m_questionTitle->setText(QStringLiteral("Question 1"));
-    m_questionTitle->adjustSize();
 
     m_attempt = std::make_unique<Attempt>(m_choice.kind, m_choice.paper);
     showQuestionPage();

@@ -342,6 +342,7 @@ void TestPracticeMarking::workedSolutionsOnceMarked()
     QVERIFY(button->isVisible());
     move([&] { QTest::keyClick(w, Qt::Key_E, Qt::ControlModifier); });
     QCOMPARE(page(), QString("tempsolution16002.mht"));
+    QCOMPARE(TextOf(w, "QnTitle"), QString("Question 2: worked solution"));
     // The choice holds while the pupil moves; a question without one shows its page.
     move([&] { w->previousQuestion(); });
     QCOMPARE(page(), QString("tempsolution16001.mht"));
