@@ -32,11 +32,12 @@ Question WhichShaded(Prng& rng)
     QList<QPair<int, int>> values = {{k / g, d / g}};
     QList<QPair<int, int>> others = {{d - k, d}, {k, d + 1}, {k + 1, d}, {1, k + 1}, {k, d * 2}};
     rng.shuffle(others);
-    for (const auto& [n, m] : others) {
-        if (values.size() < 4 && std::none_of(values.cbegin(), values.cend(), [&](const auto& v) {
-                return v.first * m == n * v.second;
-            }))
-            values.append({n, m});
+    for (const QPair<int, int>& other : others) {
+        const auto equal = [&](const QPair<int, int>& v) {
+            return v.first * other.second == other.first * v.second;
+        };
+        if (values.size() < 4 && std::none_of(values.cbegin(), values.cend(), equal))
+            values.append(other);
     }
     QList<Option> options;
     for (const auto& [n, m] : values)
