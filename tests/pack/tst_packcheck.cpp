@@ -208,6 +208,7 @@ private slots:
     void reportsDefect();
     void problemText();
     void warnsOfEmptyAlternative();
+    void solutionPicturesAreOptional();
     void brokenFoldersNeverCrash_data();
     void brokenFoldersNeverCrash();
     void exitStatus();
@@ -252,6 +253,20 @@ void TestPackCheck::problemText()
                                             "key \"7\" is not a choice from 1 to 4"));
     const Problem warning{true, 30000, 0, 0, {}, QStringLiteral("x")};
     QCOMPARE(warning.text(), QStringLiteral("warning: resource 30000: x"));
+}
+
+void TestPackCheck::solutionPicturesAreOptional()
+{
+    // A package made before the worked solution's button still passes, with a warning.
+    QTemporaryDir dir;
+    FreshCopy(dir.path());
+    QVERIFY(QFile::remove(FileOf(dir.path(), 94)));
+    const QList<Problem> problems = CheckPackage(dir.path());
+    const auto it = std::find_if(problems.cbegin(), problems.cend(),
+                                 [](const Problem& p) { return p.resource == 94; });
+    QVERIFY2(it != problems.cend() && it->warning, qPrintable(Listing(problems)));
+    QVERIFY(std::none_of(problems.cbegin(), problems.cend(),
+                         [](const Problem& p) { return !p.warning; }));
 }
 
 void TestPackCheck::warnsOfEmptyAlternative()

@@ -82,7 +82,12 @@ void CheckPictures(const FolderResources& resources, Findings& findings)
 {
     for (const PictureResource& picture : PictureResources()) {
         const std::optional<QByteArray> bytes = resources.load(picture.id);
-        if (!bytes)
+        if (!bytes && picture.fileName.startsWith(QLatin1String("solution_")))
+            findings.warning({picture.id},
+                             QStringLiteral("the picture %1 is missing: the worked solution's "
+                                            "button shows without it")
+                                 .arg(picture.fileName));
+        else if (!bytes)
             findings.error({picture.id},
                            QStringLiteral("the picture %1 is missing").arg(picture.fileName));
         else if (!HasSignature(picture.fileName, *bytes))
