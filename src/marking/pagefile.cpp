@@ -29,27 +29,32 @@ bool LooksLikeMime(const QByteArray& page)
     return false;
 }
 
+/// The question id as a number, or -1 when it is not one (no resource has it).
+int IdOf(const QByteArray& questionId)
+{
+    bool isNumber = false;
+    const int id = questionId.toInt(&isNumber);
+    return isNumber ? id : -1;
+}
+
 } // namespace
 
 QString QuestionPageFile::show(const QByteArray& questionId)
 {
-    bool isNumber = false;
-    const int id = questionId.toInt(&isNumber);
-    return write(isNumber ? id : -1, QuestionPagePath(questionId));
+    const int id = IdOf(questionId);
+    return write(id, QuestionPagePath(questionId));
 }
 
 QString QuestionPageFile::showSolution(const QByteArray& questionId)
 {
-    bool isNumber = false;
-    const int id = questionId.toInt(&isNumber);
-    return write(isNumber ? SolutionResource(id) : -1, SolutionPagePath(questionId));
+    const int id = IdOf(questionId);
+    return write(id < 0 ? id : SolutionResource(id), SolutionPagePath(questionId));
 }
 
 bool QuestionPageFile::HasSolution(const QByteArray& questionId)
 {
-    bool isNumber = false;
-    const int id = questionId.toInt(&isNumber);
-    return isNumber && CurrentResources().contains(SolutionResource(id));
+    const int id = IdOf(questionId);
+    return id >= 0 && CurrentResources().contains(SolutionResource(id));
 }
 
 QString QuestionPageFile::write(int id, const QString& path)

@@ -115,14 +115,12 @@ QStringList MeasureForms(long long scaled, int places, const Unit& unit)
 
 QStringList FractionForms(int n, int d, bool simplestOnly)
 {
-    QStringList forms;
     const int g = Gcd(n, d);
     const int p = n / g;
     const int q = d / g;
-    if (simplestOnly) {
-        forms = SpacedBars(QStringLiteral("%1/%2").arg(p).arg(q));
-        return forms;
-    }
+    if (simplestOnly)
+        return SpacedBars(QStringLiteral("%1/%2").arg(p).arg(q));
+    QStringList forms;
     for (int k = 1; k * q <= std::max(100, q); ++k) {
         for (const QString& form : SpacedBars(QStringLiteral("%1/%2").arg(k * p).arg(k * q)))
             AddOnce(forms, form);

@@ -14,26 +14,6 @@ const char* const kNoteAnyFraction = "Write a fraction like 3/4.";
 const char* const kNoteMixed = "Write a mixed number with a space, like 1 1/2.";
 const char* const kNoteGroup = "You may give the answers in any order.";
 
-Choice MakeChoice(Prng& rng, const QString& right, const QStringList& wrong)
-{
-    QStringList options = {right};
-    for (const QString& option : wrong) {
-        if (options.size() < 4 && !options.contains(option))
-            options.append(option);
-    }
-    Q_ASSERT(options.size() == 4);
-    rng.shuffle(options);
-    return Choice{options, int(options.indexOf(right))};
-}
-
-Choice NumberChoice(Prng& rng, long long right, const QList<long long>& wrong)
-{
-    QStringList texts;
-    for (long long value : wrong)
-        texts.append(WithCommas(value));
-    return MakeChoice(rng, WithCommas(right), texts);
-}
-
 Choice UniqueChoice(Prng& rng, QList<Option> options)
 {
     QSet<QString> texts;

@@ -9,14 +9,11 @@ namespace orlavine::pack {
 /// in the text.
 using Generator = Question (*)(Prng&);
 
-/// Four options: the right one and the first three different wrong ones, shuffled.
+/// Four options and the index of the right one, as UniqueChoice makes them.
 struct Choice {
     QStringList options;
     int right = 0;
 };
-Choice MakeChoice(Prng& rng, const QString& right, const QStringList& wrong);
-/// A choice among numbers; the wrong ones are `wrong`, written with commas.
-Choice NumberChoice(Prng& rng, long long right, const QList<long long>& wrong);
 
 /// An option of a choice built from a model: its text and whether it fits the question.
 struct Option {

@@ -80,11 +80,6 @@ Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs)
     return part;
 }
 
-Part LongPart(const QString& prompt, const QString& text, int marks)
-{
-    return OneSlot(prompt, 'L', text, marks);
-}
-
 Part ExactPart(const QString& prompt, char type, const QString& text, int marks)
 {
     return OneSlot(prompt, type, text, marks);

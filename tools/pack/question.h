@@ -60,8 +60,6 @@ Part TrueFalsePart(const QString& statement, bool isTrue);
 Part AlternativesPart(const QString& prompt, const QStringList& alternatives, int marks = 1);
 /// `subs` slots answered in any order with members of `alternatives`: type G.
 Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs);
-/// A long answer: type L.
-Part LongPart(const QString& prompt, const QString& text, int marks = 1);
 /// An exact form compared letter for letter, spaces aside: type R, F or X.
 Part ExactPart(const QString& prompt, char type, const QString& text, int marks = 1);
 
