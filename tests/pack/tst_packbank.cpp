@@ -155,23 +155,90 @@ QStringList OtherRightForms(const QString& right, bool simplestAsked)
     return forms;
 }
 
-} // namespace
+/// The text a pupil reads in `html`: fractions as n/d, tags dropped, the usual entities
+/// as characters, spaces single.
+QString Plain(QString html)
+{
+    static const QRegularExpression fraction(
+        QStringLiteral("<span class=\"fr\"><span>([^<]*)</span><span>([^<]*)</span></span>"));
+    static const QRegularExpression tag(QStringLiteral("<[^>]*>"));
+    html.replace(fraction, QStringLiteral(" \\1/\\2")).replace(tag, QStringLiteral(" "));
+    html.replace(QLatin1String("&pound;"), QStringLiteral("\u00A3"))
+        .replace(QLatin1String("&deg;"), QStringLiteral("\u00B0"))
+        .replace(QLatin1String("&times;"), QStringLiteral("\u00D7"))
+        .replace(QLatin1String("&divide;"), QStringLiteral("\u00F7"))
+        .replace(QLatin1String("&minus;"), QStringLiteral("-"))
+        .replace(QLatin1String("&sup2;"), QStringLiteral("\u00B2"))
+        .replace(QLatin1String("&sup3;"), QStringLiteral("\u00B3"))
+        .replace(QLatin1String("&nbsp;"), QStringLiteral(" "))
+        .replace(QLatin1String("&lt;"), QStringLiteral("<"))
+        .replace(QLatin1String("&gt;"), QStringLiteral(">"))
+        .replace(QLatin1String("&amp;"), QStringLiteral("&"));
+    return html.simplified();
+}
 
-class TestPackBank : public QObject {
-    Q_OBJECT
+/// The numbers written in `text`, thousands commas read as such.
+QList<double> NumbersIn(const QString& text)
+{
+    static const QRegularExpression number(
+        QStringLiteral("-?\\d{1,3}(?:,\\d{3})+(?:\\.\\d+)?|-?\\d+(?:\\.\\d+)?|-?\\.\\d+"));
+    QList<double> numbers;
+    for (auto m = number.globalMatch(text); m.hasNext();)
+        numbers.append(m.next().captured().remove(QLatin1Char(',')).toDouble());
+    return numbers;
+}
 
-private slots:
-    void everyKindIsWellFormed_data();
-    void everyKindIsWellFormed();
-    void drillsHaveTheSizeAsked();
-    void picturesAreReadable();
-    void longestIsTheLongestInAnyForm();
-    void shapeChoicesHaveOneRightOption();
-    void numbersAndFractionsInOtherFormsAreRight();
-    void numberAnswersTakeUsualWritings();
-};
+/// Whether `text` holds `form` as a whole word, letter case aside.
+bool Mentions(const QString& text, const QString& form)
+{
+    const QRegularExpression word(QStringLiteral("(?<![\\w.])%1(?![\\w]|\\.\\d)")
+                                      .arg(QRegularExpression::escape(form)),
+                                  QRegularExpression::CaseInsensitiveOption);
+    return word.match(text).hasMatch();
+}
 
-void TestPackBank::everyKindIsWellFormed_data()
+/// Why the worked solution of `q` does not agree with its key, or empty: every part
+/// states an answer the marker takes, and the working arrives at it.
+QString WorkingFault(const Question& q)
+{
+    if (q.working.isEmpty() || q.working.contains(QString()))
+        return QStringLiteral("no working");
+    const QString working = Plain(q.working.join(QLatin1Char(' ')));
+    for (const Part& part : q.parts) {
+        const Slot& slot = part.subs.first();
+        if (part.answer.isEmpty())
+            return QStringLiteral("a part without its answer");
+        if (slot.type == 'Q') {
+            const QString option = Plain(part.options.at(slot.key.toInt() - 1));
+            if (!option.isEmpty() && !working.contains(option, Qt::CaseInsensitive))
+                return QStringLiteral("the working never reaches \"%1\"").arg(option);
+            continue;
+        }
+        const QString answer = Plain(part.answer);
+        QByteArray typed;
+        if (part.subs.size() == 1 &&
+            (!EncodeRecordText(answer, typed) ||
+             CheckSubAnswer({typed}, {slot.key}, {QByteArray(1, slot.type)}, 0) != "\xFC"))
+            return QStringLiteral("the answer \"%1\" is marked wrong").arg(answer);
+        QStringList forms;
+        for (const QByteArray& form : slot.type == 'M' || slot.type == 'G' ? Alternatives(slot.key)
+                                                                           : Fields{slot.key})
+            forms.append(QString::fromLatin1(form));
+        const int needed = slot.type == 'G' ? int(part.subs.size()) : 1;
+        const int found = int(std::count_if(forms.cbegin(), forms.cend(), [&](const QString& f) {
+            return Mentions(working, f);
+        }));
+        const QList<double> value = NumbersIn(answer);
+        const QList<double> written = NumbersIn(working);
+        if (found < needed && !(needed == 1 && value.size() == 1 && written.contains(value.first())))
+            return QStringLiteral("the working never reaches \"%1\"").arg(answer);
+    }
+    return QString();
+}
+
+QString PictureFault(const Picture& picture);
+
+void TopicRows()
 {
     QTest::addColumn<int>("module");
     QTest::addColumn<int>("topic");
@@ -182,6 +249,29 @@ void TestPackBank::everyKindIsWellFormed_data()
     }
 }
 
+} // namespace
+
+class TestPackBank : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyKindIsWellFormed_data();
+    void everyKindIsWellFormed();
+    void drillsHaveTheSizeAsked();
+    void workingAgreesWithTheKey_data();
+    void workingAgreesWithTheKey();
+    void picturesAreReadable();
+    void longestIsTheLongestInAnyForm();
+    void shapeChoicesHaveOneRightOption();
+    void numbersAndFractionsInOtherFormsAreRight();
+    void numberAnswersTakeUsualWritings();
+};
+
+void TestPackBank::everyKindIsWellFormed_data()
+{
+    TopicRows();
+}
+
 void TestPackBank::everyKindIsWellFormed()
 {
     QFETCH(int, module);
@@ -190,6 +280,7 @@ void TestPackBank::everyKindIsWellFormed()
     QVERIFY(kinds.size() >= 5);
     for (int k = 0; k < kinds.size(); ++k) {
         Prng rng(7000 + k);
+        QSet<QString> different;
         for (int draw = 0; draw < kDraws; ++draw) {
             const Question q = kinds.at(k)(rng);
             const QString fault = QuestionFault(q);
@@ -197,6 +288,36 @@ void TestPackBank::everyKindIsWellFormed()
                                                      .arg(k)
                                                      .arg(draw)
                                                      .arg(fault, q.stem)));
+            different.insert(q.signature());
+        }
+        // A topic's five papers draw each kind about six times, never the same question twice.
+        QVERIFY2(different.size() >= 12, qPrintable(QStringLiteral("kind %1: only %2 questions")
+                                                        .arg(k)
+                                                        .arg(different.size())));
+    }
+}
+
+void TestPackBank::workingAgreesWithTheKey_data()
+{
+    TopicRows();
+}
+
+void TestPackBank::workingAgreesWithTheKey()
+{
+    QFETCH(int, module);
+    QFETCH(int, topic);
+    const QList<Generator> kinds = DefaultModules().at(module - 1).topics.at(topic).kinds;
+    for (int k = 0; k < kinds.size(); ++k) {
+        Prng rng(9000 + k);
+        for (int draw = 0; draw < kDraws; ++draw) {
+            const Question q = kinds.at(k)(rng);
+            const QString fault = WorkingFault(q);
+            QVERIFY2(fault.isEmpty(), qPrintable(QStringLiteral("kind %1, draw %2: %3\n%4\n%5")
+                                                     .arg(k)
+                                                     .arg(draw)
+                                                     .arg(fault, q.stem, q.working.join('\n'))));
+            for (const Picture& picture : q.workingPictures)
+                QVERIFY2(PictureFault(picture).isEmpty(), qPrintable(PictureFault(picture)));
         }
     }
 }

@@ -62,6 +62,17 @@ QStringList SpacedBars(const QString& fraction)
     return {fraction, spaced, before, after};
 }
 
+/// scaled / 10^places as a worked solution states it: thousands marked by commas.
+QString ShownNumber(long long scaled, int places)
+{
+    QString text = DecimalText(scaled, places);
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    const QString whole = text.mid(negative ? 1 : 0, (point < 0 ? text.size() : point) - (negative ? 1 : 0));
+    return (negative ? QStringLiteral("-") : QString()) + Grouped(whole, QLatin1Char(',')) +
+           (point < 0 ? QString() : text.mid(point));
+}
+
 } // namespace
 
 QStringList NumberForms(long long scaled, int places)
@@ -163,17 +174,27 @@ Part MeasurePart(const QString& prompt, long long scaled, int places, const Unit
                     : AlternativesPart(prompt, MeasureForms(scaled, places, unit), marks);
     part.unit = unit.shown;
     part.unitBefore = unit.before;
+    const QString number = unit.before ? FixedText(scaled, places) : ShownNumber(scaled, places);
+    part.answer = unit.shown.isEmpty() ? number
+                  : unit.before        ? unit.shown + number
+                                       : number + QLatin1Char(' ') + unit.shown;
     return part;
 }
 
 Part FractionAnswerPart(const QString& prompt, int n, int d, bool simplestOnly, int marks)
 {
-    return AlternativesPart(prompt, FractionForms(n, d, simplestOnly), marks);
+    Part part = AlternativesPart(prompt, FractionForms(n, d, simplestOnly), marks);
+    const int g = simplestOnly ? Gcd(n, d) : 1;
+    part.answer = FractionHtml(n / g, d / g);
+    return part;
 }
 
 Part MixedAnswerPart(const QString& prompt, int whole, int n, int d, bool simplestOnly, int marks)
 {
-    return AlternativesPart(prompt, MixedForms(whole, n, d, simplestOnly), marks);
+    Part part = AlternativesPart(prompt, MixedForms(whole, n, d, simplestOnly), marks);
+    const int g = simplestOnly ? Gcd(n, d) : 1;
+    part.answer = MixedHtml(whole, n / g, d / g);
+    return part;
 }
 
 Part ProductPart(const QString& prompt, int coefficient, const QString& letter, int marks)

@@ -29,6 +29,17 @@ QList<Generator> PositionKinds();
 QList<Generator> ChartKinds();
 QList<Generator> AverageKinds();
 
+// Module 3, Next Steps.
+QList<Generator> NegativeNumberKinds();
+QList<Generator> OperationsKinds();
+QList<Generator> FractionCalculationKinds();
+QList<Generator> MultiStepKinds();
+QList<Generator> EquationKinds();
+QList<Generator> FormulaKinds();
+QList<Generator> TransformationKinds();
+QList<Generator> StatisticsKinds();
+QList<Generator> RateKinds();
+
 /// A question of `parts` quick sums (1 to 12), to bring a paper to an exact number of
 /// sub-answers: mental arithmetic for module 1, unit conversions for module 2.
 Question MentalDrill(Prng& rng, int parts);

@@ -11,6 +11,8 @@
 
 #include <QDir>
 
+#include <functional>
+
 namespace orlavine::pack {
 
 namespace {
@@ -46,15 +48,17 @@ private:
     QDir m_dir;
 };
 
-/// The page of question `id`, number `number` of its paper. Pictures of even ids are
-/// referred to by content id, of odd ids by a relative http address: both show.
-QByteArray QuestionPage(const Question& q, int id, int number)
+/// A page made by `html` from its pictures, named `prefix` and the page's id. Pictures
+/// of even ids are referred to by content id, of odd ids by a relative http address:
+/// both show.
+QByteArray Page(const QList<Picture>& pictures, int id, const QByteArray& prefix,
+                const std::function<QByteArray(const QStringList&)>& html)
 {
     QStringList addresses;
     QList<PicturePart> parts;
-    for (int i = 0; i < q.pictures.size(); ++i) {
-        const QByteArray name = "q" + QByteArray::number(id) + "-" + QByteArray::number(i + 1);
-        PicturePart part{"image/svg+xml", {}, {}, q.pictures.at(i).svg.toUtf8()};
+    for (int i = 0; i < pictures.size(); ++i) {
+        const QByteArray name = prefix + QByteArray::number(id) + "-" + QByteArray::number(i + 1);
+        PicturePart part{"image/svg+xml", {}, {}, pictures.at(i).svg.toUtf8()};
         if (id % 2 == 0) {
             part.contentId = name + "@orlavine.example";
             addresses.append(QStringLiteral("cid:") + QString::fromLatin1(part.contentId));
@@ -65,9 +69,8 @@ QByteArray QuestionPage(const Question& q, int id, int number)
         }
         parts.append(part);
     }
-    return MhtmlDocument(PageHtml(q, number, addresses),
-                         kHost + "q" + QByteArray::number(id) + ".htm", parts,
-                         "----=_OrlavinePart_" + QByteArray::number(id));
+    return MhtmlDocument(html(addresses), kHost + prefix + QByteArray::number(id) + ".htm", parts,
+                         "----=_OrlavinePart_" + prefix + QByteArray::number(id));
 }
 
 void WriteSettings(const Writer& out, const QList<ModulePapers>& modules)
@@ -110,7 +113,15 @@ int WriteModule(const Writer& out, const ModulePapers& module, int id)
             keyLines.append(FormatRecordLine(key, keys, int(keys.size())));
             typeLines.append(FormatRecordLine(key, types, int(types.size())));
             markLines.append(FormatRecordLine(key, marks, int(marks.size())));
-            out.write(id, QStringLiteral(".mht"), QuestionPage(q, id, number));
+            out.write(id, QStringLiteral(".mht"),
+                      Page(q.pictures, id, "q", [&](const QStringList& addresses) {
+                          return PageHtml(q, number, addresses);
+                      }));
+            if (!q.working.isEmpty())
+                out.write(SolutionResource(id), QStringLiteral(".mht"),
+                          Page(q.workingPictures, id, "s", [&](const QStringList& addresses) {
+                              return SolutionHtml(q, number, addresses);
+                          }));
         }
         const QByteArray paperKey = QByteArray::number(paper.number);
         paperLines.append(FormatRecordLine(paperKey, ids, int(ids.size())));

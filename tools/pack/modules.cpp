@@ -32,7 +32,20 @@ QList<ModulePlan> DefaultModules()
                                    {QStringLiteral("Averages and Probability"), AverageKinds()},
                                    {QLatin1String(kMockExamination), {}}},
                                   ConversionDrill};
-    return {number, shapeAndData};
+    const ModulePlan nextSteps{3,
+                               QStringLiteral("Next Steps"),
+                               {{QStringLiteral("Negative Numbers"), NegativeNumberKinds()},
+                                {QStringLiteral("Order of Operations"), OperationsKinds()},
+                                {QStringLiteral("Calculating with Fractions"), FractionCalculationKinds()},
+                                {QStringLiteral("Multi-step Problems"), MultiStepKinds()},
+                                {QStringLiteral("Simple Equations"), EquationKinds()},
+                                {QStringLiteral("Sequences and Formulae"), FormulaKinds()},
+                                {QStringLiteral("Coordinates and Transformations"), TransformationKinds()},
+                                {QStringLiteral("Mean, Median, Mode and Range"), StatisticsKinds()},
+                                {QStringLiteral("Timetables and Rates"), RateKinds()},
+                                {QLatin1String(kMockExamination), {}}},
+                               MentalDrill};
+    return {number, shapeAndData, nextSteps};
 }
 
 } // namespace orlavine::pack

@@ -22,7 +22,7 @@ struct ModulePlan {
 /// The name of the tenth topic of every module.
 extern const char* const kMockExamination;
 
-/// The two modules of the default package, Number and Shape & Data.
+/// The three modules of the default package: Number, Shape & Data and Next Steps.
 QList<ModulePlan> DefaultModules();
 
 } // namespace orlavine::pack

@@ -45,7 +45,13 @@ const char* const kStyle =
     ".big{font-size:1.25em;font-weight:bold;letter-spacing:.02em}\n"
     ".al{margin:6px 0 2px;white-space:nowrap}\n"
     ".ln{display:inline-block;width:110px;border-bottom:1.5px solid #243142;vertical-align:-2px}\n"
-    ".fm{color:#5c697c;font-size:14px}\n";
+    ".fm{color:#5c697c;font-size:14px}\n"
+    "ol.ws{margin:0 0 12px;padding-left:26px}\n"
+    "ol.ws li{margin:0 0 8px;padding-left:4px}\n"
+    ".an{margin-top:8px;border:1.5px solid #3c9a5f;border-radius:8px;background:#f2faf5;"
+    "padding:8px 12px}\n"
+    ".an b{color:#2a7a48}\n"
+    ".an div{margin:2px 0}\n";
 
 QString Options(const QStringList& options)
 {
@@ -97,6 +103,54 @@ QString Parts(const QList<Part>& parts)
     return html + QStringLiteral("</table>\n");
 }
 
+QString Head(const QString& title, const QString& kind)
+{
+    return QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"us-ascii\">\n"
+                          "<meta name=\"question-kind\" content=\"%1\">\n<title>%2</title>\n"
+                          "<style>\n%3</style></head>\n<body><div class=\"q\">\n")
+        .arg(kind.toHtmlEscaped(), title, QLatin1String(kStyle));
+}
+
+QString Heading(int number, const QString& label, int marks)
+{
+    return QStringLiteral(
+               "<div class=\"hd\"><span class=\"no\">%1</span><span class=\"tp\">%2</span>"
+               "<span class=\"mk\">%3 mark%4</span></div>\n")
+        .arg(number)
+        .arg(label.toHtmlEscaped())
+        .arg(marks)
+        .arg(marks == 1 ? QString() : QStringLiteral("s"));
+}
+
+QString Figures(const QList<Picture>& pictures, const QStringList& addresses)
+{
+    if (addresses.isEmpty())
+        return QString();
+    QString html = QStringLiteral("<div class=\"fig\">");
+    for (int i = 0; i < addresses.size(); ++i)
+        html += QStringLiteral("<img src=\"%1\" alt=\"%2\">")
+                    .arg(addresses.at(i), pictures.at(i).alt.toHtmlEscaped());
+    return html + QStringLiteral("</div>\n");
+}
+
+/// The right answer of every part, lettered as on the answer sheet when there are several.
+QString Answers(const Question& question)
+{
+    const bool lettered = question.parts.size() > 1 || question.slotCount() > 1;
+    QString html = QStringLiteral("<div class=\"an\"><b>Answer</b>");
+    int first = 0;
+    for (const Part& part : question.parts) {
+        const QString answer = part.answer + (part.unit.isEmpty() || part.answer.contains(part.unit)
+                                                  ? QString()
+                                                  : QLatin1Char(' ') + part.unit);
+        html += lettered ? QStringLiteral("<div>%1 %2</div>")
+                               .arg(SlotLetters(first, int(part.subs.size())), answer)
+                         : QStringLiteral(": %1").arg(answer);
+        first += int(part.subs.size());
+    }
+    return html + QStringLiteral("</div>\n");
+}
+
 } // namespace
 
 QString SlotLetters(int first, int count)
@@ -109,29 +163,9 @@ QString SlotLetters(int first, int count)
 
 QByteArray PageHtml(const Question& question, int number, const QStringList& pictureAddresses)
 {
-    const int marks = question.marks();
-    QString html =
-        QStringLiteral(
-            "<!DOCTYPE html>\n<html><head><meta charset=\"us-ascii\">\n<title>Question %1</title>\n"
-            "<style>\n%2</style></head>\n<body><div class=\"q\">\n")
-            .arg(number)
-            .arg(QLatin1String(kStyle));
-    html +=
-        QStringLiteral("<div class=\"hd\"><span class=\"no\">%1</span><span class=\"tp\">%2</span>"
-                       "<span class=\"mk\">%3 mark%4</span></div>\n")
-            .arg(number)
-            .arg(question.topic.toHtmlEscaped())
-            .arg(marks)
-            .arg(marks == 1 ? QString() : QStringLiteral("s"));
-    html += question.stem + QLatin1Char('\n');
-    if (!pictureAddresses.isEmpty()) {
-        html += QStringLiteral("<div class=\"fig\">");
-        for (int i = 0; i < pictureAddresses.size(); ++i) {
-            html += QStringLiteral("<img src=\"%1\" alt=\"%2\">")
-                        .arg(pictureAddresses.at(i), question.pictures.at(i).alt.toHtmlEscaped());
-        }
-        html += QStringLiteral("</div>\n");
-    }
+    QString html = Head(QStringLiteral("Question %1").arg(number), question.kind) +
+                   Heading(number, question.topic, question.marks()) + question.stem +
+                   QLatin1Char('\n') + Figures(question.pictures, pictureAddresses);
     const bool lettered = question.parts.size() > 1 || question.slotCount() > 1;
     if (lettered) {
         html += Parts(question.parts);
@@ -146,6 +180,18 @@ QByteArray PageHtml(const Question& question, int number, const QStringList& pic
     if (!question.note.isEmpty())
         html += QStringLiteral("<div class=\"nt\">%1</div>\n").arg(question.note);
     html += QStringLiteral("</div></body></html>\n");
+    return AsciiOnly(html).toLatin1();
+}
+
+QByteArray SolutionHtml(const Question& question, int number, const QStringList& pictureAddresses)
+{
+    QString html = Head(QStringLiteral("Question %1: worked solution").arg(number), question.kind) +
+                   Heading(number, QStringLiteral("Worked solution"), question.marks()) +
+                   QStringLiteral("<ol class=\"ws\">\n");
+    for (const QString& step : question.working)
+        html += QStringLiteral("<li>%1</li>\n").arg(step);
+    html += QStringLiteral("</ol>\n") + Figures(question.workingPictures, pictureAddresses) +
+            Answers(question) + QStringLiteral("</div></body></html>\n");
     return AsciiOnly(html).toLatin1();
 }
 

@@ -14,8 +14,12 @@ class Deck {
 public:
     Deck(const QList<Generator>& kinds, Prng& rng) : m_kinds(kinds), m_rng(rng) {}
 
+    bool any() const { return !m_kinds.isEmpty(); }
+
     Generator next()
     {
+        if (m_kinds.isEmpty())
+            return nullptr;
         if (m_at >= m_order.size()) {
             m_order = m_kinds;
             m_rng.shuffle(m_order);
@@ -45,14 +49,6 @@ void Validate(const Question& q)
     }
 }
 
-QString Signature(const Question& q)
-{
-    QString text = q.stem;
-    for (const Part& part : q.parts)
-        text += part.prompt + part.options.join(QLatin1Char('|'));
-    return text;
-}
-
 /// Whether `remaining` sub-answers can still be made by `positions` questions of 1 to
 /// 12 sub-answers each.
 bool Reachable(int remaining, int positions)
@@ -71,20 +67,20 @@ QList<Question> BuildPaper(Prng& rng, Deck& deck, int count, int exactSlots, con
         const int left = count - int(questions.size()) - 1; // positions after this one
         Question q;
         bool found = false;
-        for (int attempt = 0; attempt < 40 && !found; ++attempt) {
+        for (int attempt = 0; attempt < 40 && !found && deck.any(); ++attempt) {
             q = deck.next()(rng);
             const int after = budget - subs - q.slotCount();
             const bool fits = exactSlots > 0 ? Reachable(after, left) : after >= left;
-            found = fits && !seen.contains(Signature(q));
+            found = fits && !seen.contains(q.signature());
         }
-        if (!found) {
+        if (!found || !deck.any()) {
             // A drill of the size that keeps the paper within its budget (or on its exact total).
             const int size = exactSlots > 0 ? std::max(1, budget - subs - left * kMaxQuestionSlots)
                                             : std::min(3, budget - subs - left);
             q = plan.drill(rng, size);
         }
         Validate(q);
-        seen.insert(Signature(q));
+        seen.insert(q.signature());
         subs += q.slotCount();
         questions.append(q);
     }

@@ -14,6 +14,7 @@ Part OneSlot(const QString& prompt, char type, const QString& key, int marks)
     Part part;
     part.prompt = prompt;
     part.subs = {Slot{type, key.toLatin1(), marks}};
+    part.answer = key.toHtmlEscaped();
     return part;
 }
 
@@ -37,10 +38,21 @@ int Question::marks() const
     return total;
 }
 
+QString Question::signature() const
+{
+    QString text = stem;
+    for (const Part& part : parts)
+        text += part.prompt + part.options.join(QLatin1Char('|'));
+    for (const Picture& picture : pictures)
+        text += picture.svg;
+    return text;
+}
+
 Part ChoicePart(const QString& prompt, const QStringList& options, int rightIndex)
 {
     Part part = OneSlot(prompt, 'Q', QString::number(rightIndex + 1), 1);
     part.options = options;
+    part.answer = QStringLiteral("option %1: %2").arg(rightIndex + 1).arg(options.at(rightIndex));
     return part;
 }
 
@@ -61,15 +73,21 @@ Part WordPart(const QString& prompt, const QString& word, int marks)
 
 Part TrueFalsePart(const QString& statement, bool isTrue)
 {
-    return AlternativesPart(statement,
-                            isTrue ? QStringList{QStringLiteral("T"), QStringLiteral("True")}
-                                   : QStringList{QStringLiteral("F"), QStringLiteral("False")},
-                            1);
+    Part part = AlternativesPart(
+        statement,
+        isTrue ? QStringList{QStringLiteral("T"), QStringLiteral("True")}
+               : QStringList{QStringLiteral("F"), QStringLiteral("False")},
+        1);
+    part.answer = isTrue ? QStringLiteral("True") : QStringLiteral("False");
+    return part;
 }
 
 Part AlternativesPart(const QString& prompt, const QStringList& alternatives, int marks)
 {
-    return OneSlot(prompt, 'M', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks);
+    Part part =
+        OneSlot(prompt, 'M', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks);
+    part.answer = alternatives.first().toHtmlEscaped();
+    return part;
 }
 
 Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs)
@@ -77,6 +95,9 @@ Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs)
     Part part = OneSlot(prompt, 'G', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), 1);
     for (int i = 1; i < subs; ++i)
         part.subs.append(Slot{'G', " ", 1});
+    part.answer = alternatives.join(QStringLiteral(", ")).toHtmlEscaped();
+    if (subs < alternatives.size())
+        part.answer = QStringLiteral("any %1 of %2").arg(subs).arg(part.answer);
     return part;
 }
 

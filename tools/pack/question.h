@@ -23,6 +23,7 @@ struct Part {
     QString unit;        // HTML shown right after the answer line ("cm"), if any
     bool unitBefore = false; // shown before the line instead ("£")
     QString form;        // the one form the answer must take ("as hh:mm"), if any
+    QString answer;      // HTML of the right answer as the worked solution states it
 };
 
 /// A drawn picture shown on the page.
@@ -38,9 +39,14 @@ struct Question {
     QList<Picture> pictures;
     QList<Part> parts;
     QString note; // how to write the answer, shown small under the parts
+    QStringList working;           // the worked solution: short steps of HTML, own numbers
+    QList<Picture> workingPictures; // pictures the working shows (the angle marked, ...)
+    QString kind;                  // which kind of its topic made it ("1.4.7")
 
     int slotCount() const;
     int marks() const;
+    /// What makes two questions the same to a pupil: the text, options and pictures.
+    QString signature() const;
 };
 
 // Parts for each kind of answer. Keys are made here from the same values the

@@ -1,0 +1,11 @@
+// Multi-step problems: stories that take two or three calculations.
+#include "banks.h"
+
+namespace orlavine::pack {
+
+QList<Generator> MultiStepKinds()
+{
+    return {};
+}
+
+} // namespace orlavine::pack
