@@ -50,7 +50,6 @@ private slots:
     void mimeFaults();
     void pagePictures_data();
     void pagePictures();
-    void questionCounts();
     void pageLayout();
     void rightAnswersInAnyCommonForm_data();
     void rightAnswersInAnyCommonForm();
@@ -292,21 +291,6 @@ void TestPackUnits::pagePictures()
     QCOMPARE(warnings.isEmpty(), warning.isEmpty());
     QVERIFY2(warnings.join(QLatin1Char('|')).contains(warning),
              qPrintable(warnings.join(QLatin1Char('|'))));
-}
-
-void TestPackUnits::questionCounts()
-{
-    int total = 0;
-    for (int t = 1; t <= 10; ++t) {
-        for (int p = 1; p <= 5; ++p) {
-            const int n = QuestionCount(t, p);
-            QVERIFY(n >= 7 && n <= 30);
-            total += n;
-        }
-    }
-    QVERIFY(total > 1200);
-    QCOMPARE(QuestionCount(1, 1), 7);
-    QCOMPARE(QuestionCount(10, 5), 30);
 }
 
 void TestPackUnits::pageLayout()

@@ -40,8 +40,7 @@ QList<Generator> TransformationKinds();
 QList<Generator> StatisticsKinds();
 QList<Generator> RateKinds();
 
-/// A question of `parts` quick sums (1 to 12), to bring a paper to an exact number of
-/// sub-answers: mental arithmetic for module 1, unit conversions for module 2.
+/// A question of `parts` quick sums (1 to 12): mental arithmetic, unit conversions.
 Question MentalDrill(Prng& rng, int parts);
 Question ConversionDrill(Prng& rng, int parts);
 

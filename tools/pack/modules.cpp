@@ -17,8 +17,7 @@ QList<ModulePlan> DefaultModules()
                              {QStringLiteral("Percentages"), PercentageKinds()},
                              {QStringLiteral("Ratio and Proportion"), RatioKinds()},
                              {QStringLiteral("Sequences and Algebra"), AlgebraKinds()},
-                             {QLatin1String(kMockExamination), {}}},
-                            MentalDrill};
+                             {QLatin1String(kMockExamination), {}}}};
     const ModulePlan shapeAndData{2,
                                   QStringLiteral("Shape & Data"),
                                   {{QStringLiteral("2-D Shapes"), FlatShapeKinds()},
@@ -30,8 +29,7 @@ QList<ModulePlan> DefaultModules()
                                    {QStringLiteral("Position and Direction"), PositionKinds()},
                                    {QStringLiteral("Charts and Tables"), ChartKinds()},
                                    {QStringLiteral("Averages and Probability"), AverageKinds()},
-                                   {QLatin1String(kMockExamination), {}}},
-                                  ConversionDrill};
+                                   {QLatin1String(kMockExamination), {}}}};
     const ModulePlan nextSteps{3,
                                QStringLiteral("Next Steps"),
                                {{QStringLiteral("Negative Numbers"), NegativeNumberKinds()},
@@ -43,8 +41,7 @@ QList<ModulePlan> DefaultModules()
                                 {QStringLiteral("Coordinates and Transformations"), TransformationKinds()},
                                 {QStringLiteral("Mean, Median, Mode and Range"), StatisticsKinds()},
                                 {QStringLiteral("Timetables and Rates"), RateKinds()},
-                                {QLatin1String(kMockExamination), {}}},
-                               MentalDrill};
+                                {QLatin1String(kMockExamination), {}}}};
     return {number, shapeAndData, nextSteps};
 }
 

@@ -15,8 +15,7 @@ struct TopicPlan {
 struct ModulePlan {
     int number = 1;
     QString label;
-    QList<TopicPlan> topics;             // ten, the last the mock examination
-    Question (*drill)(Prng&, int parts); // fills a paper to an exact number of sub-answers
+    QList<TopicPlan> topics; // ten, the last the mock examination
 };
 
 /// The name of the tenth topic of every module.

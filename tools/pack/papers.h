@@ -12,6 +12,7 @@ struct PaperPlan {
     QList<Question> questions;
 
     int slotCount() const;
+    int marks() const;
 };
 
 /// A module with its papers made.
@@ -27,12 +28,20 @@ constexpr std::uint64_t kDefaultSeed = 20240917;
 constexpr int kMaxPaperSlots = 80;
 constexpr int kMaxQuestionSlots = 12;
 
-/// Makes the papers of every module from `seed`: five a topic, 7 to 30 questions each,
-/// the last paper of each module with exactly 80 sub-answers. The same seed gives the
-/// same papers. Throws std::logic_error when a question breaks the package's rules.
-QList<ModulePapers> BuildPapers(std::uint64_t seed);
+/// The bounds of a paper of the default package, both included.
+struct Bounds {
+    int min;
+    int max;
+};
+constexpr Bounds kTopicMarks{30, 50};
+constexpr Bounds kTopicQuestions{12, 25};
+constexpr Bounds kMockMarks{60, 80};
 
-/// The number of questions of paper p (1 to 5) of topic t (1 to 10).
-int QuestionCount(int topic, int paper);
+/// Makes the papers of every module from `seed`: five a topic within the bounds above,
+/// the mock examinations with questions of every topic; each paper's questions in order
+/// of their marks, and no question twice in a module. The same seed gives the same
+/// papers. Throws std::logic_error when a question breaks the package's rules or a topic
+/// cannot fill its papers.
+QList<ModulePapers> BuildPapers(std::uint64_t seed);
 
 } // namespace orlavine::pack
