@@ -206,6 +206,7 @@ private slots:
     void testPackagePasses();
     void reportsDefect_data();
     void reportsDefect();
+    void warnsOfPapersUnlikeRealOnes();
     void problemText();
     void warnsOfEmptyAlternative();
     void solutionPicturesAreOptional();
@@ -221,9 +222,27 @@ void TestPackCheck::testPackagePasses()
     for (const Problem& p : problems)
         errors += p.warning ? 0 : 1;
     QVERIFY2(errors == 0, qPrintable(Listing(problems)));
-    // The two lists written without a leading ";" are read as pieces, and said so.
-    QCOMPARE(problems.size(), 2);
+    // The two lists written without a leading ";" are read as pieces, and said so; the
+    // papers, a few questions each, are unlike real ones.
+    QCOMPARE(problems.size(), 5);
     QCOMPARE(problems.first().questionId, QByteArray("16020"));
+    QVERIFY(problems.at(2).message.contains(QLatin1String("104 (81)")));
+}
+
+void TestPackCheck::warnsOfPapersUnlikeRealOnes()
+{
+    QTemporaryDir dir;
+    FreshCopy(dir.path());
+    Replace(dir.path(), 16004, "Test question 16004.", "Test question 16001.");
+    Replace(dir.path(), 16003, "Test question 16003.", "How long is the rope in cm?");
+    const QString problems = Listing(CheckPackage(dir.path()));
+    QVERIFY2(problems.contains(QLatin1String("warning: resource 16004, paper 102, question 1 "
+                                             "(16004): the same question as question 1 of paper "
+                                             "101 (16001)")),
+             qPrintable(problems));
+    QVERIFY2(problems.contains(QLatin1String("question 3 (16003): the page asks for an answer "
+                                             "in cm but does not print cm")),
+             qPrintable(problems));
 }
 
 void TestPackCheck::reportsDefect_data()

@@ -63,8 +63,10 @@ QList<Problem> CheckPackage(const QString& folder)
         CheckKeys(module, findings);
     CheckPages(resources, package, findings);
     CheckPictures(resources, findings);
-    for (const ModuleInfo& module : package.modules)
+    for (const ModuleInfo& module : package.modules) {
         CheckTemplates(resources, module, findings);
+        CheckPapers(resources, module, findings);
+    }
     return findings.problems();
 }
 

@@ -69,7 +69,11 @@ struct ModuleInfo {
     QByteArray label;
     int topicCount = 0;
     int paperCount = 0;
+    Fields topicNames; // empty when they cannot be read
     QList<PaperInfo> papers;
+
+    /// The topic (0 to 9) of a paper: five papers a topic, in order.
+    static int topicOf(int paperNumber) { return (paperNumber - 101) / 5; }
 };
 
 /// What the settings and tables of a package folder say.
@@ -89,9 +93,29 @@ void CheckKeys(const ModuleInfo& module, Findings& findings);
 void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings);
 void CheckPictures(const FolderResources& resources, Findings& findings);
 void CheckTemplates(const FolderResources& resources, const ModuleInfo& module, Findings& findings);
+void CheckPapers(const FolderResources& resources, const ModuleInfo& module, Findings& findings);
 
 /// The problems of the package folder `folder`, by every rule the program relies on.
 QList<Problem> CheckPackage(const QString& folder);
+
+/// What a question's page shows a pupil: its text without the question's number and the
+/// bytes of its pictures (together they tell two questions apart), the text of its answer
+/// lines, and the kind of question the page names in its "question-kind" meta element
+/// (empty when none).
+struct PageFace {
+    QString text;
+    QByteArray pictures;
+    QString answerLines;
+    QString kind;
+};
+PageFace ReadPageFace(const QByteArray& page, int number);
+
+/// The marks of a paper.
+int PaperMarks(const PaperInfo& paper);
+/// Whether the paper's marks are within the bounds, set in `min` and `max`, of a paper of
+/// its topic: 30 to 50 for a topic paper, 60 to 80 for the module's last topic, its mock
+/// examination.
+bool MarksInRange(const ModuleInfo& module, const PaperInfo& paper, int& min, int& max);
 
 /// The parts of a page that show as pictures, with the problems the viewer would have
 /// with the page; used by the page check and the statistics.

@@ -24,14 +24,14 @@ int ReadCount(const QString& file, const QByteArray& key, int lo, int hi, Findin
     return value;
 }
 
-void CheckTopicNames(const QString& file, const QByteArray& key, int topics, Findings& findings)
+Fields CheckTopicNames(const QString& file, const QByteArray& key, int topics, Findings& findings)
 {
     const Place place{kSettingsResource};
     if (ReadLine(file, key).count('>') < topics) {
         findings.error(place, QStringLiteral("%1 must hold %2 topic names")
                                   .arg(QString::fromLatin1(key))
                                   .arg(topics));
-        return;
+        return {};
     }
     const Fields names = ReadFields(file, key, topics);
     for (int t = 0; t < topics; ++t) {
@@ -40,6 +40,7 @@ void CheckTopicNames(const QString& file, const QByteArray& key, int topics, Fin
                                       .arg(t + 1)
                                       .arg(QString::fromLatin1(key)));
     }
+    return names;
 }
 
 void ReadModule(const QString& file, int m, PackageInfo& package, Findings& findings)
@@ -69,7 +70,7 @@ void ReadModule(const QString& file, int m, PackageInfo& package, Findings& find
                        .arg(module.paperCount)
                        .arg(module.topicCount));
     }
-    CheckTopicNames(file, "TN" + digit, module.topicCount, findings);
+    module.topicNames = CheckTopicNames(file, "TN" + digit, module.topicCount, findings);
     package.modules.append(module);
 }
 

@@ -150,6 +150,7 @@ int WriteModule(const Writer& out, const ModulePapers& module, int id)
 
 void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint64_t seed)
 {
+    const QList<ModulePapers> modules = BuildPapers(seed); // before anything is removed
     QDir dir(folder);
     if (!dir.mkpath(QStringLiteral(".")))
         throw Error(folder, QStringLiteral("The package folder cannot be made"));
@@ -159,7 +160,6 @@ void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint
                         QStringLiteral("An old package file cannot be removed"));
     }
     const Writer out(folder);
-    const QList<ModulePapers> modules = BuildPapers(seed);
     WriteSettings(out, modules);
     int id = kFirstQuestionId;
     for (const ModulePapers& module : modules)

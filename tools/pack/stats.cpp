@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
+#include <QRegularExpression>
+#include <QSet>
 
 namespace orlavine::pack {
 
@@ -71,10 +73,55 @@ struct Figures {
     }
 };
 
-void CountPages(const FolderResources& resources, const ModuleInfo& module, Figures& figures)
+/// The variety of a topic's papers: its kinds of question, questions seen twice, and the
+/// fewest and most marks of a paper.
+struct TopicFigures {
+    QSet<QString> kinds;
+    bool kindsNamed = true; // every page names its kind; else kinds are told by their text
+    QSet<QString> faces;
+    int repeats = 0;
+    int fewestMarks = 0, mostMarks = 0, papers = 0;
+
+    void addPaper(const PaperInfo& paper)
+    {
+        const int marks = PaperMarks(paper);
+        fewestMarks = papers == 0 ? marks : std::min(fewestMarks, marks);
+        mostMarks = std::max(mostMarks, marks);
+        ++papers;
+    }
+
+    void addPage(const PageFace& face)
+    {
+        static const QRegularExpression numbers(QStringLiteral("\\d+"));
+        kindsNamed = kindsNamed && !face.kind.isEmpty();
+        kinds.insert(face.kind.isEmpty() ? QString(face.text).replace(numbers, QStringLiteral("#"))
+                                         : face.kind);
+        const QString key = face.text + QString::fromLatin1(face.pictures.toBase64());
+        repeats += faces.contains(key) ? 1 : 0;
+        faces.insert(key);
+    }
+
+    QString text(const QByteArray& name) const
+    {
+        return QStringLiteral("    %1: %2 kinds%3, %4 repeated, marks a paper %5 to %6\n")
+            .arg(QString::fromLatin1(name))
+            .arg(kinds.size())
+            .arg(kindsNamed ? QString() : QStringLiteral(" (told by their text)"))
+            .arg(repeats)
+            .arg(fewestMarks)
+            .arg(mostMarks);
+    }
+};
+
+void CountPages(const FolderResources& resources, const ModuleInfo& module, Figures& figures,
+                QList<TopicFigures>& topics)
 {
     for (const PaperInfo& paper : module.papers) {
-        for (const QuestionInfo& info : paper.questions) {
+        const int topic = ModuleInfo::topicOf(paper.number);
+        if (topic >= 0 && topic < topics.size())
+            topics[topic].addPaper(paper);
+        for (int q = 0; q < paper.questions.size(); ++q) {
+            const QuestionInfo& info = paper.questions.at(q);
             figures.solutions += resources.contains(SolutionResource(info.id.toInt())) ? 1 : 0;
             const std::optional<QByteArray> page = resources.load(info.id.toInt());
             if (!page)
@@ -84,6 +131,8 @@ void CountPages(const FolderResources& resources, const ModuleInfo& module, Figu
             ++figures.pages;
             figures.pagesWithPictures += pictures > 0 ? 1 : 0;
             figures.pictures += pictures;
+            if (topic >= 0 && topic < topics.size())
+                topics[topic].addPage(ReadPageFace(*page, q + 1));
         }
     }
 }
@@ -104,13 +153,16 @@ QString PackageStats(const QString& folder)
                       .arg(ids.size())
                       .arg(bytes);
     Figures all;
+    int topicCount = 0;
     for (const ModuleInfo& module : package.modules) {
         Figures figures;
         for (const PaperInfo& paper : module.papers) {
             figures.addPaper(paper);
             all.addPaper(paper);
         }
-        CountPages(resources, module, figures);
+        QList<TopicFigures> topics(module.topicCount);
+        CountPages(resources, module, figures, topics);
+        topicCount += module.topicCount;
         all.pages += figures.pages;
         all.pagesWithPictures += figures.pagesWithPictures;
         all.pictures += figures.pictures;
@@ -119,9 +171,16 @@ QString PackageStats(const QString& folder)
                    .arg(module.number)
                    .arg(QString::fromLatin1(module.label))
                    .arg(module.topicCount);
-        out += figures.text(QStringLiteral("  "));
+        out += figures.text(QStringLiteral("  ")) + QStringLiteral("  per topic:\n");
+        for (int t = 0; t < topics.size(); ++t)
+            out += topics.at(t).text(t < module.topicNames.size()
+                                         ? module.topicNames.at(t).trimmed()
+                                         : QByteArray::number(t + 1));
     }
-    out += QStringLiteral("All modules:\n") + all.text(QStringLiteral("  "));
+    out += QStringLiteral("All modules: %1 modules, %2 topics\n")
+               .arg(package.modules.size())
+               .arg(topicCount) +
+           all.text(QStringLiteral("  "));
     return out;
 }
 
