@@ -2,10 +2,12 @@
 // it promises, and its keys agree with answers worked out here from the pages' text.
 #include "marking/answercheck.h"
 #include "check.h"
+#include "stats.h"
 #include "generate.h"
 #include "mime.h"
 #include "marking/numbers.h"
 #include "papers.h"
+#include "records/package.h"
 #include "records/resources.h"
 
 #include <QRegularExpression>
@@ -156,43 +158,57 @@ void TestPackGenerate::passesTheChecker()
 
 void TestPackGenerate::figures()
 {
-    QCOMPARE(m_package.modules.size(), 2);
+    QCOMPARE(m_package.modules.size(), 3);
     QCOMPARE(m_package.modules.at(0).label, QByteArray("Number"));
     QCOMPARE(m_package.modules.at(1).label, QByteArray("Shape & Data"));
-    const QString settings = FolderResources(m_dir.path()).fileOf(30000);
+    QCOMPARE(m_package.modules.at(2).label, QByteArray("Next Steps"));
+    const FolderResources resources(m_dir.path());
     QSet<QByteArray> types;
-    int withPictures = 0, pages = 0, eighty = 0, twoMarks = 0, oneMark = 0;
+    int withPictures = 0, pages = 0;
     for (const ModuleInfo& module : m_package.modules) {
         QCOMPARE(module.topicCount, 10);
         QCOMPARE(module.paperCount, 50);
-        QCOMPARE(ReadFields(settings, "TN" + QByteArray::number(module.number), 10).at(9),
-                 QByteArray("Mock Examination"));
-        int questions = 0;
+        QCOMPARE(module.topicNames.at(9), QByteArray("Mock Examination"));
         for (const PaperInfo& paper : module.papers) {
-            QVERIFY(paper.questions.size() >= 7 && paper.questions.size() <= 30);
+            int min = 0, max = 0;
+            QVERIFY2(MarksInRange(module, paper, min, max), qPrintable(QString::number(paper.number)));
+            const bool mock = ModuleInfo::topicOf(paper.number) == 9;
+            QVERIFY(mock || (paper.questions.size() >= 12 && paper.questions.size() <= 25));
             QVERIFY(paper.subAnswerCount() <= 80);
-            eighty += paper.subAnswerCount() == 80 ? 1 : 0;
-            questions += int(paper.questions.size());
+            int lastMarks = 0; // from one-mark questions to multi-step problems
             for (const QuestionInfo& q : paper.questions) {
                 QVERIFY(q.keys.size() <= 12);
                 QVERIFY(q.id.toInt() >= 16001 && q.id.toInt() <= 19448);
+                QVERIFY(resources.contains(SolutionResource(q.id.toInt())));
+                int marks = 0;
+                for (const QByteArray& mark : q.marks)
+                    marks += mark.toInt();
+                QVERIFY(marks >= lastMarks);
+                lastMarks = marks;
                 for (const QByteArray& type : q.types)
                     types.insert(type);
-                for (const QByteArray& mark : q.marks)
-                    (mark == "2" ? twoMarks : oneMark) += 1;
             }
         }
-        QVERIFY2(questions > 1200, qPrintable(QString::number(questions)));
     }
     for (const Sample& sample : samples()) {
         ++pages;
         withPictures += sample.pictures.isEmpty() ? 0 : 1;
     }
-    QVERIFY(eighty >= 1);
     QCOMPARE(types, (QSet<QByteArray>{"Q", "T", "N", "M", "G", "R", "F", "X"}));
-    QVERIFY(oneMark > 10 * twoMarks && twoMarks > 0);
-    QVERIFY2(withPictures * 5 > pages && withPictures * 3 < pages,
+    QVERIFY2(withPictures * 6 > pages && withPictures * 3 < pages,
              qPrintable(QString::number(withPictures)));
+    // Every topic: fifteen kinds or more, no question twice.
+    static const QRegularExpression topicLine(
+        QStringLiteral("^    (.+): (\\d+) kinds, (\\d+) repeated"), QRegularExpression::MultilineOption);
+    int topics = 0;
+    const QString stats = PackageStats(m_dir.path());
+    for (auto m = topicLine.globalMatch(stats); m.hasNext(); ++topics) {
+        const QRegularExpressionMatch line = m.next();
+        QVERIFY2(line.captured(2).toInt() >= 15 && line.captured(3) == QLatin1String("0"),
+                 qPrintable(line.captured()));
+    }
+    QCOMPARE(topics, 30);
+    QVERIFY(stats.contains(QLatin1String("All modules: 3 modules, 30 topics")));
 }
 
 void TestPackGenerate::everyKeyCanBeAnsweredRight()
