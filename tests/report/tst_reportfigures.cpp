@@ -1,6 +1,8 @@
 // Report figures: averages, papers completed, strongest and weakest topic, trend values
 // and where they fall on the plot.
 #include "records/error.h"
+#include "marking/attempt.h"
+#include "report/practisenext.h"
 #include "report/reportfigures.h"
 #include "testfolder.h"
 #include "report/trendplot.h"
@@ -61,6 +63,7 @@ private slots:
     void trendValues();
     void trendReadFromFile();
     void plotGeometry();
+    void questionsToPractise();
 };
 
 void TestReportFigures::freshRecords()
@@ -253,6 +256,57 @@ void TestReportFigures::plotGeometry()
     QCOMPARE(grid.size(), 9);
     QCOMPARE(grid.first(), 20.0);
     QCOMPARE(grid.last(), 180.0);
+}
+
+void TestReportFigures::questionsToPractise()
+{
+    TestFolder folder;
+    const PackageSettings settings = ReadSettings();
+    EnsureLearnerRecords(settings, QDateTime::currentDateTime());
+    const ModuleSettings& module = settings.module(1);
+    const auto markPaper = [&](AttemptKind kind, const Fields& answers) {
+        Attempt attempt(kind, PaperRef{1, settings.code, 101, module.paperCount});
+        attempt.readRecords();
+        attempt.storeAnswers(0, answers);
+        attempt.save();
+        QVERIFY(attempt.mark(QDateTime::currentDateTime()));
+    };
+    const auto practise = [&] {
+        return LoadQuestionsToPractise(ReadMarksLists(1, settings.code, module.paperCount), module,
+                                       1, settings.code)[0];
+    };
+    QVERIFY(practise().isEmpty()); // nothing marked yet
+
+    // Keys of paper 101: 3, Lungs, 0.25.
+    markPaper(AttemptKind::First, {"3", "Heart", "0.5"});
+    QList<WrongQuestion> wrong = practise();
+    QCOMPARE(wrong.size(), 2);
+    QCOMPARE(wrong.at(0).question, 2);
+    QCOMPARE(wrong.at(0).answer, QByteArray("Heart"));
+    QCOMPARE(wrong.at(0).expected, QByteArray("Lungs"));
+    QCOMPARE(wrong.at(1).expected, QByteArray("0.25"));
+
+    // The second attempt corrects question 2; question 1, right at first, is carried over.
+    markPaper(AttemptKind::Second, {"", "Lungs", "0.3"});
+    wrong = practise();
+    QCOMPARE(wrong.size(), 1);
+    QCOMPARE(wrong.at(0).question, 3);
+    QCOMPARE(wrong.at(0).attempt, AttemptKind::Second);
+    QCOMPARE(wrong.at(0).answer, QByteArray("0.3"));
+
+    // A paper with every answer right has nothing to practise.
+    PaperContent content;
+    content.questionIds = {"1", "2"};
+    content.subAnswerCounts = {1, 2};
+    content.keys = {"4", ";a;b", " "};
+    content.types = {"N", "G", "G"};
+    const Fields right(3, kRightMark);
+    QVERIFY(WrongInPaper(content, 101, false, {"4", "a", "b"}, right, {}, {}).isEmpty());
+    const QList<WrongQuestion> group =
+        WrongInPaper(content, 101, false, {"4", "a", "c"}, {kRightMark, kRightMark, kWrongMark}, {}, {});
+    QCOMPARE(group.size(), 1);
+    QCOMPARE(group.at(0).answer, QByteArray("(b) c"));
+    QCOMPARE(group.at(0).expected, QByteArray("(b) b"));
 }
 
 QTEST_GUILESS_MAIN(TestReportFigures)
