@@ -19,6 +19,7 @@ class Error;
 class HomePage;
 class Navigation;
 class ReportPage;
+struct WrongQuestion;
 class SkinnedFrame;
 class TrashPage;
 
@@ -72,6 +73,9 @@ class Contents : public QWidget {
     /// Opens paper `offset` + 1 (0..4) of the selected topic for `attempt` 1 or 2 through
     /// the practice-window hook.
     void OpenPaper(int offset, int attempt);
+    /// Opens the marked attempt that holds `question` at that question, its worked
+    /// solution shown, through the practice-window hook.
+    void OpenQuestionToPractise(const WrongQuestion& question);
     /// Acts on the tab in front and the toolbar position: shows a page or runs a toolbar
     /// action.
     void ShowPage();
@@ -93,6 +97,8 @@ class Contents : public QWidget {
     /// The Report button: the chosen module's report computed afresh and shown on
     /// Body_Report, opened on the section last opened.
     void ShowReport();
+    /// Fills the report's fourth section with the chosen module's questions to practise.
+    void ShowQuestionsToPractise();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,7 @@
 #include "mainwin/reportpage.h"
 
 #include "mainwin/headerbar.h"
+#include "mainwin/practisepanel.h"
 #include "records/recordtext.h"
 #include "report/reportfigures.h"
 #include "mainwin/topicalpanel.h"
@@ -30,12 +31,15 @@ ReportPage::ReportPage(QWidget* parent) : QWidget(parent)
     m_summary = buildSummary();
     m_topical = new TopicalPanel(this);
     m_trend = new TrendPanel(this);
+    m_practise = new PractisePanel(this);
     const QStringList captions{QStringLiteral("Overall Results"), QStringLiteral("Topical Results"),
-                               QStringLiteral("Trend Analysis")};
+                               QStringLiteral("Trend Analysis"),
+                               QStringLiteral("What to Practise Next")};
     const QStringList tooltips{QStringLiteral("Click to show overall results"),
                                QStringLiteral("Click to show topical results"),
-                               QStringLiteral("Click to show past trends")};
-    for (int i = 0; i < 3; ++i) {
+                               QStringLiteral("Click to show past trends"),
+                               QStringLiteral("Click to show the questions to practise")};
+    for (int i = 0; i < 4; ++i) {
         m_bars[i] =
             new HeaderBar(QStringLiteral("RCBar%1").arg(i + 1), captions[i], tooltips[i], this);
         m_bars[i]->setOnClick([this, i] { openSection(i + 1); });
@@ -94,20 +98,20 @@ void ReportPage::openSection(int section)
 
 void ReportPage::ArrangeReport()
 {
-    const int open = m_openSection == 1 || m_openSection == 2 ? m_openSection : 3;
-    const int H = height();
-    const int h1 = m_bars[0]->height();
-    const int h2 = m_bars[1]->height();
-    const int h3 = m_bars[2]->height();
-    const std::array<int, 3> tops = open == 1   ? std::array<int, 3>{0, H - h3 - h2, H - h3}
-                                    : open == 2 ? std::array<int, 3>{0, h1, H - h3}
-                                                : std::array<int, 3>{0, h1, h1 + h2};
-    for (int i = 0; i < 3; ++i)
-        m_bars[i]->setGeometry(0, tops[i], width(), m_bars[i]->height());
-    const int panelTop = open == 1 ? h1 : open == 2 ? h1 + h2 : h1 + h2 + h3;
-    QWidget* panel = open == 1 ? m_summary : open == 2 ? static_cast<QWidget*>(m_topical) : m_trend;
-    panel->setGeometry(0, panelTop, width(), qMax(0, H - h1 - h2 - h3));
-    panel->raise();
+    const int open = m_openSection >= 1 && m_openSection <= 4 ? m_openSection - 1 : 2;
+    int top = 0;
+    for (int i = 0; i <= open; ++i) {
+        m_bars[i]->setGeometry(0, top, width(), m_bars[i]->height());
+        top += m_bars[i]->height();
+    }
+    int bottom = height();
+    for (int i = int(m_bars.size()) - 1; i > open; --i) {
+        bottom -= m_bars[i]->height();
+        m_bars[i]->setGeometry(0, bottom, width(), m_bars[i]->height());
+    }
+    const std::array<QWidget*, 4> panels{m_summary, m_topical, m_trend, m_practise};
+    panels[open]->setGeometry(0, top, width(), qMax(0, bottom - top));
+    panels[open]->raise();
     for (HeaderBar* bar : m_bars)
         bar->raise();
 }

@@ -99,6 +99,17 @@ void PracticeWindow::toggleSolution()
     showProgress();
 }
 
+void PracticeWindow::showQuestionAt(int question, bool solution)
+{
+    m_solutionChosen = solution;
+    if (question != m_question) {
+        goTo(question, !solution);
+    } else {
+        showQuestionPage();
+        showProgress();
+    }
+}
+
 void PracticeWindow::showQuestionPage()
 {
     const QByteArray id = m_attempt->content().questionIds.at(m_question - 1);

@@ -21,11 +21,16 @@ struct PaperChoice {
     int firstPaperOfTopic = 1;
     /// The topic's name, as the paper grid heads it.
     QString topicName;
+    /// The question shown first, and whether its worked solution shows in its place (a
+    /// marked attempt with a solution only), as the report's questions to practise open.
+    int question = 1;
+    bool showSolution = false;
 };
 
 /// Opens and closes the practice windows (`Test1` for a first attempt, `Test2` for a
 /// second). At most one is open: opening a paper closes the open window first (see
-/// closeAll), unless it holds that very attempt, which is then brought to the front.
+/// closeAll), unless it holds that very attempt, which is then brought to the front (and shows
+/// the question `choice` names when it asks for the solution).
 class PracticePlugin {
   public:
     virtual ~PracticePlugin() = default;

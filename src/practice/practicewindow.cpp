@@ -59,6 +59,8 @@ PracticeWindow* PracticeWindow::Open(const PaperChoice& choice)
         CallPop(QStringLiteral("Orlavine"), e.message(), 1, nullptr);
         return nullptr;
     }
+    if (choice.showSolution)
+        window->showQuestionAt(choice.question, true);
     window->show();
     window->activateWindow(); // also where no window manager activates a new window
     // The pupil can type the first answer at once, as after every move between questions.

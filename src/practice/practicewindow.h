@@ -69,6 +69,9 @@ class PracticeWindow : public QWidget {
     /// Once the attempt is marked: the worked solution of the question shown, or back to
     /// the question. The choice holds for the questions the pupil moves to.
     void toggleSolution();
+    /// Moves to `question` and shows its worked solution, or its page, as the pupil's
+    /// choice from then on; the solution only shows for a marked attempt.
+    void showQuestionAt(int question, bool solution);
 
   signals:
     /// The window is closing: the main window refreshes its results.

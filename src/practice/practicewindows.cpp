@@ -8,6 +8,8 @@ void PracticeWindows::open(const PaperChoice& choice, std::function<void()> clos
 {
     for (const QPointer<PracticeWindow>& window : std::as_const(m_open)) {
         if (window && window->holds(choice)) {
+            if (choice.showSolution)
+                window->showQuestionAt(choice.question, true);
             window->bringToFront();
             return;
         }

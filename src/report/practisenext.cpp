@@ -53,6 +53,11 @@ Fields PaperLine(const Fields& lines, int index, int subAnswers)
 
 } // namespace
 
+bool AnyPaperMarked(const MarksLists& marks)
+{
+    return std::any_of(marks[FST].cbegin(), marks[FST].cend(), IsSet);
+}
+
 QList<WrongQuestion> WrongInPaper(const PaperContent& content, int paperNumber, bool secondMarked,
                                   const Fields& firstAnswers, const Fields& firstResults,
                                   const Fields& secondAnswers, const Fields& secondResults)

@@ -25,6 +25,9 @@ QList<WrongQuestion> WrongInPaper(const PaperContent& content, int paperNumber, 
                                   const Fields& firstAnswers, const Fields& firstResults,
                                   const Fields& secondAnswers, const Fields& secondResults);
 
+/// Whether any paper's first attempt is marked (its FST entry is 1).
+bool AnyPaperMarked(const MarksLists& marks);
+
 /// Per topic (0..9) of the module, the questions still wrong in the latest marked
 /// attempt of each paper, the most recently completed paper first. Reads the paper
 /// contents and the learner files once each; writes nothing. Throws Error when one

@@ -359,6 +359,17 @@ void TestPracticeMarking::workedSolutionsOnceMarked()
     QCOMPARE(page(), QString("temppaper16001.mht"));
     QCOMPARE(s.answers()->messages.size(), 1);
     QVERIFY(s.answers()->messages.first().startsWith("The worked solution of question 1"));
+
+    // Opened from the report's questions to practise: at the question, its solution shown.
+    PracticeSession::dispose(w);
+    PaperChoice choice = PracticeSession::choice(AttemptKind::First, 101);
+    choice.question = 2;
+    choice.showSolution = true;
+    w = PracticeWindow::Open(choice);
+    QVERIFY(PracticeSession::waitUntilLoaded(w));
+    QCOMPARE(w->questionNumber(), 2);
+    QCOMPARE(page(), QString("tempsolution16002.mht"));
+    PracticeSession::dispose(w);
 }
 
 ORLAVINE_GUI_TEST_MAIN(TestPracticeMarking)

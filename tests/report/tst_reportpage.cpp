@@ -1,12 +1,14 @@
 // The report page: the accordion's geometry and header clicks, the figures written into
 // the controls, the bars and rows, and the trend plot's drawing.
 #include "report/reportfigures.h"
+#include "mainwin/practisepanel.h"
 #include "mainwin/reportpage.h"
 #include "mainwin/trendpanel.h"
 
 #include <QLabel>
 #include "samplemodule.h"
 
+#include <QPushButton>
 #include <QtTest>
 
 using namespace orlavine;
@@ -47,6 +49,7 @@ private slots:
     void arrange();
     void closedPanelsStayWhereTheyWere();
     void headerClicksOpenTheirSection();
+    void questionsToPractise();
     void freshRecords();
     void figuresWrittenIntoTheControls();
     void barsFollowUnroundedAverages();
@@ -60,10 +63,11 @@ private slots:
 void TestReportPage::headersNamedAndExplained()
 {
     Page p;
-    const QStringList captions{"Overall Results", "Topical Results", "Trend Analysis"};
+    const QStringList captions{"Overall Results", "Topical Results", "Trend Analysis",
+                               "What to Practise Next"};
     const QStringList tips{"Click to show overall results", "Click to show topical results",
-                           "Click to show past trends"};
-    for (int i = 0; i < 3; ++i) {
+                           "Click to show past trends", "Click to show the questions to practise"};
+    for (int i = 0; i < 4; ++i) {
         const QString bar = QStringLiteral("RCBar%1").arg(i + 1);
         QCOMPARE(p.text("lbl" + bar), captions[i]);
         QCOMPARE(p.child(bar)->toolTip(), tips[i]);
@@ -75,44 +79,38 @@ void TestReportPage::arrange_data()
 {
     QTest::addColumn<QString>("position");
     QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("bar2");
-    QTest::addColumn<int>("bar3");
+    QTest::addColumn<QList<int>>("bars"); // the tops of bars 2 to 4
     QTest::addColumn<int>("top");
-    // H = 420, h1 = h2 = h3 = 24; the open panel is H - 72 = 348 high.
-    QTest::newRow("1") << "1"
-                       << "RC1Summary" << 372 << 396 << 24;
-    QTest::newRow("2") << "2"
-                       << "RC2Topical" << 24 << 396 << 48;
-    QTest::newRow("3") << "3"
-                       << "RC3Trend" << 24 << 48 << 72;
-    QTest::newRow("anything else") << "x"
-                                   << "RC3Trend" << 24 << 48 << 72;
-    QTest::newRow("empty") << ""
-                           << "RC3Trend" << 24 << 48 << 72;
+    // H = 420, every bar 24 high; the open panel is H - 96 = 324 high.
+    QTest::newRow("1") << "1" << "RC1Summary" << QList<int>{348, 372, 396} << 24;
+    QTest::newRow("2") << "2" << "RC2Topical" << QList<int>{24, 372, 396} << 48;
+    QTest::newRow("3") << "3" << "RC3Trend" << QList<int>{24, 48, 396} << 72;
+    QTest::newRow("4") << "4" << "RC4Practise" << QList<int>{24, 48, 72} << 96;
+    QTest::newRow("anything else") << "x" << "RC3Trend" << QList<int>{24, 48, 396} << 72;
+    QTest::newRow("empty") << "" << "RC3Trend" << QList<int>{24, 48, 396} << 72;
 }
 
 void TestReportPage::arrange()
 {
     QFETCH(QString, position);
     QFETCH(QString, panel);
-    QFETCH(int, bar2);
-    QFETCH(int, bar3);
+    QFETCH(QList<int>, bars);
     QFETCH(int, top);
     Page p;
     p.open(position);
     QCOMPARE(p.child("RCBar1")->y(), 0);
-    QCOMPARE(p.child("RCBar2")->y(), bar2);
-    QCOMPARE(p.child("RCBar3")->y(), bar3);
-    QCOMPARE(p.child(panel)->geometry(), QRect(0, top, 600, 420 - 72));
-    // In front: the open panel, then the three bars in order.
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(p.child(QStringLiteral("RCBar%1").arg(i + 2))->y(), bars.at(i));
+    QCOMPARE(p.child(panel)->geometry(), QRect(0, top, 600, 420 - 96));
+    // In front: the open panel, then the four bars in order.
     QWidgetList order;
     for (QObject* object : p.page.children()) {
         if (auto* widget = qobject_cast<QWidget*>(object))
             order.append(widget);
     }
-    const QWidgetList front = order.mid(order.size() - 4);
+    const QWidgetList front = order.mid(order.size() - 5);
     QCOMPARE(front, (QWidgetList{p.child(panel), p.child("RCBar1"), p.child("RCBar2"),
-                                 p.child("RCBar3")}));
+                                 p.child("RCBar3"), p.child("RCBar4")}));
 }
 
 void TestReportPage::closedPanelsStayWhereTheyWere()
@@ -124,7 +122,7 @@ void TestReportPage::closedPanelsStayWhereTheyWere()
     QCOMPARE(p.child("RC2Topical")->geometry(), topical);
     p.page.resize(600, 500);
     QCOMPARE(p.child("RC2Topical")->geometry(), topical);
-    QCOMPARE(p.child("RC1Summary")->geometry(), QRect(0, 24, 600, 500 - 72));
+    QCOMPARE(p.child("RC1Summary")->geometry(), QRect(0, 24, 600, 500 - 96));
 }
 
 void TestReportPage::headerClicksOpenTheirSection()
@@ -139,9 +137,41 @@ void TestReportPage::headerClicksOpenTheirSection()
     QCOMPARE(p.child("RCBar3")->y(), 48);
     QTest::mouseClick(p.child("lblRCBar1"), Qt::LeftButton);
     QCOMPARE(p.page.openedSection(), 1);
-    QCOMPARE(p.child("RCBar3")->y(), 396);
+    QCOMPARE(p.child("RCBar3")->y(), 372);
     QTest::mouseClick(p.child("RCBar1"), Qt::RightButton);
     QCOMPARE(p.page.openedSection(), 1);
+    QTest::mouseClick(p.child("lblRCBar4"), Qt::LeftButton);
+    QCOMPARE(p.page.openedSection(), 4);
+}
+
+void TestReportPage::questionsToPractise()
+{
+    Page p;
+    PractisePanel* panel = p.page.practisePanel();
+    std::array<QList<WrongQuestion>, 10> topics;
+    topics[1] = {{108, 4, AttemptKind::Second, "12", "14 cm"}, {106, 2, AttemptKind::First, "", "7"}};
+    Fields names(10);
+    names[0] = "Numbers";
+    names[1] = "Words";
+    panel->showQuestions(topics, names, 2, true);
+    QCOMPARE(panel->findChild<QLabel*>("PractiseTopic2")->text(), QStringLiteral("Words"));
+    QVERIFY(!panel->findChild<QLabel*>("PractiseTopic1"));
+    auto* entry = panel->findChild<QPushButton*>("PractiseEntry1");
+    QCOMPARE(entry->text(),
+             QStringLiteral("Paper 3, question 4 (2nd attempt):  your answer 12,  expected 14 cm"));
+    QVERIFY(panel->findChild<QPushButton*>("PractiseEntry2")->text().contains("(no answer)"));
+    QList<int> chosen;
+    panel->setOnChoose([&](const WrongQuestion& q) { chosen = {q.paperNumber, q.question}; });
+    entry->click();
+    QCOMPARE(chosen, (QList<int>{108, 4}));
+
+    // Nothing to practise: one encouraging sentence, which depends on whether any paper
+    // has been marked.
+    panel->showQuestions({}, names, 2, true);
+    QVERIFY(!panel->findChild<QPushButton*>("PractiseEntry1"));
+    QVERIFY(panel->findChild<QLabel*>("PractiseNothing")->text().contains("Well done"));
+    panel->showQuestions({}, names, 2, false);
+    QVERIFY(panel->findChild<QLabel*>("PractiseNothing")->text().startsWith("Mark a paper"));
 }
 
 void TestReportPage::freshRecords()
@@ -237,6 +267,7 @@ void TestReportPage::longTopicNames()
     const QByteArray veryLong =
         "Perimeter, Area and Volume of Compound Shapes Made of Cuboids, Prisms and Cylinders";
     Page p;
+    p.page.resize(600, 444); // a topical panel 348 high
     p.open("2");
     // More long names than the panel has room for at two lines each.
     ModuleSettings module = SampleModule(10);
