@@ -225,17 +225,18 @@ Question ScaleByTens(Prng& rng)
     QList<Part> parts;
     QStringList working;
     for (int i = 0; i < 3; ++i) {
-        const int places = rng.range(1, 2);
-        const int scaled = places == 1 ? rng.range(11, 999) : rng.range(101, 9999);
         const int shift = ops.at(i);
         const int k = std::abs(shift);
+        // No more than three decimal places in the answer.
+        const int places = shift < 0 ? std::min(rng.range(1, 2), 3 - k) : rng.range(1, 2);
+        const int scaled = places == 1 ? rng.range(11, 999) : rng.range(101, 9999);
         // The digits stay, the point moves: work with the digits and a new number of places.
         const long long digits = shift > 0 && k > places ? scaled * PowerOfTen(k - places) : scaled;
         const int newPlaces = shift > 0 ? std::max(0, places - k) : places + k;
         const QString sum = QStringLiteral("%1 %2 %3")
                                 .arg(DecimalText(scaled, places), shift > 0 ? kTimes : kDivide)
                                 .arg(PowerOfTen(k));
-        parts.append(DecimalPart(sum, digits, newPlaces));
+        parts.append(MeasurePart(sum, digits, newPlaces, units::kNone));
         working.append(QStringLiteral("%1: the digits move %2 place%3 to the %4, %1 = <b>%5</b>.")
                            .arg(sum)
                            .arg(k)
@@ -509,10 +510,11 @@ QStringList PercentSteps(int percent, long long amount, int places, bool money)
     steps.append(QStringLiteral("5% is half of 10%: %1 %2 2 = %3.")
                      .arg(show(ten), kDivide, percent == 5 ? result : show(ten / 2)));
     if (percent > 5)
-        steps.append(QStringLiteral("%1% = %2 %3 10% + 5%: %4 + %5 = %6.")
+        steps.append(QStringLiteral("%1% = %2 + 5%: %3 + %4 = %5.")
                          .arg(percent)
-                         .arg(tens)
-                         .arg(kTimes, show(ten * tens), show(ten / 2), result));
+                         .arg(tens > 1 ? QStringLiteral("%1 %2 10%").arg(tens).arg(kTimes)
+                                       : QStringLiteral("10%"),
+                              show(ten * tens), show(ten / 2), result));
     return steps;
 }
 
@@ -667,7 +669,7 @@ Question PercentOfGroup(Prng& rng)
 
 Question PriceRise(Prng& rng)
 {
-    static const QStringList things = {"a cinema ticket", "a bus pass", "a football",
+    static const QStringList things = {"a school bag", "a pair of trainers", "a football",
                                        "a box of paints", "a pair of jeans", "a scooter"};
     const QString thing = rng.pick(things);
     const int pounds = rng.range(6, 90);
@@ -778,8 +780,9 @@ Question BarPercent(Prng& rng)
                      .arg(parts)
                      .arg(kDivide)
                      .arg(each),
-                 QStringLiteral("%1 parts are shaded: %1 %2 %3 = <b>%4%</b>.")
+                 QStringLiteral("%1 part%2 shaded: %1 %3 %4 = <b>%5%</b>.")
                      .arg(shaded)
+                     .arg(shaded > 1 ? QStringLiteral("s are") : QStringLiteral(" is"))
                      .arg(kTimes)
                      .arg(each)
                      .arg(shaded * each)};
@@ -813,10 +816,10 @@ Question FromTenPercent(Prng& rng)
                                .arg(ten)
                                .arg(result));
         else
-            working.append(QStringLiteral("%1% = %2 %3 10% + 5%: %4 + %5 = <b>%6</b>.")
+            working.append(QStringLiteral("%1% = %2 + 5%: %3 + %4 = <b>%5</b>.")
                                .arg(p)
-                               .arg(p / 10)
-                               .arg(kTimes)
+                               .arg(p > 20 ? QStringLiteral("%1 %2 10%").arg(p / 10).arg(kTimes)
+                                           : QStringLiteral("10%"))
                                .arg(p / 10 * ten)
                                .arg(ten / 2)
                                .arg(result));
@@ -868,15 +871,15 @@ Question WholeFromPercent(Prng& rng)
     const bool money = rng.chance(50);
     const QString who = Name(rng);
     const QString stem =
-        money ? QStringLiteral("%1 spends %2% of their savings on a present. The present costs "
-                               "&pound;%3.")
+        money ? QStringLiteral("%1 spends %2% of the money in a money box on a present. The "
+                               "present costs &pound;%3.")
                     .arg(who)
                     .arg(percent)
                     .arg(part)
               : QStringLiteral("%1% of a number is %2.").arg(percent).arg(part);
     Question q = Make(
         Para(stem),
-        {money ? MeasurePart(QStringLiteral("How much were %1's savings?").arg(who), whole * 100,
+        {money ? MeasurePart(QStringLiteral("How much was in the money box?"), whole * 100,
                              2, units::kPounds, 2)
                : NumberPart(QStringLiteral("What is the number?"), whole, 2)});
     const QString unit = money ? QStringLiteral("&pound;") : QString();
