@@ -186,7 +186,9 @@ Question DecimalOnLine(Prng& rng)
 
 Question DecimalAsFraction(Prng& rng)
 {
-    const int hundredths = rng.range(1, 99);
+    int hundredths = rng.range(2, 98);
+    if (Gcd(hundredths, 100) == 1) // one that simplifies, so its equivalents fit under 100
+        ++hundredths;
     const int g = Gcd(hundredths, 100);
     Question q = Make(
         Para(QStringLiteral("Write <b>%1</b> as a fraction.").arg(DecimalText(hundredths, 2))),
@@ -194,12 +196,11 @@ Question DecimalAsFraction(Prng& rng)
     q.working = {QStringLiteral("%1 is %2 hundredths, so it is %3.")
                      .arg(FixedText(hundredths, 2))
                      .arg(hundredths)
-                     .arg(FractionHtml(hundredths, 100))};
-    if (g > 1)
-        q.working.append(QStringLiteral("Dividing top and bottom by %1 gives the simplest form, "
-                                        "%2 (either is right).")
-                             .arg(g)
-                             .arg(FractionHtml(hundredths / g, 100 / g)));
+                     .arg(FractionHtml(hundredths, 100)),
+                 QStringLiteral("Dividing top and bottom by %1 gives the simplest form, %2 "
+                                "(either is right).")
+                     .arg(g)
+                     .arg(FractionHtml(hundredths / g, 100 / g))};
     return q;
 }
 
@@ -469,6 +470,84 @@ Question FractionToDecimal(Prng& rng)
             .arg(times)
             .arg(FractionHtml(n2 * times, 100)),
         QStringLiteral("%1 hundredths is <b>%2</b>.").arg(n2 * times).arg(DecimalText(n2 * times, 2))};
+    return q;
+}
+
+Question DecimalMeasures(Prng& rng)
+{
+    struct Conversion {
+        const char* from; // the unit converted from
+        const Unit* to;
+        const char* toName;
+        int factor;   // how many of the smaller unit make one of the larger
+        bool larger;  // converting from the larger unit (multiply)
+    };
+    static const QList<Conversion> conversions = {
+        {"m", &units::kCm, "centimetres", 100, true},   {"cm", &units::kM, "metres", 100, false},
+        {"kg", &units::kG, "grams", 1000, true},        {"g", &units::kKg, "kilograms", 1000, false},
+        {"litres", &units::kMl, "millilitres", 1000, true},
+        {"ml", &units::kLitres, "litres", 1000, false}, {"km", &units::kM, "metres", 1000, true}};
+    QList<int> order = {0, 1, 2, 3, 4, 5, 6};
+    rng.shuffle(order);
+    QList<Part> parts;
+    QStringList working;
+    for (int i = 0; i < 3; ++i) {
+        const Conversion& c = conversions.at(order.at(i));
+        const int k = c.factor == 100 ? 2 : 3;
+        // From the larger unit: a decimal of one or two places; from the smaller: a whole number.
+        const int places = c.larger ? rng.range(1, 2) : 0;
+        int scaled = c.larger ? (places == 1 ? rng.range(11, 99) : rng.range(101, 999))
+                              : rng.range(c.factor / 10 + 1, c.factor * 5 - 1);
+        if (c.larger && scaled % 10 == 0) // as many decimal places as it shows
+            ++scaled;
+        const long long result = c.larger ? scaled * PowerOfTen(k - places) : scaled;
+        const int resultPlaces = c.larger ? 0 : k;
+        const QString given = QStringLiteral("%1 %2").arg(DecimalText(scaled, places), QString::fromLatin1(c.from));
+        parts.append(MeasurePart(QStringLiteral("%1 in %2").arg(given, c.toName), result,
+                                 resultPlaces, *c.to));
+        const QString number = DecimalText(scaled, places);
+        const auto one = [](const QString& unit) {
+            return unit == QLatin1String("litres") ? QStringLiteral("litre") : unit;
+        };
+        working.append(
+            c.larger ? QStringLiteral("1 %1 = %2 %3, so multiply by %2: %4 %5 %2 = <b>%6 %3</b>.")
+                           .arg(one(QString::fromLatin1(c.from)))
+                           .arg(c.factor)
+                           .arg(c.to->shown, number, kTimes, DecimalText(result, resultPlaces))
+                     : QStringLiteral("%1 %2 = 1 %3, so divide by %1: %4 %5 %1 = <b>%6 %7</b>.")
+                           .arg(c.factor)
+                           .arg(QString::fromLatin1(c.from), one(c.to->shown), number, kDivide,
+                                DecimalText(result, resultPlaces), c.to->shown));
+    }
+    Question q = Make(Para(QStringLiteral("Convert each measurement to the unit asked.")), parts);
+    q.working = working;
+    return q;
+}
+
+Question DecimalMissing(Prng& rng)
+{
+    const int a = rng.range(11, 89), gap = rng.range(11, 89); // tenths
+    const int d = rng.range(101, 899), c = rng.range(11, 99) * (rng.chance(50) ? 10 : 1); // hundredths
+    const int e = rng.range(3, 9), f = rng.range(2, 9); // e × 0.f
+    const QString box = QStringLiteral("<b>?</b>");
+    Question q = Make(
+        Para(QStringLiteral("Find each missing number.")),
+        {DecimalPart(QStringLiteral("%1 + %2 = %3").arg(DecimalText(a, 1), box, DecimalText(a + gap, 1)),
+                     gap, 1),
+         DecimalPart(QStringLiteral("%1 %2 %3 = %4").arg(box, kMinus, DecimalText(c, 2), DecimalText(d, 2)),
+                     c + d, 2),
+         DecimalPart(QStringLiteral("%1 %2 %3 = %4").arg(QString::number(e), kTimes, box, DecimalText(e * f, 1)),
+                     f, 1)});
+    q.working = {
+        QStringLiteral("Subtract to undo the adding: %1 %2 %3 = <b>%4</b>.")
+            .arg(DecimalText(a + gap, 1), kMinus, DecimalText(a, 1), DecimalText(gap, 1)),
+        QStringLiteral("Add to undo the taking away: %1 + %2 = <b>%3</b>.")
+            .arg(DecimalText(d, 2), DecimalText(c, 2), DecimalText(c + d, 2)),
+        QStringLiteral("Divide to undo the multiplying: %1 %2 %3 = <b>%4</b> (%5 tenths %2 %3 = %6 "
+                       "tenths).")
+            .arg(DecimalText(e * f, 1), kDivide, QString::number(e), DecimalText(f, 1))
+            .arg(e * f)
+            .arg(f)};
     return q;
 }
 
@@ -896,6 +975,44 @@ Question WholeFromPercent(Prng& rng)
     return q;
 }
 
+Question ShopCompare(Prng& rng)
+{
+    static const QStringList items = {"bike", "tablet", "guitar", "pair of skates", "tent",
+                                      "games console"};
+    const QString item = rng.pick(items);
+    int price = 0, percent = 0, off = 0;
+    do {
+        price = rng.range(8, 40) * 10; // pounds
+        percent = rng.pick(QList<int>{10, 20, 25, 30, 15});
+        off = rng.range(2, price / 10) * 5; // at most half the price
+    } while (price * percent == off * 100); // the same price in both shops
+    const int a = price * (100 - percent); // pence
+    const int b = (price - off) * 100;
+    const bool aCheaper = a < b;
+    Question q = Make(
+        Para(QStringLiteral("Two shops sell the same %1 for &pound;%2. Shop A takes %3% off the "
+                            "price. Shop B takes &pound;%4 off the price.")
+                 .arg(item)
+                 .arg(price)
+                 .arg(percent)
+                 .arg(off)),
+        {MeasurePart(QStringLiteral("What does the %1 cost in Shop A?").arg(item), a, 2,
+                     units::kPounds),
+         MeasurePart(QStringLiteral("What does the %1 cost in Shop B?").arg(item), b, 2,
+                     units::kPounds),
+         AlternativesPart(QStringLiteral("Which shop is cheaper? Write A or B."),
+                          aCheaper ? QStringList{"A", "Shop A"} : QStringList{"B", "Shop B"})});
+    q.working = PercentSteps(percent, price * 100, 2, true);
+    q.working += {QStringLiteral("Shop A: %1 %2 %3 = <b>%4</b>.")
+                      .arg(Pounds(price * 100), kMinus, Pounds(price * percent), Pounds(a)),
+                  QStringLiteral("Shop B: %1 %2 %3 = <b>%4</b>.")
+                      .arg(Pounds(price * 100), kMinus, Pounds(off * 100), Pounds(b)),
+                  QStringLiteral("%1 is less than %2, so <b>Shop %3</b> is cheaper.")
+                      .arg(Pounds(std::min(a, b)), Pounds(std::max(a, b)),
+                           aCheaper ? QStringLiteral("A") : QStringLiteral("B"))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> DecimalKinds()
@@ -903,7 +1020,7 @@ QList<Generator> DecimalKinds()
     return {DecimalDigit,      OrderDecimals, AddDecimals,   Change,      RoundDecimal,
             DecimalOnLine,     DecimalOnLine, DecimalAsFraction, TimesWhole, ScaleByTens,
             MakeWhole,         ShareLength,   RunningTotals, DecimalSteps, BetweenDecimals,
-            Shopping,          FractionToDecimal};
+            Shopping,          FractionToDecimal, DecimalMeasures, DecimalMissing};
 }
 
 QList<Generator> PercentageKinds()
@@ -911,7 +1028,7 @@ QList<Generator> PercentageKinds()
     return {PercentOf,     PercentOf,      PercentAsFraction, Conversions,   ShadedPercent,
             ShadedPercent, Sale,           GreatestOfForms,   PercentOfGroup, PriceRise,
             ScoreAsPercent, PercentRest,   FractionToPercent, BarPercent,    FromTenPercent,
-            LargestPercentOf, WholeFromPercent};
+            LargestPercentOf, WholeFromPercent, ShopCompare};
 }
 
 } // namespace orlavine::pack
