@@ -213,7 +213,11 @@ Question TimesWhole(Prng& rng)
                       {DecimalPart(QString(), a * b, 1)});
     q.working = {
         QStringLiteral("%1 is %2 tenths.").arg(DecimalText(a, 1)).arg(a),
-        QStringLiteral("%1 %2 %3 = %4, so the answer is %4 tenths.").arg(a).arg(kTimes).arg(b).arg(a * b),
+        QStringLiteral("%1 %2 %3 = %4, so the answer is %4 tenths.")
+            .arg(a)
+            .arg(kTimes)
+            .arg(b)
+            .arg(a * b),
         QStringLiteral("%1 tenths = <b>%2</b>").arg(a * b).arg(DecimalText(a * b, 1))};
     return q;
 }
@@ -335,11 +339,13 @@ Question RunningTotals(Prng& rng)
     const int least = *std::min_element(hundredths.cbegin(), hundredths.cend());
     QStringList said, padded;
     for (int i = 0; i < 3; ++i) {
-        said.append(QStringLiteral("%1 km on %2").arg(DecimalText(hundredths.at(i), 2), days.at(first + i)));
+        said.append(
+            QStringLiteral("%1 km on %2").arg(DecimalText(hundredths.at(i), 2), days.at(first + i)));
         padded.append(FixedText(hundredths.at(i), 2));
     }
     Question q = Make(
-        Para(QStringLiteral("%1 %2 %3, %4 and %5.").arg(who, activity, said.at(0), said.at(1), said.at(2))),
+        Para(QStringLiteral("%1 %2 %3, %4 and %5.")
+                 .arg(who, activity, said.at(0), said.at(1), said.at(2))),
         {MeasurePart(QStringLiteral("How far does %1 go altogether?").arg(who), total, 2, unit, 2),
          MeasurePart(QStringLiteral("How much further is the longest day than the shortest?"),
                      most - least, 2, unit)});
@@ -502,7 +508,8 @@ Question DecimalMeasures(Prng& rng)
             ++scaled;
         const long long result = c.larger ? scaled * PowerOfTen(k - places) : scaled;
         const int resultPlaces = c.larger ? 0 : k;
-        const QString given = QStringLiteral("%1 %2").arg(DecimalText(scaled, places), QString::fromLatin1(c.from));
+        const QString given =
+            QStringLiteral("%1 %2").arg(DecimalText(scaled, places), QString::fromLatin1(c.from));
         parts.append(MeasurePart(QStringLiteral("%1 in %2").arg(given, c.toName), result,
                                  resultPlaces, *c.to));
         const QString number = DecimalText(scaled, places);
@@ -528,15 +535,18 @@ Question DecimalMissing(Prng& rng)
 {
     const int a = rng.range(11, 89), gap = rng.range(11, 89); // tenths
     const int d = rng.range(101, 899), c = rng.range(11, 99) * (rng.chance(50) ? 10 : 1); // hundredths
-    const int e = rng.range(3, 9), f = rng.range(2, 9); // e × 0.f
+    const int e = rng.range(3, 9), f = rng.range(2, 9); // e times 0.f
     const QString box = QStringLiteral("<b>?</b>");
     Question q = Make(
         Para(QStringLiteral("Find each missing number.")),
-        {DecimalPart(QStringLiteral("%1 + %2 = %3").arg(DecimalText(a, 1), box, DecimalText(a + gap, 1)),
+        {DecimalPart(QStringLiteral("%1 + %2 = %3")
+                         .arg(DecimalText(a, 1), box, DecimalText(a + gap, 1)),
                      gap, 1),
-         DecimalPart(QStringLiteral("%1 %2 %3 = %4").arg(box, kMinus, DecimalText(c, 2), DecimalText(d, 2)),
+         DecimalPart(QStringLiteral("%1 %2 %3 = %4")
+                         .arg(box, kMinus, DecimalText(c, 2), DecimalText(d, 2)),
                      c + d, 2),
-         DecimalPart(QStringLiteral("%1 %2 %3 = %4").arg(QString::number(e), kTimes, box, DecimalText(e * f, 1)),
+         DecimalPart(QStringLiteral("%1 %2 %3 = %4")
+                         .arg(QString::number(e), kTimes, box, DecimalText(e * f, 1)),
                      f, 1)});
     q.working = {
         QStringLiteral("Subtract to undo the adding: %1 %2 %3 = <b>%4</b>.")
@@ -616,7 +626,9 @@ Question PercentAsFraction(Prng& rng)
     Question q = Make(
         Para(QStringLiteral("Write <b>%1%</b> as a fraction in its simplest form.").arg(percent)),
         {ExactPart(QString(), 'F', SimplestFraction(percent, 100))}, QLatin1String(kNoteFraction));
-    q.working = {QStringLiteral("%1% means %1 out of 100: %2.").arg(percent).arg(FractionHtml(percent, 100)),
+    q.working = {QStringLiteral("%1% means %1 out of 100: %2.")
+                     .arg(percent)
+                     .arg(FractionHtml(percent, 100)),
                  QStringLiteral("Divide top and bottom by %1, the largest number that divides both: "
                                 "%2.")
                      .arg(g)
@@ -715,7 +727,8 @@ Question GreatestOfForms(Prng& rng)
     Question q = ChoiceQuestion(Para(QStringLiteral("Which is the <b>greatest</b>?")),
                                 UniqueChoice(rng, options));
     q.working = {
-        QStringLiteral("Write the decimals as percentages: %1.").arg(asPercent.join(QStringLiteral(", "))),
+        QStringLiteral("Write the decimals as percentages: %1.")
+            .arg(asPercent.join(QStringLiteral(", "))),
         QStringLiteral("The greatest percentage is %1%, so the greatest is <b>%2</b>.")
             .arg(greatest)
             .arg(right)};
@@ -903,7 +916,9 @@ Question FromTenPercent(Prng& rng)
                                .arg(ten / 2)
                                .arg(result));
     }
-    Question q = Make(Para(QStringLiteral("10% of %1 is %2. Use this to work out").arg(amount).arg(amount / 10)),
+    Question q = Make(Para(QStringLiteral("10% of %1 is %2. Use this to work out")
+                               .arg(amount)
+                               .arg(amount / 10)),
                       parts);
     q.working = working;
     return q;
@@ -919,7 +934,8 @@ Question LargestPercentOf(Prng& rng)
         const int p = rng.pick(QList<int>{10, 20, 25, 50, 75, 5, 30, 40});
         const int a = rng.range(1, 12) * 20;
         const QString text = QStringLiteral("%1% of %2").arg(p).arg(a);
-        if (std::any_of(options.cbegin(), options.cend(), [&](const Option& o) { return o.text == text; }) ||
+        if (std::any_of(options.cbegin(), options.cend(),
+                        [&](const Option& o) { return o.text == text; }) ||
             values.contains(a * p / 100))
             continue; // all four values differ, so one is the largest or smallest
         values.append(a * p / 100);

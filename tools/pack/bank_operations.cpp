@@ -424,6 +424,12 @@ QList<Option> ByValue(const QStringList& texts, long long target)
     return options;
 }
 
+int Fitting(const QList<Option>& options)
+{
+    return int(std::count_if(options.cbegin(), options.cend(),
+                             [](const Option& o) { return o.fits; }));
+}
+
 /// "a = 5, b = 7": each calculation with its value.
 QString Values(const QStringList& texts)
 {
@@ -522,8 +528,8 @@ Question InverseMissing(Prng& rng)
     const bool minus = rng.chance(50);
     const int c = rng.range(3, 9), d = rng.range(6, 45);
     const bool divide = rng.chance(50);
-    const int first = minus ? b + a : b;              // ? − a = b, or ? + a = b + a
-    const int second = divide ? c * d : d;            // ? ÷ c = d, or ? × c = c × d
+    const int first = minus ? b + a : b; // ? − a = b, or ? + a = b + a
+    const int second = divide ? c * d : d; // ? ÷ c = d, or ? × c = c × d
     const QString box = QStringLiteral("<b>?</b>");
     Question q = Make(
         Para(QStringLiteral("Use the inverse operation to find each missing number.")),
@@ -651,7 +657,7 @@ Question StoryCalculation(Prng& rng)
             const Calc calc(t);
             options.append({calc.html(), calc.fine() && calc.value() == right.value()});
         }
-        if (std::count_if(options.cbegin(), options.cend(), [](const Option& o) { return o.fits; }) != 1)
+        if (Fitting(options) != 1)
             continue; // another calculation happens to give the same number
         QString asked = QString::fromLatin1(story.question);
         if (asked.contains(QLatin1String("%1")))
@@ -736,10 +742,11 @@ Question MissingSign(Prng& rng)
             if (calc.fine())
                 tried.append(QStringLiteral("%1 = %2").arg(calc.html()).arg(calc.value()));
         }
-        if (std::count_if(options.cbegin(), options.cend(), [](const Option& o) { return o.fits; }) != 1)
+        if (Fitting(options) != 1)
             continue;
         const QString question =
-            (first ? QStringLiteral("%1 <b>?</b> %2 %3 %4 = %5") : QStringLiteral("%1 %3 %2 <b>?</b> %4 = %5"))
+            (first ? QStringLiteral("%1 <b>?</b> %2 %3 %4 = %5")
+                   : QStringLiteral("%1 %3 %2 <b>?</b> %4 = %5"))
                 .arg(a)
                 .arg(b)
                 .arg(other.second)
@@ -894,7 +901,8 @@ Question FirstStep(Prng& rng)
         QString text;
         QStringList pairs;
         for (int i = 0; i < 5; ++i) {
-            text += (i == bracket ? "(" : "") + QString::number(n[i]) + (i == bracket + 1 && bracket >= 0 ? ")" : "");
+            text += (i == bracket ? "(" : "") + QString::number(n[i]) +
+                    (bracket >= 0 && i == bracket + 1 ? ")" : "");
             if (i < 4) {
                 text += ops[i];
                 pairs.append(Html(QStringLiteral("%1%2%3").arg(n[i]).arg(ops[i]).arg(n[i + 1])));
