@@ -430,13 +430,18 @@ int Fitting(const QList<Option>& options)
                              [](const Option& o) { return o.fits; }));
 }
 
-/// "a = 5, b = 7": each calculation with its value.
-QString Values(const QStringList& texts)
+/// A line of working for each option of `choice`, in the order the page shows them; `texts`
+/// are the options' calculations.
+QStringList EachOption(const Choice& choice, const QStringList& texts)
 {
-    QStringList said;
-    for (const QString& text : texts)
-        said.append(QStringLiteral("%1 = %2").arg(Html(text)).arg(Calc(text).value()));
-    return said.join(QStringLiteral("; "));
+    QStringList lines;
+    for (int i = 0; i < 4; ++i) {
+        for (const QString& text : texts) {
+            if (Html(text) == choice.options.at(i))
+                lines.append(QStringLiteral("Option %1: %2").arg(i + 1).arg(Calc(text).chain()));
+        }
+    }
+    return lines;
 }
 
 Question PlaceTheBrackets(Prng& rng)
@@ -474,13 +479,16 @@ Question PlaceTheBrackets(Prng& rng)
         if (others.size() < 3)
             continue;
         const QStringList shown = QStringList{right} + others.mid(0, 3);
+        const Choice choice = UniqueChoice(rng, ByValue(shown, target));
         Question q = ChoiceQuestion(
             Para(QStringLiteral("Where must the brackets go to make this true?")) +
                 Display(QStringLiteral("%1 = %2").arg(Html(write(-1, -1))).arg(target)),
-            UniqueChoice(rng, ByValue(shown, target)));
-        q.working = {
-            QStringLiteral("Work out each choice, brackets first: %1.").arg(Values(shown)),
-            QStringLiteral("Only <b>%1</b> makes %2.").arg(Html(right)).arg(target)};
+            choice);
+        q.working = EachOption(choice, shown);
+        q.working.append(QStringLiteral("Only option %1, <b>%2</b>, makes %3.")
+                             .arg(choice.right + 1)
+                             .arg(Html(right))
+                             .arg(target));
         return q;
     }
 }
@@ -506,17 +514,17 @@ Question LargestResult(Prng& rng)
                                        : *std::min_element(values.cbegin(), values.cend());
         if (values.count(best) != 1)
             continue;
+        const Choice choice = UniqueChoice(rng, ByValue(texts, best));
         Question q = ChoiceQuestion(Para(QStringLiteral("Which calculation gives the <b>%1</b> "
                                                         "answer?")
                                              .arg(largest ? "largest" : "smallest")),
-                                    UniqueChoice(rng, ByValue(texts, best)));
-        q.working = {QStringLiteral("Work out each one, brackets first, then %1 and %2 before + "
-                                    "and %3: %4.")
-                         .arg(kTimes, kDivide, kMinus, Values(texts)),
-                     QStringLiteral("The %1 answer is %2, from <b>%3</b>.")
-                         .arg(largest ? "largest" : "smallest")
-                         .arg(best)
-                         .arg(Html(texts.at(int(values.indexOf(best)))))};
+                                    choice);
+        q.working = EachOption(choice, texts);
+        q.working.append(QStringLiteral("The %1 answer is %2, from option %3: <b>%4</b>.")
+                             .arg(largest ? "largest" : "smallest")
+                             .arg(best)
+                             .arg(choice.right + 1)
+                             .arg(Html(texts.at(int(values.indexOf(best))))));
         return q;
     }
 }
