@@ -456,13 +456,15 @@ Question Shopping(Prng& rng)
 Question FractionToDecimal(Prng& rng)
 {
     const bool hundredths = rng.chance(50);
-    const int n1 = hundredths ? rng.range(1, 99) : rng.range(1, 9);
     const int d1 = hundredths ? 100 : 10;
     const int d2 = rng.pick(QList<int>{2, 4, 5, 20, 25, 50});
     int n2 = rng.range(1, d2 - 1);
     while (Gcd(n2, d2) != 1)
         ++n2;
     const int times = 100 / d2;
+    int n1 = hundredths ? rng.range(1, 99) : rng.range(1, 9);
+    if (n1 * (100 / d1) == n2 * times) // two different decimals
+        n1 = n1 % (d1 - 1) + 1;
     Question q = Make(Para(QStringLiteral("Write each fraction as a decimal.")),
                       {DecimalPart(FractionHtml(n1, d1), n1 * (100 / d1), 2),
                        DecimalPart(FractionHtml(n2, d2), n2 * times, 2)});
@@ -810,7 +812,7 @@ Question PercentRest(Prng& rng)
 {
     static const QList<QStringList> surveys = {
         {"children chose their favourite fruit", "apples", "bananas", "grapes"},
-        {"people said how they travel to work", "by car", "by bus", "by bike"},
+        {"people voted for a class trip", "the zoo", "the beach", "a museum"},
         {"pupils chose a club", "football", "art", "chess"},
         {"children named their favourite season", "summer", "winter", "spring"}};
     const QStringList& s = rng.pick(surveys);
