@@ -1035,18 +1035,20 @@ Question ShopCompare(Prng& rng)
 
 QList<Generator> DecimalKinds()
 {
-    return {DecimalDigit,      OrderDecimals, AddDecimals,   Change,      RoundDecimal,
-            DecimalOnLine,     DecimalOnLine, DecimalAsFraction, TimesWhole, ScaleByTens,
-            MakeWhole,         ShareLength,   RunningTotals, DecimalSteps, BetweenDecimals,
-            Shopping,          FractionToDecimal, DecimalMeasures, DecimalMissing};
+    return {DecimalDigit,    OrderDecimals,     AddDecimals,     Change,
+            RoundDecimal,    DecimalOnLine,     DecimalOnLine,   DecimalAsFraction,
+            TimesWhole,      ScaleByTens,       MakeWhole,       ShareLength,
+            RunningTotals,   DecimalSteps,      BetweenDecimals, Shopping,
+            FractionToDecimal, DecimalMeasures, DecimalMissing};
 }
 
 QList<Generator> PercentageKinds()
 {
-    return {PercentOf,     PercentOf,      PercentAsFraction, Conversions,   ShadedPercent,
-            ShadedPercent, Sale,           GreatestOfForms,   PercentOfGroup, PriceRise,
-            ScoreAsPercent, PercentRest,   FractionToPercent, BarPercent,    FromTenPercent,
-            LargestPercentOf, WholeFromPercent, ShopCompare};
+    return {PercentOf,        PercentOf,        PercentAsFraction, Conversions,
+            ShadedPercent,    ShadedPercent,    Sale,              GreatestOfForms,
+            PercentOfGroup,   PriceRise,        ScoreAsPercent,    PercentRest,
+            FractionToPercent, BarPercent,      FromTenPercent,    LargestPercentOf,
+            WholeFromPercent, ShopCompare};
 }
 
 } // namespace orlavine::pack

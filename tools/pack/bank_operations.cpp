@@ -942,11 +942,11 @@ Question FirstStep(Prng& rng)
 
 QList<Generator> OperationsKinds()
 {
-    return {OrderOfTwo,      BracketsFirst,      WithAndWithoutBrackets, SquaresAndCubes,
-            RootsOfSquares,  PowersInCalculation, PlaceTheBrackets,      LargestResult,
-            InverseMissing,  CheckByInverse,     StoryCalculation,       EstimateByRounding,
-            MissingSign,     TrueOrFalse,        LongCalculation,        SquareSide,
-            TicketsStory,    FirstStep};
+    return {OrderOfTwo,       BracketsFirst,   WithAndWithoutBrackets, SquaresAndCubes,
+            RootsOfSquares,   PowersInCalculation, PlaceTheBrackets,   LargestResult,
+            InverseMissing,   CheckByInverse,  StoryCalculation,       EstimateByRounding,
+            MissingSign,      TrueOrFalse,     LongCalculation,        SquareSide,
+            TicketsStory,     FirstStep};
 }
 
 } // namespace orlavine::pack
