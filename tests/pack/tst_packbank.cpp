@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace orlavine;
 using namespace orlavine::pack;
 
@@ -265,6 +267,7 @@ private slots:
     void shapeChoicesHaveOneRightOption();
     void numbersAndFractionsInOtherFormsAreRight();
     void numberAnswersTakeUsualWritings();
+    void calculationsFollowTheOrderOfOperations();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -549,6 +552,95 @@ void TestPackBank::numberAnswersTakeUsualWritings()
                                   .arg(wholeNumDen.at(1).toInt() * 2)
                                   .arg(wholeNumDen.at(2).toInt() * 2)),
                  mixed.key.constData());
+    }
+}
+
+namespace {
+
+/// The value of a calculation as the page shows it, read on its own: brackets, then
+/// powers and roots, then × and ÷, then + and −, each from the left.
+class Reader {
+public:
+    explicit Reader(QString html)
+    {
+        html.replace(QLatin1String("<sup>"), QLatin1String("^"))
+            .replace(QLatin1String("&radic;"), QStringLiteral("\u221A"));
+        m_text = Plain(html).remove(QLatin1Char(' '));
+    }
+    double value() { return sum(); }
+
+private:
+    QChar peek() const { return m_at < m_text.size() ? m_text.at(m_at) : QChar(); }
+    double sum()
+    {
+        double v = product();
+        for (QChar c = peek(); c == QLatin1Char('+') || c == QLatin1Char('-'); c = peek()) {
+            ++m_at;
+            v += (c == QLatin1Char('+') ? 1 : -1) * product();
+        }
+        return v;
+    }
+    double product()
+    {
+        double v = power();
+        for (QChar c = peek(); c == QChar(0xD7) || c == QChar(0xF7); c = peek()) {
+            ++m_at;
+            v = c == QChar(0xD7) ? v * power() : v / power();
+        }
+        return v;
+    }
+    double power()
+    {
+        const double v = atom();
+        if (peek() != QLatin1Char('^'))
+            return v;
+        ++m_at;
+        return std::pow(v, atom());
+    }
+    double atom()
+    {
+        const QChar c = peek();
+        ++m_at;
+        if (c == QChar(0x221A))
+            return std::sqrt(atom());
+        if (c == QLatin1Char('(')) {
+            const double v = sum();
+            ++m_at; // ')'
+            return v;
+        }
+        const int start = --m_at;
+        while (peek().isDigit())
+            ++m_at;
+        return m_text.mid(start, m_at - start).toDouble();
+    }
+
+    QString m_text;
+    int m_at = 0;
+};
+
+} // namespace
+
+void TestPackBank::calculationsFollowTheOrderOfOperations()
+{
+    static const QRegularExpression shown(QStringLiteral("<p class=\"big\">(.*) = (\\d+)</p>"));
+    Prng rng(5);
+    for (int draw = 0; draw < 100; ++draw) {
+        // Sums to work out: the key is the value of the sum shown.
+        for (int k : {0, 1, 5}) {
+            const Question q = OperationsKinds().at(k)(rng);
+            const QString sum = q.stem.section(QLatin1String("<p class=\"big\">"), 1)
+                                    .section(QLatin1String("</p>"), 0, 0);
+            QCOMPARE(Reader(sum).value(),
+                     QString::fromLatin1(q.parts.first().subs.first().key).toDouble());
+        }
+        // Brackets placed to make a sum true: the right option alone makes it.
+        const Question q = OperationsKinds().at(6)(rng);
+        const QRegularExpressionMatch m = shown.match(q.stem);
+        QVERIFY(m.hasMatch());
+        const Part& part = q.parts.first();
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(Reader(part.options.at(i)).value() == m.captured(2).toDouble(),
+                     i + 1 == part.subs.first().key.toInt());
     }
 }
 
