@@ -1,8 +1,9 @@
-// Pictures of the report page's three sections with sample scores, and of its topical
+// Pictures of the report page's four sections with sample scores, and of its topical
 // section with long topic names, for the README:
 //   report_screenshots OUTPUT_FOLDER [card]
 // With "card" it also prints the sample results card on the current printer.
 #include "mainwin/cardprinter.h"
+#include "mainwin/practisepanel.h"
 #include "report/reportfigures.h"
 #include "mainwin/reportpage.h"
 
@@ -64,8 +65,15 @@ int main(int argc, char* argv[])
     ReportPage page;
     page.resize(640, 460);
     page.FillReport(ComputeReportFigures(marks[FSE], marks[SSE], SampleModule(), trend));
+    std::array<QList<WrongQuestion>, 10> practise;
+    practise[0] = {{103, 7, AttemptKind::First, "4 050", "4 500"},
+                   {101, 12, AttemptKind::Second, "(b) 3/8", "(b) 5/8"}};
+    practise[1] = {{107, 3, AttemptKind::First, "", "x = 6"}};
+    practise[3] = {{118, 9, AttemptKind::First, "25", "2.5 kg"},
+                   {116, 4, AttemptKind::First, "1:3", "1:4"}};
+    page.practisePanel()->showQuestions(practise, SampleModule().topicNames, 7, true);
     page.show();
-    for (int section = 1; section <= 3; ++section) {
+    for (int section = 1; section <= 4; ++section) {
         page.openSection(section);
         app.processEvents();
         page.grab().save(QStringLiteral("%1/report-section%2.png").arg(folder).arg(section));
