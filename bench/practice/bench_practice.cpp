@@ -2,6 +2,7 @@
 //  - opening a paper until its first page is loaded: the first window of a run (each
 //    run in a fresh process) and a later opening in the same run;
 //  - Next until the new page is loaded;
+//  - a marked question's worked solution until it is loaded;
 //  - marking the 80-sub-answer paper without the animation, files included;
 //  - CPU used over 10 idle seconds with a practice window open and its clock running
 //    (this process and the page renderer), as opened and with the caret in an answer box.
@@ -248,6 +249,19 @@ int main(int argc, char** argv)
 
     const double marking = MarkingMedian(bench);
 
+    // A marked question's worked solution shown, and the question again (paper 101 of the
+    // test package carries solutions of its first two questions).
+    QList<double> solution;
+    bench.freshAnswers();
+    bench.open(101, &window);
+    window->markPaper();
+    view = window->findChild<QWebEngineView*>("brwWebBrowser");
+    for (int round = 0; round < 10; ++round) {
+        solution.append(UntilLoaded(view, [&] { window->toggleSolution(); }));
+        UntilLoaded(view, [&] { window->toggleSolution(); });
+    }
+    delete window;
+
     bench.open(101, &window);
     const std::pair<double, double> asOpened = IdleCpu();
     // A caret blinking in an answer box repaints twice a second.
@@ -267,6 +281,7 @@ int main(int argc, char** argv)
     std::printf("  opening to first page loaded, first window  %7.1f\n", Median(first));
     std::printf("  opening to first page loaded, later         %7.1f   150\n", Median(later));
     std::printf("  Next to the new page loaded                 %7.1f    60\n", Median(next));
+    std::printf("  a worked solution shown (marked paper)      %7.1f    60\n", Median(solution));
     std::printf("  marking paper %d (80 sub-answers), files   %7.2f    10\n", kLargestPaper,
                 marking);
     if (inMemory >= 0)
