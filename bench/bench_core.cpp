@@ -1,5 +1,6 @@
 // Figures of the core: reading a paper's keys against merely reading the file (and the
-// parse alone), loading a paper's content, checking the largest paper, saving an answer line.
+// parse alone), loading a paper's content, checking the largest paper, the report's figures
+// and its questions to practise, saving an answer line.
 //
 // Prints Google Benchmark's table, then the ratio of ReadFieldsForKeys to the raw read.
 #include "marking/answercheck.h"
@@ -9,7 +10,10 @@
 #include "records/papercontent.h"
 #include "records/programfolder.h"
 #include "records/recordfile.h"
+#include "report/practisenext.h"
+#include "report/reportfigures.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -108,6 +112,32 @@ void BM_CheckLargestPaper(benchmark::State& state)
     state.SetLabel(QStringLiteral("%1 sub-answers").arg(content.subAnswerTotal()).toStdString());
 }
 BENCHMARK(BM_CheckLargestPaper);
+
+/// The report's figures of the first module, and its questions to practise with every
+/// paper marked and every answer wrong (the longest list there can be).
+void BM_Report(benchmark::State& state)
+{
+    const PackageSettings settings = ReadSettings();
+    const int m = settings.firstModule();
+    const ModuleSettings& module = settings.module(m);
+    EnsureLearnerRecords(settings, QDateTime::currentDateTime());
+    MarksLists marks = ReadMarksLists(m, settings.code, module.paperCount);
+    const bool practise = state.range(0) == 1;
+    if (practise) {
+        for (int p = 0; p < module.paperCount; ++p) {
+            marks[FST][p] = "1";
+            marks[FSE][p] = "0";
+        }
+    }
+    for (auto _ : state) {
+        if (practise)
+            benchmark::DoNotOptimize(LoadQuestionsToPractise(marks, module, m, settings.code));
+        else
+            benchmark::DoNotOptimize(LoadReportFigures(marks, module, m, settings.code));
+    }
+    state.SetLabel(practise ? "questions to practise, every paper marked" : "report figures");
+}
+BENCHMARK(BM_Report)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void BM_SaveRecordLine(benchmark::State& state)
 {
