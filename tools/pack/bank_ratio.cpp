@@ -149,7 +149,7 @@ Question Share(Prng& rng)
                          .arg(a)
                          .arg(b)),
                 {MeasurePart(QStringLiteral("How much does %1 get?").arg(x), a * unit * 100, 2,
-                             units::kPounds),
+                             units::kPounds, 2),
                  MeasurePart(QStringLiteral("How much does %1 get?").arg(y), b * unit * 100, 2,
                              units::kPounds)});
     q.working = {QStringLiteral("There are %1 + %2 = %3 parts altogether.").arg(a).arg(b).arg(a + b),
@@ -181,7 +181,7 @@ Question UnitPrice(Prng& rng)
                 {MeasurePart(QStringLiteral("How much does one pen cost, in pounds?"), each, 2,
                              units::kPounds),
                  MeasurePart(QStringLiteral("How much do %1 pens cost, in pounds?").arg(more),
-                             each * more, 2, units::kPounds)});
+                             each * more, 2, units::kPounds, 2)});
     q.working = {QStringLiteral("One pen: %1p &divide; %2 = %3p, which is %4.")
                      .arg(count * each)
                      .arg(count)
@@ -331,7 +331,7 @@ Question Formula(Prng& rng)
          MeasurePart(
              QStringLiteral("Maya paid &pound;%1. For how many hours did she hire the boat?")
                  .arg(paid),
-             hours + 2, 0, units::kHours)});
+             hours + 2, 0, units::kHours, 2)});
     q.working = {QStringLiteral("For %1 hours: cost = %2 &times; %1 + %3 = %4 + %3 = &pound;%5.")
                      .arg(hours)
                      .arg(rate)
@@ -356,7 +356,7 @@ Question MissingNumber(Prng& rng)
     Question q = Make(
         Para(QStringLiteral("What number goes in the box?")) +
             Display(QStringLiteral("%1 &times; &#9633; + %2 = %3").arg(a).arg(b).arg(a * x + b)),
-        {NumberPart(QString(), x)});
+        {NumberPart(QString(), x, 2)});
     q.working = {QStringLiteral("Undo the + %1: %2 &minus; %1 = %3, so %4 &times; &#9633; = %3.")
                      .arg(b)
                      .arg(a * x + b)
@@ -690,10 +690,16 @@ Question Enlarge(Prng& rng)
                       {MeasurePart(QStringLiteral("How long is the new rectangle?"), w * factor, 0,
                                    units::kCm),
                        MeasurePart(QStringLiteral("How wide is the new rectangle?"), h * factor, 0,
-                                   units::kCm)});
+                                   units::kCm),
+                       MeasurePart(QStringLiteral("What is the perimeter of the new rectangle?"),
+                                   2 * (w + h) * factor, 0, units::kCm)});
     q.working = {QStringLiteral("Scale factor %1 multiplies every length by %1.").arg(factor),
                  QStringLiteral("Length: %1 &times; %2 = %3 cm.").arg(w).arg(factor).arg(w * factor),
-                 QStringLiteral("Width: %1 &times; %2 = %3 cm.").arg(h).arg(factor).arg(h * factor)};
+                 QStringLiteral("Width: %1 &times; %2 = %3 cm.").arg(h).arg(factor).arg(h * factor),
+                 QStringLiteral("Perimeter: %1 + %2 + %1 + %2 = %3 cm.")
+                     .arg(w * factor)
+                     .arg(h * factor)
+                     .arg(2 * (w + h) * factor)};
     return q;
 }
 
@@ -927,7 +933,7 @@ Question GrowingSteps(Prng& rng)
 {
     const int start = rng.range(1, 20), first = rng.range(1, 6), grow = rng.range(1, 3);
     QList<int> terms = {start};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 6; ++i)
         terms.append(terms.last() + first + i * grow);
     QStringList shown, gaps;
     for (int i = 0; i < 5; ++i)
@@ -936,7 +942,8 @@ Question GrowingSteps(Prng& rng)
         gaps.append(QString::number(first + i * grow));
     Question q = Make(Para(QStringLiteral("Here is a sequence.")) +
                           Display(shown.join(QStringLiteral(", ")) + QStringLiteral(", ...")),
-                      {NumberPart(QStringLiteral("What is the next term?"), terms.last())});
+                      {NumberPart(QStringLiteral("What is the next term?"), terms.at(5)),
+                       NumberPart(QStringLiteral("What is the term after that?"), terms.at(6))});
     q.working = {QStringLiteral("The differences between the terms are %1: they go up by %2 each time.")
                      .arg(gaps.join(QStringLiteral(", ")))
                      .arg(grow),
@@ -947,7 +954,11 @@ Question GrowingSteps(Prng& rng)
                  QStringLiteral("The next term is %1 + %2 = %3.")
                      .arg(terms.at(4))
                      .arg(first + 4 * grow)
-                     .arg(terms.last())};
+                     .arg(terms.at(5)),
+                 QStringLiteral("The one after that is %1 + %2 = %3.")
+                     .arg(terms.at(5))
+                     .arg(first + 5 * grow)
+                     .arg(terms.at(6))};
     return q;
 }
 
