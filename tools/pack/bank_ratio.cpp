@@ -85,7 +85,7 @@ Question BeadRatio(Prng& rng)
                        .arg(first, second),
                    'F', RatioText(a * k, b * k))},
         QLatin1String(kNoteFraction));
-    q.working = {QStringLiteral("%1 beads to %2 beads is %3 : %4, in the order asked.")
+    q.working = {QStringLiteral("In the order asked, %1 beads to %2 beads is %3:%4.")
                      .arg(first, second)
                      .arg(a * k)
                      .arg(b * k),
@@ -108,7 +108,7 @@ Question ShadedRatio(Prng& rng)
                      .arg(parts)
                      .arg(shaded)
                      .arg(parts - shaded),
-                 QStringLiteral("Shaded to unshaded is %1 : %2.").arg(shaded).arg(parts - shaded),
+                 QStringLiteral("Shaded to unshaded is %1:%2.").arg(shaded).arg(parts - shaded),
                  SimplifyStep(shaded, parts - shaded)};
     return q;
 }
