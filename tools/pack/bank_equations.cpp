@@ -250,13 +250,13 @@ Question ThinkOfANumber(Prng& rng)
         break;
     default:
         result = m * (n + c);
-        story = QStringLiteral("adds %1 and then multiplies by %2").arg(c).arg(m);
+        story = QStringLiteral("adds %1 and then multiplies the total by %2").arg(c).arg(m);
         working = {QStringLiteral("Call the number n: %1(n + %2) = %3.").arg(m).arg(c).arg(result),
                    QStringLiteral("Undo the last step first: %1 &divide; %2 = %3.").arg(result).arg(m).arg(n + c),
                    QStringLiteral("Then undo the + %1: %2 &minus; %1 = %3.").arg(c).arg(n + c).arg(n)};
         break;
     }
-    Question q = Make(Para(QStringLiteral("%1 thinks of a number. %1 %2. The answer is %3.")
+    Question q = Make(Para(QStringLiteral("%1 thinks of a number, %2. The answer is %3.")
                                .arg(who, story)
                                .arg(result)),
                       {NumberPart(QStringLiteral("What number did %1 think of?").arg(who), n, 2)});
@@ -688,7 +688,7 @@ Question ConsecutiveNumbers(Prng& rng)
     static const QStringList words = {"", "", "two", "three", "four", "five"};
     QStringList terms = {QStringLiteral("n")};
     for (int i = 1; i < count; ++i)
-        terms.append(QStringLiteral("n + %1").arg(i));
+        terms.append(QStringLiteral("(n + %1)").arg(i));
     Question q = Make(Para(QStringLiteral("%1 consecutive whole numbers add up to %2.")
                                .arg(words.at(count).at(0).toUpper() + words.at(count).mid(1))
                                .arg(sum)),
@@ -720,7 +720,7 @@ Question PerimeterEquation(Prng& rng)
                       {SolutionPart(QStringLiteral("Find x."), QStringLiteral("x"), width, 2, units::kCm),
                        MeasurePart(QStringLiteral("What is the area of the rectangle?"),
                                    width * (width + more), 0, units::kSquareCm)});
-    q.working = {QStringLiteral("Perimeter: x + %1 + x + x + %1 + x = 4x + %2 = %3.")
+    q.working = {QStringLiteral("Perimeter: (x + %1) + x + (x + %1) + x = 4x + %2 = %3.")
                      .arg(more)
                      .arg(2 * more)
                      .arg(perimeter),

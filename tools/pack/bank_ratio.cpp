@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <tuple>
 
 namespace orlavine::pack {
 
@@ -65,6 +66,29 @@ QPair<int, int> CoprimePair(Prng& rng, int most)
         b = rng.range(1, most);
     }
     return {a, b};
+}
+
+/// One bar of equal parts for each share, named above it, every part marked `part`: a
+/// ratio as the working reads it.
+Picture PartBars(const QList<QPair<QString, int>>& shares, const QString& part)
+{
+    int most = 0;
+    for (const auto& share : shares)
+        most = std::max(most, share.second);
+    const double width = std::min(56.0, 400.0 / most);
+    Svg svg(440, 16 + int(shares.size()) * 66);
+    QStringList said;
+    for (int r = 0; r < shares.size(); ++r) {
+        const double y = 26 + r * 66;
+        svg.text({20, y}, shares.at(r).first, 14, "start", true);
+        for (int i = 0; i < shares.at(r).second; ++i) {
+            svg.rect(20 + i * width, y + 8, width, 36, r == 0 ? colour::kAmberLight : colour::kBlueLight,
+                     r == 0 ? colour::kAmberDark : colour::kBlueDark, 2, 3);
+            svg.text({20 + i * width + width / 2, y + 32}, part, 14);
+        }
+        said.append(QStringLiteral("%1 %2 parts").arg(shares.at(r).first).arg(shares.at(r).second));
+    }
+    return Picture{svg.finish(), QStringLiteral("Bars of equal parts: ") + said.join(QStringLiteral(", "))};
 }
 
 Question BeadRatio(Prng& rng)
@@ -167,6 +191,7 @@ Question Share(Prng& rng)
                      .arg(b)
                      .arg(unit)
                      .arg(b * unit)};
+    q.workingPictures = {PartBars({{x, a}, {y, b}}, QStringLiteral("\u00A3%1").arg(unit))};
     return q;
 }
 
@@ -449,19 +474,21 @@ Question RatioOfTotal(Prng& rng)
                      .arg(share)
                      .arg(k)
                      .arg(share * k)};
+    q.workingPictures = {PartBars({{QString::fromLatin1(group.first), a}, {QString::fromLatin1(group.second), b}},
+                                  QString::number(k))};
     return q;
 }
 
 Question ForEvery(Prng& rng)
 {
     static const QList<QPair<QString, QString>> pairs = {
-        {"roses", "tulips"}, {"teachers", "pupils"}, {"blue tiles", "white tiles"},
-        {"cups of flour", "cups of sugar"}, {"cars", "bicycles"}, {"spoons of cocoa", "cups of milk"}};
+        {"roses", "tulips"}, {"red cars", "blue cars"}, {"blue tiles", "white tiles"},
+        {"cups of flour", "cups of sugar"}, {"apple trees", "pear trees"}, {"spoons of cocoa", "cups of milk"}};
     const auto [first, second] = rng.pick(pairs);
-    const int a = rng.range(2, 6), k = rng.range(3, 12);
-    int b = rng.range(2, 9);
-    if (b == a)
-        ++b;
+    const int k = rng.range(3, 12);
+    int a = 1, b = 1;
+    while (a == 1 || b == 1) // a ratio in its simplest form, neither part 1
+        std::tie(a, b) = CoprimePair(rng, 9);
     Question q = Make(Para(QStringLiteral("For every %1 %2 there are %3 %4. There are %5 %2.")
                                .arg(a)
                                .arg(first)
@@ -491,19 +518,22 @@ Question Squash(Prng& rng)
     const QString drink = rng.pick(QStringList{"orange squash", "blackcurrant squash",
                                                "lemon cordial", "plant food"});
     Question q = Make(
-        Para(QStringLiteral("To make %1, mix concentrate and water in the ratio %2:%3. Eli uses %4 ml "
+        Para(QStringLiteral("To make %1, mix concentrate and water in the ratio %2:%3. %4 uses %5 ml "
                             "of concentrate.")
                  .arg(drink)
                  .arg(a)
                  .arg(b)
+                 .arg(Name(rng))
                  .arg(a * k)),
-        {MeasurePart(QStringLiteral("How much water does he need?"), b * k, 0, units::kMl),
-         MeasurePart(QStringLiteral("How much %1 does he make altogether?").arg(drink), (a + b) * k,
+        {MeasurePart(QStringLiteral("How much water is needed?"), b * k, 0, units::kMl),
+         MeasurePart(QStringLiteral("How much %1 does that make altogether?").arg(drink), (a + b) * k,
                      0, units::kMl)});
-    q.working = {QStringLiteral("%1 ml of concentrate is %2 parts, so one part is %1 &divide; %2 = %3 ml.")
-                     .arg(a * k)
-                     .arg(a)
-                     .arg(k),
+    q.working = {a == 1 ? QStringLiteral("%1 ml of concentrate is 1 part.").arg(k)
+                        : QStringLiteral("%1 ml of concentrate is %2 parts, so one part is %1 &divide; "
+                                         "%2 = %3 ml.")
+                              .arg(a * k)
+                              .arg(a)
+                              .arg(k),
                  QStringLiteral("Water: %1 parts = %1 &times; %2 = %3 ml.").arg(b).arg(k).arg(b * k),
                  QStringLiteral("Altogether: %1 + %2 = %3 ml.")
                      .arg(a * k)
@@ -525,18 +555,18 @@ Question RecipeTable(Prng& rng)
             DataTable({QStringLiteral("Flour"), QStringLiteral("Eggs"), QStringLiteral("Milk")},
                       {{QStringLiteral("%1 g").arg(flour), QString::number(eggs),
                         QStringLiteral("%1 ml").arg(milk)}}) +
-            Para(QStringLiteral("Jack makes pancakes for %1 people.").arg(wanted)),
-        {MeasurePart(QStringLiteral("How much flour does he need?"), flour * times / 2, 0, units::kG),
-         NumberPart(QStringLiteral("How many eggs does he need?"), eggs * times / 2),
-         MeasurePart(QStringLiteral("How much milk does he need?"), milk * times / 2, 0,
+            Para(QStringLiteral("%1 makes pancakes for %2 people.").arg(Name(rng)).arg(wanted)),
+        {MeasurePart(QStringLiteral("How much flour is needed?"), flour * times / 2, 0, units::kG),
+         NumberPart(QStringLiteral("How many eggs are needed?"), eggs * times / 2),
+         MeasurePart(QStringLiteral("How much milk is needed?"), milk * times / 2, 0,
                      units::kMl)});
-    q.working = {QStringLiteral("Half the recipe is for %1 &divide; 2 = %2 %3: %4 g flour, %5 eggs "
-                                "and %6 ml milk.")
+    q.working = {QStringLiteral("Half the recipe is for %1 &divide; 2 = %2 %3: %4 g flour, %5 and "
+                                "%6 ml milk.")
                      .arg(people)
                      .arg(people / 2)
                      .arg(people == 2 ? QStringLiteral("person") : QStringLiteral("people"))
                      .arg(flour / 2)
-                     .arg(eggs / 2)
+                     .arg(eggs == 2 ? QStringLiteral("1 egg") : QStringLiteral("%1 eggs").arg(eggs / 2))
                      .arg(milk / 2)};
     if (times > 1)
         q.working.append(QStringLiteral("%1 people is %2 times %3, so multiply each by %2.")
@@ -641,6 +671,7 @@ Question ShareByDifference(Prng& rng)
                      .arg(k),
                  QStringLiteral("%1 gets %2 &times; %3 = %4.").arg(x).arg(a).arg(k).arg(a * k),
                  QStringLiteral("Altogether: %1 parts &times; %2 = %3.").arg(a + b).arg(k).arg((a + b) * k)};
+    q.workingPictures = {PartBars({{x, a}, {y, b}}, QString::number(k))};
     return q;
 }
 
@@ -740,7 +771,7 @@ Question ScaleModel(Prng& rng)
                      .arg(model),
                  QStringLiteral("%1 cm &times; %2 = %3 cm.").arg(cm).arg(scale).arg(WithCommas(cm * scale)),
                  QStringLiteral("100 cm make 1 m: %1 &divide; 100 = %2 m.")
-                     .arg(cm * scale)
+                     .arg(WithCommas(cm * scale))
                      .arg(DecimalText(cm * scale, 2))};
     return q;
 }
