@@ -642,11 +642,8 @@ Question AngleEquation(Prng& rng)
     const int m = rng.range(2, 4);
     // Angles m x and x + extra on a straight line, or x, m x and x + extra in a triangle.
     const int parts = line ? m + 1 : m + 2;
-    int x = 0, extra = -1;
-    while (extra < 5) {
-        x = rng.range(2, 170 / parts / 5) * 5;
-        extra = 180 - parts * x;
-    }
+    const int x = rng.range(10, 175 / parts);
+    const int extra = 180 - parts * x; // at least 5
     const int largest = std::max(m * x, x + extra);
     Question q = Make(
         Para(line ? QStringLiteral("Two angles on a straight line are %1x and x + %2 degrees.")

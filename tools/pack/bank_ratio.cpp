@@ -664,11 +664,12 @@ Question ShareByDifference(Prng& rng)
                      .arg(a)
                      .arg(b - a)
                      .arg(x),
-                 QStringLiteral("%1 parts are %2 %3, so one part is %2 &divide; %1 = %4.")
-                     .arg(b - a)
-                     .arg((b - a) * k)
-                     .arg(thing)
-                     .arg(k),
+                 b - a == 1 ? QStringLiteral("So one part is %1 %2.").arg(k).arg(thing)
+                            : QStringLiteral("%1 parts are %2 %3, so one part is %2 &divide; %1 = %4.")
+                                  .arg(b - a)
+                                  .arg((b - a) * k)
+                                  .arg(thing)
+                                  .arg(k),
                  QStringLiteral("%1 gets %2 &times; %3 = %4.").arg(x).arg(a).arg(k).arg(a * k),
                  QStringLiteral("Altogether: %1 parts &times; %2 = %3.").arg(a + b).arg(k).arg((a + b) * k)};
     q.workingPictures = {PartBars({{x, a}, {y, b}}, QString::number(k))};
@@ -1031,11 +1032,14 @@ Question PerimeterExpression(Prng& rng)
     const auto [shape, sides] = rng.pick(shapes);
     const QString letter = rng.pick(QStringList{"s", "a", "b", "k", "t", "y"});
     QStringList added(sides, letter);
-    Question q = Make(Para(QStringLiteral("Each side of a %1 is %2 cm long.").arg(shape, letter)),
+    const QString article = shape.startsWith(QLatin1Char('e')) ? QStringLiteral("an") : QStringLiteral("a");
+    Question q = Make(Para(QStringLiteral("Each side of %1 %2 is %3 cm long.").arg(article, shape, letter)),
                       {ProductPart(QStringLiteral("Write an expression for its perimeter in cm."),
                                    sides, letter)},
                       QStringLiteral("Use the letter, like 3n."));
-    q.working = {QStringLiteral("A %1 has %2 equal sides.").arg(shape).arg(sides),
+    q.working = {QStringLiteral("%1 %2 has %3 equal sides.")
+                     .arg(article.at(0).toUpper() + article.mid(1), shape)
+                     .arg(sides),
                  QStringLiteral("Perimeter = %1 = %2 &times; %3 = %2%3.")
                      .arg(added.join(QStringLiteral(" + ")))
                      .arg(sides)
