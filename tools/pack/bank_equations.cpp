@@ -7,6 +7,7 @@
 #include "svg.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace orlavine::pack {
 
@@ -636,6 +637,46 @@ Question UnknownBothSides(Prng& rng)
     return q;
 }
 
+/// An arc marking the angle at v from direction a to b (degrees, anticlockwise).
+void Arc(Svg& svg, QPointF v, double a, double b, double r)
+{
+    svg.path(QStringLiteral("M%1 A%2,%2 0 0 0 %3")
+                 .arg(Svg::pt(Svg::polar(v, r, a)), Svg::num(r), Svg::pt(Svg::polar(v, r, b))),
+             "none", colour::kRed, 2);
+}
+
+/// Angles marked with expressions: two on a straight line, or the three of a triangle
+/// (bottom left, bottom right, top). Not drawn accurately: the labels give the sizes.
+Picture ExpressionAngles(const QStringList& labels)
+{
+    const bool line = labels.size() == 2;
+    Svg svg(440, line ? 180 : 240);
+    if (line) {
+        const QPointF v(220, 140);
+        svg.line({30, 140}, {410, 140}, colour::kInk, 3);
+        svg.line(v, Svg::polar(v, 120, 65), colour::kInk, 3);
+        Arc(svg, v, 0, 65, 30);
+        Arc(svg, v, 65, 180, 36);
+        svg.text(Svg::polar(v, 62, 30) + QPointF(0, 5), labels.at(0), 15, "middle", true, colour::kRed);
+        svg.text(Svg::polar(v, 66, 125) + QPointF(0, 5), labels.at(1), 15, "middle", true, colour::kRed);
+    } else {
+        const QPointF a(60, 200), b(400, 200), c(230, 20);
+        svg.polygon({a, b, c}, colour::kBlueLight, colour::kBlueDark, 2.5);
+        const double slope = std::atan2(180.0, 170.0) * 180 / M_PI;
+        Arc(svg, a, 0, slope, 26);
+        Arc(svg, b, 180 - slope, 180, 26);
+        Arc(svg, c, 180 + slope, 360 - slope, 24);
+        svg.text({a.x() + 66, a.y() - 10}, labels.at(0), 15, "middle", true, colour::kRed);
+        svg.text({b.x() - 66, b.y() - 10}, labels.at(1), 15, "middle", true, colour::kRed);
+        svg.text({c.x(), c.y() + 56}, labels.at(2), 15, "middle", true, colour::kRed);
+    }
+    svg.text({430, line ? 170.0 : 230.0}, QStringLiteral("Not drawn accurately"), 13, "end", false,
+             colour::kSlate);
+    return Picture{svg.finish(), (line ? QStringLiteral("Two angles on a straight line: ")
+                                       : QStringLiteral("A triangle with angles ")) +
+                                     labels.join(QStringLiteral(", "))};
+}
+
 Question AngleEquation(Prng& rng)
 {
     const bool line = rng.chance(50);
@@ -655,6 +696,9 @@ Question AngleEquation(Prng& rng)
         {SolutionPart(QStringLiteral("Find x."), QStringLiteral("x"), x, 2, units::kDegrees),
          MeasurePart(QStringLiteral("What is the size of the largest angle?"), largest, 0,
                      units::kDegrees)});
+    q.pictures = {ExpressionAngles(
+        line ? QStringList{QStringLiteral("%1x").arg(m), QStringLiteral("x + %1").arg(extra)}
+             : QStringList{QStringLiteral("x"), QStringLiteral("x + %1").arg(extra), QStringLiteral("%1x").arg(m)})};
     q.working = {line ? QStringLiteral("Angles on a straight line add up to 180&deg;: %1x + x + %2 = 180, "
                                        "so %3x + %2 = 180.")
                             .arg(m)
