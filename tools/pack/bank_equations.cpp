@@ -267,27 +267,29 @@ Question ThinkOfANumber(Prng& rng)
 }
 
 /// Scales that balance: `bags` bags marked with the letter and a weight of `known` grams
-/// on the left pan, a weight of `right` grams on the right.
+/// (none when 0) on the left pan, a weight of `right` grams on the right.
 Picture BalancePicture(int bags, const QString& letter, int known, int right)
 {
-    Svg svg(480, 200);
-    svg.polygon({{240, 132}, {214, 184}, {266, 184}}, colour::kShade, colour::kSlate, 2);
-    svg.line({20, 132}, {460, 132}, colour::kInk, 5);
-    const double leftWidth = bags * 36 + 60;
+    Svg svg(480, 140);
+    svg.polygon({{240, 72}, {214, 124}, {266, 124}}, colour::kShade, colour::kSlate, 2);
+    svg.line({20, 72}, {460, 72}, colour::kInk, 5);
+    const double leftWidth = bags * 36 + (known > 0 ? 60 : 0);
     double x = 126 - leftWidth / 2;
     for (int i = 0; i < bags; ++i, x += 36) {
-        svg.rect(x, 86, 32, 44, colour::kAmberLight, colour::kAmberDark, 2, 8);
-        svg.text({x + 16, 114}, letter, 16, "middle", true);
+        svg.rect(x, 26, 32, 44, colour::kAmberLight, colour::kAmberDark, 2, 8);
+        svg.text({x + 16, 54}, letter, 16, "middle", true);
     }
-    svg.rect(x + 2, 96, 56, 34, colour::kBlueLight, colour::kBlueDark, 2, 3);
-    svg.text({x + 30, 118}, QStringLiteral("%1 g").arg(known), 14, "middle", true);
-    svg.rect(314, 96, 72, 34, colour::kBlueLight, colour::kBlueDark, 2, 3);
-    svg.text({350, 118}, QStringLiteral("%1 g").arg(right), 14, "middle", true);
-    return Picture{svg.finish(), QStringLiteral("Balanced scales: %1 bags marked %2 and %3 g on one "
-                                                "side, %4 g on the other")
+    if (known > 0) {
+        svg.rect(x + 2, 36, 56, 34, colour::kBlueLight, colour::kBlueDark, 2, 3);
+        svg.text({x + 30, 58}, QStringLiteral("%1 g").arg(known), 14, "middle", true);
+    }
+    svg.rect(314, 36, 72, 34, colour::kBlueLight, colour::kBlueDark, 2, 3);
+    svg.text({350, 58}, QStringLiteral("%1 g").arg(right), 14, "middle", true);
+    return Picture{svg.finish(), QStringLiteral("Balanced scales: %1 bags marked %2%3 on one side, "
+                                                "%4 g on the other")
                                      .arg(bags)
                                      .arg(letter)
-                                     .arg(known)
+                                     .arg(known > 0 ? QStringLiteral(" and %1 g").arg(known) : QString())
                                      .arg(right)};
 }
 
@@ -302,6 +304,7 @@ Question BalanceScales(Prng& rng)
                        MeasurePart(QStringLiteral("How much would %1 of the bags weigh?").arg(more),
                                    more * each, 0, units::kG)});
     q.pictures = {BalancePicture(bags, x, known, right)};
+    q.workingPictures = {BalancePicture(bags, x, 0, right - known)};
     q.working = {QStringLiteral("The scales show %1%2 + %3 = %4.").arg(bags).arg(x).arg(known).arg(right),
                  QStringLiteral("Take %1 g off both pans: %2%3 = %4 &minus; %1 = %5.")
                      .arg(known)
