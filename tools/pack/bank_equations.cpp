@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 QString Letter(Prng& rng)
 {
@@ -33,7 +35,9 @@ QString Term(int coefficient, const QString& letter)
 /// The letter over a number, as a fraction.
 QString Over(const QString& letter, int d)
 {
-    return QStringLiteral("<span class=\"fr\"><span>%1</span><span>%2</span></span>").arg(letter).arg(d);
+    return QStringLiteral("<span class=\"fr\"><span>%1</span><span>%2</span></span>")
+        .arg(letter)
+        .arg(d);
 }
 
 /// The value of `letter` that solves an equation: the number alone (with its unit, if
@@ -50,8 +54,8 @@ Part SolutionPart(const QString& prompt, const QString& letter, int value, int m
     part.unit = unit.shown;
     part.answer = QStringLiteral("%1 = %2").arg(letter, Signed(value));
     if (!unit.shown.isEmpty())
-        part.answer += (unit.shown == units::kDegrees.shown ? QString() : QStringLiteral(" ")) +
-                       unit.shown;
+        part.answer +=
+            (unit.shown == units::kDegrees.shown ? QString() : QStringLiteral(" ")) + unit.shown;
     return part;
 }
 
@@ -61,7 +65,8 @@ QStringList SumForms(int coefficient, const QString& letter, int constant)
 {
     QStringList forms;
     const QString c = QString::number(constant);
-    const QStringList products = coefficient == 1 ? QStringList{letter} : ProductForms(coefficient, letter);
+    const QStringList products =
+        coefficient == 1 ? QStringList{letter} : ProductForms(coefficient, letter);
     for (const char* sign : {"+", " + "}) {
         for (const QString& product : products)
             forms.append(product + QLatin1String(sign) + c);
@@ -124,13 +129,15 @@ Question MultiplyEquation(Prng& rng)
 {
     const QString x = Letter(rng);
     const int a = rng.range(2, 12), value = rng.range(2, 15);
-    const QString equation = rng.chance(70) ? QStringLiteral("%1%2 = %3").arg(a).arg(x).arg(a * value)
-                                            : QStringLiteral("%3 = %1%2").arg(a).arg(x).arg(a * value);
+    const QString equation = rng.chance(70)
+                                 ? QStringLiteral("%1%2 = %3").arg(a).arg(x).arg(a * value)
+                                 : QStringLiteral("%3 = %1%2").arg(a).arg(x).arg(a * value);
     Question q = Make(Para(QStringLiteral("Solve the equation.")) + Display(equation),
                       {SolutionPart(QString(), x, value)});
-    q.working = {QStringLiteral("%1%2 means %1 &times; %2. Undo it: divide both sides by %1.").arg(a).arg(x),
-                 QStringLiteral("%1 = %2 &divide; %3 = %4.").arg(x).arg(a * value).arg(a).arg(value),
-                 SolvedStep(x, value)};
+    q.working = {
+        QStringLiteral("%1%2 means %1 &times; %2. Undo it: divide both sides by %1.").arg(a).arg(x),
+        QStringLiteral("%1 = %2 &divide; %3 = %4.").arg(x).arg(a * value).arg(a).arg(value),
+        SolvedStep(x, value)};
     return q;
 }
 
@@ -138,13 +145,15 @@ Question DivideEquation(Prng& rng)
 {
     const QString x = Letter(rng);
     const int a = rng.range(2, 10), b = rng.range(2, 15);
-    const QString left = rng.chance(50) ? Over(x, a) : QStringLiteral("%1 &divide; %2").arg(x).arg(a);
+    const QString left =
+        rng.chance(50) ? Over(x, a) : QStringLiteral("%1 &divide; %2").arg(x).arg(a);
     Question q = Make(Para(QStringLiteral("Solve the equation.")) +
                           Display(QStringLiteral("%1 = %2").arg(left).arg(b)),
                       {SolutionPart(QString(), x, a * b)});
-    q.working = {QStringLiteral("%1 is divided by %2. Undo it: multiply both sides by %2.").arg(x).arg(a),
-                 QStringLiteral("%1 = %2 &times; %3 = %4.").arg(x).arg(b).arg(a).arg(a * b),
-                 SolvedStep(x, a * b)};
+    q.working = {
+        QStringLiteral("%1 is divided by %2. Undo it: multiply both sides by %2.").arg(x).arg(a),
+        QStringLiteral("%1 = %2 &times; %3 = %4.").arg(x).arg(b).arg(a).arg(a * b),
+        SolvedStep(x, a * b)};
     return q;
 }
 
@@ -177,21 +186,23 @@ Question TwoStepMinus(Prng& rng)
     const int a = rng.range(2, 9), value = rng.range(2, 15);
     const int b = rng.range(1, a * value - 1);
     const int c = a * value - b;
-    Question q = Make(Para(QStringLiteral("Solve the equation.")) +
-                          Display(QStringLiteral("%1%2 &minus; %3 = %4").arg(a).arg(x).arg(b).arg(c)),
-                      {SolutionPart(QString(), x, value, 2)});
-    q.working = {QStringLiteral("Add %1 to both sides: %2%3 = %4 + %1 = %5.")
-                     .arg(b)
-                     .arg(a)
-                     .arg(x)
-                     .arg(c)
-                     .arg(a * value),
-                 QStringLiteral("Divide both sides by %1: %2 = %3 &divide; %1 = %4.")
-                     .arg(a)
-                     .arg(x)
-                     .arg(a * value)
-                     .arg(value),
-                 QStringLiteral("Check: %1 &times; %2 &minus; %3 = %4.").arg(a).arg(value).arg(b).arg(c)};
+    Question q =
+        Make(Para(QStringLiteral("Solve the equation.")) +
+                 Display(QStringLiteral("%1%2 &minus; %3 = %4").arg(a).arg(x).arg(b).arg(c)),
+             {SolutionPart(QString(), x, value, 2)});
+    q.working = {
+        QStringLiteral("Add %1 to both sides: %2%3 = %4 + %1 = %5.")
+            .arg(b)
+            .arg(a)
+            .arg(x)
+            .arg(c)
+            .arg(a * value),
+        QStringLiteral("Divide both sides by %1: %2 = %3 &divide; %1 = %4.")
+            .arg(a)
+            .arg(x)
+            .arg(a * value)
+            .arg(value),
+        QStringLiteral("Check: %1 &times; %2 &minus; %3 = %4.").arg(a).arg(value).arg(b).arg(c)};
     return q;
 }
 
@@ -201,12 +212,13 @@ Question FractionTwoStep(Prng& rng)
     const int a = rng.range(2, 8), quotient = rng.range(2, 12), b = rng.range(1, 20);
     const bool plus = rng.chance(50) || b >= quotient;
     const int c = plus ? quotient + b : quotient - b;
-    Question q = Make(Para(QStringLiteral("Solve the equation.")) +
-                          Display(QStringLiteral("%1 %2 %3 = %4")
-                                      .arg(Over(x, a), plus ? QStringLiteral("+") : QStringLiteral("&minus;"))
-                                      .arg(b)
-                                      .arg(c)),
-                      {SolutionPart(QString(), x, a * quotient, 2)});
+    Question q = Make(
+        Para(QStringLiteral("Solve the equation.")) +
+            Display(QStringLiteral("%1 %2 %3 = %4")
+                        .arg(Over(x, a), plus ? QStringLiteral("+") : QStringLiteral("&minus;"))
+                        .arg(b)
+                        .arg(c)),
+        {SolutionPart(QString(), x, a * quotient, 2)});
     q.working = {plus ? QStringLiteral("Subtract %1 from both sides: %2 = %3 &minus; %1 = %4.")
                             .arg(b)
                             .arg(Over(x, a))
@@ -230,7 +242,8 @@ Question ThinkOfANumber(Prng& rng)
 {
     const QString who = Name(rng);
     const int m = rng.range(2, 9), c = rng.range(1, 20), n = rng.range(2, 15);
-    const int kind = rng.range(0, 2); // multiply then add, multiply then subtract, add then multiply
+    const int kind =
+        rng.range(0, 2); // multiply then add, multiply then subtract, add then multiply
     int result = 0;
     QString story;
     QStringList working;
@@ -239,22 +252,42 @@ Question ThinkOfANumber(Prng& rng)
         result = m * n + c;
         story = QStringLiteral("multiplies it by %1 and then adds %2").arg(m).arg(c);
         working = {QStringLiteral("Call the number n: %1n + %2 = %3.").arg(m).arg(c).arg(result),
-                   QStringLiteral("Undo the last step first: %1 &minus; %2 = %3.").arg(result).arg(c).arg(m * n),
-                   QStringLiteral("Then undo the &times; %1: %2 &divide; %1 = %3.").arg(m).arg(m * n).arg(n)};
+                   QStringLiteral("Undo the last step first: %1 &minus; %2 = %3.")
+                       .arg(result)
+                       .arg(c)
+                       .arg(m * n),
+                   QStringLiteral("Then undo the &times; %1: %2 &divide; %1 = %3.")
+                       .arg(m)
+                       .arg(m * n)
+                       .arg(n)};
         break;
     case 1:
         result = m * n - (c % (m * n - 1) + 1);
-        story = QStringLiteral("multiplies it by %1 and then subtracts %2").arg(m).arg(m * n - result);
-        working = {QStringLiteral("Call the number n: %1n &minus; %2 = %3.").arg(m).arg(m * n - result).arg(result),
-                   QStringLiteral("Undo the last step first: %1 + %2 = %3.").arg(result).arg(m * n - result).arg(m * n),
-                   QStringLiteral("Then undo the &times; %1: %2 &divide; %1 = %3.").arg(m).arg(m * n).arg(n)};
+        story =
+            QStringLiteral("multiplies it by %1 and then subtracts %2").arg(m).arg(m * n - result);
+        working = {QStringLiteral("Call the number n: %1n &minus; %2 = %3.")
+                       .arg(m)
+                       .arg(m * n - result)
+                       .arg(result),
+                   QStringLiteral("Undo the last step first: %1 + %2 = %3.")
+                       .arg(result)
+                       .arg(m * n - result)
+                       .arg(m * n),
+                   QStringLiteral("Then undo the &times; %1: %2 &divide; %1 = %3.")
+                       .arg(m)
+                       .arg(m * n)
+                       .arg(n)};
         break;
     default:
         result = m * (n + c);
         story = QStringLiteral("adds %1 and then multiplies the total by %2").arg(c).arg(m);
-        working = {QStringLiteral("Call the number n: %1(n + %2) = %3.").arg(m).arg(c).arg(result),
-                   QStringLiteral("Undo the last step first: %1 &divide; %2 = %3.").arg(result).arg(m).arg(n + c),
-                   QStringLiteral("Then undo the + %1: %2 &minus; %1 = %3.").arg(c).arg(n + c).arg(n)};
+        working = {
+            QStringLiteral("Call the number n: %1(n + %2) = %3.").arg(m).arg(c).arg(result),
+            QStringLiteral("Undo the last step first: %1 &divide; %2 = %3.")
+                .arg(result)
+                .arg(m)
+                .arg(n + c),
+            QStringLiteral("Then undo the + %1: %2 &minus; %1 = %3.").arg(c).arg(n + c).arg(n)};
         break;
     }
     Question q = Make(Para(QStringLiteral("%1 thinks of a number, %2. The answer is %3.")
@@ -285,12 +318,13 @@ Picture BalancePicture(int bags, const QString& letter, int known, int right)
     }
     svg.rect(314, 36, 72, 34, colour::kBlueLight, colour::kBlueDark, 2, 3);
     svg.text({350, 58}, QStringLiteral("%1 g").arg(right), 14, "middle", true);
-    return Picture{svg.finish(), QStringLiteral("Balanced scales: %1 bags marked %2%3 on one side, "
-                                                "%4 g on the other")
-                                     .arg(bags)
-                                     .arg(letter)
-                                     .arg(known > 0 ? QStringLiteral(" and %1 g").arg(known) : QString())
-                                     .arg(right)};
+    return Picture{svg.finish(),
+                   QStringLiteral("Balanced scales: %1 bags marked %2%3 on one side, "
+                                  "%4 g on the other")
+                       .arg(bags)
+                       .arg(letter)
+                       .arg(known > 0 ? QStringLiteral(" and %1 g").arg(known) : QString())
+                       .arg(right)};
 }
 
 Question BalanceScales(Prng& rng)
@@ -305,19 +339,23 @@ Question BalanceScales(Prng& rng)
                                    more * each, 0, units::kG)});
     q.pictures = {BalancePicture(bags, x, known, right)};
     q.workingPictures = {BalancePicture(bags, x, 0, right - known)};
-    q.working = {QStringLiteral("The scales show %1%2 + %3 = %4.").arg(bags).arg(x).arg(known).arg(right),
-                 QStringLiteral("Take %1 g off both pans: %2%3 = %4 &minus; %1 = %5.")
-                     .arg(known)
-                     .arg(bags)
-                     .arg(x)
-                     .arg(right)
-                     .arg(bags * each),
-                 QStringLiteral("Share between the %1 bags: %2 = %3 &divide; %1 = %4 g.")
-                     .arg(bags)
-                     .arg(x)
-                     .arg(bags * each)
-                     .arg(each),
-                 QStringLiteral("%1 bags weigh %1 &times; %2 = %3 g.").arg(more).arg(each).arg(WithCommas(more * each))};
+    q.working = {
+        QStringLiteral("The scales show %1%2 + %3 = %4.").arg(bags).arg(x).arg(known).arg(right),
+        QStringLiteral("Take %1 g off both pans: %2%3 = %4 &minus; %1 = %5.")
+            .arg(known)
+            .arg(bags)
+            .arg(x)
+            .arg(right)
+            .arg(bags * each),
+        QStringLiteral("Share between the %1 bags: %2 = %3 &divide; %1 = %4 g.")
+            .arg(bags)
+            .arg(x)
+            .arg(bags * each)
+            .arg(each),
+        QStringLiteral("%1 bags weigh %1 &times; %2 = %3 g.")
+            .arg(more)
+            .arg(each)
+            .arg(WithCommas(more * each))};
     return q;
 }
 
@@ -409,18 +447,23 @@ Question SumAndDifference(Prng& rng)
     const int smaller = rng.range(5, 60), difference = rng.range(2, 30);
     const int sum = 2 * smaller + difference;
     if (rng.chance(50)) {
-        Question q = Make(Para(QStringLiteral("Two numbers add up to %1. Their difference is %2.")
-                                   .arg(sum)
-                                   .arg(difference)),
-                          {NumberPart(QStringLiteral("What is the smaller number?"), smaller, 2),
-                           NumberPart(QStringLiteral("What is the larger number?"), smaller + difference)});
-        q.working = {QStringLiteral("Take the difference off the total: %1 &minus; %2 = %3. That is "
-                                    "the smaller number twice.")
-                         .arg(sum)
-                         .arg(difference)
-                         .arg(2 * smaller),
-                     QStringLiteral("Smaller number: %1 &divide; 2 = %2.").arg(2 * smaller).arg(smaller),
-                     QStringLiteral("Larger number: %1 + %2 = %3.").arg(smaller).arg(difference).arg(smaller + difference)};
+        Question q =
+            Make(Para(QStringLiteral("Two numbers add up to %1. Their difference is %2.")
+                          .arg(sum)
+                          .arg(difference)),
+                 {NumberPart(QStringLiteral("What is the smaller number?"), smaller, 2),
+                  NumberPart(QStringLiteral("What is the larger number?"), smaller + difference)});
+        q.working = {
+            QStringLiteral("Take the difference off the total: %1 &minus; %2 = %3. That is "
+                           "the smaller number twice.")
+                .arg(sum)
+                .arg(difference)
+                .arg(2 * smaller),
+            QStringLiteral("Smaller number: %1 &divide; 2 = %2.").arg(2 * smaller).arg(smaller),
+            QStringLiteral("Larger number: %1 + %2 = %3.")
+                .arg(smaller)
+                .arg(difference)
+                .arg(smaller + difference)};
         return q;
     }
     const QString x = Name(rng);
@@ -428,20 +471,27 @@ Question SumAndDifference(Prng& rng)
     while (y == x)
         y = Name(rng);
     const QString thing = Thing(rng);
-    Question q = Make(Para(QStringLiteral("%1 and %2 have %3 %4 altogether. %1 has %5 more than %2.")
-                               .arg(x, y)
-                               .arg(sum)
-                               .arg(thing)
-                               .arg(difference)),
-                      {NumberPart(QStringLiteral("How many %1 does %2 have?").arg(thing, y), smaller, 2),
-                       NumberPart(QStringLiteral("How many %1 does %2 have?").arg(thing, x), smaller + difference)});
-    q.working = {QStringLiteral("If %1 had %2 fewer, they would both have the same: %3 &minus; %2 = %4.")
-                     .arg(x)
-                     .arg(difference)
-                     .arg(sum)
-                     .arg(2 * smaller),
-                 QStringLiteral("%1 has %2 &divide; 2 = %3.").arg(y).arg(2 * smaller).arg(smaller),
-                 QStringLiteral("%1 has %2 + %3 = %4.").arg(x).arg(smaller).arg(difference).arg(smaller + difference)};
+    Question q =
+        Make(Para(QStringLiteral("%1 and %2 have %3 %4 altogether. %1 has %5 more than %2.")
+                      .arg(x, y)
+                      .arg(sum)
+                      .arg(thing)
+                      .arg(difference)),
+             {NumberPart(QStringLiteral("How many %1 does %2 have?").arg(thing, y), smaller, 2),
+              NumberPart(QStringLiteral("How many %1 does %2 have?").arg(thing, x),
+                         smaller + difference)});
+    q.working = {
+        QStringLiteral("If %1 had %2 fewer, they would both have the same: %3 &minus; %2 = %4.")
+            .arg(x)
+            .arg(difference)
+            .arg(sum)
+            .arg(2 * smaller),
+        QStringLiteral("%1 has %2 &divide; 2 = %3.").arg(y).arg(2 * smaller).arg(smaller),
+        QStringLiteral("%1 has %2 + %3 = %4.")
+            .arg(x)
+            .arg(smaller)
+            .arg(difference)
+            .arg(smaller + difference)};
     return q;
 }
 
@@ -453,17 +503,15 @@ Question CollectLikeTerms(Prng& rng)
         y = Letter(rng);
     const int p = rng.range(2, 9), r = rng.range(2, 9), s = rng.range(1, p + r - 2);
     const int u = rng.range(2, 8), v = rng.range(1, 9), w = rng.range(2, 8), z = rng.range(1, 9);
-    Part second = AlternativesPart(QStringLiteral("%1%2 + %3 + %4%2 + %5").arg(u).arg(y).arg(v).arg(w).arg(z),
-                                   SumForms(u + w, y, v + z));
+    Part second =
+        AlternativesPart(QStringLiteral("%1%2 + %3 + %4%2 + %5").arg(u).arg(y).arg(v).arg(w).arg(z),
+                         SumForms(u + w, y, v + z));
     second.answer = QStringLiteral("%1%2 + %3").arg(u + w).arg(y).arg(v + z);
-    Question q = Make(Para(QStringLiteral("Simplify each expression.")),
-                      {ProductPart(QStringLiteral("%1%2 + %3%2 &minus; %4")
-                                       .arg(p)
-                                       .arg(x)
-                                       .arg(r)
-                                       .arg(Term(s, x)),
-                                   p + r - s, x),
-                       second});
+    Question q = Make(
+        Para(QStringLiteral("Simplify each expression.")),
+        {ProductPart(QStringLiteral("%1%2 + %3%2 &minus; %4").arg(p).arg(x).arg(r).arg(Term(s, x)),
+                     p + r - s, x),
+         second});
     q.working = {QStringLiteral("%1%2 + %3%2 &minus; %4 = (%1 + %3 &minus; %5)%2 = %6%2.")
                      .arg(p)
                      .arg(x)
@@ -471,7 +519,8 @@ Question CollectLikeTerms(Prng& rng)
                      .arg(Term(s, x))
                      .arg(s)
                      .arg(p + r - s),
-                 QStringLiteral("Collect the %1 terms: %2%1 + %3%1 = %4%1. Collect the numbers: %5 + %6 = %7.")
+                 QStringLiteral(
+                     "Collect the %1 terms: %2%1 + %3%1 = %4%1. Collect the numbers: %5 + %6 = %7.")
                      .arg(y)
                      .arg(u)
                      .arg(w)
@@ -528,10 +577,10 @@ Question ChooseExpression(Prng& rng)
             fits = fits && c.a * value + c.b == k * value + r;
         options.append({c.text, fits});
     }
-    Question q = ChoiceQuestion(Para(QString::fromLatin1(story.text).arg(n).arg(k).arg(r)) +
-                                    Para(QStringLiteral("Which expression gives %1?")
-                                             .arg(QLatin1String(story.asked))),
-                                UniqueChoice(rng, options));
+    Question q = ChoiceQuestion(
+        Para(QString::fromLatin1(story.text).arg(n).arg(k).arg(r)) +
+            Para(QStringLiteral("Which expression gives %1?").arg(QLatin1String(story.asked))),
+        UniqueChoice(rng, options));
     q.working = {QStringLiteral("%1 lots of %2 make %1 &times; %2 = %1%2.").arg(k).arg(n),
                  QStringLiteral("Then add the %1: %2.").arg(r).arg(right.text)};
     return q;
@@ -557,18 +606,20 @@ Question WhichSolves(Prng& rng)
     for (int v : values) {
         const int left = plus ? a * v + b : a * v - b;
         options.append({QStringLiteral("%1 = %2").arg(x).arg(v), left == c});
-        tries.append(QStringLiteral("%1 = %2: %3 &times; %2 %4 %5 = %6%7")
-                         .arg(x)
-                         .arg(v)
-                         .arg(a)
-                         .arg(sign)
-                         .arg(b)
-                         .arg(Signed(left))
-                         .arg(left == c ? QStringLiteral(", right") : QStringLiteral(", not %1").arg(c)));
+        tries.append(
+            QStringLiteral("%1 = %2: %3 &times; %2 %4 %5 = %6%7")
+                .arg(x)
+                .arg(v)
+                .arg(a)
+                .arg(sign)
+                .arg(b)
+                .arg(Signed(left))
+                .arg(left == c ? QStringLiteral(", right") : QStringLiteral(", not %1").arg(c)));
     }
-    Question q = ChoiceQuestion(Para(QStringLiteral("Which value of %1 solves this equation?").arg(x)) +
-                                    Display(QStringLiteral("%1%2 %3 %4 = %5").arg(a).arg(x).arg(sign).arg(b).arg(c)),
-                                UniqueChoice(rng, options));
+    Question q = ChoiceQuestion(
+        Para(QStringLiteral("Which value of %1 solves this equation?").arg(x)) +
+            Display(QStringLiteral("%1%2 %3 %4 = %5").arg(a).arg(x).arg(sign).arg(b).arg(c)),
+        UniqueChoice(rng, options));
     q.working = {QStringLiteral("Put each value into the left side and see which gives %1.").arg(c),
                  tries.join(QStringLiteral("; ")) + QLatin1Char('.'),
                  QStringLiteral("So %1 = %2.").arg(x).arg(value)};
@@ -582,13 +633,14 @@ Question BracketEquation(Prng& rng)
     const bool plus = rng.chance(60);
     const int b = plus ? rng.range(1, 12) : rng.range(1, value - 1);
     const int inside = plus ? value + b : value - b;
-    Question q = Make(Para(QStringLiteral("Solve the equation.")) +
-                          Display(QStringLiteral("%1(%2 %3 %4) = %5")
-                                      .arg(a)
-                                      .arg(x, plus ? QStringLiteral("+") : QStringLiteral("&minus;"))
-                                      .arg(b)
-                                      .arg(a * inside)),
-                      {SolutionPart(QString(), x, value, 2)});
+    Question q =
+        Make(Para(QStringLiteral("Solve the equation.")) +
+                 Display(QStringLiteral("%1(%2 %3 %4) = %5")
+                             .arg(a)
+                             .arg(x, plus ? QStringLiteral("+") : QStringLiteral("&minus;"))
+                             .arg(b)
+                             .arg(a * inside)),
+             {SolutionPart(QString(), x, value, 2)});
     q.working = {QStringLiteral("Divide both sides by %1: %2 %3 %4 = %5 &divide; %1 = %6.")
                      .arg(a)
                      .arg(x, plus ? QStringLiteral("+") : QStringLiteral("&minus;"))
@@ -614,13 +666,11 @@ Question UnknownBothSides(Prng& rng)
     const QString x = Letter(rng);
     const int c = rng.range(1, 5), a = c + rng.range(1, 5), value = rng.range(2, 12);
     const int b = rng.range(1, 20), d = (a - c) * value + b;
-    Question q = Make(Para(QStringLiteral("Solve the equation.")) +
-                          Display(QStringLiteral("%1 + %2 = %3 + %4")
-                                      .arg(Term(a, x))
-                                      .arg(b)
-                                      .arg(Term(c, x))
-                                      .arg(d)),
-                      {SolutionPart(QString(), x, value, 2)});
+    Question q = Make(
+        Para(QStringLiteral("Solve the equation.")) +
+            Display(
+                QStringLiteral("%1 + %2 = %3 + %4").arg(Term(a, x)).arg(b).arg(Term(c, x)).arg(d)),
+        {SolutionPart(QString(), x, value, 2)});
     q.working = {QStringLiteral("Subtract %1 from both sides: %2 + %3 = %4.")
                      .arg(Term(c, x), Term(a - c, x))
                      .arg(b)
@@ -660,8 +710,10 @@ Picture ExpressionAngles(const QStringList& labels)
         svg.line(v, Svg::polar(v, 120, 65), colour::kInk, 3);
         Arc(svg, v, 0, 65, 30);
         Arc(svg, v, 65, 180, 36);
-        svg.text(Svg::polar(v, 62, 30) + QPointF(0, 5), labels.at(0), 15, "middle", true, colour::kRed);
-        svg.text(Svg::polar(v, 66, 125) + QPointF(0, 5), labels.at(1), 15, "middle", true, colour::kRed);
+        svg.text(Svg::polar(v, 62, 30) + QPointF(0, 5), labels.at(0), 15, "middle", true,
+                 colour::kRed);
+        svg.text(Svg::polar(v, 66, 125) + QPointF(0, 5), labels.at(1), 15, "middle", true,
+                 colour::kRed);
     } else {
         const QPointF a(60, 200), b(400, 200), c(230, 20);
         svg.polygon({a, b, c}, colour::kBlueLight, colour::kBlueDark, 2.5);
@@ -689,39 +741,42 @@ Question AngleEquation(Prng& rng)
     const int x = rng.range(10, 175 / parts);
     const int extra = 180 - parts * x; // at least 5
     const int largest = std::max(m * x, x + extra);
-    Question q = Make(
-        Para(line ? QStringLiteral("Two angles on a straight line are %1x and x + %2 degrees.")
-                        .arg(m)
-                        .arg(extra)
-                  : QStringLiteral("The angles of a triangle are x, %1x and x + %2 degrees.")
-                        .arg(m)
-                        .arg(extra)),
-        {SolutionPart(QStringLiteral("Find x."), QStringLiteral("x"), x, 2, units::kDegrees),
-         MeasurePart(QStringLiteral("What is the size of the largest angle?"), largest, 0,
-                     units::kDegrees)});
+    Question q =
+        Make(Para(line ? QStringLiteral("Two angles on a straight line are %1x and x + %2 degrees.")
+                             .arg(m)
+                             .arg(extra)
+                       : QStringLiteral("The angles of a triangle are x, %1x and x + %2 degrees.")
+                             .arg(m)
+                             .arg(extra)),
+             {SolutionPart(QStringLiteral("Find x."), QStringLiteral("x"), x, 2, units::kDegrees),
+              MeasurePart(QStringLiteral("What is the size of the largest angle?"), largest, 0,
+                          units::kDegrees)});
     q.pictures = {ExpressionAngles(
         line ? QStringList{QStringLiteral("%1x").arg(m), QStringLiteral("x + %1").arg(extra)}
-             : QStringList{QStringLiteral("x"), QStringLiteral("x + %1").arg(extra), QStringLiteral("%1x").arg(m)})};
-    q.working = {line ? QStringLiteral("Angles on a straight line add up to 180&deg;: %1x + x + %2 = 180, "
-                                       "so %3x + %2 = 180.")
-                            .arg(m)
-                            .arg(extra)
-                            .arg(parts)
-                      : QStringLiteral("The angles of a triangle add up to 180&deg;: x + %1x + x + %2 = 180, "
-                                       "so %3x + %2 = 180.")
-                            .arg(m)
-                            .arg(extra)
-                            .arg(parts),
-                 QStringLiteral("Subtract %1: %2x = %3. Divide by %2: x = %4&deg;.")
-                     .arg(extra)
-                     .arg(parts)
-                     .arg(parts * x)
-                     .arg(x),
-                 QStringLiteral("The angles are %1%2&deg; and %3&deg;, so the largest is %4&deg;.")
-                     .arg(line ? QString() : QStringLiteral("%1&deg;, ").arg(x))
-                     .arg(m * x)
-                     .arg(x + extra)
-                     .arg(largest)};
+             : QStringList{QStringLiteral("x"), QStringLiteral("x + %1").arg(extra),
+                           QStringLiteral("%1x").arg(m)})};
+    q.working = {
+        line
+            ? QStringLiteral("Angles on a straight line add up to 180&deg;: %1x + x + %2 = 180, "
+                             "so %3x + %2 = 180.")
+                  .arg(m)
+                  .arg(extra)
+                  .arg(parts)
+            : QStringLiteral("The angles of a triangle add up to 180&deg;: x + %1x + x + %2 = 180, "
+                             "so %3x + %2 = 180.")
+                  .arg(m)
+                  .arg(extra)
+                  .arg(parts),
+        QStringLiteral("Subtract %1: %2x = %3. Divide by %2: x = %4&deg;.")
+            .arg(extra)
+            .arg(parts)
+            .arg(parts * x)
+            .arg(x),
+        QStringLiteral("The angles are %1%2&deg; and %3&deg;, so the largest is %4&deg;.")
+            .arg(line ? QString() : QStringLiteral("%1&deg;, ").arg(x))
+            .arg(m * x)
+            .arg(x + extra)
+            .arg(largest)};
     return q;
 }
 
@@ -749,7 +804,10 @@ Question ConsecutiveNumbers(Prng& rng)
                      .arg(count * (count - 1) / 2)
                      .arg(count * first)
                      .arg(first),
-                 QStringLiteral("The largest is %1 + %2 = %3.").arg(first).arg(count - 1).arg(first + count - 1)};
+                 QStringLiteral("The largest is %1 + %2 = %3.")
+                     .arg(first)
+                     .arg(count - 1)
+                     .arg(first + count - 1)};
     return q;
 }
 
@@ -757,25 +815,27 @@ Question PerimeterEquation(Prng& rng)
 {
     const int width = rng.range(2, 15), more = rng.range(1, 10);
     const int perimeter = 4 * width + 2 * more;
-    Question q = Make(Para(QStringLiteral("A rectangle is (x + %1) cm long and x cm wide. Its perimeter "
-                                          "is %2 cm.")
-                               .arg(more)
-                               .arg(perimeter)),
-                      {SolutionPart(QStringLiteral("Find x."), QStringLiteral("x"), width, 2, units::kCm),
-                       MeasurePart(QStringLiteral("What is the area of the rectangle?"),
-                                   width * (width + more), 0, units::kSquareCm)});
-    q.working = {QStringLiteral("Perimeter: (x + %1) + x + (x + %1) + x = 4x + %2 = %3.")
-                     .arg(more)
-                     .arg(2 * more)
-                     .arg(perimeter),
-                 QStringLiteral("Subtract %1: 4x = %2. Divide by 4: x = %3 cm.")
-                     .arg(2 * more)
-                     .arg(4 * width)
-                     .arg(width),
-                 QStringLiteral("The rectangle is %1 cm by %2 cm: area = %1 &times; %2 = %3 cm&sup2;.")
-                     .arg(width + more)
-                     .arg(width)
-                     .arg(width * (width + more))};
+    Question q =
+        Make(Para(QStringLiteral("A rectangle is (x + %1) cm long and x cm wide. Its perimeter "
+                                 "is %2 cm.")
+                      .arg(more)
+                      .arg(perimeter)),
+             {SolutionPart(QStringLiteral("Find x."), QStringLiteral("x"), width, 2, units::kCm),
+              MeasurePart(QStringLiteral("What is the area of the rectangle?"),
+                          width * (width + more), 0, units::kSquareCm)});
+    q.working = {
+        QStringLiteral("Perimeter: (x + %1) + x + (x + %1) + x = 4x + %2 = %3.")
+            .arg(more)
+            .arg(2 * more)
+            .arg(perimeter),
+        QStringLiteral("Subtract %1: 4x = %2. Divide by 4: x = %3 cm.")
+            .arg(2 * more)
+            .arg(4 * width)
+            .arg(width),
+        QStringLiteral("The rectangle is %1 cm by %2 cm: area = %1 &times; %2 = %3 cm&sup2;.")
+            .arg(width + more)
+            .arg(width)
+            .arg(width * (width + more))};
     return q;
 }
 
@@ -787,20 +847,29 @@ Question AgeProblem(Prng& rng)
         younger = Name(rng);
     const int times = rng.range(2, 5), age = rng.range(2, 13);
     const int sum = (times + 1) * age;
-    Question q = Make(Para(QStringLiteral("%1 is %2 times as old as %3. Their ages add up to %4 years.")
-                               .arg(older)
-                               .arg(times)
-                               .arg(younger)
-                               .arg(sum)),
-                      {NumberPart(QStringLiteral("How old is %1?").arg(younger), age, 2),
-                       NumberPart(QStringLiteral("How old is %1?").arg(older), times * age)});
+    Question q =
+        Make(Para(QStringLiteral("%1 is %2 times as old as %3. Their ages add up to %4 years.")
+                      .arg(older)
+                      .arg(times)
+                      .arg(younger)
+                      .arg(sum)),
+             {NumberPart(QStringLiteral("How old is %1?").arg(younger), age, 2),
+              NumberPart(QStringLiteral("How old is %1?").arg(older), times * age)});
     q.working = {QStringLiteral("Call %1's age a. Then %2 is %3a, and a + %3a = %4a = %5.")
                      .arg(younger, older)
                      .arg(times)
                      .arg(times + 1)
                      .arg(sum),
-                 QStringLiteral("a = %1 &divide; %2 = %3, so %4 is %3.").arg(sum).arg(times + 1).arg(age).arg(younger),
-                 QStringLiteral("%1 is %2 &times; %3 = %4.").arg(older).arg(times).arg(age).arg(times * age)};
+                 QStringLiteral("a = %1 &divide; %2 = %3, so %4 is %3.")
+                     .arg(sum)
+                     .arg(times + 1)
+                     .arg(age)
+                     .arg(younger),
+                 QStringLiteral("%1 is %2 &times; %3 = %4.")
+                     .arg(older)
+                     .arg(times)
+                     .arg(age)
+                     .arg(times * age)};
     return q;
 }
 
@@ -808,11 +877,11 @@ Question AgeProblem(Prng& rng)
 
 QList<Generator> EquationKinds()
 {
-    return {AddEquation,      SubtractEquation,  MultiplyEquation, DivideEquation,
-            TwoStepPlus,      TwoStepMinus,      FractionTwoStep,  ThinkOfANumber,
-            BalanceScales,    BarModelEquation,  SubstituteThree,  SumAndDifference,
-            CollectLikeTerms, ChooseExpression,  WhichSolves,      BracketEquation,
-            UnknownBothSides, AngleEquation,     ConsecutiveNumbers, PerimeterEquation,
+    return {AddEquation,      SubtractEquation, MultiplyEquation,   DivideEquation,
+            TwoStepPlus,      TwoStepMinus,     FractionTwoStep,    ThinkOfANumber,
+            BalanceScales,    BarModelEquation, SubstituteThree,    SumAndDifference,
+            CollectLikeTerms, ChooseExpression, WhichSolves,        BracketEquation,
+            UnknownBothSides, AngleEquation,    ConsecutiveNumbers, PerimeterEquation,
             AgeProblem};
 }
 
