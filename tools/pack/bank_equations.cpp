@@ -9,15 +9,25 @@
 #include <algorithm>
 #include <cmath>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
+
+const Unit kYears{"years", {"years", "year", "yrs", "years old"}};
 
 QString Letter(Prng& rng)
 {
     return rng.pick(QStringList{"x", "y", "n", "a", "m", "p", "k"});
+}
+
+/// Two different names.
+QPair<QString, QString> TwoNames(Prng& rng)
+{
+    const QString x = Name(rng);
+    QString y = Name(rng);
+    while (y == x)
+        y = Name(rng);
+    return {x, y};
 }
 
 /// A whole number as the working writes it, a negative one with a minus sign.
@@ -466,10 +476,7 @@ Question SumAndDifference(Prng& rng)
                 .arg(smaller + difference)};
         return q;
     }
-    const QString x = Name(rng);
-    QString y = Name(rng);
-    while (y == x)
-        y = Name(rng);
+    const auto [x, y] = TwoNames(rng);
     const QString thing = Thing(rng);
     Question q =
         Make(Para(QStringLiteral("%1 and %2 have %3 %4 altogether. %1 has %5 more than %2.")
@@ -841,10 +848,7 @@ Question PerimeterEquation(Prng& rng)
 
 Question AgeProblem(Prng& rng)
 {
-    const QString older = Name(rng);
-    QString younger = Name(rng);
-    while (younger == older)
-        younger = Name(rng);
+    const auto [older, younger] = TwoNames(rng);
     const int times = rng.range(2, 5), age = rng.range(2, 13);
     const int sum = (times + 1) * age;
     Question q =
@@ -853,8 +857,8 @@ Question AgeProblem(Prng& rng)
                       .arg(times)
                       .arg(younger)
                       .arg(sum)),
-             {NumberPart(QStringLiteral("How old is %1?").arg(younger), age, 2),
-              NumberPart(QStringLiteral("How old is %1?").arg(older), times * age)});
+             {MeasurePart(QStringLiteral("How old is %1?").arg(younger), age, 0, kYears, 2),
+              MeasurePart(QStringLiteral("How old is %1?").arg(older), times * age, 0, kYears)});
     q.working = {QStringLiteral("Call %1's age a. Then %2 is %3a, and a + %3a = %4a = %5.")
                      .arg(younger, older)
                      .arg(times)

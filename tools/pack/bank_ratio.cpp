@@ -10,11 +10,9 @@
 #include <cstdlib>
 #include <tuple>
 
-namespace orlavine::pack
-{
+namespace orlavine::pack {
 
-namespace
-{
+namespace {
 
 QString RatioText(int a, int b)
 {
