@@ -268,6 +268,7 @@ private slots:
     void numbersAndFractionsInOtherFormsAreRight();
     void numberAnswersTakeUsualWritings();
     void calculationsFollowTheOrderOfOperations();
+    void ratioAndEquationChoicesHaveOneRightOption();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -641,6 +642,41 @@ void TestPackBank::calculationsFollowTheOrderOfOperations()
         for (int i = 0; i < 4; ++i)
             QCOMPARE(Reader(part.options.at(i)).value() == m.captured(2).toDouble(),
                      i + 1 == part.subs.first().key.toInt());
+    }
+}
+
+void TestPackBank::ratioAndEquationChoicesHaveOneRightOption()
+{
+    // Read back from the page apart from the generator's model: the best buy is the lowest
+    // price each, the value that solves the equation makes both sides equal.
+    static const QRegularExpression pack(QStringLiteral("^(\\d+) for &pound;([\\d.]+)$"));
+    static const QRegularExpression equation(
+        QStringLiteral("big\">(\\d+)([a-z]) (\\+|&minus;) (\\d+) = (\\d+)<"));
+    Prng rng(11);
+    for (int draw = 0; draw < kDraws; ++draw) {
+        const Part buy = RatioKinds().at(11)(rng).parts.first();
+        QList<double> each;
+        for (const QString& option : buy.options) {
+            const QRegularExpressionMatch m = pack.match(option);
+            QVERIFY2(m.hasMatch(), qPrintable(option));
+            each.append(m.captured(2).toDouble() / m.captured(1).toInt());
+        }
+        const int cheapest = int(std::min_element(each.cbegin(), each.cend()) - each.cbegin());
+        QCOMPARE(buy.subs.first().key.toInt() - 1, cheapest);
+        QCOMPARE(each.count(each.at(cheapest)), 1);
+
+        const Question solve = EquationKinds().at(14)(rng);
+        const QRegularExpressionMatch m = equation.match(solve.stem);
+        QVERIFY2(m.hasMatch(), qPrintable(solve.stem));
+        QList<int> solving;
+        for (int i = 0; i < 4; ++i) {
+            const int x = solve.parts.first().options.at(i).section(QLatin1Char(' '), 2).toInt();
+            const int left = m.captured(1).toInt() * x +
+                             (m.captured(3) == QLatin1String("+") ? 1 : -1) * m.captured(4).toInt();
+            if (left == m.captured(5).toInt())
+                solving.append(i + 1);
+        }
+        QCOMPARE(solving, QList<int>{solve.parts.first().subs.first().key.toInt()});
     }
 }
 

@@ -175,8 +175,11 @@ Part MeasurePart(const QString& prompt, long long scaled, int places, const Unit
     part.unit = unit.shown;
     part.unitBefore = unit.before;
     const QString number = unit.before ? FixedText(scaled, places) : ShownNumber(scaled, places);
+    // Degrees and per cent are written close to their number ("110°", "25%").
+    const bool close = unit.shown.startsWith(QLatin1String("&deg;")) || unit.shown == "%";
     part.answer = unit.shown.isEmpty() ? number
                   : unit.before        ? unit.shown + number
+                  : close              ? number + unit.shown
                                        : number + QLatin1Char(' ') + unit.shown;
     return part;
 }
