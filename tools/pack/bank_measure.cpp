@@ -98,25 +98,31 @@ Question PencilLength(Prng& rng)
 
 Question JugReading(Prng& rng)
 {
-    const int step = rng.pick(QList<int>{50, 100});
-    const int value = rng.range(2, 1000 / step - 1) * step;
+    struct JugScale {
+        int max, step, label;
+    };
+    static const QList<JugScale> jugs = {{1000, 50, 200}, {1000, 100, 200}, {500, 25, 100},
+                                         {500, 50, 100},  {2000, 100, 500}, {2000, 250, 500}};
+    const JugScale jug = rng.pick(jugs);
+    const int value = rng.range(2, jug.max / jug.step - 1) * jug.step;
     Question q = Make(Para(QStringLiteral("How much water is in the jug, in millilitres?")),
                       {MeasurePart(QString(), value, 0, units::kMl)});
-    q.pictures = {Jug(1000, step, 200, value)};
-    const int below = value / 200 * 200;
-    q.working = {QStringLiteral("The numbers go up in 200 ml, with %1 spaces between them, so "
-                                "each mark is 200 &divide; %1 = %2 ml.")
-                     .arg(200 / step)
-                     .arg(step)};
+    q.pictures = {Jug(jug.max, jug.step, jug.label, value)};
+    const int below = value / jug.label * jug.label;
+    q.working = {QStringLiteral("The numbers go up in %1 ml, with %2 spaces between them, so "
+                                "each mark is %1 &divide; %2 = %3 ml.")
+                     .arg(jug.label)
+                     .arg(jug.label / jug.step)
+                     .arg(jug.step)};
     q.working.append(value == below
                          ? QStringLiteral("The water is level with the %1 ml label.").arg(value)
                          : QStringLiteral("The water is %1 marks above %2: %2 + %1 &times; %3 = "
                                           "%4 ml.")
-                               .arg((value - below) / step)
+                               .arg((value - below) / jug.step)
                                .arg(below)
-                               .arg(step)
-                               .arg(value));
-    q.working.append(QStringLiteral("So there are %1 ml of water in the jug.").arg(value));
+                               .arg(jug.step)
+                               .arg(WithCommas(value)));
+    q.working.append(QStringLiteral("So there are %1 ml of water in the jug.").arg(WithCommas(value)));
     return q;
 }
 
@@ -187,11 +193,14 @@ Question ChooseUnit(Prng& rng)
 
 Question InLitres(Prng& rng)
 {
-    // Hundreds of millilitres and quarters of a litre, under 3 litres, never whole litres.
-    const int ml = rng.chance(30) ? rng.pick(QList<int>{250, 750, 1250, 1750, 2250, 2750})
-                                  : rng.pick(QList<int>{1, 2, 3, 4, 6, 7, 8, 9, 11, 12, 15, 18,
-                                                        21, 24, 25, 28}) *
-                                        100;
+    // Hundreds or fifties of millilitres, or quarters of a litre, under 3 litres, never whole
+    // litres.
+    int ml = 0;
+    do
+        ml = rng.chance(25) ? rng.pick(QList<int>{250, 750, 1250, 1750, 2250, 2750})
+             : rng.chance(30) ? rng.range(1, 29) * 100 + 50
+                              : rng.range(1, 29) * 100;
+    while (ml % 1000 == 0);
     const int whole = ml / 1000;
     const int rest = ml % 1000;
     // Every equivalent fraction; with the unit, the decimal and the simplest fractions, as

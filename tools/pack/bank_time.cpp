@@ -333,7 +333,12 @@ Question DaysInMonths(Prng& rng)
                                     : names.at(0) + QStringLiteral(", ") + names.at(1) +
                                           QStringLiteral(" and ") + names.at(2);
     const bool february = names.contains(QStringLiteral("February"));
-    Question q = Make(Para(QStringLiteral("How many days are there altogether in %1%2?")
+    static const QStringList events = {
+        "A holiday club is open every day in %1%2. For how many days is it open?",
+        "A fair stays in town for the whole of %1%2. For how many days does it stay?",
+        "Ravi reads every day in %1%2. On how many days does he read?",
+        "How many days are there altogether in %1%2?"};
+    Question q = Make(Para(rng.pick(events)
                                .arg(list, february ? QStringLiteral(" in a year that is not a "
                                                                     "leap year")
                                                    : QString())),
