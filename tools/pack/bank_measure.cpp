@@ -21,6 +21,12 @@ QString Num(long long scaled, int places)
            (point < 0 ? QString() : text.mid(point));
 }
 
+/// "1 mark", "3 marks": small marks of a scale counted.
+QString Marks(int count)
+{
+    return count == 1 ? QStringLiteral("1 mark") : QStringLiteral("%1 marks").arg(count);
+}
+
 /// A conversion to fill in and the line of working that does it.
 struct Converted {
     Part part;
@@ -116,8 +122,10 @@ Question JugReading(Prng& rng)
                      .arg(jug.step)};
     q.working.append(value == below
                          ? QStringLiteral("The water is level with the %1 ml label.").arg(value)
-                         : QStringLiteral("The water is %1 marks above %2: %2 + %1 &times; %3 = "
-                                          "%4 ml.")
+                         : QStringLiteral("The water is %1 above %2: %2 + %3 &times; %4 = "
+                                          "%5 ml.")
+                               .arg(Marks((value - below) / jug.step))
+                               .arg(below)
                                .arg((value - below) / jug.step)
                                .arg(below)
                                .arg(jug.step)
@@ -313,10 +321,10 @@ Question ScaleReading(Prng& rng)
             .arg(DecimalText(s.label, s.places), s.name)
             .arg(s.label / s.step)
             .arg(DecimalText(s.step, s.places)),
-        QStringLiteral("The arrow is %1 marks past %2: %2 + %1 &times; %3 = %4")
+        QStringLiteral("The arrow is %1 past %2: %2 + %3 &times; %4 = %5")
+            .arg(Marks((value - below) / s.step), DecimalText(below, s.places))
             .arg((value - below) / s.step)
-            .arg(DecimalText(below, s.places), DecimalText(s.step, s.places),
-                 DecimalText(value, s.places)),
+            .arg(DecimalText(s.step, s.places), DecimalText(value, s.places)),
         QStringLiteral("So the parcel's mass is %1 %2.").arg(DecimalText(value, s.places), s.name)};
     return q;
 }
@@ -502,8 +510,8 @@ Question ThermometerReading(Prng& rng)
     const int apart = value - label;
     q.working = {QStringLiteral("The labels go up in 5 &deg;C with 5 spaces between them, so each "
                                 "mark is 1 &deg;C."),
-                 QStringLiteral("The top of the red line is %1 marks %2 %3 &deg;C.")
-                     .arg(std::abs(apart))
+                 QStringLiteral("The top of the red line is %1 %2 %3 &deg;C.")
+                     .arg(Marks(std::abs(apart)))
                      .arg(apart > 0 ? "above" : "below")
                      .arg(label),
                  QStringLiteral("So the thermometer shows %1 &deg;C.").arg(value)};

@@ -429,7 +429,7 @@ Question Exchange(Prng& rng)
     };
     Question q = Make(
         Para(QStringLiteral("The exchange rate is <b>&pound;1 = %1 %2</b>.")
-                 .arg(DecimalText(rate, 2), money)),
+                 .arg(FixedText(rate, 2), money)),
         {foreign(pounds * rate,
                  QStringLiteral("How many %1 do you get for &pound;%2?").arg(money).arg(pounds), 1),
          MeasurePart(QStringLiteral("How many pounds do you get for %1 %2?")
@@ -439,11 +439,11 @@ Question Exchange(Prng& rng)
     q.working = {QStringLiteral("(a) Pounds to %1: multiply by the rate. %2 &times; %3 = %4 %1.")
                      .arg(money)
                      .arg(pounds)
-                     .arg(DecimalText(rate, 2), DecimalText(pounds * rate, 2)),
+                     .arg(FixedText(rate, 2), DecimalText(pounds * rate, 2)),
                  QStringLiteral("(b) %1 to pounds: divide by the rate. %2 &divide; %3 = %4")
                      .arg(money.at(0).toUpper() + money.mid(1))
                      .arg(back * rate / 100)
-                     .arg(DecimalText(rate, 2))
+                     .arg(FixedText(rate, 2))
                      .arg(back),
                  QStringLiteral("So %1 %2 is &pound;%3.").arg(back * rate / 100).arg(money).arg(back)};
     return q;

@@ -502,6 +502,17 @@ Question WaitForBus(Prng& rng)
     return q;
 }
 
+/// "2 hours 15 minutes", "45 minutes", "1 hour".
+QString HoursAndMinutes(int minutes)
+{
+    QStringList words;
+    if (minutes >= 60)
+        words.append(QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
+    if (minutes % 60 != 0)
+        words.append(QStringLiteral("%1 minutes").arg(minutes % 60));
+    return words.join(QLatin1Char(' '));
+}
+
 Question Roast(Prng& rng)
 {
     static const QStringList dishes = {"A chicken", "A joint of beef", "A turkey crown",
@@ -531,11 +542,9 @@ Question Roast(Prng& rng)
                      .arg(perKg * halfKg / 2)
                      .arg(extra)
                      .arg(cook),
-                 QStringLiteral("%1 minutes is %2 h %3 min; %4 back %2 h %3 min is %5.")
+                 QStringLiteral("%1 minutes is %2; count back %2 from %3 to %4.")
                      .arg(cook)
-                     .arg(cook / 60)
-                     .arg(cook % 60)
-                     .arg(At(ready), At(ready - cook))};
+                     .arg(HoursAndMinutes(cook), At(ready), At(ready - cook))};
     return q;
 }
 
