@@ -27,6 +27,12 @@ QString Marks(int count)
     return count == 1 ? QStringLiteral("1 mark") : QStringLiteral("%1 marks").arg(count);
 }
 
+/// A whole number with a true minus sign when below zero.
+QString Signed(int value)
+{
+    return value < 0 ? QStringLiteral("&minus;%1").arg(-value) : QString::number(value);
+}
+
 /// A conversion to fill in and the line of working that does it.
 struct Converted {
     Part part;
@@ -467,31 +473,47 @@ Question Imperial(Prng& rng)
 {
     struct Rule {
         const char* big;    // "inch"
-        const char* bigs;   // "inches"
         int tenths;         // metric units in one, in tenths
         const char* metric; // "cm"
         const Unit* unit;
+        Unit old;
     };
-    static const QList<Rule> rules = {{"inch", "inches", 25, "cm", &units::kCm},
-                                      {"foot", "feet", 300, "cm", &units::kCm},
-                                      {"gallon", "gallons", 45, "litres", &units::kLitres},
-                                      {"mile", "miles", 16, "km", &units::kKm}};
-    const Rule r = rng.pick(rules);
+    static const QList<Rule> rules = {
+        {"inch", 25, "cm", &units::kCm, {"inches", {"inches", "inch", "in"}}},
+        {"foot", 300, "cm", &units::kCm, {"feet", {"feet", "foot", "ft"}}},
+        {"gallon", 45, "litres", &units::kLitres, {"gallons", {"gallons", "gallon"}}},
+        {"mile", 16, "km", &units::kKm, {"miles", {"miles", "mile"}}}};
+    const Rule& r = rng.pick(rules);
+    const QString bigs = r.old.shown;
     const int many = rng.range(2, 12);
+    // Back the other way, a metric amount that makes a whole number of the old unit.
+    int back = many;
+    while (back == many || r.tenths * back % 10 != 0)
+        back = rng.range(2, 20);
+    const long long backMetric = (long long)r.tenths * back / 10;
     Question q = Make(
         Para(QStringLiteral("1 %1 is about <b>%2 %3</b>.").arg(r.big, DecimalText(r.tenths, 1),
                                                               r.metric)),
-        {MeasurePart(QStringLiteral("About how many %1 is %2 %3?").arg(r.metric).arg(many).arg(r.bigs),
-                     r.tenths * many, 1, *r.unit)});
-    q.working = {QStringLiteral("Each %1 is about %2 %3, so multiply by %4.")
+        {MeasurePart(QStringLiteral("About how many %1 is %2 %3?").arg(r.metric).arg(many).arg(bigs),
+                     r.tenths * many, 1, *r.unit),
+         MeasurePart(QStringLiteral("About how many %1 is %2 %3?")
+                         .arg(bigs)
+                         .arg(backMetric)
+                         .arg(r.metric),
+                     back, 0, r.old, 2)});
+    q.working = {QStringLiteral("(a) Each %1 is about %2 %3, so multiply: %4 &times; %2 = %5 %3.")
                      .arg(r.big, DecimalText(r.tenths, 1), r.metric)
-                     .arg(many),
-                 QStringLiteral("%1 &times; %2 = %3")
                      .arg(many)
-                     .arg(DecimalText(r.tenths, 1), DecimalText(r.tenths * many, 1)),
+                     .arg(DecimalText(r.tenths * many, 1)),
+                 QStringLiteral("(b) Going back, divide by %1: %2 &divide; %1 = %3")
+                     .arg(DecimalText(r.tenths, 1))
+                     .arg(backMetric)
+                     .arg(back),
                  QStringLiteral("So %1 %2 is about %3 %4.")
-                     .arg(many)
-                     .arg(r.bigs, DecimalText(r.tenths * many, 1), r.metric)};
+                     .arg(backMetric)
+                     .arg(r.metric)
+                     .arg(back)
+                     .arg(bigs)};
     return q;
 }
 
@@ -503,8 +525,15 @@ Question ThermometerReading(Prng& rng)
     do
         value = rng.range(minC + 1, maxC - 1);
     while (value % 5 == 0);
-    Question q = Make(Para(QStringLiteral("What temperature does the thermometer show?")),
-                      {MeasurePart(QString(), value, 0, units::kCelsius)});
+    const int fall = rng.range(3, 15);
+    Question q = Make(Para(QStringLiteral("The thermometer shows the temperature at midday.")),
+                      {MeasurePart(QStringLiteral("What temperature does it show?"), value, 0,
+                                   units::kCelsius),
+                       MeasurePart(QStringLiteral("By midnight the temperature has fallen by "
+                                                  "<b>%1 degrees</b>. What is the temperature "
+                                                  "at midnight?")
+                                       .arg(fall),
+                                   value - fall, 0, units::kCelsius)});
     q.pictures = {Thermometer(minC, maxC, value)};
     const int label = value > 0 ? value / 5 * 5 : -((-value) / 5 * 5);
     const int apart = value - label;
@@ -513,8 +542,11 @@ Question ThermometerReading(Prng& rng)
                  QStringLiteral("The top of the red line is %1 %2 %3 &deg;C.")
                      .arg(Marks(std::abs(apart)))
                      .arg(apart > 0 ? "above" : "below")
-                     .arg(label),
-                 QStringLiteral("So the thermometer shows %1 &deg;C.").arg(value)};
+                     .arg(Signed(label)),
+                 QStringLiteral("So the thermometer shows %1 &deg;C.").arg(Signed(value)),
+                 QStringLiteral("Count down %1 degrees: %2 &minus; %1 = %3 &deg;C at midnight.")
+                     .arg(fall)
+                     .arg(Signed(value), Signed(value - fall))};
     return q;
 }
 

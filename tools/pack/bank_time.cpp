@@ -576,6 +576,38 @@ Question LeapYear(Prng& rng)
     return q;
 }
 
+Question SchoolMorning(Prng& rng)
+{
+    const int start = rng.range(8 * 12 + 6, 9 * 12 + 3) * 5;
+    const int lessons = rng.range(2, 4);
+    const int lesson = rng.pick(QList<int>{35, 40, 45, 50, 55, 60});
+    const int pause = rng.pick(QList<int>{10, 15, 20, 25});
+    const int total = lessons * lesson + pause;
+    static const QStringList events = {"a break", "assembly", "a snack time", "a fire drill"};
+    Question q = Make(
+        Para(QStringLiteral("School starts at <b>%1</b>. In the morning there are <b>%2 lessons "
+                            "of %3 minutes</b> and <b>%4 of %5 minutes</b>, one after another.")
+                 .arg(At(start))
+                 .arg(lessons)
+                 .arg(lesson)
+                 .arg(rng.pick(events))
+                 .arg(pause)),
+        {MeasurePart(QStringLiteral("How many minutes is that altogether?"), total, 0,
+                     units::kMinutes),
+         TimePart(QStringLiteral("At what time does the morning end?"), start + total)});
+    q.parts.last().subs.first().marks = 2;
+    q.working = {QStringLiteral("(a) %1 &times; %2 = %3 minutes of lessons; %3 + %4 = %5 minutes.")
+                     .arg(lessons)
+                     .arg(lesson)
+                     .arg(lessons * lesson)
+                     .arg(pause)
+                     .arg(total),
+                 QStringLiteral("(b) %1 minutes = %2.").arg(total).arg(HoursAndMinutes(total)),
+                 QStringLiteral("%1 + %2 = %3, so the morning ends at %3.")
+                     .arg(At(start), HoursAndMinutes(total), At(start + total))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> TimeKinds()
@@ -583,7 +615,7 @@ QList<Generator> TimeKinds()
     return {ClockInWords, ClockAfternoon, Journey,    Timetable,  TimeUnits,
             Months,       To24Hour,       To12Hour,   DaysInMonths, FilmEnds,
             RaceTimes,    MinutesToHours, DayOfWeek,  WaitForBus, Roast,
-            LeapYear};
+            LeapYear,     SchoolMorning};
 }
 
 } // namespace orlavine::pack
