@@ -133,7 +133,6 @@ Question JugReading(Prng& rng)
                                .arg(Marks((value - below) / jug.step))
                                .arg(below)
                                .arg((value - below) / jug.step)
-                               .arg(below)
                                .arg(jug.step)
                                .arg(WithCommas(value)));
     q.working.append(QStringLiteral("So there are %1 ml of water in the jug.").arg(WithCommas(value)));
