@@ -4,6 +4,7 @@
 #include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+#include "svg.h"
 
 #include <algorithm>
 
@@ -75,33 +76,71 @@ QString At(int minutesAfterMidnight)
     return Clock24(minutesAfterMidnight / 60, minutesAfterMidnight % 60);
 }
 
+/// The times a count from `from` on to `to` stops at: the next hour and the last whole
+/// hour on the way, when they lie between.
+QList<int> CountOnStops(int from, int to)
+{
+    QList<int> stops = {from};
+    const int firstHour = (from + 59) / 60 * 60;
+    const int lastHour = to / 60 * 60;
+    if (firstHour > from && firstHour < to)
+        stops.append(firstHour);
+    if (lastHour > stops.last() && lastHour < to)
+        stops.append(lastHour);
+    stops.append(to);
+    return stops;
+}
+
 /// The steps of counting on from one time to a later one the same day: to the next hour,
 /// whole hours, then the minutes past.
 QStringList CountOn(int from, int to)
 {
-    const int length = to - from;
-    const int firstHour = (from + 59) / 60 * 60;
-    if (to <= firstHour || from % 60 == 0)
-        return {QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(length)};
-    QStringList pieces = {QStringLiteral("%1 to %2 is %3 minutes")
-                              .arg(At(from), At(firstHour))
-                              .arg(firstHour - from)};
-    const int lastHour = to / 60 * 60;
-    if (lastHour > firstHour)
-        pieces.append(QStringLiteral("%1 to %2 is %3 minutes")
-                          .arg(At(firstHour), At(lastHour))
-                          .arg(lastHour - firstHour));
-    if (to > lastHour)
-        pieces.append(
-            QStringLiteral("%1 to %2 is %3 minutes").arg(At(lastHour), At(to)).arg(to - lastHour));
+    const QList<int> stops = CountOnStops(from, to);
+    if (stops.size() == 2)
+        return {QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
+    QStringList pieces;
     QStringList sums;
-    sums.append(QString::number(firstHour - from));
-    if (lastHour > firstHour)
-        sums.append(QString::number(lastHour - firstHour));
-    if (to > lastHour)
-        sums.append(QString::number(to - lastHour));
+    for (int i = 1; i < stops.size(); ++i) {
+        const int jump = stops.at(i) - stops.at(i - 1);
+        pieces.append(QStringLiteral("%1 to %2 is %3 minutes")
+                          .arg(At(stops.at(i - 1)), At(stops.at(i)))
+                          .arg(jump));
+        sums.append(QString::number(jump));
+    }
     return {QStringLiteral("Count on: %1.").arg(pieces.join(QStringLiteral("; "))),
-            QStringLiteral("%1 = %2 minutes").arg(sums.join(QStringLiteral(" + "))).arg(length)};
+            QStringLiteral("%1 = %2 minutes").arg(sums.join(QStringLiteral(" + "))).arg(to - from)};
+}
+
+/// An empty number line of times with the jumps CountOn makes: to the hour, whole hours,
+/// then the minutes past, each jump labelled.
+Picture CountOnPicture(int from, int to)
+{
+    const QList<int> stops = CountOnStops(from, to);
+    Svg svg(430, 120);
+    const double left = 45;
+    const double y = 78;
+    const double step = 340.0 / double(stops.size() - 1);
+    svg.line({left - 20, y}, {left + 360, y});
+    for (int i = 0; i < stops.size(); ++i) {
+        const double x = left + i * step;
+        svg.line({x, y - 8}, {x, y + 8});
+        svg.text({x, y + 28}, At(stops.at(i)), 14);
+        if (i == 0)
+            continue;
+        const double x0 = x - step;
+        const int jump = stops.at(i) - stops.at(i - 1);
+        svg.path(QStringLiteral("M%1 Q%2 %3")
+                     .arg(Svg::pt({x0 + 4, y - 10}), Svg::pt({(x0 + x) / 2, y - 60}),
+                          Svg::pt({x - 4, y - 10})),
+                 "none", colour::kBlue, 2);
+        svg.arrowHead({x - 14, y - 30}, {x - 4, y - 10}, colour::kBlue, 8);
+        svg.text({(x0 + x) / 2, y - 42},
+                 jump % 60 == 0 ? QStringLiteral("+%1 h").arg(jump / 60)
+                                : QStringLiteral("+%1 min").arg(jump),
+                 14, "middle", true, colour::kBlueDark);
+    }
+    return Picture{svg.finish(),
+                   QStringLiteral("A time line counting on from %1 to %2").arg(At(from), At(to))};
 }
 
 Question ClockInWords(Prng& rng)
@@ -156,6 +195,7 @@ Question Journey(Prng& rng)
                                    length, 0, units::kMinutes)});
     q.working = CountOn(start, end);
     q.working.append(QStringLiteral("So the journey takes %1 minutes.").arg(length));
+    q.workingPictures = {CountOnPicture(start, end)};
     return q;
 }
 
@@ -183,6 +223,7 @@ Question Timetable(Prng& rng)
     q.working = {QStringLiteral("(a) The bus leaves the %1 at %2 and reaches the %3 at %4.")
                      .arg(stops.at(0), At(times.at(0)), stops.at(3), At(times.at(3)))};
     q.working += CountOn(times.at(0), times.at(3));
+    q.workingPictures = {CountOnPicture(times.at(0), times.at(3))};
     q.working.append(QStringLiteral("(b) It should reach the %1 at %2; 15 minutes later is %3.")
                          .arg(stops.at(2), At(times.at(2)), At(times.at(2) + 15)));
     return q;
@@ -499,6 +540,7 @@ Question WaitForBus(Prng& rng)
     q.working = {QStringLiteral("The clock shows %1 in the morning.").arg(At(now))};
     q.working += CountOn(now, leaves);
     q.working.append(QStringLiteral("So there are %1 minutes to wait.").arg(leaves - now));
+    q.workingPictures = {CountOnPicture(now, leaves)};
     return q;
 }
 
