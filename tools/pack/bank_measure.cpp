@@ -524,15 +524,16 @@ Question ThermometerReading(Prng& rng)
     do
         value = rng.range(minC + 1, maxC - 1);
     while (value % 5 == 0);
-    const int fall = rng.range(3, 15);
-    Question q = Make(Para(QStringLiteral("The thermometer shows the temperature at midday.")),
-                      {MeasurePart(QStringLiteral("What temperature does it show?"), value, 0,
-                                   units::kCelsius),
-                       MeasurePart(QStringLiteral("By midnight the temperature has fallen by "
-                                                  "<b>%1 degrees</b>. What is the temperature "
-                                                  "at midnight?")
-                                       .arg(fall),
-                                   value - fall, 0, units::kCelsius)});
+    const int night = value - rng.range(3, 15);
+    static const Unit degrees{"degrees", {"degrees", "degree", "\u00B0", "\u00B0C", "deg"}};
+    Question q = Make(Para(QStringLiteral("The thermometer shows the temperature at midday. At "
+                                          "midnight the temperature was <b>%1 &deg;C</b>.")
+                               .arg(Signed(night))),
+                      {MeasurePart(QStringLiteral("What temperature does the thermometer show?"),
+                                   value, 0, units::kCelsius),
+                       MeasurePart(QStringLiteral("How many degrees warmer was it at midday than "
+                                                  "at midnight?"),
+                                   value - night, 0, degrees)});
     q.pictures = {Thermometer(minC, maxC, value)};
     const int label = value > 0 ? value / 5 * 5 : -((-value) / 5 * 5);
     const int apart = value - label;
@@ -543,9 +544,17 @@ Question ThermometerReading(Prng& rng)
                      .arg(apart > 0 ? "above" : "below")
                      .arg(Signed(label)),
                  QStringLiteral("So the thermometer shows %1 &deg;C.").arg(Signed(value)),
-                 QStringLiteral("Count down %1 degrees: %2 &minus; %1 = %3 &deg;C at midnight.")
-                     .arg(fall)
-                     .arg(Signed(value), Signed(value - fall))};
+                 night < 0 && value > 0 ? QStringLiteral("From %1 &deg;C up to 0 &deg;C is %2 degrees, and "
+                                            "on to %3 &deg;C is %3 more: %2 + %3 = %4 degrees "
+                                            "warmer.")
+                                 .arg(Signed(night))
+                                 .arg(-night)
+                                 .arg(value)
+                                 .arg(value - night)
+                           : QStringLiteral("Count up from %1 &deg;C to %2 &deg;C: %3 degrees "
+                                            "warmer.")
+                                 .arg(Signed(night), Signed(value))
+                                 .arg(value - night)};
     return q;
 }
 
