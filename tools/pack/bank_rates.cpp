@@ -39,9 +39,12 @@ Part TimePart(const QString& prompt, int minutesAfterMidnight, int marks = 1)
     return part;
 }
 
+/// A sum in pounds as a price is written: "&pound;90", "&pound;1,237.50".
 QString Pounds(long long pence)
 {
-    return QStringLiteral("&pound;") + FixedText(pence, 2);
+    return QStringLiteral("&pound;") + WithCommas(pence / 100) +
+           (pence % 100 == 0 ? QString()
+                             : QStringLiteral(".%1").arg(pence % 100, 2, 10, QLatin1Char('0')));
 }
 
 /// A sum of money as a pupil reads it: pence under a pound, pounds otherwise.

@@ -510,10 +510,10 @@ Question DayOfWeek(Prng& rng)
                       {AlternativesPart(QString(), {day, day.left(3)}, 2)});
     q.parts.first().answer = day;
     q.working = {QStringLiteral("%1 &minus; %2 = %3 days later.").arg(to).arg(from).arg(later),
-                 QStringLiteral("%1 days = %2 weeks and %3 days; whole weeks end on the same "
-                                "day, %4.")
+                 QStringLiteral("%1 days = %2 and %3 days; after whole weeks it is %4 again.")
                      .arg(later)
-                     .arg(later / 7)
+                     .arg(later < 14 ? QStringLiteral("1 week")
+                                     : QStringLiteral("%1 weeks").arg(later / 7))
                      .arg(later % 7)
                      .arg(days.at(weekday)),
                  later % 7 == 0
