@@ -557,12 +557,13 @@ void TestPackBank::rateAndCalendarChoicesHaveOneRightOption()
 {
     // Each option read back on its own: a pack's price for one, a journey's speed, a year's
     // leap-ness by the full calendar rule. The key is the one option that wins.
-    static const QRegularExpression pack(QStringLiteral("^(\\d+) for &pound;(\\d+)(?:\\.(\\d\\d))?$"));
+    static const QRegularExpression pack(
+        QStringLiteral("^(\\d+) for &pound;(\\d+)(?:\\.(\\d\\d))?$"));
     static const QRegularExpression journey(
         QStringLiteral("^(\\d+) km in (?:(30) minutes|(\\d+) hours)$"));
     static const QRegularExpression year(QStringLiteral("^\\d{4}$"));
-    const QList<Generator> kinds = DefaultModules().at(2).topics.at(8).kinds +
-                                   DefaultModules().at(1).topics.at(5).kinds;
+    const QList<Generator> kinds =
+        DefaultModules().at(2).topics.at(8).kinds + DefaultModules().at(1).topics.at(5).kinds;
     Prng rng(11);
     QSet<QString> checked;
     for (int draw = 0; draw < kDraws; ++draw) {

@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// A written number: thousands marked by commas, no trailing zeros.
 QString Num(long long scaled, int places)
@@ -51,8 +53,8 @@ Converted Conversion(Prng& rng)
     }
     case 1: {
         const int grams = rng.range(11, 95) * 100;
-        return {MeasurePart(QStringLiteral("%1 g = &#9633; kg").arg(WithCommas(grams)),
-                            grams / 100, 1, units::kKg),
+        return {MeasurePart(QStringLiteral("%1 g = &#9633; kg").arg(WithCommas(grams)), grams / 100,
+                            1, units::kKg),
                 QStringLiteral("1 kg = 1,000 g, so %1 &divide; 1,000 = %2 kg.")
                     .arg(WithCommas(grams), Num(grams / 100, 1))};
     }
@@ -76,11 +78,11 @@ Converted Conversion(Prng& rng)
     }
     default: {
         const int hundredths = rng.range(105, 950);
-        return {MeasurePart(
-                    QStringLiteral("%1 kg = &#9633; g").arg(DecimalText(hundredths * 10, 3)),
-                    hundredths * 10, 0, units::kG),
-                QStringLiteral("1 kg = 1,000 g, so %1 &times; 1,000 = %2 g.")
-                    .arg(DecimalText(hundredths * 10, 3), Num(hundredths * 10, 0))};
+        return {
+            MeasurePart(QStringLiteral("%1 kg = &#9633; g").arg(DecimalText(hundredths * 10, 3)),
+                        hundredths * 10, 0, units::kG),
+            QStringLiteral("1 kg = 1,000 g, so %1 &times; 1,000 = %2 g.")
+                .arg(DecimalText(hundredths * 10, 3), Num(hundredths * 10, 0))};
     }
     }
 }
@@ -135,7 +137,8 @@ Question JugReading(Prng& rng)
                                .arg((value - below) / jug.step)
                                .arg(jug.step)
                                .arg(WithCommas(value)));
-    q.working.append(QStringLiteral("So there are %1 ml of water in the jug.").arg(WithCommas(value)));
+    q.working.append(
+        QStringLiteral("So there are %1 ml of water in the jug.").arg(WithCommas(value)));
     return q;
 }
 
@@ -148,26 +151,25 @@ Question ChooseUnit(Prng& rng)
         long long size; // in mm, g or ml
     };
     static const QList<UnitSize> unitSizes = {
-        {"millimetres", kLength, 1}, {"centimetres", kLength, 10},   {"metres", kLength, 1000},
-        {"kilometres", kLength, 1000000}, {"grams", kMass, 1},       {"kilograms", kMass, 1000},
+        {"millimetres", kLength, 1},      {"centimetres", kLength, 10}, {"metres", kLength, 1000},
+        {"kilometres", kLength, 1000000}, {"grams", kMass, 1},          {"kilograms", kMass, 1000},
         {"millilitres", kCapacity, 1},    {"litres", kCapacity, 1000}};
     struct Thing {
         const char* thing;
         Quantity quantity;
         long long size; // about, in mm, g or ml
     };
-    static const QList<Thing> things = {
-        {"the mass of an apple", kMass, 150},
-        {"the mass of a car", kMass, 1200000},
-        {"the mass of a bag of potatoes", kMass, 2500},
-        {"the mass of a pencil", kMass, 8},
-        {"the length of an ant", kLength, 5},
-        {"the length of a pencil", kLength, 150},
-        {"the length of a football pitch", kLength, 100000},
-        {"the distance from London to Paris", kLength, 340000000},
-        {"the amount of water in a bath", kCapacity, 150000},
-        {"the amount of medicine in a spoon", kCapacity, 5},
-        {"the amount of water in a bucket", kCapacity, 10000}};
+    static const QList<Thing> things = {{"the mass of an apple", kMass, 150},
+                                        {"the mass of a car", kMass, 1200000},
+                                        {"the mass of a bag of potatoes", kMass, 2500},
+                                        {"the mass of a pencil", kMass, 8},
+                                        {"the length of an ant", kLength, 5},
+                                        {"the length of a pencil", kLength, 150},
+                                        {"the length of a football pitch", kLength, 100000},
+                                        {"the distance from London to Paris", kLength, 340000000},
+                                        {"the amount of water in a bath", kCapacity, 150000},
+                                        {"the amount of medicine in a spoon", kCapacity, 5},
+                                        {"the amount of water in a bucket", kCapacity, 10000}};
     const Thing t = rng.pick(things);
     // The best unit is the largest of the thing's kind in which it measures at least 1.
     int best = -1;
@@ -190,9 +192,9 @@ Question ChooseUnit(Prng& rng)
     QList<Option> options;
     for (int i : QList<int>{best, others.at(0), others.at(1), others.at(2)})
         options.append({QLatin1String(unitSizes.at(i).name), i == best});
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("Which unit is best for measuring %1?").arg(t.thing)),
-        UniqueChoice(rng, options));
+    Question q =
+        ChoiceQuestion(Para(QStringLiteral("Which unit is best for measuring %1?").arg(t.thing)),
+                       UniqueChoice(rng, options));
     const UnitSize& u = unitSizes.at(best);
     static const QStringList quantities = {"a length", "a mass", "an amount of liquid"};
     q.working = {
@@ -210,7 +212,7 @@ Question InLitres(Prng& rng)
     // litres.
     int ml = 0;
     do
-        ml = rng.chance(25) ? rng.pick(QList<int>{250, 750, 1250, 1750, 2250, 2750})
+        ml = rng.chance(25)   ? rng.pick(QList<int>{250, 750, 1250, 1750, 2250, 2750})
              : rng.chance(30) ? rng.range(1, 29) * 100 + 50
                               : rng.range(1, 29) * 100;
     while (ml % 1000 == 0);
@@ -218,9 +220,8 @@ Question InLitres(Prng& rng)
     const int rest = ml % 1000;
     // Every equivalent fraction; with the unit, the decimal and the simplest fractions, as
     // the forms with the unit of every equivalent fraction would make a key of pages.
-    QStringList forms =
-        WithUnit(NumberForms(ml, 3) << SimplestFraction(ml, 1000) << MixedNumber(ml, 1000),
-                 units::kLitres);
+    QStringList forms = WithUnit(
+        NumberForms(ml, 3) << SimplestFraction(ml, 1000) << MixedNumber(ml, 1000), units::kLitres);
     QStringList fractions = FractionForms(ml, 1000, false);
     if (whole > 0)
         fractions += MixedForms(whole, rest, 1000, false);
@@ -231,9 +232,8 @@ Question InLitres(Prng& rng)
     Part part = AlternativesPart(QString(), forms);
     part.unit = units::kLitres.shown;
     part.answer = DecimalText(ml, 3) + QStringLiteral(" litres");
-    Question q =
-        Make(Para(QStringLiteral("Write <b>%1 ml</b> in litres.").arg(WithCommas(ml))), {part},
-             QStringLiteral("Write it as a decimal, like 0.4, or as a fraction."));
+    Question q = Make(Para(QStringLiteral("Write <b>%1 ml</b> in litres.").arg(WithCommas(ml))),
+                      {part}, QStringLiteral("Write it as a decimal, like 0.4, or as a fraction."));
     q.working = {QStringLiteral("1 litre = 1,000 ml, so divide by 1,000."),
                  QStringLiteral("%1 &divide; 1,000 = %2").arg(WithCommas(ml), DecimalText(ml, 3)),
                  QStringLiteral("So %1 ml is %2 litres.").arg(WithCommas(ml), DecimalText(ml, 3))};
@@ -341,20 +341,19 @@ Question SameAs(Prng& rng)
         const char* small;
         int factor;
     };
-    static const QList<Pair> pairs = {{"kg", "g", 1000},  {"m", "cm", 100},
-                                      {"km", "m", 1000},  {"litres", "ml", 1000},
-                                      {"cm", "mm", 10},   {"m", "mm", 1000}};
+    static const QList<Pair> pairs = {{"kg", "g", 1000},      {"m", "cm", 100}, {"km", "m", 1000},
+                                      {"litres", "ml", 1000}, {"cm", "mm", 10}, {"m", "mm", 1000}};
     const Pair p = rng.pick(pairs);
     const int tenths = rng.range(11, 99); // the amount in the large unit, in tenths
     const long long right = (long long)tenths * p.factor / 10;
     // The wrong options slip the point: ten times too big, too small, a hundred times.
     QList<Option> options;
     for (const long long hundredths : {right * 100, right * 1000, right * 10, right * 10000})
-        options.append({QStringLiteral("%1 %2").arg(Num(hundredths, 2), p.small),
-                        hundredths == right * 100});
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("Which is the same as <b>%1 %2</b>?").arg(DecimalText(tenths, 1), p.big)),
-        UniqueChoice(rng, options));
+        options.append(
+            {QStringLiteral("%1 %2").arg(Num(hundredths, 2), p.small), hundredths == right * 100});
+    Question q = ChoiceQuestion(Para(QStringLiteral("Which is the same as <b>%1 %2</b>?")
+                                         .arg(DecimalText(tenths, 1), p.big)),
+                                UniqueChoice(rng, options));
     q.working = {QStringLiteral("1 %1 = %2 %3, so multiply by %2.")
                      .arg(p.big, WithCommas(p.factor), p.small),
                  QStringLiteral("%1 &times; %2 = %3")
@@ -383,16 +382,16 @@ Question Recipe(Prng& rng)
     int wanted = people;
     while (wanted == people)
         wanted = rng.range(2, 12);
-    Question q = Make(Para(QStringLiteral("A recipe for %1 for <b>%2 people</b> uses <b>%3 %4</b> "
-                                          "of %5.")
-                               .arg(rng.pick(dishes))
-                               .arg(people)
-                               .arg(each * people)
-                               .arg(ing.written, ing.name)),
-                      {MeasurePart(QStringLiteral("How much %1 is needed for %2 people?")
-                                       .arg(ing.name)
-                                       .arg(wanted),
-                                   each * wanted, 0, *ing.unit, 2)});
+    Question q =
+        Make(Para(QStringLiteral("A recipe for %1 for <b>%2 people</b> uses <b>%3 %4</b> "
+                                 "of %5.")
+                      .arg(rng.pick(dishes))
+                      .arg(people)
+                      .arg(each * people)
+                      .arg(ing.written, ing.name)),
+             {MeasurePart(
+                 QStringLiteral("How much %1 is needed for %2 people?").arg(ing.name).arg(wanted),
+                 each * wanted, 0, *ing.unit, 2)});
     q.working = {QStringLiteral("For 1 person: %1 &divide; %2 = %3 %4.")
                      .arg(each * people)
                      .arg(people)
@@ -434,7 +433,11 @@ Question Ribbon(Prng& rng)
                      .arg(second)
                      .arg(third)
                      .arg(total),
-                 QStringLiteral("%1 m = %2 cm, and %2 &minus; %3 = %4").arg(needed / 100).arg(needed).arg(total).arg(needed - total),
+                 QStringLiteral("%1 m = %2 cm, and %2 &minus; %3 = %4")
+                     .arg(needed / 100)
+                     .arg(needed)
+                     .arg(total)
+                     .arg(needed - total),
                  QStringLiteral("So %1 needs %2 cm more.").arg(name).arg(needed - total)};
     return q;
 }
@@ -491,15 +494,14 @@ Question Imperial(Prng& rng)
         back = rng.range(2, 20);
     const long long backMetric = (long long)r.tenths * back / 10;
     Question q = Make(
-        Para(QStringLiteral("1 %1 is about <b>%2 %3</b>.").arg(r.big, DecimalText(r.tenths, 1),
-                                                              r.metric)),
-        {MeasurePart(QStringLiteral("About how many %1 is %2 %3?").arg(r.metric).arg(many).arg(bigs),
-                     r.tenths * many, 1, *r.unit),
-         MeasurePart(QStringLiteral("About how many %1 is %2 %3?")
-                         .arg(bigs)
-                         .arg(backMetric)
-                         .arg(r.metric),
-                     back, 0, r.old, 2)});
+        Para(QStringLiteral("1 %1 is about <b>%2 %3</b>.")
+                 .arg(r.big, DecimalText(r.tenths, 1), r.metric)),
+        {MeasurePart(
+             QStringLiteral("About how many %1 is %2 %3?").arg(r.metric).arg(many).arg(bigs),
+             r.tenths * many, 1, *r.unit),
+         MeasurePart(
+             QStringLiteral("About how many %1 is %2 %3?").arg(bigs).arg(backMetric).arg(r.metric),
+             back, 0, r.old, 2)});
     q.working = {QStringLiteral("(a) Each %1 is about %2 %3, so multiply: %4 &times; %2 = %5 %3.")
                      .arg(r.big, DecimalText(r.tenths, 1), r.metric)
                      .arg(many)
@@ -544,17 +546,18 @@ Question ThermometerReading(Prng& rng)
                      .arg(apart > 0 ? "above" : "below")
                      .arg(Signed(label)),
                  QStringLiteral("So the thermometer shows %1 &deg;C.").arg(Signed(value)),
-                 night < 0 && value > 0 ? QStringLiteral("From %1 &deg;C up to 0 &deg;C is %2 degrees, and "
-                                            "on to %3 &deg;C is %3 more: %2 + %3 = %4 degrees "
-                                            "warmer.")
-                                 .arg(Signed(night))
-                                 .arg(-night)
-                                 .arg(value)
-                                 .arg(value - night)
-                           : QStringLiteral("Count up from %1 &deg;C to %2 &deg;C: %3 degrees "
-                                            "warmer.")
-                                 .arg(Signed(night), Signed(value))
-                                 .arg(value - night)};
+                 night < 0 && value > 0
+                     ? QStringLiteral("From %1 &deg;C up to 0 &deg;C is %2 degrees, and "
+                                      "on to %3 &deg;C is %3 more: %2 + %3 = %4 degrees "
+                                      "warmer.")
+                           .arg(Signed(night))
+                           .arg(-night)
+                           .arg(value)
+                           .arg(value - night)
+                     : QStringLiteral("Count up from %1 &deg;C to %2 &deg;C: %3 degrees "
+                                      "warmer.")
+                           .arg(Signed(night), Signed(value))
+                           .arg(value - night)};
     return q;
 }
 
@@ -577,8 +580,15 @@ Question Parcel(Prng& rng)
                      units::kG, 2),
          MeasurePart(QStringLiteral("Write the mass of the full box in kilograms."), total, 3,
                      units::kKg)});
-    q.working = {QStringLiteral("The %1: %2 &times; %3 = %4 g").arg(item).arg(count).arg(each).arg(WithCommas(count * each)),
-                 QStringLiteral("With the box: %1 + %2 = %3 g").arg(WithCommas(count * each)).arg(box).arg(WithCommas(total)),
+    q.working = {QStringLiteral("The %1: %2 &times; %3 = %4 g")
+                     .arg(item)
+                     .arg(count)
+                     .arg(each)
+                     .arg(WithCommas(count * each)),
+                 QStringLiteral("With the box: %1 + %2 = %3 g")
+                     .arg(WithCommas(count * each))
+                     .arg(box)
+                     .arg(WithCommas(total)),
                  QStringLiteral("1 kg = 1,000 g, so %1 g = %1 &divide; 1,000 = %2 kg.")
                      .arg(WithCommas(total), DecimalText(total, 3))};
     return q;
@@ -609,7 +619,10 @@ Question TallerBy(Prng& rng)
                      .arg(shortText)
                      .arg(shorter),
                  QStringLiteral("%1 &minus; %2 = %3").arg(tall).arg(shorter).arg(tall - shorter),
-                 QStringLiteral("So %1 is %2 cm taller than %3.").arg(first).arg(tall - shorter).arg(second)};
+                 QStringLiteral("So %1 is %2 cm taller than %3.")
+                     .arg(first)
+                     .arg(tall - shorter)
+                     .arg(second)};
     return q;
 }
 
@@ -631,10 +644,9 @@ Question ConversionDrill(Prng& rng, int parts)
 
 QList<Generator> MeasureKinds()
 {
-    return {Conversions, PencilLength, JugReading, ChooseUnit, InLitres,
-            FlourLeft,   Longest,      ChooseUnit, Conversions, ScaleReading,
-            SameAs,      Recipe,       Ribbon,     Glasses,     Imperial,
-            ThermometerReading, Parcel, TallerBy};
+    return {Conversions, PencilLength, JugReading,  ChooseUnit,         InLitres, FlourLeft,
+            Longest,     ChooseUnit,   Conversions, ScaleReading,       SameAs,   Recipe,
+            Ribbon,      Glasses,      Imperial,    ThermometerReading, Parcel,   TallerBy};
 }
 
 } // namespace orlavine::pack

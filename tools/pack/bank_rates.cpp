@@ -6,9 +6,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const Unit kKmPerHour{"km/h",
                       {"km/h", "kmh", "kph", "km per hour", "km an hour", "kilometres per hour",
@@ -33,8 +35,8 @@ Part TimePart(const QString& prompt, int minutesAfterMidnight, int marks = 1)
     const QString exact = At(minutesAfterMidnight);
     if (minutesAfterMidnight >= 10 * 60)
         return FormPart(prompt, 'R', exact, form, marks);
-    Part part = FormPart(prompt, 'M',
-                         QStringLiteral(";%1;%2").arg(exact, exact.mid(1)), form, marks);
+    Part part =
+        FormPart(prompt, 'M', QStringLiteral(";%1;%2").arg(exact, exact.mid(1)), form, marks);
     part.answer = exact;
     return part;
 }
@@ -60,7 +62,8 @@ QStringList CountOn(int from, int to)
     const int firstHour = (from + 59) / 60 * 60;
     const int lastHour = to / 60 * 60;
     if (to <= firstHour || from % 60 == 0 || lastHour < firstHour)
-        return {QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
+        return {
+            QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
     QStringList pieces = {
         QStringLiteral("%1 to %2 is %3 min").arg(At(from), At(firstHour)).arg(firstHour - from)};
     QStringList sums = {QString::number(firstHour - from)};
@@ -71,7 +74,8 @@ QStringList CountOn(int from, int to)
         sums.append(QString::number(lastHour - firstHour));
     }
     if (to > lastHour) {
-        pieces.append(QStringLiteral("%1 to %2 is %3 min").arg(At(lastHour), At(to)).arg(to - lastHour));
+        pieces.append(
+            QStringLiteral("%1 to %2 is %3 min").arg(At(lastHour), At(to)).arg(to - lastHour));
         sums.append(QString::number(to - lastHour));
     }
     return {QStringLiteral("Count on: %1.").arg(pieces.join(QStringLiteral("; "))),
@@ -149,15 +153,15 @@ Question LatestBus(Prng& rng)
     QStringList arrivals;
     for (int b = 0; b < 4; ++b)
         arrivals.append(At(t.at(b, last)));
-    q.working = {QStringLiteral("Read along the %1 row: the buses arrive at %2.")
-                     .arg(t.stops.at(last), arrivals.join(QStringLiteral(", "))),
-                 QStringLiteral("The latest arrival no later than %1 is %2 (Bus %3); the next, "
-                                "%4, is too late.")
-                     .arg(At(deadline), At(t.at(bus, last)), QChar('A' + bus),
-                          At(t.at(bus + 1, last))),
-                 QStringLiteral("Go up the Bus %1 column to the %2: it leaves at %3.")
-                     .arg(QChar('A' + bus))
-                     .arg(t.stops.at(from), At(t.at(bus, from)))};
+    q.working = {
+        QStringLiteral("Read along the %1 row: the buses arrive at %2.")
+            .arg(t.stops.at(last), arrivals.join(QStringLiteral(", "))),
+        QStringLiteral("The latest arrival no later than %1 is %2 (Bus %3); the next, "
+                       "%4, is too late.")
+            .arg(At(deadline), At(t.at(bus, last)), QChar('A' + bus), At(t.at(bus + 1, last))),
+        QStringLiteral("Go up the Bus %1 column to the %2: it leaves at %3.")
+            .arg(QChar('A' + bus))
+            .arg(t.stops.at(from), At(t.at(bus, from)))};
     return q;
 }
 
@@ -184,8 +188,7 @@ Question TimetableWait(Prng& rng)
                      wait, 0, units::kMinutes, 2)});
     q.working = {QStringLiteral("(a) Bus %1 leaves the %2 at %3 and reaches the %4 at %5.")
                      .arg(QChar('A' + bus))
-                     .arg(t.stops.at(0), At(t.at(bus, 0)), t.stops.at(last),
-                          At(t.at(bus, last)))};
+                     .arg(t.stops.at(0), At(t.at(bus, 0)), t.stops.at(last), At(t.at(bus, last)))};
     q.working += CountOn(t.at(bus, 0), t.at(bus, last));
     q.working.append(QStringLiteral("(b) In the %1 row, the first bus after %2 is at %3.")
                          .arg(t.stops.at(stop), At(arrives), At(t.at(next, stop))));
@@ -206,8 +209,7 @@ Question JourneyHoursMinutes(Prng& rng)
     do {
         start = rng.range(6 * 60, 15 * 60);
         end = start + rng.range(65, 250);
-    } while (start % 60 == 0 || end % 60 == 0 || (end - start) % 60 == 0 ||
-             end % 60 >= start % 60);
+    } while (start % 60 == 0 || end % 60 == 0 || (end - start) % 60 == 0 || end % 60 >= start % 60);
     const int length = end - start;
     Question q = Make(Para(QStringLiteral("A train leaves %1 at <b>%2</b> and arrives in %3 at "
                                           "<b>%4</b>. How long is the journey?")
@@ -242,10 +244,9 @@ struct Traveller {
 
 const QList<Traveller>& Travellers()
 {
-    static const QList<Traveller> list = {{"A car", true},         {"A coach", false},
-                                          {"A train", false},      {"A lorry", true},
-                                          {"A motorbike", true},   {"A tram", false},
-                                          {"A ferry", false},      {"A delivery van", true}};
+    static const QList<Traveller> list = {
+        {"A car", true},       {"A coach", false}, {"A train", false}, {"A lorry", true},
+        {"A motorbike", true}, {"A tram", false},  {"A ferry", false}, {"A delivery van", true}};
     return list;
 }
 
@@ -274,7 +275,8 @@ QString HoursAndMinutes(int minutes)
 {
     QStringList words;
     if (minutes >= 60)
-        words.append(QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
+        words.append(
+            QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
     if (minutes % 60 != 0)
         words.append(QStringLiteral("%1 minutes").arg(minutes % 60));
     return words.join(QLatin1Char(' '));
@@ -337,20 +339,21 @@ Question FindTime(Prng& rng)
                                .arg(who.miles ? "mph" : "km/h")),
                       {MeasurePart(QStringLiteral("How many minutes does the journey take?"),
                                    minutes, 0, units::kMinutes, 2)});
-    q.working = {QStringLiteral("Time = distance &divide; speed = %1 &divide; %2 = %3 of an hour.")
-                     .arg(distance)
-                     .arg(speed)
-                     .arg(FractionHtml(distance / Gcd(distance, speed), speed / Gcd(distance, speed))),
-                 QStringLiteral("An hour is 60 minutes: %1 &times; 60 = %2.")
-                     .arg(FractionHtml(distance / Gcd(distance, speed), speed / Gcd(distance, speed)))
-                     .arg(minutes),
-                 QStringLiteral("So the journey takes %1 minutes.").arg(minutes)};
+    q.working = {
+        QStringLiteral("Time = distance &divide; speed = %1 &divide; %2 = %3 of an hour.")
+            .arg(distance)
+            .arg(speed)
+            .arg(FractionHtml(distance / Gcd(distance, speed), speed / Gcd(distance, speed))),
+        QStringLiteral("An hour is 60 minutes: %1 &times; 60 = %2.")
+            .arg(FractionHtml(distance / Gcd(distance, speed), speed / Gcd(distance, speed)))
+            .arg(minutes),
+        QStringLiteral("So the journey takes %1 minutes.").arg(minutes)};
     return q;
 }
 
 Question UnitPrice(Prng& rng)
 {
-    static const QStringList items = {"pens", "notebooks", "bus tickets", "cupcakes",
+    static const QStringList items = {"pens",        "notebooks",    "bus tickets",     "cupcakes",
                                       "glue sticks", "tennis balls", "packets of seeds"};
     const QString item = rng.pick(items);
     const int each = rng.range(12, 95) * 5;
@@ -376,8 +379,8 @@ Question UnitPrice(Prng& rng)
 
 Question BestBuy(Prng& rng)
 {
-    static const QStringList items = {"yoghurts", "muffins", "bread rolls", "cans of drink",
-                                      "apples", "pencils"};
+    static const QStringList items = {"yoghurts",      "muffins", "bread rolls",
+                                      "cans of drink", "apples",  "pencils"};
     const QString item = rng.pick(items);
     QList<int> counts = {2, 3, 4, 5, 6, 8, 10, 12};
     rng.shuffle(counts);
@@ -391,18 +394,23 @@ Question BestBuy(Prng& rng)
     QList<Option> options;
     QStringList lines;
     for (int i = 0; i < 4; ++i) {
-        const QString text = QStringLiteral("%1 for %2").arg(counts.at(i)).arg(Pounds(counts.at(i) * each.at(i)));
+        const QString text =
+            QStringLiteral("%1 for %2").arg(counts.at(i)).arg(Pounds(counts.at(i) * each.at(i)));
         options.append({text, each.at(i) == cheapest});
-        lines.append(QStringLiteral("%1: %2 &divide; %3 = %4p").arg(text).arg(counts.at(i) * each.at(i)).arg(counts.at(i)).arg(each.at(i)));
+        lines.append(QStringLiteral("%1: %2 &divide; %3 = %4p")
+                         .arg(text)
+                         .arg(counts.at(i) * each.at(i))
+                         .arg(counts.at(i))
+                         .arg(each.at(i)));
     }
     const Choice choice = UniqueChoice(rng, options);
-    Question q = Make(Para(QStringLiteral("A shop sells %1 in packs of different sizes.").arg(item)),
-                      {ChoicePart(QStringLiteral("Which pack is the best value for money?"),
-                                  choice.options, choice.right),
-                       MeasurePart(QStringLiteral("How much does one of the %1 cost in that pack?")
-                                       .arg(item),
-                                   cheapest, 0, units::kPence)},
-                      QStringLiteral("For (a), type the number of your answer, 1 to 4."));
+    Question q = Make(
+        Para(QStringLiteral("A shop sells %1 in packs of different sizes.").arg(item)),
+        {ChoicePart(QStringLiteral("Which pack is the best value for money?"), choice.options,
+                    choice.right),
+         MeasurePart(QStringLiteral("How much does one of the %1 cost in that pack?").arg(item),
+                     cheapest, 0, units::kPence)},
+        QStringLiteral("For (a), type the number of your answer, 1 to 4."));
     q.working = {QStringLiteral("Find the price of one in each pack, in pence."),
                  lines.join(QStringLiteral("; ")),
                  QStringLiteral("The lowest price for one is %1p, so %2 is the best value.")
@@ -439,16 +447,17 @@ Question Exchange(Prng& rng)
                          .arg(back * rate / 100)
                          .arg(money),
                      back * 100, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("(a) Pounds to %1: multiply by the rate. %2 &times; %3 = %4 %1.")
-                     .arg(money)
-                     .arg(pounds)
-                     .arg(FixedText(rate, 2), DecimalText(pounds * rate, 2)),
-                 QStringLiteral("(b) %1 to pounds: divide by the rate. %2 &divide; %3 = %4")
-                     .arg(money.at(0).toUpper() + money.mid(1))
-                     .arg(back * rate / 100)
-                     .arg(FixedText(rate, 2))
-                     .arg(back),
-                 QStringLiteral("So %1 %2 is &pound;%3.").arg(back * rate / 100).arg(money).arg(back)};
+    q.working = {
+        QStringLiteral("(a) Pounds to %1: multiply by the rate. %2 &times; %3 = %4 %1.")
+            .arg(money)
+            .arg(pounds)
+            .arg(FixedText(rate, 2), DecimalText(pounds * rate, 2)),
+        QStringLiteral("(b) %1 to pounds: divide by the rate. %2 &divide; %3 = %4")
+            .arg(money.at(0).toUpper() + money.mid(1))
+            .arg(back * rate / 100)
+            .arg(FixedText(rate, 2))
+            .arg(back),
+        QStringLiteral("So %1 %2 is &pound;%3.").arg(back * rate / 100).arg(money).arg(back)};
     return q;
 }
 
@@ -459,21 +468,23 @@ Question MilesKilometres(Prng& rng)
     do
         km = rng.range(2, 30) * 8;
     while (km == miles * 8 / 5);
-    Question q = Make(Para(QStringLiteral("<b>5 miles</b> is about <b>8 km</b>.")),
-                      {MeasurePart(QStringLiteral("About how many kilometres is %1 miles?").arg(miles),
-                                   miles / 5 * 8, 0, units::kKm),
-                       MeasurePart(QStringLiteral("About how many miles is %1 km?").arg(km),
-                                   km / 8 * 5, 0, kMiles, 2)});
-    q.working = {QStringLiteral("(a) %1 miles is %1 &divide; 5 = %2 lots of 5 miles; %2 &times; 8 = "
-                                "%3 km.")
-                     .arg(miles)
-                     .arg(miles / 5)
-                     .arg(miles / 5 * 8),
-                 QStringLiteral("(b) %1 km is %1 &divide; 8 = %2 lots of 8 km.").arg(km).arg(km / 8),
-                 QStringLiteral("%1 &times; 5 = %2, so %3 km is about %2 miles.")
-                     .arg(km / 8)
-                     .arg(km / 8 * 5)
-                     .arg(km)};
+    Question q =
+        Make(Para(QStringLiteral("<b>5 miles</b> is about <b>8 km</b>.")),
+             {MeasurePart(QStringLiteral("About how many kilometres is %1 miles?").arg(miles),
+                          miles / 5 * 8, 0, units::kKm),
+              MeasurePart(QStringLiteral("About how many miles is %1 km?").arg(km), km / 8 * 5, 0,
+                          kMiles, 2)});
+    q.working = {
+        QStringLiteral("(a) %1 miles is %1 &divide; 5 = %2 lots of 5 miles; %2 &times; 8 = "
+                       "%3 km.")
+            .arg(miles)
+            .arg(miles / 5)
+            .arg(miles / 5 * 8),
+        QStringLiteral("(b) %1 km is %1 &divide; 8 = %2 lots of 8 km.").arg(km).arg(km / 8),
+        QStringLiteral("%1 &times; 5 = %2, so %3 km is about %2 miles.")
+            .arg(km / 8)
+            .arg(km / 8 * 5)
+            .arg(km)};
     return q;
 }
 
@@ -508,7 +519,10 @@ Question Filling(Prng& rng)
                      .arg(WithCommas(full))
                      .arg(already)
                      .arg(WithCommas(rate * minutes)),
-                 QStringLiteral("%1 &divide; %2 = %3 minutes").arg(WithCommas(rate * minutes)).arg(rate).arg(minutes),
+                 QStringLiteral("%1 &divide; %2 = %3 minutes")
+                     .arg(WithCommas(rate * minutes))
+                     .arg(rate)
+                     .arg(minutes),
                  QStringLiteral("%1 + %2 minutes = %3, so it is full at %3.")
                      .arg(At(start))
                      .arg(minutes)
@@ -520,8 +534,8 @@ Question Filling(Prng& rng)
 
 Question PaymentPlan(Prng& rng)
 {
-    static const QStringList goods = {"bike", "games console", "laptop", "sofa", "keyboard",
-                                      "tablet"};
+    static const QStringList goods = {"bike", "games console", "laptop",
+                                      "sofa", "keyboard",      "tablet"};
     const QString thing = rng.pick(goods);
     const QString name = Name(rng);
     const int months = rng.pick(QList<int>{6, 10, 12, 18, 24});
@@ -544,14 +558,15 @@ Question PaymentPlan(Prng& rng)
                      .arg(Pounds(monthly), Pounds(months * monthly)),
                  QStringLiteral("With the deposit: %1 + %2 = %3")
                      .arg(Pounds(months * monthly), Pounds(deposit), Pounds(total)),
-                 QStringLiteral("%1 &minus; %2 = %3 more").arg(Pounds(total), Pounds(cash), Pounds(total - cash))};
+                 QStringLiteral("%1 &minus; %2 = %3 more")
+                     .arg(Pounds(total), Pounds(cash), Pounds(total - cash))};
     return q;
 }
 
 Question EqualPayments(Prng& rng)
 {
-    static const QStringList goods = {"a bike", "a fridge", "a laptop", "a guitar", "a phone",
-                                      "a sewing machine"};
+    static const QStringList goods = {"a bike",   "a fridge", "a laptop",
+                                      "a guitar", "a phone",  "a sewing machine"};
     const int months = rng.pick(QList<int>{3, 4, 5, 6, 8, 10, 12});
     const int each = rng.range(4, 60) * 250;
     const int deposit = rng.range(0, 6) * 2000;
@@ -568,7 +583,10 @@ Question EqualPayments(Prng& rng)
     q.working = {deposit == 0 ? QStringLiteral("All %1 is paid monthly.").arg(Pounds(price))
                               : QStringLiteral("The rest: %1 &minus; %2 = %3")
                                     .arg(Pounds(price), Pounds(deposit), Pounds(price - deposit)),
-                 QStringLiteral("%1 &divide; %2 = %3").arg(Pounds(price - deposit)).arg(months).arg(Pounds(each)),
+                 QStringLiteral("%1 &divide; %2 = %3")
+                     .arg(Pounds(price - deposit))
+                     .arg(months)
+                     .arg(Pounds(each)),
                  QStringLiteral("So each payment is %1.").arg(Pounds(each))};
     return q;
 }
@@ -581,11 +599,12 @@ Question Wages(Prng& rng)
     const int rate = rng.range(36, 52) * 25; // pence an hour
     const int halfHours = rng.range(4, 16);
     const int pay = rate * halfHours / 2;
-    Question q = Make(Para(QStringLiteral("%1 works %2 and is paid <b>%3 an hour</b>. One "
-                                          "Saturday %1 works for <b>%4 hours</b>.")
-                               .arg(name, rng.pick(jobs), Pounds(rate), DecimalText(halfHours * 5, 1))),
-                      {MeasurePart(QStringLiteral("How much is %1 paid for that day?").arg(name),
-                                   pay, 2, units::kPounds)});
+    Question q =
+        Make(Para(QStringLiteral("%1 works %2 and is paid <b>%3 an hour</b>. One "
+                                 "Saturday %1 works for <b>%4 hours</b>.")
+                      .arg(name, rng.pick(jobs), Pounds(rate), DecimalText(halfHours * 5, 1))),
+             {MeasurePart(QStringLiteral("How much is %1 paid for that day?").arg(name), pay, 2,
+                          units::kPounds)});
     q.working = {QStringLiteral("Pay = pay for an hour &times; hours"),
                  QStringLiteral("%1 &times; %2 = %3")
                      .arg(Pounds(rate), DecimalText(halfHours * 5, 1), Pounds(pay)),
@@ -618,7 +637,10 @@ Question FuelCost(Prng& rng)
     q.working = {QStringLiteral("%1 km is %1 &divide; 100 = %2 lots of 100 km.")
                      .arg(km)
                      .arg(DecimalText(km / 10, 1)),
-                 QStringLiteral("%1 &times; %2 = %3 litres").arg(DecimalText(km / 10, 1)).arg(per100).arg(litres),
+                 QStringLiteral("%1 &times; %2 = %3 litres")
+                     .arg(DecimalText(km / 10, 1))
+                     .arg(per100)
+                     .arg(litres),
                  QStringLiteral("%1 &times; %2p = %3p = %4")
                      .arg(litres)
                      .arg(price)
@@ -629,36 +651,37 @@ Question FuelCost(Prng& rng)
 
 Question TrainsEvery(Prng& rng)
 {
-    static const QStringList stations = {"Brookfield", "Ashby", "Kingsmoor", "Westhaven",
-                                         "Elmbridge", "Northgate"};
+    static const QStringList stations = {"Brookfield", "Ashby",     "Kingsmoor",
+                                         "Westhaven",  "Elmbridge", "Northgate"};
     const int first = rng.range(5 * 12 + 6, 8 * 12) * 5;
     const int every = rng.pick(QList<int>{12, 15, 18, 20, 25, 35, 40, 45});
     const int nth = rng.range(3, 6);
     static const QStringList ordinals = {"", "", "", "3rd", "4th", "5th", "6th"};
     const int leaves = first + (nth - 1) * every;
-    Question q = Make(Para(QStringLiteral("Trains leave %1 every <b>%2 minutes</b>. The first "
-                                          "train leaves at <b>%3</b>.")
-                               .arg(rng.pick(stations))
-                               .arg(every)
-                               .arg(At(first))),
-                      {TimePart(QStringLiteral("At what time does the %1 train leave?")
-                                    .arg(ordinals.at(nth)),
-                                leaves)});
+    Question q = Make(
+        Para(QStringLiteral("Trains leave %1 every <b>%2 minutes</b>. The first "
+                            "train leaves at <b>%3</b>.")
+                 .arg(rng.pick(stations))
+                 .arg(every)
+                 .arg(At(first))),
+        {TimePart(QStringLiteral("At what time does the %1 train leave?").arg(ordinals.at(nth)),
+                  leaves)});
     q.working = {QStringLiteral("The %1 train leaves %2 gaps after the first: %2 &times; %3 = %4 "
                                 "minutes.")
                      .arg(ordinals.at(nth))
                      .arg(nth - 1)
                      .arg(every)
                      .arg((nth - 1) * every),
-                 QStringLiteral("%1 + %2 = %3").arg(At(first), HoursAndMinutes((nth - 1) * every), At(leaves)),
+                 QStringLiteral("%1 + %2 = %3")
+                     .arg(At(first), HoursAndMinutes((nth - 1) * every), At(leaves)),
                  QStringLiteral("So it leaves at %1.").arg(At(leaves))};
     return q;
 }
 
 Question Fastest(Prng& rng)
 {
-    static const QStringList movers = {"a cyclist", "a bus", "a runner", "a boat", "a horse",
-                                       "a scooter"};
+    static const QStringList movers = {"a cyclist", "a bus",   "a runner",
+                                       "a boat",    "a horse", "a scooter"};
     QList<int> speeds;
     while (speeds.size() < 4) {
         const int s = rng.range(3, 30) * 2;
@@ -715,10 +738,14 @@ Question WorkRate(Prng& rng)
     const Task task = rng.pick(tasks);
     const int rate = rng.range(12, 48);
     const int minutes = rng.range(3, 25);
-    Question q = Make(Para(QString::fromLatin1(task.stem).arg(rate).arg(WithCommas(rate * minutes))),
-                      {MeasurePart(QString(), minutes, 0, units::kMinutes)});
+    Question q =
+        Make(Para(QString::fromLatin1(task.stem).arg(rate).arg(WithCommas(rate * minutes))),
+             {MeasurePart(QString(), minutes, 0, units::kMinutes)});
     q.working = {QStringLiteral("Each minute makes %1 %2, so divide.").arg(rate).arg(task.what),
-                 QStringLiteral("%1 &divide; %2 = %3").arg(WithCommas(rate * minutes)).arg(rate).arg(minutes),
+                 QStringLiteral("%1 &divide; %2 = %3")
+                     .arg(WithCommas(rate * minutes))
+                     .arg(rate)
+                     .arg(minutes),
                  QStringLiteral("So it takes %1 minutes.").arg(minutes)};
     return q;
 }
@@ -727,10 +754,12 @@ Question WorkRate(Prng& rng)
 
 QList<Generator> RateKinds()
 {
-    return {LatestBus,  TimetableWait,   JourneyHoursMinutes, FindSpeed,  FindDistance,
-            FindTime,   UnitPrice,       BestBuy,             Exchange,   MilesKilometres,
-            Filling,    PaymentPlan,     EqualPayments,       Wages,      FuelCost,
-            TrainsEvery, Fastest,        WorkRate};
+    return {LatestBus,       TimetableWait, JourneyHoursMinutes,
+            FindSpeed,       FindDistance,  FindTime,
+            UnitPrice,       BestBuy,       Exchange,
+            MilesKilometres, Filling,       PaymentPlan,
+            EqualPayments,   Wages,         FuelCost,
+            TrainsEvery,     Fastest,       WorkRate};
 }
 
 } // namespace orlavine::pack

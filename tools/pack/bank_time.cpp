@@ -8,9 +8,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// The ways to say the time on a clock in words: "twenty-five to nine" also with a space
 /// for the hyphen, with "minutes" after the number, "a quarter", "o'clock" without its
@@ -97,7 +99,8 @@ QStringList CountOn(int from, int to)
 {
     const QList<int> stops = CountOnStops(from, to);
     if (stops.size() == 2)
-        return {QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
+        return {
+            QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
     QStringList pieces;
     QStringList sums;
     for (int i = 1; i < stops.size(); ++i) {
@@ -174,13 +177,12 @@ Question ClockAfternoon(Prng& rng)
                                           "clock in 24-hour time.")),
                       {TimePart(QString(), hour * 60 + minute)});
     q.pictures = {Clock(hour, minute)};
-    q.working = {QStringLiteral("The clock shows %1:%2.")
-                     .arg(hour - 12)
-                     .arg(minute, 2, 10, QLatin1Char('0')),
-                 QStringLiteral("After midday, add 12 to the hour: %1 + 12 = %2.")
-                     .arg(hour - 12)
-                     .arg(hour),
-                 QStringLiteral("So the time is %1.").arg(Clock24(hour, minute))};
+    q.working = {
+        QStringLiteral("The clock shows %1:%2.")
+            .arg(hour - 12)
+            .arg(minute, 2, 10, QLatin1Char('0')),
+        QStringLiteral("After midday, add 12 to the hour: %1 + 12 = %2.").arg(hour - 12).arg(hour),
+        QStringLiteral("So the time is %1.").arg(Clock24(hour, minute))};
     return q;
 }
 
@@ -234,25 +236,24 @@ Question TimeUnits(Prng& rng)
     const int hours = rng.range(2, 5);
     const int minutes = rng.range(2, 9);
     const int days = rng.range(2, 7);
-    Question q = Make(
-        Para(QStringLiteral("Fill in the missing numbers.")),
-        {MeasurePart(QStringLiteral("%1 and a half hours = &#9633; minutes").arg(hours),
-                     hours * 60 + 30, 0, units::kMinutes),
-         MeasurePart(QStringLiteral("%1 minutes = &#9633; seconds").arg(minutes), minutes * 60, 0,
-                     units::kSeconds),
-         MeasurePart(QStringLiteral("%1 days = &#9633; hours").arg(days), days * 24, 0,
-                     units::kHours)});
-    q.working = {QStringLiteral("(a) 1 hour = 60 minutes: %1 &times; 60 = %2, and half an hour is "
-                                "30 more: %2 + 30 = %3 minutes.")
-                     .arg(hours)
-                     .arg(hours * 60)
-                     .arg(hours * 60 + 30),
-                 QStringLiteral("(b) 1 minute = 60 seconds: %1 &times; 60 = %2 seconds.")
-                     .arg(minutes)
-                     .arg(minutes * 60),
-                 QStringLiteral("(c) 1 day = 24 hours: %1 &times; 24 = %2 hours.")
-                     .arg(days)
-                     .arg(days * 24)};
+    Question q =
+        Make(Para(QStringLiteral("Fill in the missing numbers.")),
+             {MeasurePart(QStringLiteral("%1 and a half hours = &#9633; minutes").arg(hours),
+                          hours * 60 + 30, 0, units::kMinutes),
+              MeasurePart(QStringLiteral("%1 minutes = &#9633; seconds").arg(minutes), minutes * 60,
+                          0, units::kSeconds),
+              MeasurePart(QStringLiteral("%1 days = &#9633; hours").arg(days), days * 24, 0,
+                          units::kHours)});
+    q.working = {
+        QStringLiteral("(a) 1 hour = 60 minutes: %1 &times; 60 = %2, and half an hour is "
+                       "30 more: %2 + 30 = %3 minutes.")
+            .arg(hours)
+            .arg(hours * 60)
+            .arg(hours * 60 + 30),
+        QStringLiteral("(b) 1 minute = 60 seconds: %1 &times; 60 = %2 seconds.")
+            .arg(minutes)
+            .arg(minutes * 60),
+        QStringLiteral("(c) 1 day = 24 hours: %1 &times; 24 = %2 hours.").arg(days).arg(days * 24)};
     return q;
 }
 
@@ -276,11 +277,11 @@ Question Months(Prng& rng)
         forms.append(month.left(3));
     if (month == QLatin1String("September"))
         forms.append(QStringLiteral("Sept"));
-    Question q = Make(
-        Para(QStringLiteral("It is <b>%1</b>. What month will it be in %2 months' time?")
-                 .arg(months.at(start))
-                 .arg(ahead)),
-        {forms.size() == 1 ? WordPart(QString(), month) : AlternativesPart(QString(), forms)});
+    Question q =
+        Make(Para(QStringLiteral("It is <b>%1</b>. What month will it be in %2 months' time?")
+                      .arg(months.at(start))
+                      .arg(ahead)),
+             {forms.size() == 1 ? WordPart(QString(), month) : AlternativesPart(QString(), forms)});
     QStringList on;
     for (int i = 1; i <= ahead; ++i)
         on.append(months.at((start + i) % 12));
@@ -332,17 +333,17 @@ Question To12Hour(Prng& rng)
         QString time = right.section(QLatin1Char(' '), 0, 0);
         time.replace(QLatin1Char(':'), colon);
         const QString half = right.section(QLatin1Char(' '), 1);
-        for (const QString& suffix : {half, QStringLiteral("%1.%2.").arg(half.at(0)).arg(half.at(1))})
+        for (const QString& suffix :
+             {half, QStringLiteral("%1.%2.").arg(half.at(0)).arg(half.at(1))})
             forms << time + QLatin1Char(' ') + suffix << time + suffix;
     }
     const int hour = at / 60;
-    Question q = Make(
-        Para(QStringLiteral("Write <b>%1</b> as a 12-hour time.").arg(At(at))),
-        {FormPart(QString(), 'M', QLatin1Char(';') + forms.join(QLatin1Char(';')),
-                  QStringLiteral("with am or pm"))});
+    Question q = Make(Para(QStringLiteral("Write <b>%1</b> as a 12-hour time.").arg(At(at))),
+                      {FormPart(QString(), 'M', QLatin1Char(';') + forms.join(QLatin1Char(';')),
+                                QStringLiteral("with am or pm"))});
     q.parts.first().answer = right;
     q.working = {hour == 0    ? QStringLiteral("The hour 00 is the first hour after midnight: "
-                                               "12 in 12-hour time, am.")
+                                                  "12 in 12-hour time, am.")
                  : hour < 12  ? QStringLiteral("%1 is before midday, so it is am.").arg(At(at))
                  : hour == 12 ? QStringLiteral("12 is the hour after midday, so it is pm.")
                               : QStringLiteral("%1 is after midday: take 12 from the hour, %2 "
@@ -379,11 +380,11 @@ Question DaysInMonths(Prng& rng)
         "A fair stays in town for the whole of %1%2. For how many days does it stay?",
         "Ravi reads every day in %1%2. On how many days does he read?",
         "How many days are there altogether in %1%2?"};
-    Question q = Make(Para(rng.pick(events)
-                               .arg(list, february ? QStringLiteral(" in a year that is not a "
-                                                                    "leap year")
-                                                   : QString())),
-                      {MeasurePart(QString(), days, 0, units::kDays)});
+    Question q =
+        Make(Para(rng.pick(events).arg(list, february ? QStringLiteral(" in a year that is not a "
+                                                                       "leap year")
+                                                      : QString())),
+             {MeasurePart(QString(), days, 0, units::kDays)});
     q.working = {each.join(QStringLiteral(", ")) + QStringLiteral(" days."),
                  QStringLiteral("%1 = %2").arg(sum.join(QStringLiteral(" + "))).arg(days),
                  QStringLiteral("So there are %1 days.").arg(days)};
@@ -471,23 +472,21 @@ Question MinutesToHours(Prng& rng)
     const int hours = rng.range(1, 5);
     const int minutes = rng.range(1, 59);
     const int total = hours * 60 + minutes;
-    Question q = Make(Para(QStringLiteral("Write <b>%1 minutes</b> in hours and minutes.")
-                               .arg(total)),
-                      {MeasurePart(QStringLiteral("hours"), hours, 0, units::kHours),
-                       MeasurePart(QStringLiteral("minutes"), minutes, 0, units::kMinutes)});
-    q.working = {QStringLiteral("1 hour = 60 minutes. %1 &times; 60 = %2, the most whole hours "
-                                "in %3 minutes.")
-                     .arg(hours)
-                     .arg(hours * 60)
-                     .arg(total),
-                 QStringLiteral("%1 &minus; %2 = %3 minutes left over.")
-                     .arg(total)
-                     .arg(hours * 60)
-                     .arg(minutes),
-                 QStringLiteral("So %1 minutes = %2 hours %3 minutes.")
-                     .arg(total)
-                     .arg(hours)
-                     .arg(minutes)};
+    Question q =
+        Make(Para(QStringLiteral("Write <b>%1 minutes</b> in hours and minutes.").arg(total)),
+             {MeasurePart(QStringLiteral("hours"), hours, 0, units::kHours),
+              MeasurePart(QStringLiteral("minutes"), minutes, 0, units::kMinutes)});
+    q.working = {
+        QStringLiteral("1 hour = 60 minutes. %1 &times; 60 = %2, the most whole hours "
+                       "in %3 minutes.")
+            .arg(hours)
+            .arg(hours * 60)
+            .arg(total),
+        QStringLiteral("%1 &minus; %2 = %3 minutes left over.")
+            .arg(total)
+            .arg(hours * 60)
+            .arg(minutes),
+        QStringLiteral("So %1 minutes = %2 hours %3 minutes.").arg(total).arg(hours).arg(minutes)};
     return q;
 }
 
@@ -509,20 +508,19 @@ Question DayOfWeek(Prng& rng)
                                .arg(to)),
                       {AlternativesPart(QString(), {day, day.left(3)}, 2)});
     q.parts.first().answer = day;
-    q.working = {QStringLiteral("%1 &minus; %2 = %3 days later.").arg(to).arg(from).arg(later),
-                 QStringLiteral("%1 days = %2 and %3 days; after whole weeks it is %4 again.")
-                     .arg(later)
-                     .arg(later < 14 ? QStringLiteral("1 week")
-                                     : QStringLiteral("%1 weeks").arg(later / 7))
-                     .arg(later % 7)
-                     .arg(days.at(weekday)),
-                 later % 7 == 0
-                     ? QStringLiteral("So %1 %2 is a %3.").arg(to).arg(monthName, day)
-                     : QStringLiteral("%1 days after %2 is %3, so %4 %5 is a %3.")
-                           .arg(later % 7)
-                           .arg(days.at(weekday), day)
-                           .arg(to)
-                           .arg(monthName)};
+    q.working = {
+        QStringLiteral("%1 &minus; %2 = %3 days later.").arg(to).arg(from).arg(later),
+        QStringLiteral("%1 days = %2 and %3 days; after whole weeks it is %4 again.")
+            .arg(later)
+            .arg(later < 14 ? QStringLiteral("1 week") : QStringLiteral("%1 weeks").arg(later / 7))
+            .arg(later % 7)
+            .arg(days.at(weekday)),
+        later % 7 == 0 ? QStringLiteral("So %1 %2 is a %3.").arg(to).arg(monthName, day)
+                       : QStringLiteral("%1 days after %2 is %3, so %4 %5 is a %3.")
+                             .arg(later % 7)
+                             .arg(days.at(weekday), day)
+                             .arg(to)
+                             .arg(monthName)};
     return q;
 }
 
@@ -549,7 +547,8 @@ QString HoursAndMinutes(int minutes)
 {
     QStringList words;
     if (minutes >= 60)
-        words.append(QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
+        words.append(
+            QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
     if (minutes % 60 != 0)
         words.append(QStringLiteral("%1 minutes").arg(minutes % 60));
     return words.join(QLatin1Char(' '));
@@ -571,8 +570,8 @@ Question Roast(Prng& rng)
                  .arg(perKg)
                  .arg(extra)
                  .arg(DecimalText(halfKg * 5, 1))),
-        {MeasurePart(QStringLiteral("How many minutes must it cook for?"), cook, 0,
-                     units::kMinutes, 2),
+        {MeasurePart(QStringLiteral("How many minutes must it cook for?"), cook, 0, units::kMinutes,
+                     2),
          TimePart(QStringLiteral("It must be ready at %1. At what time must it go into the oven?")
                       .arg(At(ready)),
                   ready - cook)});
@@ -654,10 +653,9 @@ Question SchoolMorning(Prng& rng)
 
 QList<Generator> TimeKinds()
 {
-    return {ClockInWords, ClockAfternoon, Journey,    Timetable,  TimeUnits,
-            Months,       To24Hour,       To12Hour,   DaysInMonths, FilmEnds,
-            RaceTimes,    MinutesToHours, DayOfWeek,  WaitForBus, Roast,
-            LeapYear,     SchoolMorning};
+    return {ClockInWords, ClockAfternoon, Journey,      Timetable, TimeUnits,    Months,
+            To24Hour,     To12Hour,       DaysInMonths, FilmEnds,  RaceTimes,    MinutesToHours,
+            DayOfWeek,    WaitForBus,     Roast,        LeapYear,  SchoolMorning};
 }
 
 } // namespace orlavine::pack
