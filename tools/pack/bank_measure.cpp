@@ -196,9 +196,10 @@ Question ChooseUnit(Prng& rng)
         ChoiceQuestion(Para(QStringLiteral("Which unit is best for measuring %1?").arg(t.thing)),
                        UniqueChoice(rng, options));
     const UnitSize& u = unitSizes.at(best);
-    static const QStringList quantities = {"a length", "a mass", "an amount of liquid"};
+    static const QStringList quantities = {"length", "mass", "capacity"};
     q.working = {
-        QStringLiteral("This is %1, so the unit measures %1.").arg(quantities.at(t.quantity)),
+        QStringLiteral("To measure %1 we need a unit of %2.")
+            .arg(t.thing, quantities.at(t.quantity)),
         QStringLiteral("In %1 it is about %2: a number easy to say. A smaller unit gives a very "
                        "large number, a larger one a number under 1.")
             .arg(u.name, WithCommas(t.size / u.size)),

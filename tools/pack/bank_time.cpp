@@ -156,14 +156,24 @@ Question ClockInWords(Prng& rng)
              QStringLiteral("Write it like <i>quarter past six</i>, <i>twenty-five to nine</i> or "
                             "<i>three o'clock</i>."));
     q.pictures = {Clock(hour, minute)};
-    q.working = {QStringLiteral("The short hand shows the hour; the long hand points at the %1, "
-                                "which is %2 minutes past the hour.")
-                     .arg(minute == 0 ? 12 : minute / 5)
-                     .arg(minute)};
-    if (minute > 30)
-        q.working.append(QStringLiteral("%1 minutes past is %2 minutes to the next hour.")
-                             .arg(minute)
-                             .arg(60 - minute));
+    const int next = hour % 12 + 1;
+    q.working = {minute == 0 ? QStringLiteral("The long hand points at 12: the time is exactly on "
+                                              "the hour.")
+                             : QStringLiteral("The long hand points at the %1: %1 &times; 5 = %2 "
+                                              "minutes past the hour.")
+                                   .arg(minute / 5)
+                                   .arg(minute)};
+    q.working.append(minute == 0    ? QStringLiteral("The short hand points at the %1.").arg(hour)
+                     : minute <= 30 ? QStringLiteral("The short hand has just passed the %1: %2 "
+                                                     "minutes past %1.")
+                                          .arg(hour)
+                                          .arg(minute)
+                                    : QStringLiteral("The short hand is nearly at the %1: %2 "
+                                                     "minutes past %3 is %4 minutes to %1.")
+                                          .arg(next)
+                                          .arg(minute)
+                                          .arg(hour)
+                                          .arg(60 - minute));
     q.working.append(
         QStringLiteral("So the clock shows %1.").arg(TimeInWords(hour, minute).first()));
     return q;
