@@ -107,10 +107,10 @@ struct BusTimes {
 BusTimes MakeBusTimes(Prng& rng)
 {
     static const QList<QStringList> routes = {
-        {"Bus station", "Market Square", "Library", "Hospital", "Riverside", "Park Gates"},
-        {"High Street", "Church Lane", "Swimming Pool", "Football Ground", "Castle", "Zoo"},
-        {"Town Hall", "Station Road", "Museum", "Leisure Centre", "Beach", "Harbour"},
-        {"Oak Road", "Primary School", "Post Office", "Retail Park", "College", "Airport"}};
+        {"Bus Station", "Market Square", "Library", "Hospital", "Riverside", "Park Gates"},
+        {"Town Centre", "Church", "Swimming Pool", "Football Ground", "Castle", "Zoo"},
+        {"Town Hall", "Railway Station", "Museum", "Leisure Centre", "Beach", "Harbour"},
+        {"Garden Centre", "Primary School", "Post Office", "Retail Park", "College", "Airport"}};
     const QStringList route = rng.pick(routes);
     BusTimes t;
     const int count = rng.range(4, 5);
