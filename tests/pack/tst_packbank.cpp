@@ -269,6 +269,7 @@ private slots:
     void numberAnswersTakeUsualWritings();
     void calculationsFollowTheOrderOfOperations();
     void ratioAndEquationChoicesHaveOneRightOption();
+    void rateAndCalendarChoicesHaveOneRightOption();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -678,6 +679,52 @@ void TestPackBank::ratioAndEquationChoicesHaveOneRightOption()
         }
         QCOMPARE(solving, QList<int>{solve.parts.first().subs.first().key.toInt()});
     }
+}
+
+void TestPackBank::rateAndCalendarChoicesHaveOneRightOption()
+{
+    // Each option read back on its own: a pack's price for one, a journey's speed, a year's
+    // leap-ness by the full calendar rule. The key is the one option that wins.
+    static const QRegularExpression pack(
+        QStringLiteral("^(\\d+) for &pound;(\\d+)(?:\\.(\\d\\d))?$"));
+    static const QRegularExpression journey(
+        QStringLiteral("^(\\d+) km in (?:(30) minutes|(\\d+) hours)$"));
+    static const QRegularExpression year(QStringLiteral("^\\d{4}$"));
+    const QList<Generator> kinds =
+        DefaultModules().at(2).topics.at(8).kinds + DefaultModules().at(1).topics.at(5).kinds;
+    Prng rng(11);
+    QSet<QString> checked;
+    for (int draw = 0; draw < kDraws; ++draw) {
+        for (Generator kind : kinds) {
+            for (const Part& part : kind(rng).parts) {
+                if (part.options.isEmpty())
+                    continue;
+                QList<double> score; // the best option scores most
+                for (const QString& option : part.options) {
+                    QRegularExpressionMatch m;
+                    if ((m = pack.match(option)).hasMatch()) {
+                        score.append(-(m.captured(2).toInt() * 100 + m.captured(3).toInt()) /
+                                     m.captured(1).toDouble());
+                        checked.insert(QStringLiteral("pack"));
+                    } else if ((m = journey.match(option)).hasMatch()) {
+                        score.append(m.captured(1).toDouble() /
+                                     (m.captured(2).isEmpty() ? m.captured(3).toDouble() : 0.5));
+                        checked.insert(QStringLiteral("journey"));
+                    } else if (year.match(option).hasMatch()) {
+                        const int y = option.toInt();
+                        score.append((y % 4 == 0 && y % 100 != 0) || y % 400 == 0 ? 1 : 0);
+                        checked.insert(QStringLiteral("year"));
+                    }
+                }
+                if (score.size() != 4)
+                    continue;
+                const double best = *std::max_element(score.cbegin(), score.cend());
+                QCOMPARE(score.count(best), 1);
+                QCOMPARE(score.indexOf(best) + 1, part.subs.first().key.toInt());
+            }
+        }
+    }
+    QCOMPARE(checked.size(), 3);
 }
 
 QTEST_GUILESS_MAIN(TestPackBank)
