@@ -18,6 +18,18 @@ QString Signed(int value)
     return value < 0 ? QStringLiteral("&minus;%1").arg(-value) : QString::number(value);
 }
 
+/// 42 as "42nd", 13 as "13th".
+QString Ordinal(int n)
+{
+    const int last = n % 10;
+    const bool teen = n % 100 >= 11 && n % 100 <= 13;
+    return QString::number(n) + (teen        ? QStringLiteral("th")
+                                 : last == 1 ? QStringLiteral("st")
+                                 : last == 2 ? QStringLiteral("nd")
+                                 : last == 3 ? QStringLiteral("rd")
+                                             : QStringLiteral("th"));
+}
+
 /// The terms first, first + step, ... as the page lists them.
 QList<int> Terms(int first, int step, int count)
 {
@@ -124,8 +136,7 @@ Question NextTerm(Prng& rng)
                      .arg(Signed(terms.at(5)))};
     if (two) {
         const int seventh = first + 6 * step;
-        q.parts.first().prompt = QStringLiteral("(a) What is the next term?");
-        q.parts.append(NumberPart(QStringLiteral("(b) And the term after that?"), seventh));
+        q.parts.append(NumberPart(QStringLiteral("And the term after that?"), seventh));
         q.working.append(QStringLiteral("%1 %2 %3 = %4.")
                              .arg(Signed(terms.at(5)), step > 0 ? QStringLiteral("+") : QStringLiteral("&minus;"))
                              .arg(std::abs(step))
@@ -204,6 +215,7 @@ Question FindNthTerm(Prng& rng)
                           Display(ListText(Terms(a + b, a, 5)) + QStringLiteral(", &hellip;")) +
                           Para(QStringLiteral("Write an expression for the <i>n</i>th term.")),
                       {AlternativesPart(QString(), LinearForms(a, b), 2)});
+    q.parts.first().answer = LinearHtml(a, b);
     q.working = NthTermSteps(a, b);
     return q;
 }
@@ -211,7 +223,9 @@ Question FindNthTerm(Prng& rng)
 Question FarTerm(Prng& rng)
 {
     const int a = rng.range(2, 9);
-    const int b = rng.range(-6, 12);
+    int b = rng.range(-6, 12);
+    if (b == 0)
+        b = -1;
     const int k = rng.pick(QList<int>{20, 30, 40, 50, 100});
     Question q = Make(Para(QStringLiteral("Here are the first terms of a sequence:")) +
                           Display(ListText(Terms(a + b, a, 5)) + QStringLiteral(", &hellip;")) +
@@ -284,7 +298,7 @@ Question WhichTermIs(Prng& rng)
                      .arg(std::abs(b))
                      .arg(a * n)
                      .arg(a),
-                 QStringLiteral("n = %1 &divide; %2 = %3: it is the %3th term.").arg(a * n).arg(a).arg(n)};
+                 QStringLiteral("n = %1 &divide; %2 = %3: it is the %4 term.").arg(a * n).arg(a).arg(n).arg(Ordinal(n))};
     return q;
 }
 
@@ -343,7 +357,7 @@ void DrawSticks(Svg& svg, const StickPattern& p, int n, double x0, double base, 
 Picture StickPicture(const StickPattern& p)
 {
     const double u = 28;
-    const double widths[3] = {1, p.kind == 1 ? 1.5 : 2, p.kind == 1 ? 2 : 3};
+    const double widths[3] = {1, p.kind == 1 ? 1.5 : 2.0, p.kind == 1 ? 2.0 : 3.0};
     Svg svg(int(40 + (widths[0] + widths[1] + widths[2]) * u + 2 * 40), 130);
     double x = 20;
     for (int n = 1; n <= 3; ++n) {
@@ -364,11 +378,12 @@ Question MatchstickPattern(Prng& rng)
     const StickPattern p = rng.pick(patterns);
     const int k = rng.range(6, 40);
     Question q = Make(Para(QStringLiteral("These patterns of %1 are made from matchsticks.").arg(p.shapes)),
-                      {NumberPart(QStringLiteral("(a) How many matchsticks are in pattern %1?").arg(k),
+                      {NumberPart(QStringLiteral("How many matchsticks are in pattern %1?").arg(k),
                                   p.a * k + p.b),
-                       AlternativesPart(QStringLiteral("(b) Write an expression for the number of "
+                       AlternativesPart(QStringLiteral("Write an expression for the number of "
                                                        "matchsticks in pattern <i>n</i>."),
                                         LinearForms(p.a, p.b), 2)});
+    q.parts.last().answer = LinearHtml(p.a, p.b);
     q.pictures = {StickPicture(p)};
     q.working = {QStringLiteral("Count the matchsticks: %1, %2, %3.")
                      .arg(p.a + p.b)
@@ -627,8 +642,8 @@ Question FibonacciNext(Prng& rng)
     Question q = Make(Para(QStringLiteral("In this sequence each term is the sum of the two "
                                           "terms before it.")) +
                           Display(QStringLiteral("%1, %2, %3, %4, __, __").arg(t.at(0)).arg(t.at(1)).arg(t.at(2)).arg(t.at(3))),
-                      {NumberPart(QStringLiteral("(a) the 5th term"), t.at(4)),
-                       NumberPart(QStringLiteral("(b) the 6th term"), t.at(5))});
+                      {NumberPart(QStringLiteral("the 5th term"), t.at(4)),
+                       NumberPart(QStringLiteral("the 6th term"), t.at(5))});
     q.working = {QStringLiteral("5th term: %1 + %2 = %3.").arg(t.at(2)).arg(t.at(3)).arg(t.at(4)),
                  QStringLiteral("6th term: %1 + %2 = %3.").arg(t.at(3)).arg(t.at(4)).arg(t.at(5))};
     return q;
@@ -642,8 +657,8 @@ Question FibonacciBack(Prng& rng)
     Question q = Make(Para(QStringLiteral("In this sequence each term is the sum of the two "
                                           "terms before it.")) +
                           Display(QStringLiteral("__, __, %1, %2, %3").arg(t.at(2)).arg(t.at(3)).arg(t.at(4))),
-                      {NumberPart(QStringLiteral("(a) the 2nd term"), b),
-                       NumberPart(QStringLiteral("(b) the 1st term"), a)});
+                      {NumberPart(QStringLiteral("the 2nd term"), b),
+                       NumberPart(QStringLiteral("the 1st term"), a)});
     q.working = {QStringLiteral("2nd term + %1 = %2, so the 2nd term is %2 &minus; %1 = %3.")
                      .arg(t.at(2))
                      .arg(t.at(3))
@@ -669,8 +684,8 @@ Question MissingTerms(Prng& rng)
     Question q = Make(Para(QStringLiteral("The terms of this sequence go up or down by the same "
                                           "amount each time. Fill in the missing terms.")) +
                           Display(shown.join(QStringLiteral(", "))),
-                      {NumberPart(QStringLiteral("(a) the 2nd term"), t.at(1)),
-                       NumberPart(QStringLiteral("(b) the %1 term").arg(middle ? QStringLiteral("3rd") : QStringLiteral("4th")),
+                      {NumberPart(QStringLiteral("the 2nd term"), t.at(1)),
+                       NumberPart(QStringLiteral("the %1 term").arg(middle ? QStringLiteral("3rd") : QStringLiteral("4th")),
                                   t.at(second))});
     q.working = {QStringLiteral("From %1 to %2 is %3 steps: %2 &minus; %1 = %4.")
                      .arg(Signed(t.at(0)), Signed(t.at(known)))

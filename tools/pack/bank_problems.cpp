@@ -24,14 +24,14 @@ const Unit kPacks{"packs", {"packs", "pack"}};
 /// An amount of money in pence as the page writes it: "&pound;20", "&pound;3.45".
 QString Money(int pence)
 {
-    return QStringLiteral("&pound;") +
-           (pence % 100 == 0 ? QString::number(pence / 100) : FixedText(pence, 2));
+    return QStringLiteral("&pound;") + WithCommas(pence / 100) +
+           (pence % 100 == 0 ? QString() : FixedText(pence % 100, 2).mid(1));
 }
 
 /// Money as the worked solution states a result: always with pence.
 QString Price(int pence)
 {
-    return QStringLiteral("&pound;") + FixedText(pence, 2);
+    return QStringLiteral("&pound;") + WithCommas(pence / 100) + FixedText(pence % 100, 2).mid(1);
 }
 
 struct Item {
@@ -115,8 +115,8 @@ Question ShareThenCompare(Prng& rng)
                                .arg(n2 * each2)
                                .arg(n2)) +
                           Para(QStringLiteral("How many more %1 does each of %2's friends get "
-                                              "than each of the other's?")
-                                   .arg(thing, richer)),
+                                              "than each of %3's friends?")
+                                   .arg(thing, richer, richer == a ? b : a)),
                       {NumberPart(QString(), more, 2)});
     q.working = {QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.").arg(a).arg(n1 * each1).arg(n1).arg(each1),
                  QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.").arg(b).arg(n2 * each2).arg(n2).arg(each2),
@@ -157,8 +157,8 @@ Question Fencing(Prng& rng)
                                .arg(rng.pick(places))
                                .arg(length)
                                .arg(width)),
-                      {MeasurePart(QStringLiteral("(a) How long is the fence?"), perimeter, 0, units::kM),
-                       MeasurePart(QStringLiteral("(b) The fencing costs %1 a metre. What does the "
+                      {MeasurePart(QStringLiteral("How long is the fence?"), perimeter, 0, units::kM),
+                       MeasurePart(QStringLiteral("The fencing costs %1 a metre. What does the "
                                                   "whole fence cost?")
                                        .arg(Price(perMetre)),
                                    perimeter * perMetre, 2, units::kPounds, 2)});
@@ -327,8 +327,8 @@ Question FullAndLeftOver(Prng& rng)
                                .arg(n)
                                .arg(p.things, p.groups)
                                .arg(size)),
-                      {MeasurePart(QStringLiteral("(a) How many %1 can be filled?").arg(p.groups), n / size, 0, *p.unit),
-                       NumberPart(QStringLiteral("(b) How many %1 are left over?").arg(p.things), n % size)});
+                      {MeasurePart(QStringLiteral("How many %1 can be filled?").arg(p.groups), n / size, 0, *p.unit),
+                       NumberPart(QStringLiteral("How many %1 are left over?").arg(p.things), n % size)});
     q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4.").arg(n).arg(size).arg(n / size).arg(n % size),
                  QStringLiteral("Check: %1 &times; %2 = %3, and %4 &minus; %3 = %5 left over.")
                      .arg(n / size)
@@ -356,7 +356,11 @@ Question RecipeScaling(Prng& rng)
                                .arg(people)
                                .arg(people * each)
                                .arg(r.at(2), r.at(1))) +
-                          Para(QStringLiteral("How much %1 is needed for %2 people?").arg(r.at(1)).arg(wanted)),
+                          Para(QStringLiteral("How many %1 of %2 are needed for %3 people?")
+                                   .arg(r.at(2) == QLatin1String("g") ? QStringLiteral("grams")
+                                                                      : QStringLiteral("millilitres"),
+                                        r.at(1))
+                                   .arg(wanted)),
                       {MeasurePart(QString(), wanted * each, 0, unit, 2)});
     q.working = {QStringLiteral("For 1 person: %1 &divide; %2 = %3 %4.").arg(people * each).arg(people).arg(each).arg(r.at(2)),
                  QStringLiteral("For %1 people: %2 &times; %1 = %3 %4.").arg(wanted).arg(each).arg(wanted * each).arg(r.at(2))};
@@ -381,9 +385,9 @@ Question BestBuy(Prng& rng)
                           DataTable({QStringLiteral("Pack"), QStringLiteral("Number"), QStringLiteral("Price")},
                                     {{QStringLiteral("A"), QString::number(k1), Price(k1 * u1)},
                                      {QStringLiteral("B"), QString::number(k2), Price(k2 * u2)}}),
-                      {AlternativesPart(QStringLiteral("(a) Which pack is better value, A or B?"),
+                      {AlternativesPart(QStringLiteral("Which pack is better value, A or B?"),
                                         {better, QStringLiteral("pack ") + better}),
-                       MeasurePart(QStringLiteral("(b) How much less does one %1 cost in that pack?")
+                       MeasurePart(QStringLiteral("How much less does one %1 cost in that pack?")
                                        .arg(item.one),
                                    saving, 0, units::kPence, 2)});
     q.working = {QStringLiteral("Pack A: %1 &divide; %2 = %3p each.").arg(Price(k1 * u1)).arg(k1).arg(u1),
@@ -413,7 +417,7 @@ Question JuiceLeft(Prng& rng)
                                .arg(glass)) +
                           Para(QStringLiteral("How much %1 is left in the bottle, in millilitres?").arg(drink)),
                       {MeasurePart(QString(), left, 0, units::kMl, 2)});
-    q.working = {QStringLiteral("%1 litres = %2 ml.").arg(litres).arg(litres * 1000),
+    q.working = {QStringLiteral("%1 litre%2 = %3 ml.").arg(litres).arg(litres == 1 ? QString() : QStringLiteral("s")).arg(litres * 1000),
                  QStringLiteral("Poured: %1 &times; %2 = %3 ml.").arg(glasses).arg(glass).arg(glasses * glass),
                  QStringLiteral("Left: %1 &minus; %2 = %3 ml.").arg(litres * 1000).arg(glasses * glass).arg(left)};
     return q;
@@ -429,9 +433,12 @@ Question SaleThenTotal(Prng& rng)
     static const QStringList goods = {"coat", "jacket", "pair of boots", "rucksack", "lamp"};
     const QString good = rng.pick(goods);
     const int total = price - off + extraPrice;
+    const QString article = QStringLiteral("aeiou").contains(extra.one.front()) ? QStringLiteral("an")
+                                                                             : QStringLiteral("a");
     Question q = Make(Para(QStringLiteral("A %1 costs %2. In a sale it has %3 off. %4 buys the "
-                                          "%1 in the sale and a %5 for %6.")
-                               .arg(good, Money(price), FractionHtml(1, d), Name(rng), extra.one, Money(extraPrice))) +
+                                          "%1 in the sale and %5 %6 for %7.")
+                               .arg(good, Money(price), FractionHtml(1, d), Name(rng), article,
+                                    extra.one, Money(extraPrice))) +
                           Para(QStringLiteral("How much is that altogether?")),
                       {MeasurePart(QString(), total, 2, units::kPounds, 2)});
     q.working = {QStringLiteral("%1 of %2 is %2 &divide; %3 = %4.").arg(FractionHtml(1, d), Money(price)).arg(d).arg(Price(off)),
@@ -488,7 +495,7 @@ Question ThinkOfANumber(Prng& rng)
     const int x = rng.range(3, 25);
     const int a = rng.range(2, 9);
     const int b = rng.range(1, 30);
-    const bool add = rng.chance(40);
+    const bool add = rng.chance(40) || a * x <= b;
     const int result = add ? a * x + b : a * x - b;
     const QString who = Name(rng);
     Question q = Make(Para(QStringLiteral("%1 thinks of a number, multiplies it by %2 and then "

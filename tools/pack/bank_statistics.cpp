@@ -138,10 +138,11 @@ Question MeanOfList(Prng& rng)
     const int n = rng.range(4, 7);
     const int mean = rng.range(5, 40);
     const QList<int> values = WithMean(rng, n, mean, std::min(mean - 1, rng.range(3, 12)));
-    static const QStringList contexts = {"points scored in %1 games",
-                                         "minutes %1 pupils took to run a lap",
-                                         "books read by %1 friends", "goals in %1 seasons"};
-    Question q = Make(Para(QStringLiteral("Here are the %1:")
+    static const QStringList contexts = {"points a team scored in %1 basketball games",
+                                         "minutes %1 pupils spent on their homework",
+                                         "books read by %1 friends over the summer",
+                                         "goals a club scored in %1 seasons"};
+    Question q = Make(Para(QStringLiteral("Here are the numbers of %1:")
                                .arg(rng.pick(contexts).arg(n))) +
                           Display(ListText(values)) + Para(QStringLiteral("Work out the mean.")),
                       {NumberPart(QString(), mean)});
@@ -377,16 +378,16 @@ Question CompareMeans(Prng& rng)
     const QList<int> a = WithMean(rng, 5, meanA, 6);
     const QList<int> b = WithMean(rng, 5, meanB, 6);
     static const QList<QStringList> pairs = {{"Reds", "Blues"}, {"Lions", "Tigers"},
-                                             {"Hawks", "Owls"}, {"Rovers", "United"}};
+                                             {"Hawks", "Owls"}, {"Stars", "Comets"}};
     const QStringList teams = rng.pick(pairs);
     const QString winner = teams.at(meanA > meanB ? 0 : 1);
     Question q = Make(Para(QStringLiteral("Two quiz teams each played five rounds. Their "
                                           "scores were:")) +
                           DataTable({QStringLiteral("Team"), QStringLiteral("Scores")},
                                     {{teams.at(0), ListText(a)}, {teams.at(1), ListText(b)}}),
-                      {NumberPart(QStringLiteral("(a) the mean score of the %1").arg(teams.at(0)), meanA),
-                       NumberPart(QStringLiteral("(b) the mean score of the %1").arg(teams.at(1)), meanB),
-                       AlternativesPart(QStringLiteral("(c) Which team had the higher mean score?"),
+                      {NumberPart(QStringLiteral("the mean score of the %1").arg(teams.at(0)), meanA),
+                       NumberPart(QStringLiteral("the mean score of the %1").arg(teams.at(1)), meanB),
+                       AlternativesPart(QStringLiteral("Which team had the higher mean score?"),
                                         {winner, QStringLiteral("the ") + winner})});
     q.working = {QStringLiteral("%1: %2 = %3, and %3 &divide; 5 = %4.")
                      .arg(teams.at(0), ListText(a, QStringLiteral(" + ")))
@@ -443,8 +444,7 @@ Question CategoryMode(Prng& rng)
                                             {"cat", "dog", "fish", "rabbit", "hamster"},
                                             {"red", "blue", "green", "yellow", "purple"},
                                             {"football", "swimming", "tennis", "netball", "cricket"}};
-    static const QStringList subjects = {"favourite fruit", "favourite pet", "favourite colour",
-                                         "favourite sport"};
+    static const QStringList subjects = {"fruit", "pet", "colour", "sport"};
     const int set = rng.range(0, int(sets.size()) - 1);
     QStringList items = sets.at(set);
     rng.shuffle(items);
@@ -467,17 +467,20 @@ Question CategoryMode(Prng& rng)
     for (const Statistic& s : statistics)
         options.append({s.text, !s.needsNumbers});
     const Choice choice = UniqueChoice(rng, options);
-    Question q = Make(Para(QStringLiteral("A class was asked their %1.").arg(subjects.at(set))) +
-                          DataTable({QStringLiteral("Answer"), QStringLiteral("Pupils")}, rows),
-                      {ChoicePart(QStringLiteral("(a) Which of these can be found for this data?"),
+    Question q = Make(Para(QStringLiteral("The pupils of a class were asked their favourite %1.")
+                               .arg(subjects.at(set))) +
+                          DataTable({QStringLiteral("Favourite %1").arg(subjects.at(set)),
+                                     QStringLiteral("Number of pupils")},
+                                    rows),
+                      {ChoicePart(QStringLiteral("Which of these can be found for this data?"),
                                   choice.options, choice.right),
-                       AlternativesPart(QStringLiteral("(b) Write it down."),
+                       AlternativesPart(QStringLiteral("What is the mode?"),
                                         {items.at(top), items.at(top) + QLatin1Char('s')})},
                       QStringLiteral("In (a) type the number of your answer, 1 to 4."));
     q.working = {QStringLiteral("The answers are words, not numbers: they cannot be added or "
                                 "put in order of size, so there is no mean, median or range."),
                  QStringLiteral("Only the mode can be found: the answer given most often."),
-                 QStringLiteral("%1 was chosen by %2 pupils, more than any other, so the mode is %1.")
+                 QStringLiteral("The most pupils, %2, chose %1, so the mode is %1.")
                      .arg(items.at(top))
                      .arg(counts.at(top))};
     return q;
@@ -636,14 +639,14 @@ Question ModeMedianRange(Prng& rng)
     const QList<int> values = WithMode(rng, 7, mode, 1, 30, true);
     Question q = Make(Para(QStringLiteral("Here are the scores of seven players:")) +
                           Display(ListText(values)) + Para(QStringLiteral("Find")),
-                      {NumberPart(QStringLiteral("(a) the mode"), mode)});
+                      {NumberPart(QStringLiteral("the mode"), mode)});
     q.working.append(QStringLiteral("Mode: %1 comes up twice, every other score once, so the "
                                     "mode is %1.")
                          .arg(mode));
     const int median = MedianSteps(values, q.working);
-    q.parts.append(NumberPart(QStringLiteral("(b) the median"), median / 10));
+    q.parts.append(NumberPart(QStringLiteral("the median"), median / 10));
     RangeSteps(values, q.working);
-    q.parts.append(NumberPart(QStringLiteral("(c) the range"), Range(values)));
+    q.parts.append(NumberPart(QStringLiteral("the range"), Range(values)));
     return q;
 }
 
@@ -740,9 +743,9 @@ Question CompareRanges(Prng& rng)
                                .arg(first, second)) +
                           DataTable({QStringLiteral("Player"), QStringLiteral("Scores")},
                                     {{first, ListText(a)}, {second, ListText(b)}}),
-                      {NumberPart(QStringLiteral("(a) the range of %1's scores").arg(first), Range(a)),
-                       NumberPart(QStringLiteral("(b) the range of %1's scores").arg(second), Range(b)),
-                       WordPart(QStringLiteral("(c) Who is the more consistent player?"), steady)});
+                      {NumberPart(QStringLiteral("the range of %1's scores").arg(first), Range(a)),
+                       NumberPart(QStringLiteral("the range of %1's scores").arg(second), Range(b)),
+                       WordPart(QStringLiteral("Who is the more consistent player?"), steady)});
     q.working.append(QStringLiteral("%1: %2 &minus; %3 = %4.")
                          .arg(first)
                          .arg(Sorted(a).last())
