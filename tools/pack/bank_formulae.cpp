@@ -356,13 +356,14 @@ void DrawSticks(Svg& svg, const StickPattern& p, int n, double x0, double base, 
 
 Picture StickPicture(const StickPattern& p)
 {
-    const double u = 28;
+    const double u = 40;
+    const double base = 20 + 2 * u;
     const double widths[3] = {1, p.kind == 1 ? 1.5 : 2.0, p.kind == 1 ? 2.0 : 3.0};
-    Svg svg(int(40 + (widths[0] + widths[1] + widths[2]) * u + 2 * 40), 130);
+    Svg svg(int(40 + (widths[0] + widths[1] + widths[2]) * u + 2 * 40), int(base + 40));
     double x = 20;
     for (int n = 1; n <= 3; ++n) {
-        DrawSticks(svg, p, n, x, 90, u);
-        svg.text({x + widths[n - 1] * u / 2, 118}, QStringLiteral("Pattern %1").arg(n), 13);
+        DrawSticks(svg, p, n, x, base, u);
+        svg.text({x + widths[n - 1] * u / 2, base + 30}, QStringLiteral("Pattern %1").arg(n), 14);
         x += widths[n - 1] * u + 40;
     }
     return Picture{svg.finish(), QStringLiteral("Patterns 1, 2 and 3 of %1 made from matchsticks")

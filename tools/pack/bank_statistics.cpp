@@ -474,7 +474,7 @@ Question CategoryMode(Prng& rng)
                                     rows),
                       {ChoicePart(QStringLiteral("Which of these can be found for this data?"),
                                   choice.options, choice.right),
-                       AlternativesPart(QStringLiteral("What is the mode?"),
+                       AlternativesPart(QStringLiteral("Work it out for this data."),
                                         {items.at(top), items.at(top) + QLatin1Char('s')})},
                       QStringLiteral("In (a) type the number of your answer, 1 to 4."));
     q.working = {QStringLiteral("The answers are words, not numbers: they cannot be added or "
