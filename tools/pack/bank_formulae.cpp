@@ -58,6 +58,16 @@ QString LinearHtml(int a, int b, const QString& letter = QStringLiteral("n"))
     return QStringLiteral("%1 %2 %3").arg(product, b < 0 ? QStringLiteral("&minus;") : QStringLiteral("+")).arg(std::abs(b));
 }
 
+/// a&times;n + b with the number n put in: "3 &times; 10 + 5".
+QString LinearAt(int a, int b, int n)
+{
+    const QString product = QStringLiteral("%1 &times; %2").arg(a).arg(n);
+    return b == 0 ? product
+                  : QStringLiteral("%1 %2 %3")
+                        .arg(product, b < 0 ? QStringLiteral("&minus;") : QStringLiteral("+"))
+                        .arg(std::abs(b));
+}
+
 /// Every common way to write a&times;n + b (a is not 0; when a is negative b is positive):
 /// the number before the letter with nothing, a space, &times;, x or * between, the two
 /// terms either way round, with and without spaces round the sign.
@@ -183,13 +193,7 @@ Question NthTermValue(Prng& rng)
                           Para(QStringLiteral("What is the %1th term?").arg(k)),
                       {NumberPart(QString(), a * k + b)});
     q.working = {QStringLiteral("Put n = %1 into %2.").arg(k).arg(LinearHtml(a, b)),
-                 QStringLiteral("%1 &times; %2 %3 %4 = %5 %3 %4 = %6.")
-                     .arg(a)
-                     .arg(k)
-                     .arg(b < 0 ? QStringLiteral("&minus;") : QStringLiteral("+"))
-                     .arg(std::abs(b))
-                     .arg(a * k)
-                     .arg(a * k + b)};
+                 QStringLiteral("%1 = %2.").arg(LinearAt(a, b, k)).arg(a * k + b)};
     return q;
 }
 
@@ -232,12 +236,7 @@ Question FarTerm(Prng& rng)
                           Para(QStringLiteral("What is the %1th term?").arg(k)),
                       {NumberPart(QString(), a * k + b, 2)});
     q.working = NthTermSteps(a, b);
-    q.working.append(QStringLiteral("The %1th term is %2 &times; %1 %3 %4 = %5.")
-                         .arg(k)
-                         .arg(a)
-                         .arg(b < 0 ? QStringLiteral("&minus;") : QStringLiteral("+"))
-                         .arg(std::abs(b))
-                         .arg(a * k + b));
+    q.working.append(QStringLiteral("The %1th term is %2 = %3.").arg(k).arg(LinearAt(a, b, k)).arg(a * k + b));
     return q;
 }
 
@@ -751,6 +750,72 @@ Question FirstTermOver(Prng& rng)
     return q;
 }
 
+/// Two sequences that share a term at the same position.
+Question TwoSequences(Prng& rng)
+{
+    const int a1 = rng.range(2, 6);
+    const int a2 = a1 + rng.range(1, 4);
+    const int meet = rng.range(3, 12);
+    const int b2 = rng.range(-8, 6);
+    const int b1 = b2 + (a2 - a1) * meet;
+    const int k = rng.pick(QList<int>{10, 20, 50, 100});
+    Question q = Make(Para(QStringLiteral("Sequence A has <i>n</i>th term %1. Sequence B has "
+                                          "<i>n</i>th term %2.")
+                               .arg(LinearHtml(a1, b1), LinearHtml(a2, b2))),
+                      {NumberPart(QStringLiteral("What is the %1th term of sequence A?").arg(k), a1 * k + b1),
+                       NumberPart(QStringLiteral("What is the %1th term of sequence B?").arg(k), a2 * k + b2),
+                       NumberPart(QStringLiteral("For which value of <i>n</i> are the <i>n</i>th "
+                                                 "terms of A and B the same?"),
+                                  meet)});
+    q.working = {QStringLiteral("A: %1 = %2.").arg(LinearAt(a1, b1, k)).arg(a1 * k + b1),
+                 QStringLiteral("B: %1 = %2.").arg(LinearAt(a2, b2, k)).arg(a2 * k + b2),
+                 QStringLiteral("Same when %1 = %2: B gains %3 on A each step and starts %4 "
+                                "behind at n = 0.")
+                     .arg(LinearHtml(a1, b1), LinearHtml(a2, b2))
+                     .arg(a2 - a1)
+                     .arg(b1 - b2),
+                 QStringLiteral("%1 &divide; %2 = %3, so n = %3 (both terms are %4).")
+                     .arg(b1 - b2)
+                     .arg(a2 - a1)
+                     .arg(meet)
+                     .arg(a1 * meet + b1)};
+    return q;
+}
+
+/// A charge formula used forwards, then backwards.
+Question FormulaBothWays(Prng& rng)
+{
+    const Charge c = PickCharge(rng);
+    const int per = rng.range(2, 12);
+    const int fixed = rng.range(3, 25);
+    const int k1 = rng.range(2, 12);
+    int k2 = rng.range(5, 25);
+    if (k2 == k1)
+        ++k2;
+    Question q = Make(Para(QStringLiteral("The cost, <i>C</i> pounds, of %1 for <i>%2</i> %3 is")
+                               .arg(c.what, c.letter, c.pers)) +
+                          Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)),
+                      {MeasurePart(QStringLiteral("What is the cost for %1 %2?").arg(k1).arg(c.pers),
+                                   (per * k1 + fixed) * 100LL, 2, units::kPounds),
+                       NumberPart(QStringLiteral("The cost was &pound;%1. How many %2?")
+                                      .arg(per * k2 + fixed)
+                                      .arg(c.pers),
+                                  k2, 2)});
+    q.working = {QStringLiteral("C = %1 &times; %2 + %3 = %4, so &pound;%4.")
+                     .arg(per)
+                     .arg(k1)
+                     .arg(fixed)
+                     .arg(per * k1 + fixed),
+                 QStringLiteral("%1 = %2%3 + %4, so %2%3 = %1 &minus; %4 = %5.")
+                     .arg(per * k2 + fixed)
+                     .arg(per)
+                     .arg(c.letter)
+                     .arg(fixed)
+                     .arg(per * k2),
+                 QStringLiteral("%1 = %2 &divide; %3 = %4 %5.").arg(c.letter).arg(per * k2).arg(per).arg(k2).arg(c.pers)};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> FormulaKinds()
@@ -759,7 +824,8 @@ QList<Generator> FormulaKinds()
             FarTerm,        WhichIsATerm,    WhichTermIs,         MatchstickPattern,
             WordFormula,    LetterFormula,   RearrangeFormula,    WhichFormula,
             SpecialNumber,  WhichIsSpecial,  FibonacciNext,       FibonacciBack,
-            MissingTerms,   PositionRuleInWords, FirstTermOver};
+            MissingTerms,   PositionRuleInWords, FirstTermOver,      TwoSequences,
+            FormulaBothWays};
 }
 
 } // namespace orlavine::pack

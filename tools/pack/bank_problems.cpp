@@ -561,6 +561,63 @@ Question StackUnderShelf(Prng& rng)
     return q;
 }
 
+Question PartyInvitations(Prng& rng)
+{
+    const int guests = rng.range(15, 60);
+    int pack = rng.pick(QList<int>{6, 8, 10, 12});
+    if (guests % pack == 0)
+        pack = pack == 6 ? 8 : 6;
+    if (guests % pack == 0)
+        pack = 7;
+    const int packs = guests / pack + 1;
+    const int price = rng.range(25, 60) * 5;
+    const int cost = packs * price;
+    const int note = cost < 1000 ? 1000 : cost < 2000 ? 2000 : 5000;
+    static const QStringList events = {"party", "picnic", "school fair", "sports day"};
+    const QString who = Name(rng);
+    Question q = Make(Para(QStringLiteral("%1 invites %2 guests to a %3. Invitations come in packs "
+                                          "of %4, and a pack costs %5.")
+                               .arg(who)
+                               .arg(guests)
+                               .arg(rng.pick(events))
+                               .arg(pack)
+                               .arg(Money(price))),
+                      {MeasurePart(QStringLiteral("How many packs does %1 need?").arg(who), packs, 0, kPacks),
+                       MeasurePart(QStringLiteral("How much do they cost?"), cost, 2, units::kPounds),
+                       MeasurePart(QStringLiteral("How much change from %1?").arg(Money(note)),
+                                   note - cost, 2, units::kPounds)});
+    q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4, so %3 packs are not enough: "
+                                "%5 packs.")
+                     .arg(guests)
+                     .arg(pack)
+                     .arg(guests / pack)
+                     .arg(guests % pack)
+                     .arg(packs),
+                 QStringLiteral("%1 &times; %2 = %3.").arg(packs).arg(Money(price), Price(cost)),
+                 QStringLiteral("%1 &minus; %2 = %3.").arg(Money(note), Price(cost), Price(note - cost))};
+    return q;
+}
+
+Question FuelForJourney(Prng& rng)
+{
+    const int perLitre = rng.range(10, 18);     // km a litre
+    const int litres = rng.range(4, 30);
+    const int distance = perLitre * litres;
+    const int price = rng.range(130, 175);      // pence a litre
+    Question q = Make(Para(QStringLiteral("A car goes %1 km on 1 litre of fuel. Fuel costs %2p a "
+                                          "litre. The car makes a journey of %3 km.")
+                               .arg(perLitre)
+                               .arg(price)
+                               .arg(distance)),
+                      {MeasurePart(QStringLiteral("How much fuel does the journey use?"), litres, 0, units::kLitres),
+                       MeasurePart(QStringLiteral("How much does that fuel cost, in pounds?"),
+                                   litres * price, 2, units::kPounds, 2)});
+    q.working = {QStringLiteral("Fuel: %1 &divide; %2 = %3 litres.").arg(distance).arg(perLitre).arg(litres),
+                 QStringLiteral("Cost: %1 &times; %2p = %3p.").arg(litres).arg(price).arg(litres * price),
+                 QStringLiteral("%1p = %2.").arg(litres * price).arg(Price(litres * price))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> MultiStepKinds()
@@ -568,7 +625,8 @@ QList<Generator> MultiStepKinds()
     return {ShoppingChange, ShareThenCompare, UnitPriceThenTotal, Fencing,        TicketSales,
             SavingUp,       Ages,             CombinedRate,       GroupsNeeded,   FullAndLeftOver,
             RecipeScaling,  BestBuy,          JuiceLeft,          SaleThenTotal,  BusPassengers,
-            AreaThenCost,   ThinkOfANumber,   LeaguePoints,       StackUnderShelf};
+            AreaThenCost,   ThinkOfANumber,   LeaguePoints,       StackUnderShelf, PartyInvitations,
+            FuelForJourney};
 }
 
 } // namespace orlavine::pack

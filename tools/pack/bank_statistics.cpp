@@ -762,6 +762,85 @@ Question CompareRanges(Prng& rng)
     return q;
 }
 
+/// Mode, range and mean of one frequency table; the end rows may be empty.
+Question FrequencyTableAverages(Prng& rng)
+{
+    const Survey survey = PickSurvey(rng);
+    const int first = survey.value == QLatin1String("Letters") ? 1 : 0;
+    QList<int> values, counts;
+    int total = 0, count = 0, top = 0, low = 0, high = 0;
+    do {
+        values.clear();
+        counts.clear();
+        total = count = 0;
+        for (int v = first; v < first + 6; ++v) {
+            values.append(v);
+            counts.append(v == first || v == first + 5 ? rng.range(0, 4) : rng.range(1, 9));
+            total += v * counts.last();
+            count += counts.last();
+        }
+        top = int(std::max_element(counts.cbegin(), counts.cend()) - counts.cbegin());
+        low = counts.first() > 0 ? first : first + 1;
+        high = counts.last() > 0 ? first + 5 : first + 4;
+    } while (counts.count(counts.at(top)) != 1 || total % count != 0);
+    QStringList products;
+    for (int i = 0; i < values.size(); ++i)
+        products.append(QStringLiteral("%1 &times; %2").arg(values.at(i)).arg(counts.at(i)));
+    Question q = Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
+                          FrequencyTable(survey.value, survey.counted, values, counts) +
+                          Para(QStringLiteral("Work out")),
+                      {NumberPart(QStringLiteral("the mode"), values.at(top)),
+                       NumberPart(QStringLiteral("the range"), high - low),
+                       NumberPart(QStringLiteral("the mean"), total / count, 2)});
+    q.working = {QStringLiteral("Mode: the largest frequency is %1, for %2.").arg(counts.at(top)).arg(values.at(top)),
+                 QStringLiteral("Range: the values that occur go from %1 to %2, so %2 &minus; %1 = %3.")
+                     .arg(low)
+                     .arg(high)
+                     .arg(high - low),
+                 QStringLiteral("Mean: (%1) &divide; %2 = %3 &divide; %2 = %4.")
+                     .arg(products.join(QStringLiteral(" + ")))
+                     .arg(count)
+                     .arg(total)
+                     .arg(total / count)};
+    return q;
+}
+
+/// A value added to a list: the new mean and the new median.
+Question AddedValueEffects(Prng& rng)
+{
+    const int mean = rng.range(6, 20);
+    QList<int> values = WithMean(rng, 4, mean, 5);
+    const int added = rng.range(1, 40);
+    QList<int> after = values;
+    after.append(added);
+    if ((Sum(after) % 5) != 0) {
+        const int fix = 5 - Sum(after) % 5;
+        after.last() += fix; // keeps the new mean whole
+    }
+    const int extra = after.last();
+    const QString who = Name(rng);
+    Question q = Make(Para(QStringLiteral("%1's first four scores in a game were %2.")
+                               .arg(who, ListText(values))) +
+                          Para(QStringLiteral("%1 then scored %2.").arg(who).arg(extra)),
+                      {NumberPart(QStringLiteral("What was the mean of the first four scores?"), mean),
+                       NumberPart(QStringLiteral("What is the mean of all five scores?"), Sum(after) / 5),
+                       NumberPart(QStringLiteral("What is the median of all five scores?"),
+                                  MedianTenths(after) / 10)});
+    q.working = {QStringLiteral("First four: %1 = %2, and %2 &divide; 4 = %3.")
+                     .arg(ListText(values, QStringLiteral(" + ")))
+                     .arg(Sum(values))
+                     .arg(mean),
+                 QStringLiteral("All five: %1 + %2 = %3, and %3 &divide; 5 = %4.")
+                     .arg(Sum(values))
+                     .arg(extra)
+                     .arg(Sum(after))
+                     .arg(Sum(after) / 5),
+                 QStringLiteral("In order: %1; the middle one is %2.")
+                     .arg(ListText(Sorted(after)))
+                     .arg(MedianTenths(after) / 10)};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> StatisticsKinds()
@@ -770,7 +849,8 @@ QList<Generator> StatisticsKinds()
             MissingValueFromMean, MeanFromFrequencyTable, ModeFromFrequencyTable,
             MedianFromFrequencyTable, CompareMeans, MeanAfterAdding, CategoryMode, WhichSetHas,
             MeanOfPrices,        MissingFromRange,    TotalFromMean,    ModeMedianRange,
-            CombinedMean,        ScoreForTargetMean,  CompareRanges};
+            CombinedMean,        ScoreForTargetMean,  CompareRanges,    FrequencyTableAverages,
+            AddedValueEffects};
 }
 
 } // namespace orlavine::pack
