@@ -9,9 +9,11 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 QString Signed(int value)
 {
@@ -55,7 +57,9 @@ QString LinearHtml(int a, int b, const QString& letter = QStringLiteral("n"))
         return QStringLiteral("%1 &minus; %2").arg(b).arg(product);
     if (b == 0)
         return product;
-    return QStringLiteral("%1 %2 %3").arg(product, b < 0 ? QStringLiteral("&minus;") : QStringLiteral("+")).arg(std::abs(b));
+    return QStringLiteral("%1 %2 %3")
+        .arg(product, b < 0 ? QStringLiteral("&minus;") : QStringLiteral("+"))
+        .arg(std::abs(b));
 }
 
 /// a&times;n + b with the number n put in: "3 &times; 10 + 5".
@@ -108,18 +112,29 @@ QStringList RuleForms(char op, int by)
     QStringList heads;
     switch (op) {
     case '+':
-        heads = {"add " + n, "+" + n, "+ " + n, "plus " + n, "add on " + n, "goes up by " + n,
-                 "increase by " + n, "up " + n, "up by " + n};
+        heads = {"add " + n,         "+" + n,       "+ " + n,
+                 "plus " + n,        "add on " + n, "goes up by " + n,
+                 "increase by " + n, "up " + n,     "up by " + n};
         break;
     case '-':
-        heads = {"subtract " + n, "-" + n, "- " + n, "minus " + n, "take away " + n,
-                 "take " + n, "goes down by " + n, "decrease by " + n, "down " + n, "down by " + n};
+        heads = {"subtract " + n,
+                 "-" + n,
+                 "- " + n,
+                 "minus " + n,
+                 "take away " + n,
+                 "take " + n,
+                 "goes down by " + n,
+                 "decrease by " + n,
+                 "down " + n,
+                 "down by " + n};
         break;
     default:
-        heads = {"multiply by " + n, "\u00D7" + n, "\u00D7 " + n, "x" + n, "x " + n, "*" + n,
-                 "* " + n, "times " + n, "times by " + n};
+        heads = {"multiply by " + n, "\u00D7" + n, "\u00D7 " + n,  "x" + n, "x " + n, "*" + n,
+                 "* " + n,           "times " + n, "times by " + n};
         if (by == 2)
-            heads << "double" << "double it" << "doubles";
+            heads << "double"
+                  << "double it"
+                  << "doubles";
         break;
     }
     QStringList forms = heads;
@@ -137,18 +152,20 @@ Question NextTerm(Prng& rng)
     Question q = Make(Para(QStringLiteral("Here is a sequence:")) +
                           Display(ListText(terms.mid(0, 5)) + QStringLiteral(", &hellip;")),
                       {NumberPart(QStringLiteral("What is the next term?"), terms.at(5))});
-    q.working = {QStringLiteral("Each term is %1 %2 than the one before.")
-                     .arg(std::abs(step))
-                     .arg(step > 0 ? QStringLiteral("more") : QStringLiteral("less")),
-                 QStringLiteral("%1 %2 %3 = %4.")
-                     .arg(Signed(terms.at(4)), step > 0 ? QStringLiteral("+") : QStringLiteral("&minus;"))
-                     .arg(std::abs(step))
-                     .arg(Signed(terms.at(5)))};
+    q.working = {
+        QStringLiteral("Each term is %1 %2 than the one before.")
+            .arg(std::abs(step))
+            .arg(step > 0 ? QStringLiteral("more") : QStringLiteral("less")),
+        QStringLiteral("%1 %2 %3 = %4.")
+            .arg(Signed(terms.at(4)), step > 0 ? QStringLiteral("+") : QStringLiteral("&minus;"))
+            .arg(std::abs(step))
+            .arg(Signed(terms.at(5)))};
     if (two) {
         const int seventh = first + 6 * step;
         q.parts.append(NumberPart(QStringLiteral("And the term after that?"), seventh));
         q.working.append(QStringLiteral("%1 %2 %3 = %4.")
-                             .arg(Signed(terms.at(5)), step > 0 ? QStringLiteral("+") : QStringLiteral("&minus;"))
+                             .arg(Signed(terms.at(5)),
+                                  step > 0 ? QStringLiteral("+") : QStringLiteral("&minus;"))
                              .arg(std::abs(step))
                              .arg(Signed(seventh)));
     }
@@ -189,9 +206,10 @@ Question NthTermValue(Prng& rng)
     const int a = rng.range(2, 9);
     const int b = rng.range(-9, 12);
     const int k = rng.pick(QList<int>{5, 8, 10, 12, 15, 20, 25, 30, 50, 100});
-    Question q = Make(Para(QStringLiteral("The <i>n</i>th term of a sequence is %1.").arg(LinearHtml(a, b))) +
-                          Para(QStringLiteral("What is the %1th term?").arg(k)),
-                      {NumberPart(QString(), a * k + b)});
+    Question q = Make(
+        Para(QStringLiteral("The <i>n</i>th term of a sequence is %1.").arg(LinearHtml(a, b))) +
+            Para(QStringLiteral("What is the %1th term?").arg(k)),
+        {NumberPart(QString(), a * k + b)});
     q.working = {QStringLiteral("Put n = %1 into %2.").arg(k).arg(LinearHtml(a, b)),
                  QStringLiteral("%1 = %2.").arg(LinearAt(a, b, k)).arg(a * k + b)};
     return q;
@@ -236,7 +254,8 @@ Question FarTerm(Prng& rng)
                           Para(QStringLiteral("What is the %1th term?").arg(k)),
                       {NumberPart(QString(), a * k + b, 2)});
     q.working = NthTermSteps(a, b);
-    q.working.append(QStringLiteral("The %1th term is %2 = %3.").arg(k).arg(LinearAt(a, b, k)).arg(a * k + b));
+    q.working.append(
+        QStringLiteral("The %1th term is %2 = %3.").arg(k).arg(LinearAt(a, b, k)).arg(a * k + b));
     return q;
 }
 
@@ -259,15 +278,17 @@ Question WhichIsATerm(Prng& rng)
         }
     }
     const Choice choice = UniqueChoice(rng, options);
-    Question q = ChoiceQuestion(Para(QStringLiteral("The <i>n</i>th term of a sequence is %1.")
-                                         .arg(LinearHtml(a, b))) +
-                                    Para(QStringLiteral("Which of these numbers is in the sequence?")),
-                                choice);
+    Question q = ChoiceQuestion(
+        Para(QStringLiteral("The <i>n</i>th term of a sequence is %1.").arg(LinearHtml(a, b))) +
+            Para(QStringLiteral("Which of these numbers is in the sequence?")),
+        choice);
     QStringList checks;
     for (int x : values) {
         const int rest = (x - b) % a;
-        checks.append(rest == 0 ? QStringLiteral("%1 gives %2 exactly").arg(x).arg((x - b) / a)
-                                : QStringLiteral("%1 gives %2 remainder %3").arg(x).arg((x - b) / a).arg(rest));
+        checks.append(
+            rest == 0
+                ? QStringLiteral("%1 gives %2 exactly").arg(x).arg((x - b) / a)
+                : QStringLiteral("%1 gives %2 remainder %3").arg(x).arg((x - b) / a).arg(rest));
     }
     q.working = {QStringLiteral("A number is a term when undoing the rule, %1 %2 and then "
                                 "&divide; %3, gives a whole number n.")
@@ -287,9 +308,10 @@ Question WhichTermIs(Prng& rng)
     const int b = rng.range(-9, 15);
     const int n = rng.range(12, 60);
     const int value = a * n + b;
-    Question q = Make(Para(QStringLiteral("The <i>n</i>th term of a sequence is %1.").arg(LinearHtml(a, b))) +
-                          Para(QStringLiteral("Which term of the sequence is %1?").arg(value)),
-                      {NumberPart(QString(), n, 2)});
+    Question q = Make(
+        Para(QStringLiteral("The <i>n</i>th term of a sequence is %1.").arg(LinearHtml(a, b))) +
+            Para(QStringLiteral("Which term of the sequence is %1?").arg(value)),
+        {NumberPart(QString(), n, 2)});
     q.working = {QStringLiteral("Solve %1 = %2.").arg(LinearHtml(a, b)).arg(value),
                  QStringLiteral("%1 %2 %3 = %4, so %5n = %4.")
                      .arg(value)
@@ -297,7 +319,11 @@ Question WhichTermIs(Prng& rng)
                      .arg(std::abs(b))
                      .arg(a * n)
                      .arg(a),
-                 QStringLiteral("n = %1 &divide; %2 = %3: it is the %4 term.").arg(a * n).arg(a).arg(n).arg(Ordinal(n))};
+                 QStringLiteral("n = %1 &divide; %2 = %3: it is the %4 term.")
+                     .arg(a * n)
+                     .arg(a)
+                     .arg(n)
+                     .arg(Ordinal(n))};
     return q;
 }
 
@@ -365,8 +391,8 @@ Picture StickPicture(const StickPattern& p)
         svg.text({x + widths[n - 1] * u / 2, base + 30}, QStringLiteral("Pattern %1").arg(n), 14);
         x += widths[n - 1] * u + 40;
     }
-    return Picture{svg.finish(), QStringLiteral("Patterns 1, 2 and 3 of %1 made from matchsticks")
-                                     .arg(p.shapes)};
+    return Picture{svg.finish(),
+                   QStringLiteral("Patterns 1, 2 and 3 of %1 made from matchsticks").arg(p.shapes)};
 }
 
 Question MatchstickPattern(Prng& rng)
@@ -377,12 +403,13 @@ Question MatchstickPattern(Prng& rng)
                                                  {"houses in a row", 5, 1, 3}};
     const StickPattern p = rng.pick(patterns);
     const int k = rng.range(6, 40);
-    Question q = Make(Para(QStringLiteral("These patterns of %1 are made from matchsticks.").arg(p.shapes)),
-                      {NumberPart(QStringLiteral("How many matchsticks are in pattern %1?").arg(k),
-                                  p.a * k + p.b),
-                       AlternativesPart(QStringLiteral("Write an expression for the number of "
-                                                       "matchsticks in pattern <i>n</i>."),
-                                        LinearForms(p.a, p.b), 2)});
+    Question q =
+        Make(Para(QStringLiteral("These patterns of %1 are made from matchsticks.").arg(p.shapes)),
+             {NumberPart(QStringLiteral("How many matchsticks are in pattern %1?").arg(k),
+                         p.a * k + p.b),
+              AlternativesPart(QStringLiteral("Write an expression for the number of "
+                                              "matchsticks in pattern <i>n</i>."),
+                               LinearForms(p.a, p.b), 2)});
     q.parts.last().answer = LinearHtml(p.a, p.b);
     q.pictures = {StickPicture(p)};
     q.working = {QStringLiteral("Count the matchsticks: %1, %2, %3.")
@@ -405,9 +432,9 @@ Question MatchstickPattern(Prng& rng)
 
 /// A charge made of a fixed part and a part per unit, in whole pounds.
 struct Charge {
-    QString what;  // "hiring a bike"
-    QString per;   // "hour"
-    QString pers;  // "hours"
+    QString what;   // "hiring a bike"
+    QString per;    // "hour"
+    QString pers;   // "hours"
     QString letter; // for the formula
 };
 
@@ -428,13 +455,14 @@ Question WordFormula(Prng& rng)
     const int per = rng.range(2, 15);
     const int fixed = rng.range(3, 30);
     const int k = rng.range(2, 12);
-    Question q = Make(Para(QStringLiteral("The cost of %1 is worked out with this formula:").arg(c.what)) +
-                          Display(QStringLiteral("cost in pounds = %1 &times; number of %2 + %3")
-                                      .arg(per)
-                                      .arg(c.pers)
-                                      .arg(fixed)) +
-                          Para(QStringLiteral("What is the cost for %1 %2?").arg(k).arg(c.pers)),
-                      {MeasurePart(QString(), (per * k + fixed) * 100LL, 2, units::kPounds)});
+    Question q =
+        Make(Para(QStringLiteral("The cost of %1 is worked out with this formula:").arg(c.what)) +
+                 Display(QStringLiteral("cost in pounds = %1 &times; number of %2 + %3")
+                             .arg(per)
+                             .arg(c.pers)
+                             .arg(fixed)) +
+                 Para(QStringLiteral("What is the cost for %1 %2?").arg(k).arg(c.pers)),
+             {MeasurePart(QString(), (per * k + fixed) * 100LL, 2, units::kPounds)});
     q.working = {QStringLiteral("%1 &times; %2 = %3.").arg(per).arg(k).arg(per * k),
                  QStringLiteral("%1 + %2 = %3, so the cost is &pound;%3.")
                      .arg(per * k)
@@ -457,41 +485,57 @@ Question LetterFormula(Prng& rng)
         given = QStringLiteral("a = %1 and b = %2").arg(p).arg(r);
         value = 2 * p + 2 * r;
         steps = QStringLiteral("P = 2 &times; %1 + 2 &times; %2 = %3 + %4 = %5")
-                    .arg(p).arg(r).arg(2 * p).arg(2 * r).arg(value);
+                    .arg(p)
+                    .arg(r)
+                    .arg(2 * p)
+                    .arg(2 * r)
+                    .arg(value);
         break;
     case 1:
         formula = QStringLiteral("v = u + 10t");
         given = QStringLiteral("u = %1 and t = %2").arg(p).arg(r);
         value = p + 10 * r;
-        steps = QStringLiteral("v = %1 + 10 &times; %2 = %1 + %3 = %4").arg(p).arg(r).arg(10 * r).arg(value);
+        steps = QStringLiteral("v = %1 + 10 &times; %2 = %1 + %3 = %4")
+                    .arg(p)
+                    .arg(r)
+                    .arg(10 * r)
+                    .arg(value);
         break;
     case 2:
         formula = QStringLiteral("A = bh &divide; 2");
         given = QStringLiteral("b = %1 and h = %2").arg(2 * p).arg(r);
         value = p * r;
         steps = QStringLiteral("A = %1 &times; %2 &divide; 2 = %3 &divide; 2 = %4")
-                    .arg(2 * p).arg(r).arg(2 * p * r).arg(value);
+                    .arg(2 * p)
+                    .arg(r)
+                    .arg(2 * p * r)
+                    .arg(value);
         break;
     case 3:
         formula = QStringLiteral("y = 3c &minus; 2d");
         given = QStringLiteral("c = %1 and d = %2").arg(p).arg(r);
         value = 3 * p - 2 * r;
         steps = QStringLiteral("y = 3 &times; %1 &minus; 2 &times; %2 = %3 &minus; %4 = %5")
-                    .arg(p).arg(r).arg(3 * p).arg(2 * r).arg(Signed(value));
+                    .arg(p)
+                    .arg(r)
+                    .arg(3 * p)
+                    .arg(2 * r)
+                    .arg(Signed(value));
         break;
     default:
         formula = QStringLiteral("T = 20m + 15");
         given = QStringLiteral("m = %1").arg(p);
         value = 20 * p + 15;
-        steps = QStringLiteral("T = 20 &times; %1 + 15 = %2 + 15 = %3").arg(p).arg(20 * p).arg(value);
+        steps =
+            QStringLiteral("T = 20 &times; %1 + 15 = %2 + 15 = %3").arg(p).arg(20 * p).arg(value);
         break;
     }
     const QString letter = formula.left(1);
-    Question q = Make(Display(formula) +
-                          Para(QStringLiteral("Work out the value of %1 when %2.").arg(letter, given)),
-                      {NumberPart(QString(), value, kind == 4 ? 1 : 2)});
-    q.working = {QStringLiteral("Put %1 into %2.").arg(given, formula),
-                 steps + QLatin1Char('.')};
+    Question q =
+        Make(Display(formula) +
+                 Para(QStringLiteral("Work out the value of %1 when %2.").arg(letter, given)),
+             {NumberPart(QString(), value, kind == 4 ? 1 : 2)});
+    q.working = {QStringLiteral("Put %1 into %2.").arg(given, formula), steps + QLatin1Char('.')};
     return q;
 }
 
@@ -502,11 +546,12 @@ Question RearrangeFormula(Prng& rng)
     const int fixed = rng.range(3, 30);
     const int k = rng.range(2, 20);
     const int cost = per * k + fixed;
-    Question q = Make(Para(QStringLiteral("The cost, <i>C</i> pounds, of %1 for <i>%2</i> %3 is")
-                               .arg(c.what, c.letter, c.pers)) +
-                          Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)) +
-                          Para(QStringLiteral("The cost was &pound;%1. How many %2?").arg(cost).arg(c.pers)),
-                      {NumberPart(QString(), k, 2)});
+    Question q =
+        Make(Para(QStringLiteral("The cost, <i>C</i> pounds, of %1 for <i>%2</i> %3 is")
+                      .arg(c.what, c.letter, c.pers)) +
+                 Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)) +
+                 Para(QStringLiteral("The cost was &pound;%1. How many %2?").arg(cost).arg(c.pers)),
+             {NumberPart(QString(), k, 2)});
     q.working = {QStringLiteral("%1 = %2%3 + %4.").arg(cost).arg(per).arg(c.letter).arg(fixed),
                  QStringLiteral("Take away %1: %2 &minus; %1 = %3, so %4%5 = %3.")
                      .arg(fixed)
@@ -531,11 +576,11 @@ Question WhichFormula(Prng& rng)
     if (fixed == per)
         ++fixed;
     struct Formula {
-        int a, b; // C = a n + b
+        int a, b;   // C = a n + b
         bool times; // C = a (n + b) instead
     };
-    const QList<Formula> formulae = {{per, fixed, false}, {fixed, per, false},
-                                     {per + fixed, 0, false}, {per, fixed, true}};
+    const QList<Formula> formulae = {
+        {per, fixed, false}, {fixed, per, false}, {per + fixed, 0, false}, {per, fixed, true}};
     auto cost = [](const Formula& f, int n) { return f.times ? f.a * (n + f.b) : f.a * n + f.b; };
     auto text = [&c](const Formula& f) {
         return f.times ? QStringLiteral("C = %1(%2 + %3)").arg(f.a).arg(c.letter).arg(f.b)
@@ -559,15 +604,16 @@ Question WhichFormula(Prng& rng)
                                                         "pounds, for <i>%1</i> %2?")
                                              .arg(c.letter, c.pers)),
                                 choice);
-    q.working = {QStringLiteral("&pound;%1 for each %2 makes %1 &times; %3 = %1%3.")
-                     .arg(per)
-                     .arg(c.per, c.letter),
-                 QStringLiteral("Add the &pound;%1 paid once: %2.").arg(fixed).arg(text(formulae.first())),
-                 QStringLiteral("Check with 2 %1: %2 &times; 2 + %3 = %4.")
-                     .arg(c.pers)
-                     .arg(per)
-                     .arg(fixed)
-                     .arg(per * 2 + fixed)};
+    q.working = {
+        QStringLiteral("&pound;%1 for each %2 makes %1 &times; %3 = %1%3.")
+            .arg(per)
+            .arg(c.per, c.letter),
+        QStringLiteral("Add the &pound;%1 paid once: %2.").arg(fixed).arg(text(formulae.first())),
+        QStringLiteral("Check with 2 %1: %2 &times; 2 + %3 = %4.")
+            .arg(c.pers)
+            .arg(per)
+            .arg(fixed)
+            .arg(per * 2 + fixed)};
     return q;
 }
 
@@ -576,19 +622,19 @@ Question SpecialNumber(Prng& rng)
     const bool square = rng.chance(50);
     const int n = rng.range(5, 20);
     const int value = square ? n * n : n * (n + 1) / 2;
-    Question q = Make(square ? Para(QStringLiteral("The square numbers are 1, 4, 9, 16, 25, &hellip;")) +
-                                   Para(QStringLiteral("What is the %1th square number?").arg(n))
-                             : Para(QStringLiteral("The triangular numbers are 1, 3, 6, 10, 15, &hellip;")) +
-                                   Para(QStringLiteral("What is the %1th triangular number?").arg(n)),
-                      {NumberPart(QString(), value)});
-    q.working = square ? QStringList{QStringLiteral("The nth square number is n &times; n."),
-                                     QStringLiteral("%1 &times; %1 = %2.").arg(n).arg(value)}
-                       : QStringList{QStringLiteral("The nth triangular number is 1 + 2 + &hellip; + n "
-                                                    "= n &times; (n + 1) &divide; 2."),
-                                     QStringLiteral("%1 &times; %2 &divide; 2 = %3.")
-                                         .arg(n)
-                                         .arg(n + 1)
-                                         .arg(value)};
+    Question q =
+        Make(square ? Para(QStringLiteral("The square numbers are 1, 4, 9, 16, 25, &hellip;")) +
+                          Para(QStringLiteral("What is the %1th square number?").arg(n))
+                    : Para(QStringLiteral("The triangular numbers are 1, 3, 6, 10, 15, &hellip;")) +
+                          Para(QStringLiteral("What is the %1th triangular number?").arg(n)),
+             {NumberPart(QString(), value)});
+    q.working =
+        square ? QStringList{QStringLiteral("The nth square number is n &times; n."),
+                             QStringLiteral("%1 &times; %1 = %2.").arg(n).arg(value)}
+               : QStringList{
+                     QStringLiteral("The nth triangular number is 1 + 2 + &hellip; + n "
+                                    "= n &times; (n + 1) &divide; 2."),
+                     QStringLiteral("%1 &times; %2 &divide; 2 = %3.").arg(n).arg(n + 1).arg(value)};
     return q;
 }
 
@@ -621,16 +667,18 @@ Question WhichIsSpecial(Prng& rng)
     }
     const Choice choice = UniqueChoice(rng, options);
     const QString name = square ? QStringLiteral("square") : QStringLiteral("triangular");
-    Question q = ChoiceQuestion(Para(QStringLiteral("Which of these is a %1 number?").arg(name)), choice);
-    q.working = {square ? QStringLiteral("A square number is a whole number times itself.")
-                        : QStringLiteral("A triangular number is 1 + 2 + 3 + &hellip; up to some "
-                                         "number: 1, 3, 6, 10, 15, &hellip;"),
-                 square ? QStringLiteral("%1 &times; %1 = %2.").arg(k).arg(right)
-                        : QStringLiteral("1 + 2 + &hellip; + %1 = %1 &times; %2 &divide; 2 = %3.")
-                              .arg(k)
-                              .arg(k + 1)
-                              .arg(right),
-                 QStringLiteral("None of the others is %1, so the answer is %2.").arg(name).arg(right)};
+    Question q =
+        ChoiceQuestion(Para(QStringLiteral("Which of these is a %1 number?").arg(name)), choice);
+    q.working = {
+        square ? QStringLiteral("A square number is a whole number times itself.")
+               : QStringLiteral("A triangular number is 1 + 2 + 3 + &hellip; up to some "
+                                "number: 1, 3, 6, 10, 15, &hellip;"),
+        square ? QStringLiteral("%1 &times; %1 = %2.").arg(k).arg(right)
+               : QStringLiteral("1 + 2 + &hellip; + %1 = %1 &times; %2 &divide; 2 = %3.")
+                     .arg(k)
+                     .arg(k + 1)
+                     .arg(right),
+        QStringLiteral("None of the others is %1, so the answer is %2.").arg(name).arg(right)};
     return q;
 }
 
@@ -641,7 +689,11 @@ Question FibonacciNext(Prng& rng)
     const QList<int> t = {a, b, a + b, a + 2 * b, 2 * a + 3 * b, 3 * a + 5 * b};
     Question q = Make(Para(QStringLiteral("In this sequence each term is the sum of the two "
                                           "terms before it.")) +
-                          Display(QStringLiteral("%1, %2, %3, %4, __, __").arg(t.at(0)).arg(t.at(1)).arg(t.at(2)).arg(t.at(3))),
+                          Display(QStringLiteral("%1, %2, %3, %4, __, __")
+                                      .arg(t.at(0))
+                                      .arg(t.at(1))
+                                      .arg(t.at(2))
+                                      .arg(t.at(3))),
                       {NumberPart(QStringLiteral("the 5th term"), t.at(4)),
                        NumberPart(QStringLiteral("the 6th term"), t.at(5))});
     q.working = {QStringLiteral("5th term: %1 + %2 = %3.").arg(t.at(2)).arg(t.at(3)).arg(t.at(4)),
@@ -654,11 +706,12 @@ Question FibonacciBack(Prng& rng)
     const int a = rng.range(1, 12);
     const int b = rng.range(a + 1, 20);
     const QList<int> t = {a, b, a + b, a + 2 * b, 2 * a + 3 * b};
-    Question q = Make(Para(QStringLiteral("In this sequence each term is the sum of the two "
-                                          "terms before it.")) +
-                          Display(QStringLiteral("__, __, %1, %2, %3").arg(t.at(2)).arg(t.at(3)).arg(t.at(4))),
-                      {NumberPart(QStringLiteral("the 2nd term"), b),
-                       NumberPart(QStringLiteral("the 1st term"), a)});
+    Question q = Make(
+        Para(QStringLiteral("In this sequence each term is the sum of the two "
+                            "terms before it.")) +
+            Display(QStringLiteral("__, __, %1, %2, %3").arg(t.at(2)).arg(t.at(3)).arg(t.at(4))),
+        {NumberPart(QStringLiteral("the 2nd term"), b),
+         NumberPart(QStringLiteral("the 1st term"), a)});
     q.working = {QStringLiteral("2nd term + %1 = %2, so the 2nd term is %2 &minus; %1 = %3.")
                      .arg(t.at(2))
                      .arg(t.at(3))
@@ -685,7 +738,8 @@ Question MissingTerms(Prng& rng)
                                           "amount each time. Fill in the missing terms.")) +
                           Display(shown.join(QStringLiteral(", "))),
                       {NumberPart(QStringLiteral("the 2nd term"), t.at(1)),
-                       NumberPart(QStringLiteral("the %1 term").arg(middle ? QStringLiteral("3rd") : QStringLiteral("4th")),
+                       NumberPart(QStringLiteral("the %1 term")
+                                      .arg(middle ? QStringLiteral("3rd") : QStringLiteral("4th")),
                                   t.at(second))});
     q.working = {QStringLiteral("From %1 to %2 is %3 steps: %2 &minus; %1 = %4.")
                      .arg(Signed(t.at(0)), Signed(t.at(known)))
@@ -695,7 +749,8 @@ Question MissingTerms(Prng& rng)
                      .arg(Signed(t.at(known) - t.at(0)))
                      .arg(known)
                      .arg(Signed(step)),
-                 QStringLiteral("The missing terms are %1 and %2.").arg(Signed(t.at(1)), Signed(t.at(second)))};
+                 QStringLiteral("The missing terms are %1 and %2.")
+                     .arg(Signed(t.at(1)), Signed(t.at(second)))};
     return q;
 }
 
@@ -727,26 +782,28 @@ Question FirstTermOver(Prng& rng)
     const int limit = rng.pick(QList<int>{100, 150, 200, 250, 500});
     const int steps = (limit - first) / step + 1;
     const int answer = first + steps * step;
-    Question q = Make(Para(QStringLiteral("A sequence starts at %1 and goes up by %2 each time.")
-                               .arg(first)
-                               .arg(step)) +
-                          Para(QStringLiteral("What is the first term that is greater than %1?").arg(limit)),
-                      {NumberPart(QString(), answer, 2)});
-    q.working = {QStringLiteral("From %1 to %2 is %3; %3 &divide; %4 = %5 remainder %6.")
-                     .arg(first)
-                     .arg(limit)
-                     .arg(limit - first)
-                     .arg(step)
-                     .arg((limit - first) / step)
-                     .arg((limit - first) % step),
-                 QStringLiteral("After %1 steps the term is %2 + %1 &times; %3 = %4, not yet more "
-                                "than %5.")
-                     .arg(steps - 1)
-                     .arg(first)
-                     .arg(step)
-                     .arg(answer - step)
-                     .arg(limit),
-                 QStringLiteral("One more step: %1 + %2 = %3.").arg(answer - step).arg(step).arg(answer)};
+    Question q =
+        Make(Para(QStringLiteral("A sequence starts at %1 and goes up by %2 each time.")
+                      .arg(first)
+                      .arg(step)) +
+                 Para(QStringLiteral("What is the first term that is greater than %1?").arg(limit)),
+             {NumberPart(QString(), answer, 2)});
+    q.working = {
+        QStringLiteral("From %1 to %2 is %3; %3 &divide; %4 = %5 remainder %6.")
+            .arg(first)
+            .arg(limit)
+            .arg(limit - first)
+            .arg(step)
+            .arg((limit - first) / step)
+            .arg((limit - first) % step),
+        QStringLiteral("After %1 steps the term is %2 + %1 &times; %3 = %4, not yet more "
+                       "than %5.")
+            .arg(steps - 1)
+            .arg(first)
+            .arg(step)
+            .arg(answer - step)
+            .arg(limit),
+        QStringLiteral("One more step: %1 + %2 = %3.").arg(answer - step).arg(step).arg(answer)};
     return q;
 }
 
@@ -759,14 +816,15 @@ Question TwoSequences(Prng& rng)
     const int b2 = rng.range(-8, 6);
     const int b1 = b2 + (a2 - a1) * meet;
     const int k = rng.pick(QList<int>{10, 20, 50, 100});
-    Question q = Make(Para(QStringLiteral("Sequence A has <i>n</i>th term %1. Sequence B has "
-                                          "<i>n</i>th term %2.")
-                               .arg(LinearHtml(a1, b1), LinearHtml(a2, b2))),
-                      {NumberPart(QStringLiteral("What is the %1th term of sequence A?").arg(k), a1 * k + b1),
-                       NumberPart(QStringLiteral("What is the %1th term of sequence B?").arg(k), a2 * k + b2),
-                       NumberPart(QStringLiteral("For which value of <i>n</i> are the <i>n</i>th "
-                                                 "terms of A and B the same?"),
-                                  meet)});
+    Question q = Make(
+        Para(QStringLiteral("Sequence A has <i>n</i>th term %1. Sequence B has "
+                            "<i>n</i>th term %2.")
+                 .arg(LinearHtml(a1, b1), LinearHtml(a2, b2))),
+        {NumberPart(QStringLiteral("What is the %1th term of sequence A?").arg(k), a1 * k + b1),
+         NumberPart(QStringLiteral("What is the %1th term of sequence B?").arg(k), a2 * k + b2),
+         NumberPart(QStringLiteral("For which value of <i>n</i> are the <i>n</i>th "
+                                   "terms of A and B the same?"),
+                    meet)});
     q.working = {QStringLiteral("A: %1 = %2.").arg(LinearAt(a1, b1, k)).arg(a1 * k + b1),
                  QStringLiteral("B: %1 = %2.").arg(LinearAt(a2, b2, k)).arg(a2 * k + b2),
                  QStringLiteral("Same when %1 = %2: B gains %3 on A each step and starts %4 "
@@ -792,15 +850,16 @@ Question FormulaBothWays(Prng& rng)
     int k2 = rng.range(5, 25);
     if (k2 == k1)
         ++k2;
-    Question q = Make(Para(QStringLiteral("The cost, <i>C</i> pounds, of %1 for <i>%2</i> %3 is")
-                               .arg(c.what, c.letter, c.pers)) +
-                          Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)),
-                      {MeasurePart(QStringLiteral("What is the cost for %1 %2?").arg(k1).arg(c.pers),
-                                   (per * k1 + fixed) * 100LL, 2, units::kPounds),
-                       NumberPart(QStringLiteral("The cost was &pound;%1. How many %2?")
-                                      .arg(per * k2 + fixed)
-                                      .arg(c.pers),
-                                  k2, 2)});
+    Question q =
+        Make(Para(QStringLiteral("The cost, <i>C</i> pounds, of %1 for <i>%2</i> %3 is")
+                      .arg(c.what, c.letter, c.pers)) +
+                 Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)),
+             {MeasurePart(QStringLiteral("What is the cost for %1 %2?").arg(k1).arg(c.pers),
+                          (per * k1 + fixed) * 100LL, 2, units::kPounds),
+              NumberPart(QStringLiteral("The cost was &pound;%1. How many %2?")
+                             .arg(per * k2 + fixed)
+                             .arg(c.pers),
+                         k2, 2)});
     q.working = {QStringLiteral("C = %1 &times; %2 + %3 = %4, so &pound;%4.")
                      .arg(per)
                      .arg(k1)
@@ -812,7 +871,12 @@ Question FormulaBothWays(Prng& rng)
                      .arg(c.letter)
                      .arg(fixed)
                      .arg(per * k2),
-                 QStringLiteral("%1 = %2 &divide; %3 = %4 %5.").arg(c.letter).arg(per * k2).arg(per).arg(k2).arg(c.pers)};
+                 QStringLiteral("%1 = %2 &divide; %3 = %4 %5.")
+                     .arg(c.letter)
+                     .arg(per * k2)
+                     .arg(per)
+                     .arg(k2)
+                     .arg(c.pers)};
     return q;
 }
 
@@ -820,11 +884,10 @@ Question FormulaBothWays(Prng& rng)
 
 QList<Generator> FormulaKinds()
 {
-    return {NextTerm,       TermToTermRule,  NthTermValue,        FindNthTerm,
-            FarTerm,        WhichIsATerm,    WhichTermIs,         MatchstickPattern,
-            WordFormula,    LetterFormula,   RearrangeFormula,    WhichFormula,
-            SpecialNumber,  WhichIsSpecial,  FibonacciNext,       FibonacciBack,
-            MissingTerms,   PositionRuleInWords, FirstTermOver,      TwoSequences,
+    return {NextTerm,         TermToTermRule, NthTermValue,        FindNthTerm,    FarTerm,
+            WhichIsATerm,     WhichTermIs,    MatchstickPattern,   WordFormula,    LetterFormula,
+            RearrangeFormula, WhichFormula,   SpecialNumber,       WhichIsSpecial, FibonacciNext,
+            FibonacciBack,    MissingTerms,   PositionRuleInWords, FirstTermOver,  TwoSequences,
             FormulaBothWays};
 }
 

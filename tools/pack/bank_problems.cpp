@@ -6,9 +6,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 // What is counted in an answer, written after its line like a unit.
 const Unit kWeeks{"weeks", {"weeks", "week", "wks"}};
@@ -43,14 +45,11 @@ struct Item {
 
 Item PickItem(Prng& rng, const Item* not_ = nullptr)
 {
-    static const QList<Item> items = {{"notebook", "notebooks", 85, 260},
-                                      {"pen", "pens", 35, 140},
-                                      {"sandwich", "sandwiches", 180, 395},
-                                      {"drink", "drinks", 60, 175},
-                                      {"comic", "comics", 120, 350},
-                                      {"apple", "apples", 20, 65},
-                                      {"ruler", "rulers", 45, 120},
-                                      {"magazine", "magazines", 210, 480}};
+    static const QList<Item> items = {
+        {"notebook", "notebooks", 85, 260},   {"pen", "pens", 35, 140},
+        {"sandwich", "sandwiches", 180, 395}, {"drink", "drinks", 60, 175},
+        {"comic", "comics", 120, 350},        {"apple", "apples", 20, 65},
+        {"ruler", "rulers", 45, 120},         {"magazine", "magazines", 210, 480}};
     for (;;) {
         const Item item = rng.pick(items);
         if (!not_ || item.one != not_->one)
@@ -81,10 +80,16 @@ Question ShoppingChange(Prng& rng)
                                .arg(second.many, Money(p2), Money(note))) +
                           Para(QStringLiteral("How much change should %1 get?").arg(who)),
                       {MeasurePart(QString(), note - total, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("%1 %2: %1 &times; %3 = %4.").arg(k1).arg(first.many, Money(p1), Price(k1 * p1)),
-                 QStringLiteral("%1 %2: %1 &times; %3 = %4.").arg(k2).arg(second.many, Money(p2), Price(k2 * p2)),
-                 QStringLiteral("Total: %1 + %2 = %3.").arg(Price(k1 * p1), Price(k2 * p2), Price(total)),
-                 QStringLiteral("Change: %1 &minus; %2 = %3.").arg(Money(note), Price(total), Price(note - total))};
+    q.working = {
+        QStringLiteral("%1 %2: %1 &times; %3 = %4.")
+            .arg(k1)
+            .arg(first.many, Money(p1), Price(k1 * p1)),
+        QStringLiteral("%1 %2: %1 &times; %3 = %4.")
+            .arg(k2)
+            .arg(second.many, Money(p2), Price(k2 * p2)),
+        QStringLiteral("Total: %1 + %2 = %3.").arg(Price(k1 * p1), Price(k2 * p2), Price(total)),
+        QStringLiteral("Change: %1 &minus; %2 = %3.")
+            .arg(Money(note), Price(total), Price(note - total))};
     return q;
 }
 
@@ -118,8 +123,16 @@ Question ShareThenCompare(Prng& rng)
                                               "than each of %3's friends?")
                                    .arg(thing, richer, richer == a ? b : a)),
                       {NumberPart(QString(), more, 2)});
-    q.working = {QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.").arg(a).arg(n1 * each1).arg(n1).arg(each1),
-                 QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.").arg(b).arg(n2 * each2).arg(n2).arg(each2),
+    q.working = {QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.")
+                     .arg(a)
+                     .arg(n1 * each1)
+                     .arg(n1)
+                     .arg(each1),
+                 QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.")
+                     .arg(b)
+                     .arg(n2 * each2)
+                     .arg(n2)
+                     .arg(each2),
                  QStringLiteral("Difference: %1 &minus; %2 = %3.")
                      .arg(std::max(each1, each2))
                      .arg(std::min(each1, each2))
@@ -135,11 +148,17 @@ Question UnitPriceThenTotal(Prng& rng)
     int m = rng.range(2, 12);
     if (m == k)
         ++m;
-    Question q = Make(Para(QStringLiteral("%1 %2 cost %3 altogether.").arg(k).arg(item.many, Price(k * unit))) +
-                          Para(QStringLiteral("How much do %1 %2 cost?").arg(m).arg(item.many)),
-                      {MeasurePart(QString(), m * unit, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("One %1 costs %2 &divide; %3 = %4.").arg(item.one, Price(k * unit)).arg(k).arg(Price(unit)),
-                 QStringLiteral("%1 %2 cost %1 &times; %3 = %4.").arg(m).arg(item.many, Price(unit), Price(m * unit))};
+    Question q = Make(
+        Para(QStringLiteral("%1 %2 cost %3 altogether.").arg(k).arg(item.many, Price(k * unit))) +
+            Para(QStringLiteral("How much do %1 %2 cost?").arg(m).arg(item.many)),
+        {MeasurePart(QString(), m * unit, 2, units::kPounds, 2)});
+    q.working = {QStringLiteral("One %1 costs %2 &divide; %3 = %4.")
+                     .arg(item.one, Price(k * unit))
+                     .arg(k)
+                     .arg(Price(unit)),
+                 QStringLiteral("%1 %2 cost %1 &times; %3 = %4.")
+                     .arg(m)
+                     .arg(item.many, Price(unit), Price(m * unit))};
     return q;
 }
 
@@ -152,18 +171,24 @@ Question Fencing(Prng& rng)
     const int perMetre = rng.range(3, 15) * 100 + rng.pick(QList<int>{0, 0, 50, 25});
     const int perimeter = 2 * (length + width);
     static const QStringList places = {"garden", "field", "play area", "vegetable plot", "paddock"};
-    Question q = Make(Para(QStringLiteral("A rectangular %1 is %2 m long and %3 m wide. A fence "
-                                          "is put all the way round it.")
-                               .arg(rng.pick(places))
-                               .arg(length)
-                               .arg(width)),
-                      {MeasurePart(QStringLiteral("How long is the fence?"), perimeter, 0, units::kM),
-                       MeasurePart(QStringLiteral("The fencing costs %1 a metre. What does the "
-                                                  "whole fence cost?")
-                                       .arg(Price(perMetre)),
-                                   perimeter * perMetre, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("Perimeter: %1 + %2 + %1 + %2 = %3 m.").arg(length).arg(width).arg(perimeter),
-                 QStringLiteral("Cost: %1 &times; %2 = %3.").arg(perimeter).arg(Price(perMetre), Price(perimeter * perMetre))};
+    Question q =
+        Make(Para(QStringLiteral("A rectangular %1 is %2 m long and %3 m wide. A fence "
+                                 "is put all the way round it.")
+                      .arg(rng.pick(places))
+                      .arg(length)
+                      .arg(width)),
+             {MeasurePart(QStringLiteral("How long is the fence?"), perimeter, 0, units::kM),
+              MeasurePart(QStringLiteral("The fencing costs %1 a metre. What does the "
+                                         "whole fence cost?")
+                              .arg(Price(perMetre)),
+                          perimeter * perMetre, 2, units::kPounds, 2)});
+    q.working = {QStringLiteral("Perimeter: %1 + %2 + %1 + %2 = %3 m.")
+                     .arg(length)
+                     .arg(width)
+                     .arg(perimeter),
+                 QStringLiteral("Cost: %1 &times; %2 = %3.")
+                     .arg(perimeter)
+                     .arg(Price(perMetre), Price(perimeter * perMetre))};
     return q;
 }
 
@@ -182,9 +207,14 @@ Question TicketSales(Prng& rng)
                                .arg(children)) +
                           Para(QStringLiteral("How much money was taken altogether?")),
                       {MeasurePart(QString(), total, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("Adults: %1 &times; %2 = %3.").arg(adults).arg(Money(adult), Price(adults * adult)),
-                 QStringLiteral("Children: %1 &times; %2 = %3.").arg(children).arg(Money(child), Price(children * child)),
-                 QStringLiteral("Altogether: %1 + %2 = %3.").arg(Price(adults * adult), Price(children * child), Price(total))};
+    q.working = {QStringLiteral("Adults: %1 &times; %2 = %3.")
+                     .arg(adults)
+                     .arg(Money(adult), Price(adults * adult)),
+                 QStringLiteral("Children: %1 &times; %2 = %3.")
+                     .arg(children)
+                     .arg(Money(child), Price(children * child)),
+                 QStringLiteral("Altogether: %1 + %2 = %3.")
+                     .arg(Price(adults * adult), Price(children * child), Price(total))};
     return q;
 }
 
@@ -197,15 +227,17 @@ Question SavingUp(Prng& rng)
         cost = saved + rng.range(4, 30) * 100 + rng.pick(QList<int>{0, 50, 99, 49});
     } while ((cost - saved) % weekly == 0);
     const int weeks = (cost - saved) / weekly + 1;
-    static const QStringList wants = {"a bike", "a game", "a pair of trainers", "a tent",
-                                      "a scooter", "a guitar"};
+    static const QStringList wants = {"a bike", "a game",    "a pair of trainers",
+                                      "a tent", "a scooter", "a guitar"};
     const QString who = Name(rng);
-    Question q = Make(Para(QStringLiteral("%1 wants to buy %2 that costs %3. %1 has saved %4 "
-                                          "and saves %5 each week.")
-                               .arg(who, rng.pick(wants), Money(cost), Money(saved), Money(weekly))) +
-                          Para(QStringLiteral("How many more weeks until %1 has enough?").arg(who)),
-                      {MeasurePart(QString(), weeks, 0, kWeeks, 2)});
-    q.working = {QStringLiteral("Still needed: %1 &minus; %2 = %3.").arg(Money(cost), Money(saved), Price(cost - saved)),
+    Question q =
+        Make(Para(QStringLiteral("%1 wants to buy %2 that costs %3. %1 has saved %4 "
+                                 "and saves %5 each week.")
+                      .arg(who, rng.pick(wants), Money(cost), Money(saved), Money(weekly))) +
+                 Para(QStringLiteral("How many more weeks until %1 has enough?").arg(who)),
+             {MeasurePart(QString(), weeks, 0, kWeeks, 2)});
+    q.working = {QStringLiteral("Still needed: %1 &minus; %2 = %3.")
+                     .arg(Money(cost), Money(saved), Price(cost - saved)),
                  QStringLiteral("%1 &divide; %2 = %3 remainder %4.")
                      .arg(Price(cost - saved), Price(weekly))
                      .arg((cost - saved) / weekly)
@@ -227,16 +259,30 @@ Question Ages(Prng& rng)
     const QString elder = rng.pick(elders);
     const int old = young * times;
     const int answer = old + later - young;
-    Question q = Make(Para(QStringLiteral("%1 is %2 years old. %1's %3 is %4 times as old as %1.")
-                               .arg(who)
-                               .arg(young)
-                               .arg(elder)
-                               .arg(times)) +
-                          Para(QStringLiteral("How old will the %1 be when %2 is %3?").arg(elder, who).arg(later)),
-                      {MeasurePart(QString(), answer, 0, kYears, 2)});
-    q.working = {QStringLiteral("The %1 is %2 &times; %3 = %4 now.").arg(elder).arg(young).arg(times).arg(old),
-                 QStringLiteral("%1 will be %2 in %2 &minus; %3 = %4 years.").arg(who).arg(later).arg(young).arg(later - young),
-                 QStringLiteral("The %1 will then be %2 + %3 = %4.").arg(elder).arg(old).arg(later - young).arg(answer)};
+    Question q = Make(
+        Para(QStringLiteral("%1 is %2 years old. %1's %3 is %4 times as old as %1.")
+                 .arg(who)
+                 .arg(young)
+                 .arg(elder)
+                 .arg(times)) +
+            Para(
+                QStringLiteral("How old will the %1 be when %2 is %3?").arg(elder, who).arg(later)),
+        {MeasurePart(QString(), answer, 0, kYears, 2)});
+    q.working = {QStringLiteral("The %1 is %2 &times; %3 = %4 now.")
+                     .arg(elder)
+                     .arg(young)
+                     .arg(times)
+                     .arg(old),
+                 QStringLiteral("%1 will be %2 in %2 &minus; %3 = %4 years.")
+                     .arg(who)
+                     .arg(later)
+                     .arg(young)
+                     .arg(later - young),
+                 QStringLiteral("The %1 will then be %2 + %3 = %4.")
+                     .arg(elder)
+                     .arg(old)
+                     .arg(later - young)
+                     .arg(answer)};
     return q;
 }
 
@@ -251,10 +297,11 @@ Question CombinedRate(Prng& rng)
         QString second;
         QString things;
     };
-    static const QList<Job> jobs = {{"Two machines fill bottles.", "Machine A", "machine B", "bottles"},
-                                    {"Two pupils fold leaflets.", "Amir", "Bea", "leaflets"},
-                                    {"Two printers print pages.", "The first", "the second", "pages"},
-                                    {"Two bakers ice cakes.", "Kofi", "Lena", "cakes"}};
+    static const QList<Job> jobs = {
+        {"Two machines fill bottles.", "Machine A", "machine B", "bottles"},
+        {"Two pupils fold leaflets.", "Amir", "Bea", "leaflets"},
+        {"Two printers print pages.", "The first", "the second", "pages"},
+        {"Two bakers ice cakes.", "Kofi", "Lena", "cakes"}};
     const Job job = rng.pick(jobs);
     Question q = Make(Para(QStringLiteral("%1 %2 does %3 a minute and %4 does %5 a minute.")
                                .arg(job.doers, job.first)
@@ -266,8 +313,13 @@ Question CombinedRate(Prng& rng)
                                    .arg(total)
                                    .arg(job.things)),
                       {MeasurePart(QString(), minutes, 0, units::kMinutes, 2)});
-    q.working = {QStringLiteral("Together they do %1 + %2 = %3 %4 a minute.").arg(r1).arg(r2).arg(r1 + r2).arg(job.things),
-                 QStringLiteral("%1 &divide; %2 = %3 minutes.").arg(total).arg(r1 + r2).arg(minutes)};
+    q.working = {
+        QStringLiteral("Together they do %1 + %2 = %3 %4 a minute.")
+            .arg(r1)
+            .arg(r2)
+            .arg(r1 + r2)
+            .arg(job.things),
+        QStringLiteral("%1 &divide; %2 = %3 minutes.").arg(total).arg(r1 + r2).arg(minutes)};
     return q;
 }
 
@@ -299,13 +351,18 @@ Question GroupsNeeded(Prng& rng)
         n = rng.range(40, 250);
     } while (n % size == 0);
     const int needed = n / size + 1;
-    Question q = Make(Para(QStringLiteral("There are %1 %2. Each of the %3 holds %4 %2.")
-                               .arg(n)
-                               .arg(p.things, p.groups)
-                               .arg(size)) +
-                          Para(QStringLiteral("How many %1 are needed for all of them?").arg(p.groups)),
-                      {MeasurePart(QString(), needed, 0, *p.unit, 2)});
-    q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4.").arg(n).arg(size).arg(n / size).arg(n % size),
+    Question q =
+        Make(Para(QStringLiteral("There are %1 %2. Each of the %3 holds %4 %2.")
+                      .arg(n)
+                      .arg(p.things, p.groups)
+                      .arg(size)) +
+                 Para(QStringLiteral("How many %1 are needed for all of them?").arg(p.groups)),
+             {MeasurePart(QString(), needed, 0, *p.unit, 2)});
+    q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4.")
+                     .arg(n)
+                     .arg(size)
+                     .arg(n / size)
+                     .arg(n % size),
                  QStringLiteral("%1 full %2 leave %3 %4 over, which need one more.")
                      .arg(n / size)
                      .arg(p.groups)
@@ -323,13 +380,19 @@ Question FullAndLeftOver(Prng& rng)
     do {
         n = rng.range(40, 250);
     } while (n % size == 0);
-    Question q = Make(Para(QStringLiteral("There are %1 %2. They are put into %3 of %4.")
-                               .arg(n)
-                               .arg(p.things, p.groups)
-                               .arg(size)),
-                      {MeasurePart(QStringLiteral("How many %1 can be filled?").arg(p.groups), n / size, 0, *p.unit),
-                       NumberPart(QStringLiteral("How many %1 are left over?").arg(p.things), n % size)});
-    q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4.").arg(n).arg(size).arg(n / size).arg(n % size),
+    Question q =
+        Make(Para(QStringLiteral("There are %1 %2. They are put into %3 of %4.")
+                      .arg(n)
+                      .arg(p.things, p.groups)
+                      .arg(size)),
+             {MeasurePart(QStringLiteral("How many %1 can be filled?").arg(p.groups), n / size, 0,
+                          *p.unit),
+              NumberPart(QStringLiteral("How many %1 are left over?").arg(p.things), n % size)});
+    q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4.")
+                     .arg(n)
+                     .arg(size)
+                     .arg(n / size)
+                     .arg(n % size),
                  QStringLiteral("Check: %1 &times; %2 = %3, and %4 &minus; %3 = %5 left over.")
                      .arg(n / size)
                      .arg(size)
@@ -341,8 +404,10 @@ Question FullAndLeftOver(Prng& rng)
 
 Question RecipeScaling(Prng& rng)
 {
-    static const QList<QStringList> recipes = {{"pancakes", "flour", "g"}, {"soup", "carrots", "g"},
-                                               {"a smoothie", "milk", "ml"}, {"biscuits", "butter", "g"},
+    static const QList<QStringList> recipes = {{"pancakes", "flour", "g"},
+                                               {"soup", "carrots", "g"},
+                                               {"a smoothie", "milk", "ml"},
+                                               {"biscuits", "butter", "g"},
                                                {"a fruit punch", "orange juice", "ml"}};
     const QStringList r = rng.pick(recipes);
     const Unit& unit = r.at(2) == QLatin1String("g") ? units::kG : units::kMl;
@@ -351,19 +416,28 @@ Question RecipeScaling(Prng& rng)
     int wanted = rng.range(3, 15);
     if (wanted == people)
         ++wanted;
-    Question q = Make(Para(QStringLiteral("A recipe for %1 for %2 people uses %3 %4 of %5.")
-                               .arg(r.at(0))
-                               .arg(people)
-                               .arg(people * each)
-                               .arg(r.at(2), r.at(1))) +
-                          Para(QStringLiteral("How many %1 of %2 are needed for %3 people?")
-                                   .arg(r.at(2) == QLatin1String("g") ? QStringLiteral("grams")
-                                                                      : QStringLiteral("millilitres"),
-                                        r.at(1))
-                                   .arg(wanted)),
-                      {MeasurePart(QString(), wanted * each, 0, unit, 2)});
-    q.working = {QStringLiteral("For 1 person: %1 &divide; %2 = %3 %4.").arg(people * each).arg(people).arg(each).arg(r.at(2)),
-                 QStringLiteral("For %1 people: %2 &times; %1 = %3 %4.").arg(wanted).arg(each).arg(wanted * each).arg(r.at(2))};
+    Question q =
+        Make(Para(QStringLiteral("A recipe for %1 for %2 people uses %3 %4 of %5.")
+                      .arg(r.at(0))
+                      .arg(people)
+                      .arg(people * each)
+                      .arg(r.at(2), r.at(1))) +
+                 Para(QStringLiteral("How many %1 of %2 are needed for %3 people?")
+                          .arg(r.at(2) == QLatin1String("g") ? QStringLiteral("grams")
+                                                             : QStringLiteral("millilitres"),
+                               r.at(1))
+                          .arg(wanted)),
+             {MeasurePart(QString(), wanted * each, 0, unit, 2)});
+    q.working = {QStringLiteral("For 1 person: %1 &divide; %2 = %3 %4.")
+                     .arg(people * each)
+                     .arg(people)
+                     .arg(each)
+                     .arg(r.at(2)),
+                 QStringLiteral("For %1 people: %2 &times; %1 = %3 %4.")
+                     .arg(wanted)
+                     .arg(each)
+                     .arg(wanted * each)
+                     .arg(r.at(2))};
     return q;
 }
 
@@ -381,22 +455,23 @@ Question BestBuy(Prng& rng)
     } while (u2 == u1 || u2 < 10);
     const QString better = u1 < u2 ? QStringLiteral("A") : QStringLiteral("B");
     const int saving = std::abs(u1 - u2);
-    Question q = Make(Para(QStringLiteral("A shop sells %1 in two packs.").arg(item.many)) +
-                          DataTable({QStringLiteral("Pack"), QStringLiteral("Number"), QStringLiteral("Price")},
-                                    {{QStringLiteral("A"), QString::number(k1), Price(k1 * u1)},
-                                     {QStringLiteral("B"), QString::number(k2), Price(k2 * u2)}}),
-                      {AlternativesPart(QStringLiteral("Which pack is better value, A or B?"),
-                                        {better, QStringLiteral("pack ") + better}),
-                       MeasurePart(QStringLiteral("How much less does one %1 cost in that pack?")
-                                       .arg(item.one),
-                                   saving, 0, units::kPence, 2)});
-    q.working = {QStringLiteral("Pack A: %1 &divide; %2 = %3p each.").arg(Price(k1 * u1)).arg(k1).arg(u1),
-                 QStringLiteral("Pack B: %1 &divide; %2 = %3p each.").arg(Price(k2 * u2)).arg(k2).arg(u2),
-                 QStringLiteral("Pack %1 is cheaper for each %2, by %3p &minus; %4p = %5p.")
-                     .arg(better, item.one)
-                     .arg(std::max(u1, u2))
-                     .arg(std::min(u1, u2))
-                     .arg(saving)};
+    Question q = Make(
+        Para(QStringLiteral("A shop sells %1 in two packs.").arg(item.many)) +
+            DataTable({QStringLiteral("Pack"), QStringLiteral("Number"), QStringLiteral("Price")},
+                      {{QStringLiteral("A"), QString::number(k1), Price(k1 * u1)},
+                       {QStringLiteral("B"), QString::number(k2), Price(k2 * u2)}}),
+        {AlternativesPart(QStringLiteral("Which pack is better value, A or B?"),
+                          {better, QStringLiteral("pack ") + better}),
+         MeasurePart(QStringLiteral("How much less does one %1 cost in that pack?").arg(item.one),
+                     saving, 0, units::kPence, 2)});
+    q.working = {
+        QStringLiteral("Pack A: %1 &divide; %2 = %3p each.").arg(Price(k1 * u1)).arg(k1).arg(u1),
+        QStringLiteral("Pack B: %1 &divide; %2 = %3p each.").arg(Price(k2 * u2)).arg(k2).arg(u2),
+        QStringLiteral("Pack %1 is cheaper for each %2, by %3p &minus; %4p = %5p.")
+            .arg(better, item.one)
+            .arg(std::max(u1, u2))
+            .arg(std::min(u1, u2))
+            .arg(saving)};
     return q;
 }
 
@@ -408,18 +483,28 @@ Question JuiceLeft(Prng& rng)
     const int left = litres * 1000 - glasses * glass;
     static const QStringList drinks = {"juice", "lemonade", "milk", "water", "squash"};
     const QString drink = rng.pick(drinks);
-    Question q = Make(Para(QStringLiteral("A bottle holds %1 litre%2 of %3. %4 glasses of %5 ml "
-                                          "are poured from it.")
-                               .arg(litres)
-                               .arg(litres == 1 ? QString() : QStringLiteral("s"))
-                               .arg(drink)
-                               .arg(glasses)
-                               .arg(glass)) +
-                          Para(QStringLiteral("How much %1 is left in the bottle, in millilitres?").arg(drink)),
-                      {MeasurePart(QString(), left, 0, units::kMl, 2)});
-    q.working = {QStringLiteral("%1 litre%2 = %3 ml.").arg(litres).arg(litres == 1 ? QString() : QStringLiteral("s")).arg(litres * 1000),
-                 QStringLiteral("Poured: %1 &times; %2 = %3 ml.").arg(glasses).arg(glass).arg(glasses * glass),
-                 QStringLiteral("Left: %1 &minus; %2 = %3 ml.").arg(litres * 1000).arg(glasses * glass).arg(left)};
+    Question q = Make(
+        Para(QStringLiteral("A bottle holds %1 litre%2 of %3. %4 glasses of %5 ml "
+                            "are poured from it.")
+                 .arg(litres)
+                 .arg(litres == 1 ? QString() : QStringLiteral("s"))
+                 .arg(drink)
+                 .arg(glasses)
+                 .arg(glass)) +
+            Para(QStringLiteral("How much %1 is left in the bottle, in millilitres?").arg(drink)),
+        {MeasurePart(QString(), left, 0, units::kMl, 2)});
+    q.working = {QStringLiteral("%1 litre%2 = %3 ml.")
+                     .arg(litres)
+                     .arg(litres == 1 ? QString() : QStringLiteral("s"))
+                     .arg(litres * 1000),
+                 QStringLiteral("Poured: %1 &times; %2 = %3 ml.")
+                     .arg(glasses)
+                     .arg(glass)
+                     .arg(glasses * glass),
+                 QStringLiteral("Left: %1 &minus; %2 = %3 ml.")
+                     .arg(litres * 1000)
+                     .arg(glasses * glass)
+                     .arg(left)};
     return q;
 }
 
@@ -433,17 +518,23 @@ Question SaleThenTotal(Prng& rng)
     static const QStringList goods = {"coat", "jacket", "pair of boots", "rucksack", "lamp"};
     const QString good = rng.pick(goods);
     const int total = price - off + extraPrice;
-    const QString article = QStringLiteral("aeiou").contains(extra.one.front()) ? QStringLiteral("an")
-                                                                             : QStringLiteral("a");
+    const QString article = QStringLiteral("aeiou").contains(extra.one.front())
+                                ? QStringLiteral("an")
+                                : QStringLiteral("a");
     Question q = Make(Para(QStringLiteral("A %1 costs %2. In a sale it has %3 off. %4 buys the "
                                           "%1 in the sale and %5 %6 for %7.")
                                .arg(good, Money(price), FractionHtml(1, d), Name(rng), article,
                                     extra.one, Money(extraPrice))) +
                           Para(QStringLiteral("How much is that altogether?")),
                       {MeasurePart(QString(), total, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("%1 of %2 is %2 &divide; %3 = %4.").arg(FractionHtml(1, d), Money(price)).arg(d).arg(Price(off)),
-                 QStringLiteral("Sale price: %1 &minus; %2 = %3.").arg(Money(price), Price(off), Price(price - off)),
-                 QStringLiteral("Altogether: %1 + %2 = %3.").arg(Price(price - off), Money(extraPrice), Price(total))};
+    q.working = {QStringLiteral("%1 of %2 is %2 &divide; %3 = %4.")
+                     .arg(FractionHtml(1, d), Money(price))
+                     .arg(d)
+                     .arg(Price(off)),
+                 QStringLiteral("Sale price: %1 &minus; %2 = %3.")
+                     .arg(Money(price), Price(off), Price(price - off)),
+                 QStringLiteral("Altogether: %1 + %2 = %3.")
+                     .arg(Price(price - off), Money(extraPrice), Price(total))};
     return q;
 }
 
@@ -464,7 +555,11 @@ Question BusPassengers(Prng& rng)
                                .arg(on)) +
                           Para(QStringLiteral("How many passengers are on the bus now?")),
                       {MeasurePart(QString(), now, 0, kPassengers, 2)});
-    q.working = {QStringLiteral("After the first stop: %1 &minus; %2 + %3 = %4.").arg(start).arg(off).arg(on).arg(middle),
+    q.working = {QStringLiteral("After the first stop: %1 &minus; %2 + %3 = %4.")
+                     .arg(start)
+                     .arg(off)
+                     .arg(on)
+                     .arg(middle),
                  QStringLiteral("Half get off: %1 &divide; 2 = %2 stay on.").arg(middle).arg(now)};
     return q;
 }
@@ -476,7 +571,8 @@ Question AreaThenCost(Prng& rng)
     if (width == length)
         ++width;
     const int perSquare = rng.range(4, 30) * 100 + rng.pick(QList<int>{0, 50});
-    static const QStringList floors = {"carpet", "floor tiles", "wooden flooring", "artificial grass"};
+    static const QStringList floors = {"carpet", "floor tiles", "wooden flooring",
+                                       "artificial grass"};
     const QString cover = rng.pick(floors);
     Question q = Make(Para(QStringLiteral("A rectangular room is %1 m long and %2 m wide. %3 "
                                           "costs %4 for each square metre.")
@@ -485,8 +581,13 @@ Question AreaThenCost(Prng& rng)
                                .arg(cover.left(1).toUpper() + cover.mid(1), Price(perSquare))) +
                           Para(QStringLiteral("How much does it cost to cover the whole floor?")),
                       {MeasurePart(QString(), length * width * perSquare, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("Area: %1 &times; %2 = %3 m&sup2;.").arg(length).arg(width).arg(length * width),
-                 QStringLiteral("Cost: %1 &times; %2 = %3.").arg(length * width).arg(Price(perSquare), Price(length * width * perSquare))};
+    q.working = {QStringLiteral("Area: %1 &times; %2 = %3 m&sup2;.")
+                     .arg(length)
+                     .arg(width)
+                     .arg(length * width),
+                 QStringLiteral("Cost: %1 &times; %2 = %3.")
+                     .arg(length * width)
+                     .arg(Price(perSquare), Price(length * width * perSquare))};
     return q;
 }
 
@@ -507,14 +608,15 @@ Question ThinkOfANumber(Prng& rng)
                                .arg(result)) +
                           Para(QStringLiteral("What number did %1 think of?").arg(who)),
                       {NumberPart(QString(), x, 2)});
-    q.working = {QStringLiteral("Work backwards, doing the opposite of each step."),
-                 QStringLiteral("Undo the %1: %2 %3 %4 = %5.")
-                     .arg(add ? QStringLiteral("adding") : QStringLiteral("subtracting"))
-                     .arg(result)
-                     .arg(add ? QStringLiteral("&minus;") : QStringLiteral("+"))
-                     .arg(b)
-                     .arg(a * x),
-                 QStringLiteral("Undo the multiplying: %1 &divide; %2 = %3.").arg(a * x).arg(a).arg(x)};
+    q.working = {
+        QStringLiteral("Work backwards, doing the opposite of each step."),
+        QStringLiteral("Undo the %1: %2 %3 %4 = %5.")
+            .arg(add ? QStringLiteral("adding") : QStringLiteral("subtracting"))
+            .arg(result)
+            .arg(add ? QStringLiteral("&minus;") : QStringLiteral("+"))
+            .arg(b)
+            .arg(a * x),
+        QStringLiteral("Undo the multiplying: %1 &divide; %2 = %3.").arg(a * x).arg(a).arg(x)};
     return q;
 }
 
@@ -535,9 +637,14 @@ Question LeaguePoints(Prng& rng)
                                .arg(lost)) +
                           Para(QStringLiteral("How many points did it get?")),
                       {MeasurePart(QString(), points, 0, kPoints, 2)});
-    q.working = {QStringLiteral("Draws: %1 &minus; %2 &minus; %3 = %4.").arg(played).arg(won).arg(lost).arg(drawn),
-                 QStringLiteral("Points for wins: %1 &times; %2 = %3.").arg(won).arg(win).arg(win * won),
-                 QStringLiteral("Total: %1 + %2 = %3 points.").arg(win * won).arg(drawn).arg(points)};
+    q.working = {
+        QStringLiteral("Draws: %1 &minus; %2 &minus; %3 = %4.")
+            .arg(played)
+            .arg(won)
+            .arg(lost)
+            .arg(drawn),
+        QStringLiteral("Points for wins: %1 &times; %2 = %3.").arg(won).arg(win).arg(win * won),
+        QStringLiteral("Total: %1 + %2 = %3 points.").arg(win * won).arg(drawn).arg(points)};
     return q;
 }
 
@@ -556,7 +663,11 @@ Question StackUnderShelf(Prng& rng)
                           Para(QStringLiteral("How many boxes can fit in the stack?")),
                       {MeasurePart(QString(), fit, 0, kBoxes, 2)});
     q.working = {QStringLiteral("%1 m = %2 cm.").arg(DecimalText(shelf, 2)).arg(shelf),
-                 QStringLiteral("%1 &divide; %2 = %3 remainder %4.").arg(shelf).arg(box).arg(fit).arg(shelf % box),
+                 QStringLiteral("%1 &divide; %2 = %3 remainder %4.")
+                     .arg(shelf)
+                     .arg(box)
+                     .arg(fit)
+                     .arg(shelf % box),
                  QStringLiteral("Another box would not fit, so %1 boxes.").arg(fit)};
     return q;
 }
@@ -575,46 +686,50 @@ Question PartyInvitations(Prng& rng)
     const int note = cost < 1000 ? 1000 : cost < 2000 ? 2000 : 5000;
     static const QStringList events = {"party", "picnic", "school fair", "sports day"};
     const QString who = Name(rng);
-    Question q = Make(Para(QStringLiteral("%1 invites %2 guests to a %3. Invitations come in packs "
-                                          "of %4, and a pack costs %5.")
-                               .arg(who)
-                               .arg(guests)
-                               .arg(rng.pick(events))
-                               .arg(pack)
-                               .arg(Money(price))),
-                      {MeasurePart(QStringLiteral("How many packs does %1 need?").arg(who), packs, 0, kPacks),
-                       MeasurePart(QStringLiteral("How much do they cost?"), cost, 2, units::kPounds),
-                       MeasurePart(QStringLiteral("How much change from %1?").arg(Money(note)),
-                                   note - cost, 2, units::kPounds)});
-    q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4, so %3 packs are not enough: "
-                                "%5 packs.")
-                     .arg(guests)
-                     .arg(pack)
-                     .arg(guests / pack)
-                     .arg(guests % pack)
-                     .arg(packs),
-                 QStringLiteral("%1 &times; %2 = %3.").arg(packs).arg(Money(price), Price(cost)),
-                 QStringLiteral("%1 &minus; %2 = %3.").arg(Money(note), Price(cost), Price(note - cost))};
+    Question q = Make(
+        Para(QStringLiteral("%1 invites %2 guests to a %3. Invitations come in packs "
+                            "of %4, and a pack costs %5.")
+                 .arg(who)
+                 .arg(guests)
+                 .arg(rng.pick(events))
+                 .arg(pack)
+                 .arg(Money(price))),
+        {MeasurePart(QStringLiteral("How many packs does %1 need?").arg(who), packs, 0, kPacks),
+         MeasurePart(QStringLiteral("How much do they cost?"), cost, 2, units::kPounds),
+         MeasurePart(QStringLiteral("How much change from %1?").arg(Money(note)), note - cost, 2,
+                     units::kPounds)});
+    q.working = {
+        QStringLiteral("%1 &divide; %2 = %3 remainder %4, so %3 packs are not enough: "
+                       "%5 packs.")
+            .arg(guests)
+            .arg(pack)
+            .arg(guests / pack)
+            .arg(guests % pack)
+            .arg(packs),
+        QStringLiteral("%1 &times; %2 = %3.").arg(packs).arg(Money(price), Price(cost)),
+        QStringLiteral("%1 &minus; %2 = %3.").arg(Money(note), Price(cost), Price(note - cost))};
     return q;
 }
 
 Question FuelForJourney(Prng& rng)
 {
-    const int perLitre = rng.range(10, 18);     // km a litre
+    const int perLitre = rng.range(10, 18); // km a litre
     const int litres = rng.range(4, 30);
     const int distance = perLitre * litres;
-    const int price = rng.range(130, 175);      // pence a litre
+    const int price = rng.range(130, 175); // pence a litre
     Question q = Make(Para(QStringLiteral("A car goes %1 km on 1 litre of fuel. Fuel costs %2p a "
                                           "litre. The car makes a journey of %3 km.")
                                .arg(perLitre)
                                .arg(price)
                                .arg(distance)),
-                      {MeasurePart(QStringLiteral("How much fuel does the journey use?"), litres, 0, units::kLitres),
+                      {MeasurePart(QStringLiteral("How much fuel does the journey use?"), litres, 0,
+                                   units::kLitres),
                        MeasurePart(QStringLiteral("How much does that fuel cost, in pounds?"),
                                    litres * price, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("Fuel: %1 &divide; %2 = %3 litres.").arg(distance).arg(perLitre).arg(litres),
-                 QStringLiteral("Cost: %1 &times; %2p = %3p.").arg(litres).arg(price).arg(litres * price),
-                 QStringLiteral("%1p = %2.").arg(litres * price).arg(Price(litres * price))};
+    q.working = {
+        QStringLiteral("Fuel: %1 &divide; %2 = %3 litres.").arg(distance).arg(perLitre).arg(litres),
+        QStringLiteral("Cost: %1 &times; %2p = %3p.").arg(litres).arg(price).arg(litres * price),
+        QStringLiteral("%1p = %2.").arg(litres * price).arg(Price(litres * price))};
     return q;
 }
 
@@ -622,10 +737,26 @@ Question FuelForJourney(Prng& rng)
 
 QList<Generator> MultiStepKinds()
 {
-    return {ShoppingChange, ShareThenCompare, UnitPriceThenTotal, Fencing,        TicketSales,
-            SavingUp,       Ages,             CombinedRate,       GroupsNeeded,   FullAndLeftOver,
-            RecipeScaling,  BestBuy,          JuiceLeft,          SaleThenTotal,  BusPassengers,
-            AreaThenCost,   ThinkOfANumber,   LeaguePoints,       StackUnderShelf, PartyInvitations,
+    return {ShoppingChange,
+            ShareThenCompare,
+            UnitPriceThenTotal,
+            Fencing,
+            TicketSales,
+            SavingUp,
+            Ages,
+            CombinedRate,
+            GroupsNeeded,
+            FullAndLeftOver,
+            RecipeScaling,
+            BestBuy,
+            JuiceLeft,
+            SaleThenTotal,
+            BusPassengers,
+            AreaThenCost,
+            ThinkOfANumber,
+            LeaguePoints,
+            StackUnderShelf,
+            PartyInvitations,
             FuelForJourney};
 }
 

@@ -7,9 +7,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// A whole number as the page writes it: a minus sign for a negative one.
 QString Signed(int value)
@@ -114,10 +116,10 @@ int MedianSteps(const QList<int>& values, QStringList& working)
                            .arg((n + 1) / 2)
                            .arg(Signed(s.at(n / 2))));
     } else {
-        working.append(QStringLiteral("The middle two are %1 and %2; halfway between them is "
-                                      "(%1 + %2) &divide; 2 = %3.")
-                           .arg(Signed(s.at(n / 2 - 1)), Signed(s.at(n / 2)),
-                                DecimalText(median, 1)));
+        working.append(
+            QStringLiteral("The middle two are %1 and %2; halfway between them is "
+                           "(%1 + %2) &divide; 2 = %3.")
+                .arg(Signed(s.at(n / 2 - 1)), Signed(s.at(n / 2)), DecimalText(median, 1)));
     }
     return median;
 }
@@ -125,11 +127,12 @@ int MedianSteps(const QList<int>& values, QStringList& working)
 void RangeSteps(const QList<int>& values, QStringList& working)
 {
     const QList<int> s = Sorted(values);
-    working.append(QStringLiteral("Largest %1, smallest %2.").arg(Signed(s.last()), Signed(s.first())));
+    working.append(
+        QStringLiteral("Largest %1, smallest %2.").arg(Signed(s.last()), Signed(s.first())));
     working.append(QStringLiteral("Range = %1 &minus; %2 = %3.")
-                       .arg(Signed(s.last()),
-                            s.first() < 0 ? QStringLiteral("(%1)").arg(Signed(s.first()))
-                                          : Signed(s.first()))
+                       .arg(Signed(s.last()), s.first() < 0
+                                                  ? QStringLiteral("(%1)").arg(Signed(s.first()))
+                                                  : Signed(s.first()))
                        .arg(Range(values)));
 }
 
@@ -138,14 +141,13 @@ Question MeanOfList(Prng& rng)
     const int n = rng.range(4, 7);
     const int mean = rng.range(5, 40);
     const QList<int> values = WithMean(rng, n, mean, std::min(mean - 1, rng.range(3, 12)));
-    static const QStringList contexts = {"points a team scored in %1 basketball games",
-                                         "minutes %1 pupils spent on their homework",
-                                         "books read by %1 friends over the summer",
-                                         "goals a club scored in %1 seasons"};
-    Question q = Make(Para(QStringLiteral("Here are the numbers of %1:")
-                               .arg(rng.pick(contexts).arg(n))) +
-                          Display(ListText(values)) + Para(QStringLiteral("Work out the mean.")),
-                      {NumberPart(QString(), mean)});
+    static const QStringList contexts = {
+        "points a team scored in %1 basketball games", "minutes %1 pupils spent on their homework",
+        "books read by %1 friends over the summer", "goals a club scored in %1 seasons"};
+    Question q =
+        Make(Para(QStringLiteral("Here are the numbers of %1:").arg(rng.pick(contexts).arg(n))) +
+                 Display(ListText(values)) + Para(QStringLiteral("Work out the mean.")),
+             {NumberPart(QString(), mean)});
     MeanSteps(values, q.working);
     q.working.append(QStringLiteral("So the mean is %1.").arg(mean));
     return q;
@@ -173,14 +175,15 @@ Question ModeOfList(Prng& rng)
 {
     const int mode = rng.range(2, 20);
     const QList<int> values = WithMode(rng, rng.range(8, 11), mode, 1, 20);
-    Question q = Make(Para(QStringLiteral("Here are the numbers of letters %1 received on each day:")
-                               .arg(Name(rng))) +
-                          Display(ListText(values)) + Para(QStringLiteral("What is the mode?")),
-                      {NumberPart(QString(), mode)});
-    q.working = {QStringLiteral("The mode is the value that comes up most often."),
-                 QStringLiteral("%1 comes up 3 times; no other value comes up more than twice.")
-                     .arg(mode),
-                 QStringLiteral("So the mode is %1.").arg(mode)};
+    Question q =
+        Make(Para(QStringLiteral("Here are the numbers of letters %1 received on each day:")
+                      .arg(Name(rng))) +
+                 Display(ListText(values)) + Para(QStringLiteral("What is the mode?")),
+             {NumberPart(QString(), mode)});
+    q.working = {
+        QStringLiteral("The mode is the value that comes up most often."),
+        QStringLiteral("%1 comes up 3 times; no other value comes up more than twice.").arg(mode),
+        QStringLiteral("So the mode is %1.").arg(mode)};
     return q;
 }
 
@@ -218,12 +221,13 @@ Question MissingValueFromMean(Prng& rng)
     const QList<int> values = WithMean(rng, n, mean, 5);
     const QList<int> known = values.mid(0, n - 1);
     const int missing = values.last();
-    Question q = Make(Para(QStringLiteral("The mean of %1 numbers is %2. %3 of the numbers are:")
-                               .arg(n)
-                               .arg(mean)
-                               .arg(Capital(NumberWords(n - 1)))) +
-                          Display(ListText(known)) + Para(QStringLiteral("What is the other number?")),
-                      {NumberPart(QString(), missing, 2)});
+    Question q =
+        Make(Para(QStringLiteral("The mean of %1 numbers is %2. %3 of the numbers are:")
+                      .arg(n)
+                      .arg(mean)
+                      .arg(Capital(NumberWords(n - 1)))) +
+                 Display(ListText(known)) + Para(QStringLiteral("What is the other number?")),
+             {NumberPart(QString(), missing, 2)});
     q.working = {QStringLiteral("The total of all %1 numbers is %1 &times; %2 = %3.")
                      .arg(n)
                      .arg(mean)
@@ -285,16 +289,18 @@ Question MeanFromFrequencyTable(Prng& rng)
         products.append(QStringLiteral("%1 &times; %2").arg(values.at(i)).arg(counts.at(i)));
         countTexts.append(QString::number(counts.at(i)));
     }
-    Question q = Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
-                          FrequencyTable(survey.value, survey.counted, values, counts) +
-                          Para(QStringLiteral("Work out the mean.")),
-                      {DecimalPart(QString(), total * 10 / count, 1, 2)});
-    q.working = {QStringLiteral("Total: %1 = %2.").arg(products.join(QStringLiteral(" + "))).arg(total),
-                 QStringLiteral("How many: %1 = %2.").arg(countTexts.join(QStringLiteral(" + "))).arg(count),
-                 QStringLiteral("Mean = %1 &divide; %2 = %3.")
-                     .arg(total)
-                     .arg(count)
-                     .arg(DecimalText(total * 10 / count, 1))};
+    Question q =
+        Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
+                 FrequencyTable(survey.value, survey.counted, values, counts) +
+                 Para(QStringLiteral("Work out the mean.")),
+             {DecimalPart(QString(), total * 10 / count, 1, 2)});
+    q.working = {
+        QStringLiteral("Total: %1 = %2.").arg(products.join(QStringLiteral(" + "))).arg(total),
+        QStringLiteral("How many: %1 = %2.").arg(countTexts.join(QStringLiteral(" + "))).arg(count),
+        QStringLiteral("Mean = %1 &divide; %2 = %3.")
+            .arg(total)
+            .arg(count)
+            .arg(DecimalText(total * 10 / count, 1))};
     return q;
 }
 
@@ -353,15 +359,17 @@ Question MedianFromFrequencyTable(Prng& rng)
         if (running >= position && median < 0)
             median = values.at(i);
     }
-    Question q = Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
-                          FrequencyTable(survey.value, survey.counted, values, counts) +
-                          Para(QStringLiteral("Find the median.")),
-                      {NumberPart(QString(), median, 2)});
+    Question q =
+        Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
+                 FrequencyTable(survey.value, survey.counted, values, counts) +
+                 Para(QStringLiteral("Find the median.")),
+             {NumberPart(QString(), median, 2)});
     q.working = {QStringLiteral("There are %1 values, so the median is value number "
                                 "(%1 + 1) &divide; 2 = %2.")
                      .arg(count)
                      .arg(position),
-                 QStringLiteral("Running totals of the frequencies: %1.").arg(totals.join(QStringLiteral(", "))),
+                 QStringLiteral("Running totals of the frequencies: %1.")
+                     .arg(totals.join(QStringLiteral(", "))),
                  QStringLiteral("Value number %1 falls in the row for %2, so the median is %2.")
                      .arg(position)
                      .arg(median)};
@@ -377,18 +385,19 @@ Question CompareMeans(Prng& rng)
         meanB += rng.chance(50) ? 2 : -2;
     const QList<int> a = WithMean(rng, 5, meanA, 6);
     const QList<int> b = WithMean(rng, 5, meanB, 6);
-    static const QList<QStringList> pairs = {{"Reds", "Blues"}, {"Lions", "Tigers"},
-                                             {"Hawks", "Owls"}, {"Stars", "Comets"}};
+    static const QList<QStringList> pairs = {
+        {"Reds", "Blues"}, {"Lions", "Tigers"}, {"Hawks", "Owls"}, {"Stars", "Comets"}};
     const QStringList teams = rng.pick(pairs);
     const QString winner = teams.at(meanA > meanB ? 0 : 1);
-    Question q = Make(Para(QStringLiteral("Two quiz teams each played five rounds. Their "
-                                          "scores were:")) +
-                          DataTable({QStringLiteral("Team"), QStringLiteral("Scores")},
-                                    {{teams.at(0), ListText(a)}, {teams.at(1), ListText(b)}}),
-                      {NumberPart(QStringLiteral("the mean score of the %1").arg(teams.at(0)), meanA),
-                       NumberPart(QStringLiteral("the mean score of the %1").arg(teams.at(1)), meanB),
-                       AlternativesPart(QStringLiteral("Which team had the higher mean score?"),
-                                        {winner, QStringLiteral("the ") + winner})});
+    Question q =
+        Make(Para(QStringLiteral("Two quiz teams each played five rounds. Their "
+                                 "scores were:")) +
+                 DataTable({QStringLiteral("Team"), QStringLiteral("Scores")},
+                           {{teams.at(0), ListText(a)}, {teams.at(1), ListText(b)}}),
+             {NumberPart(QStringLiteral("the mean score of the %1").arg(teams.at(0)), meanA),
+              NumberPart(QStringLiteral("the mean score of the %1").arg(teams.at(1)), meanB),
+              AlternativesPart(QStringLiteral("Which team had the higher mean score?"),
+                               {winner, QStringLiteral("the ") + winner})});
     q.working = {QStringLiteral("%1: %2 = %3, and %3 &divide; 5 = %4.")
                      .arg(teams.at(0), ListText(a, QStringLiteral(" + ")))
                      .arg(Sum(a))
@@ -440,10 +449,11 @@ Question MeanAfterAdding(Prng& rng)
 /// Data that are not numbers have a mode and nothing else.
 Question CategoryMode(Prng& rng)
 {
-    static const QList<QStringList> sets = {{"apple", "banana", "grape", "orange", "pear"},
-                                            {"cat", "dog", "fish", "rabbit", "hamster"},
-                                            {"red", "blue", "green", "yellow", "purple"},
-                                            {"football", "swimming", "tennis", "netball", "cricket"}};
+    static const QList<QStringList> sets = {
+        {"apple", "banana", "grape", "orange", "pear"},
+        {"cat", "dog", "fish", "rabbit", "hamster"},
+        {"red", "blue", "green", "yellow", "purple"},
+        {"football", "swimming", "tennis", "netball", "cricket"}};
     static const QStringList subjects = {"fruit", "pet", "colour", "sport"};
     const int set = rng.range(0, int(sets.size()) - 1);
     QStringList items = sets.at(set);
@@ -459,10 +469,8 @@ Question CategoryMode(Prng& rng)
         QString text;
         bool needsNumbers;
     };
-    const QList<Statistic> statistics = {{"the mode", false},
-                                         {"the mean", true},
-                                         {"the median", true},
-                                         {"the range", true}};
+    const QList<Statistic> statistics = {
+        {"the mode", false}, {"the mean", true}, {"the median", true}, {"the range", true}};
     QList<Option> options;
     for (const Statistic& s : statistics)
         options.append({s.text, !s.needsNumbers});
@@ -512,7 +520,8 @@ Question WhichSetHas(Prng& rng)
         if (fits != options.isEmpty())
             continue;
         const QString text = ListText(set);
-        if (std::any_of(options.cbegin(), options.cend(), [&](const Option& o) { return o.text == text; }))
+        if (std::any_of(options.cbegin(), options.cend(),
+                        [&](const Option& o) { return o.text == text; }))
             continue;
         options.append({text, fits});
         sets.append(set);
@@ -537,7 +546,8 @@ Question WhichSetHas(Prng& rng)
                          .arg(target));
     const Choice choice = UniqueChoice(rng, options);
     const Question made = ChoiceQuestion(
-        Para(QStringLiteral("Which set of numbers has a %1 of %2?").arg(names.at(stat)).arg(target)),
+        Para(
+            QStringLiteral("Which set of numbers has a %1 of %2?").arg(names.at(stat)).arg(target)),
         choice);
     q.stem = made.stem;
     q.parts = made.parts;
@@ -557,12 +567,11 @@ Question MeanOfPrices(Prng& rng)
         shown.append(QStringLiteral("&pound;") + FixedText(p, 2));
     static const QStringList items = {"a sandwich", "a cinema ticket", "a notebook", "a bus fare",
                                       "a bag of apples"};
-    Question q = Make(Para(QStringLiteral("The price of %1 in %2 shops is:")
-                               .arg(rng.pick(items))
-                               .arg(n)) +
-                          Display(shown.join(QStringLiteral(", "))) +
-                          Para(QStringLiteral("Work out the mean price.")),
-                      {MeasurePart(QString(), mean, 2, units::kPounds, 2)});
+    Question q =
+        Make(Para(QStringLiteral("The price of %1 in %2 shops is:").arg(rng.pick(items)).arg(n)) +
+                 Display(shown.join(QStringLiteral(", "))) +
+                 Para(QStringLiteral("Work out the mean price.")),
+             {MeasurePart(QString(), mean, 2, units::kPounds, 2)});
     q.working = {QStringLiteral("Total: %1 = &pound;%2.")
                      .arg(shown.join(QStringLiteral(" + ")))
                      .arg(FixedText(Sum(prices), 2)),
@@ -585,28 +594,33 @@ Question MissingFromRange(Prng& rng)
     const int low = *std::min_element(cards.cbegin(), cards.cend());
     const int high = *std::max_element(cards.cbegin(), cards.cend());
     const int hidden = largest ? low + range : high - range;
-    Question q = Make(Para(QStringLiteral("%1 cards show the numbers %2 and one card is face "
-                                          "down. The range of all %3 numbers is %4, and the "
-                                          "face-down number is %5 than all the others.")
-                               .arg(Capital(NumberWords(n)))
-                               .arg(ListText(cards))
-                               .arg(n + 1)
-                               .arg(range)
-                               .arg(largest ? QStringLiteral("larger") : QStringLiteral("smaller"))) +
-                          Para(QStringLiteral("What is the face-down number?")),
-                      {NumberPart(QString(), hidden)});
-    q.working = largest ? QStringList{QStringLiteral("The face-down number is the largest; the "
-                                                     "smallest is %1.").arg(low),
-                                      QStringLiteral("Largest = smallest + range = %1 + %2 = %3.")
-                                          .arg(low)
-                                          .arg(range)
-                                          .arg(hidden)}
-                        : QStringList{QStringLiteral("The face-down number is the smallest; the "
-                                                     "largest is %1.").arg(high),
-                                      QStringLiteral("Smallest = largest &minus; range = %1 &minus; %2 = %3.")
-                                          .arg(high)
-                                          .arg(range)
-                                          .arg(Signed(hidden))};
+    Question q =
+        Make(Para(QStringLiteral("%1 cards show the numbers %2 and one card is face "
+                                 "down. The range of all %3 numbers is %4, and the "
+                                 "face-down number is %5 than all the others.")
+                      .arg(Capital(NumberWords(n)))
+                      .arg(ListText(cards))
+                      .arg(n + 1)
+                      .arg(range)
+                      .arg(largest ? QStringLiteral("larger") : QStringLiteral("smaller"))) +
+                 Para(QStringLiteral("What is the face-down number?")),
+             {NumberPart(QString(), hidden)});
+    q.working =
+        largest
+            ? QStringList{QStringLiteral("The face-down number is the largest; the "
+                                         "smallest is %1.")
+                              .arg(low),
+                          QStringLiteral("Largest = smallest + range = %1 + %2 = %3.")
+                              .arg(low)
+                              .arg(range)
+                              .arg(hidden)}
+            : QStringList{QStringLiteral("The face-down number is the smallest; the "
+                                         "largest is %1.")
+                              .arg(high),
+                          QStringLiteral("Smallest = largest &minus; range = %1 &minus; %2 = %3.")
+                              .arg(high)
+                              .arg(range)
+                              .arg(Signed(hidden))};
     return q;
 }
 
@@ -617,19 +631,21 @@ Question TotalFromMean(Prng& rng)
         const Unit* unit;
         int places;
     };
-    const QList<Context> contexts = {{"The mean mass of %1 parcels is %2 kg.", &units::kKg, 1},
-                                     {"The mean height of %1 sunflowers is %2 m.", &units::kM, 1},
-                                     {"The mean length of %1 ribbons is %2 cm.", &units::kCm, 1},
-                                     {"%1 friends each paid for a meal; the mean they paid was &pound;%2.",
-                                      &units::kPounds, 2}};
+    const QList<Context> contexts = {
+        {"The mean mass of %1 parcels is %2 kg.", &units::kKg, 1},
+        {"The mean height of %1 sunflowers is %2 m.", &units::kM, 1},
+        {"The mean length of %1 ribbons is %2 cm.", &units::kCm, 1},
+        {"%1 friends each paid for a meal; the mean they paid was &pound;%2.", &units::kPounds, 2}};
     const Context c = rng.pick(contexts);
     const int n = rng.range(3, 9);
     const int mean = c.places == 2 ? rng.range(30, 150) * 10 : rng.range(12, 95);
     const QString meanText = c.places == 2 ? FixedText(mean, 2) : DecimalText(mean, 1);
-    Question q = Make(Para(c.text.arg(n).arg(meanText)) + Para(QStringLiteral("What is the total?")),
-                      {MeasurePart(QString(), n * mean, c.places, *c.unit)});
-    q.working = {QStringLiteral("Mean = total &divide; number, so total = number &times; mean."),
-                 QStringLiteral("%1 &times; %2 = %3.").arg(n).arg(meanText, q.parts.first().answer)};
+    Question q =
+        Make(Para(c.text.arg(n).arg(meanText)) + Para(QStringLiteral("What is the total?")),
+             {MeasurePart(QString(), n * mean, c.places, *c.unit)});
+    q.working = {
+        QStringLiteral("Mean = total &divide; number, so total = number &times; mean."),
+        QStringLiteral("%1 &times; %2 = %3.").arg(n).arg(meanText, q.parts.first().answer)};
     return q;
 }
 
@@ -660,11 +676,10 @@ Question CombinedMean(Prng& rng)
         mb = rng.range(8, 20);
     } while (ma == mb || (a * ma + b * mb) % (a + b) != 0);
     const int mean = (a * ma + b * mb) / (a + b);
-    static const QList<QStringList> groups = {{"boys", "girls", "points in a quiz"},
-                                              {"pupils in class 6A", "pupils in class 6B",
-                                               "marks in a test"},
-                                              {"members of the chess club",
-                                               "members of the art club", "points in a quiz"}};
+    static const QList<QStringList> groups = {
+        {"boys", "girls", "points in a quiz"},
+        {"pupils in class 6A", "pupils in class 6B", "marks in a test"},
+        {"members of the chess club", "members of the art club", "points in a quiz"}};
     const QStringList g = rng.pick(groups);
     Question q = Make(Para(QStringLiteral("%1 %2 scored a mean of %3 %4. %5 %6 scored a mean of "
                                           "%7 %4.")
@@ -677,14 +692,15 @@ Question CombinedMean(Prng& rng)
                                .arg(mb)) +
                           Para(QStringLiteral("What is the mean score of all %1?").arg(a + b)),
                       {NumberPart(QString(), mean, 2)});
-    q.working = {QStringLiteral("Total of the first group: %1 &times; %2 = %3.").arg(a).arg(ma).arg(a * ma),
-                 QStringLiteral("Total of the second group: %1 &times; %2 = %3.").arg(b).arg(mb).arg(b * mb),
-                 QStringLiteral("(%1 + %2) &divide; %3 = %4 &divide; %3 = %5.")
-                     .arg(a * ma)
-                     .arg(b * mb)
-                     .arg(a + b)
-                     .arg(a * ma + b * mb)
-                     .arg(mean)};
+    q.working = {
+        QStringLiteral("Total of the first group: %1 &times; %2 = %3.").arg(a).arg(ma).arg(a * ma),
+        QStringLiteral("Total of the second group: %1 &times; %2 = %3.").arg(b).arg(mb).arg(b * mb),
+        QStringLiteral("(%1 + %2) &divide; %3 = %4 &divide; %3 = %5.")
+            .arg(a * ma)
+            .arg(b * mb)
+            .arg(a + b)
+            .arg(a * ma + b * mb)
+            .arg(mean)};
     return q;
 }
 
@@ -786,22 +802,26 @@ Question FrequencyTableAverages(Prng& rng)
     QStringList products;
     for (int i = 0; i < values.size(); ++i)
         products.append(QStringLiteral("%1 &times; %2").arg(values.at(i)).arg(counts.at(i)));
-    Question q = Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
-                          FrequencyTable(survey.value, survey.counted, values, counts) +
-                          Para(QStringLiteral("Work out")),
-                      {NumberPart(QStringLiteral("the mode"), values.at(top)),
-                       NumberPart(QStringLiteral("the range"), high - low),
-                       NumberPart(QStringLiteral("the mean"), total / count, 2)});
-    q.working = {QStringLiteral("Mode: the largest frequency is %1, for %2.").arg(counts.at(top)).arg(values.at(top)),
-                 QStringLiteral("Range: the values that occur go from %1 to %2, so %2 &minus; %1 = %3.")
-                     .arg(low)
-                     .arg(high)
-                     .arg(high - low),
-                 QStringLiteral("Mean: (%1) &divide; %2 = %3 &divide; %2 = %4.")
-                     .arg(products.join(QStringLiteral(" + ")))
-                     .arg(count)
-                     .arg(total)
-                     .arg(total / count)};
+    Question q =
+        Make(Para(QStringLiteral("The table shows the number of %1.").arg(survey.question)) +
+                 FrequencyTable(survey.value, survey.counted, values, counts) +
+                 Para(QStringLiteral("Work out")),
+             {NumberPart(QStringLiteral("the mode"), values.at(top)),
+              NumberPart(QStringLiteral("the range"), high - low),
+              NumberPart(QStringLiteral("the mean"), total / count, 2)});
+    q.working = {
+        QStringLiteral("Mode: the largest frequency is %1, for %2.")
+            .arg(counts.at(top))
+            .arg(values.at(top)),
+        QStringLiteral("Range: the values that occur go from %1 to %2, so %2 &minus; %1 = %3.")
+            .arg(low)
+            .arg(high)
+            .arg(high - low),
+        QStringLiteral("Mean: (%1) &divide; %2 = %3 &divide; %2 = %4.")
+            .arg(products.join(QStringLiteral(" + ")))
+            .arg(count)
+            .arg(total)
+            .arg(total / count)};
     return q;
 }
 
@@ -819,13 +839,14 @@ Question AddedValueEffects(Prng& rng)
     }
     const int extra = after.last();
     const QString who = Name(rng);
-    Question q = Make(Para(QStringLiteral("%1's first four scores in a game were %2.")
-                               .arg(who, ListText(values))) +
-                          Para(QStringLiteral("%1 then scored %2.").arg(who).arg(extra)),
-                      {NumberPart(QStringLiteral("What was the mean of the first four scores?"), mean),
-                       NumberPart(QStringLiteral("What is the mean of all five scores?"), Sum(after) / 5),
-                       NumberPart(QStringLiteral("What is the median of all five scores?"),
-                                  MedianTenths(after) / 10)});
+    Question q =
+        Make(Para(QStringLiteral("%1's first four scores in a game were %2.")
+                      .arg(who, ListText(values))) +
+                 Para(QStringLiteral("%1 then scored %2.").arg(who).arg(extra)),
+             {NumberPart(QStringLiteral("What was the mean of the first four scores?"), mean),
+              NumberPart(QStringLiteral("What is the mean of all five scores?"), Sum(after) / 5),
+              NumberPart(QStringLiteral("What is the median of all five scores?"),
+                         MedianTenths(after) / 10)});
     q.working = {QStringLiteral("First four: %1 = %2, and %2 &divide; 4 = %3.")
                      .arg(ListText(values, QStringLiteral(" + ")))
                      .arg(Sum(values))
@@ -845,11 +866,26 @@ Question AddedValueEffects(Prng& rng)
 
 QList<Generator> StatisticsKinds()
 {
-    return {MeanOfList,          MedianOfList,        ModeOfList,       RangeOfList,
-            MissingValueFromMean, MeanFromFrequencyTable, ModeFromFrequencyTable,
-            MedianFromFrequencyTable, CompareMeans, MeanAfterAdding, CategoryMode, WhichSetHas,
-            MeanOfPrices,        MissingFromRange,    TotalFromMean,    ModeMedianRange,
-            CombinedMean,        ScoreForTargetMean,  CompareRanges,    FrequencyTableAverages,
+    return {MeanOfList,
+            MedianOfList,
+            ModeOfList,
+            RangeOfList,
+            MissingValueFromMean,
+            MeanFromFrequencyTable,
+            ModeFromFrequencyTable,
+            MedianFromFrequencyTable,
+            CompareMeans,
+            MeanAfterAdding,
+            CategoryMode,
+            WhichSetHas,
+            MeanOfPrices,
+            MissingFromRange,
+            TotalFromMean,
+            ModeMedianRange,
+            CombinedMean,
+            ScoreForTargetMean,
+            CompareRanges,
+            FrequencyTableAverages,
             AddedValueEffects};
 }
 
