@@ -825,18 +825,22 @@ Question TwoSequences(Prng& rng)
          NumberPart(QStringLiteral("For which value of <i>n</i> are the <i>n</i>th "
                                    "terms of A and B the same?"),
                     meet)});
-    q.working = {QStringLiteral("A: %1 = %2.").arg(LinearAt(a1, b1, k)).arg(a1 * k + b1),
-                 QStringLiteral("B: %1 = %2.").arg(LinearAt(a2, b2, k)).arg(a2 * k + b2),
-                 QStringLiteral("Same when %1 = %2: B gains %3 on A each step and starts %4 "
-                                "behind at n = 0.")
-                     .arg(LinearHtml(a1, b1), LinearHtml(a2, b2))
-                     .arg(a2 - a1)
-                     .arg(b1 - b2),
-                 QStringLiteral("%1 &divide; %2 = %3, so n = %3 (both terms are %4).")
-                     .arg(b1 - b2)
-                     .arg(a2 - a1)
-                     .arg(meet)
-                     .arg(a1 * meet + b1)};
+    q.working = {
+        QStringLiteral("A: %1 = %2.").arg(LinearAt(a1, b1, k)).arg(a1 * k + b1),
+        QStringLiteral("B: %1 = %2.").arg(LinearAt(a2, b2, k)).arg(a2 * k + b2),
+        QStringLiteral("Set them equal: %1 = %2.").arg(LinearHtml(a1, b1), LinearHtml(a2, b2)),
+        QStringLiteral("Take %1n from both sides and %2 from both sides: %3 &minus; %4 = "
+                       "%5n, so %6 = %5n.")
+            .arg(a1)
+            .arg(Signed(b2), Signed(b1),
+                 b2 < 0 ? QStringLiteral("(%1)").arg(Signed(b2)) : Signed(b2))
+            .arg(a2 - a1)
+            .arg(b1 - b2),
+        QStringLiteral("n = %1 &divide; %2 = %3 (both terms are then %4).")
+            .arg(b1 - b2)
+            .arg(a2 - a1)
+            .arg(meet)
+            .arg(a1 * meet + b1)};
     return q;
 }
 

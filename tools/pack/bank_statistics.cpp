@@ -837,6 +837,8 @@ Question AddedValueEffects(Prng& rng)
         const int fix = 5 - Sum(after) % 5;
         after.last() += fix; // keeps the new mean whole
     }
+    if (after.last() == mean)
+        after.last() += 5; // a score equal to the mean would leave it as it was
     const int extra = after.last();
     const QString who = Name(rng);
     Question q =
