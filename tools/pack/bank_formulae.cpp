@@ -219,11 +219,14 @@ Question NthTermValue(Prng& rng)
 QStringList NthTermSteps(int a, int b)
 {
     return {QStringLiteral("The terms go up by %1 each time, so the rule starts %1n.").arg(a),
-            QStringLiteral("%1 &times; 1 = %1, and the first term is %2, so %3 %4.")
-                .arg(a)
-                .arg(Signed(a + b))
-                .arg(b < 0 ? QStringLiteral("subtract") : QStringLiteral("add"))
-                .arg(std::abs(b)),
+            b == 0
+                ? QStringLiteral("%1 &times; 1 = %1, the first term itself, so nothing is added.")
+                      .arg(a)
+                : QStringLiteral("%1 &times; 1 = %1, and the first term is %2, so %3 %4.")
+                      .arg(a)
+                      .arg(Signed(a + b))
+                      .arg(b < 0 ? QStringLiteral("subtract") : QStringLiteral("add"))
+                      .arg(std::abs(b)),
             QStringLiteral("The nth term is %1.").arg(LinearHtml(a, b))};
 }
 
@@ -620,7 +623,7 @@ Question WhichFormula(Prng& rng)
 Question SpecialNumber(Prng& rng)
 {
     const bool square = rng.chance(50);
-    const int n = rng.range(5, 20);
+    const int n = rng.range(4, 25);
     const int value = square ? n * n : n * (n + 1) / 2;
     Question q =
         Make(square ? Para(QStringLiteral("The square numbers are 1, 4, 9, 16, 25, &hellip;")) +
@@ -884,6 +887,46 @@ Question FormulaBothWays(Prng& rng)
     return q;
 }
 
+/// A pattern's table of tiles: a term far on, the nth term, and which pattern has a number.
+Question TileTable(Prng& rng)
+{
+    const int a = rng.range(2, 9);
+    const int b = rng.range(-1, 9);
+    const int k = rng.range(8, 30);
+    const int target = rng.range(12, 60);
+    static const QStringList things = {"tiles", "counters", "dots", "cubes", "paving slabs"};
+    const QString thing = rng.pick(things);
+    QStringList header = {QStringLiteral("Pattern number")};
+    QStringList row = {QStringLiteral("Number of %1").arg(thing)};
+    for (int n = 1; n <= 4; ++n) {
+        header.append(QString::number(n));
+        row.append(QString::number(a * n + b));
+    }
+    Question q = Make(
+        Para(QStringLiteral("A pattern is made of %1. The table shows how many are "
+                            "in the first four patterns.")
+                 .arg(thing)) +
+            DataTable(header, {row}),
+        {NumberPart(QStringLiteral("How many %1 are in pattern %2?").arg(thing).arg(k), a * k + b),
+         AlternativesPart(QStringLiteral("Write an expression for the number of %1 "
+                                         "in pattern <i>n</i>.")
+                              .arg(thing),
+                          LinearForms(a, b)),
+         NumberPart(QStringLiteral("Which pattern has %1 %2?").arg(a * target + b).arg(thing),
+                    target, 2)});
+    q.parts[1].answer = LinearHtml(a, b);
+    q.working = NthTermSteps(a, b);
+    q.working.append(
+        QStringLiteral("Pattern %1: %2 = %3.").arg(k).arg(LinearAt(a, b, k)).arg(a * k + b));
+    q.working.append(QStringLiteral("%1 = %2, so %3n = %4 and n = %4 &divide; %3 = %5.")
+                         .arg(LinearHtml(a, b))
+                         .arg(a * target + b)
+                         .arg(a)
+                         .arg(a * target)
+                         .arg(target));
+    return q;
+}
+
 } // namespace
 
 QList<Generator> FormulaKinds()
@@ -892,7 +935,7 @@ QList<Generator> FormulaKinds()
             WhichIsATerm,     WhichTermIs,    MatchstickPattern,   WordFormula,    LetterFormula,
             RearrangeFormula, WhichFormula,   SpecialNumber,       WhichIsSpecial, FibonacciNext,
             FibonacciBack,    MissingTerms,   PositionRuleInWords, FirstTermOver,  TwoSequences,
-            FormulaBothWays};
+            FormulaBothWays,  TileTable};
 }
 
 } // namespace orlavine::pack

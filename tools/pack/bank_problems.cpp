@@ -733,6 +733,73 @@ Question FuelForJourney(Prng& rng)
     return q;
 }
 
+Question SaveAFraction(Prng& rng)
+{
+    const int d = rng.pick(QList<int>{2, 3, 4, 5});
+    const int kept = rng.range(1, d - 1);
+    const int part = rng.range(1, 6) * 50; // a d-th of the weekly money, in pence
+    const int weekly = part * d;
+    const int saved = part * (d - kept);
+    const int weeks = rng.range(4, 20);
+    const QString who = Name(rng);
+    Question q = Make(
+        Para(QStringLiteral("%1 gets %2 pocket money a week, spends %3 of it and "
+                            "saves the rest.")
+                 .arg(who, Money(weekly), FractionHtml(kept / Gcd(kept, d), d / Gcd(kept, d)))),
+        {MeasurePart(QStringLiteral("How much does %1 save each week?").arg(who), saved, 2,
+                     units::kPounds),
+         MeasurePart(QStringLiteral("How many weeks does %1 take to save %2?")
+                         .arg(who, Money(saved * weeks)),
+                     weeks, 0, kWeeks, 2)});
+    q.working = {QStringLiteral("%1 of %2 is %2 &divide; %3 &times; %4 = %5 spent.")
+                     .arg(FractionHtml(kept / Gcd(kept, d), d / Gcd(kept, d)), Money(weekly))
+                     .arg(d / Gcd(kept, d))
+                     .arg(kept / Gcd(kept, d))
+                     .arg(Price(part * kept)),
+                 QStringLiteral("Saved: %1 &minus; %2 = %3 a week.")
+                     .arg(Money(weekly), Price(part * kept), Price(saved)),
+                 QStringLiteral("%1 &divide; %2 = %3 weeks.")
+                     .arg(Money(saved * weeks), Price(saved))
+                     .arg(weeks)};
+    return q;
+}
+
+Question CinemaTrip(Prng& rng)
+{
+    const int adults = rng.range(1, 3), children = rng.range(2, 5);
+    const int adult = rng.range(14, 24) * 50, child = rng.range(8, 13) * 50;
+    const int snack = rng.range(30, 80) * 5;
+    const int tickets = adults * adult + children * child;
+    const int people = adults + children;
+    const int total = tickets + people * snack;
+    static const QStringList places = {"cinema", "zoo", "theme park", "museum", "aquarium"};
+    static const QStringList snacks = {"a drink", "an ice cream", "a bag of popcorn", "a snack"};
+    Question q = Make(Para(QStringLiteral("%1 adult%2 and %3 children go to the %4. Tickets cost "
+                                          "%5 for an adult and %6 for a child. Everyone also "
+                                          "buys %7 at %8.")
+                               .arg(adults)
+                               .arg(adults == 1 ? QString() : QStringLiteral("s"))
+                               .arg(children)
+                               .arg(rng.pick(places), Money(adult), Money(child), rng.pick(snacks),
+                                    Money(snack))),
+                      {MeasurePart(QStringLiteral("How much do the tickets cost altogether?"),
+                                   tickets, 2, units::kPounds),
+                       MeasurePart(QStringLiteral("How much do they spend altogether?"), total, 2,
+                                   units::kPounds, 2)});
+    q.working = {
+        QStringLiteral("Tickets: %1 &times; %2 + %3 &times; %4 = %5 + %6 = %7.")
+            .arg(adults)
+            .arg(Money(adult))
+            .arg(children)
+            .arg(Money(child), Price(adults * adult), Price(children * child), Price(tickets)),
+        QStringLiteral("Snacks: %1 people &times; %2 = %3.")
+            .arg(people)
+            .arg(Money(snack), Price(people * snack)),
+        QStringLiteral("Altogether: %1 + %2 = %3.")
+            .arg(Price(tickets), Price(people * snack), Price(total))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> MultiStepKinds()
@@ -757,7 +824,9 @@ QList<Generator> MultiStepKinds()
             LeaguePoints,
             StackUnderShelf,
             PartyInvitations,
-            FuelForJourney};
+            FuelForJourney,
+            SaveAFraction,
+            CinemaTrip};
 }
 
 } // namespace orlavine::pack
