@@ -91,19 +91,6 @@ QList<int> WithMode(Prng& rng, int n, int mode, int low, int high, bool twice = 
     return values;
 }
 
-QString MeanSteps(const QList<int>& values, QStringList& working)
-{
-    const int total = Sum(values);
-    working.append(QStringLiteral("Add the values: %1 = %2.")
-                       .arg(ListText(values, QStringLiteral(" + ")))
-                       .arg(total));
-    working.append(QStringLiteral("Divide by how many there are: %1 &divide; %2 = %3.")
-                       .arg(total)
-                       .arg(values.size())
-                       .arg(DecimalText(total * 10 / values.size(), 1)));
-    return DecimalText(total * 10 / values.size(), 1);
-}
-
 /// Steps that find the median of `values`; returns it in tenths.
 int MedianSteps(const QList<int>& values, QStringList& working)
 {
@@ -148,8 +135,14 @@ Question MeanOfList(Prng& rng)
         Make(Para(QStringLiteral("Here are the numbers of %1:").arg(rng.pick(contexts).arg(n))) +
                  Display(ListText(values)) + Para(QStringLiteral("Work out the mean.")),
              {NumberPart(QString(), mean)});
-    MeanSteps(values, q.working);
-    q.working.append(QStringLiteral("So the mean is %1.").arg(mean));
+    q.working = {QStringLiteral("Add the values: %1 = %2.")
+                     .arg(ListText(values, QStringLiteral(" + ")))
+                     .arg(Sum(values)),
+                 QStringLiteral("Divide by how many there are: %1 &divide; %2 = %3.")
+                     .arg(Sum(values))
+                     .arg(n)
+                     .arg(mean),
+                 QStringLiteral("So the mean is %1.").arg(mean)};
     return q;
 }
 
