@@ -406,13 +406,13 @@ Question MatchstickPattern(Prng& rng)
                                                  {"houses in a row", 5, 1, 3}};
     const StickPattern p = rng.pick(patterns);
     const int k = rng.range(6, 40);
-    Question q =
-        Make(Para(QStringLiteral("These patterns of %1 are made from matchsticks.").arg(p.shapes)),
-             {NumberPart(QStringLiteral("How many matchsticks are in pattern %1?").arg(k),
-                         p.a * k + p.b),
-              AlternativesPart(QStringLiteral("Write an expression for the number of "
-                                              "matchsticks in pattern <i>n</i>."),
-                               LinearForms(p.a, p.b), 2)});
+    Question q = Make(
+        Para(QStringLiteral("These patterns of %1 are made from matchsticks.").arg(p.shapes)),
+        {MeasurePart(QStringLiteral("How many matchsticks are in pattern %1?").arg(k),
+                     p.a * k + p.b, 0, Unit{"matchsticks", {"matchsticks", "matches", "sticks"}}),
+         AlternativesPart(QStringLiteral("Write an expression for the number of "
+                                         "matchsticks in pattern <i>n</i>."),
+                          LinearForms(p.a, p.b), 2)});
     q.parts.last().answer = LinearHtml(p.a, p.b);
     q.pictures = {StickPicture(p)};
     q.working = {QStringLiteral("Count the matchsticks: %1, %2, %3.")
@@ -450,6 +450,12 @@ Charge PickCharge(Prng& rng)
                                           {"a plumber's visit", "hour", "hours", "h"},
                                           {"printing T-shirts", "shirt", "shirts", "s"}};
     return rng.pick(charges);
+}
+
+/// What the charge is counted in, written after an answer line.
+Unit CountUnit(const Charge& c)
+{
+    return c.pers == QLatin1String("hours") ? units::kHours : Unit{c.pers, {c.pers, c.per}};
 }
 
 Question WordFormula(Prng& rng)
@@ -554,7 +560,7 @@ Question RearrangeFormula(Prng& rng)
                       .arg(c.what, c.letter, c.pers)) +
                  Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)) +
                  Para(QStringLiteral("The cost was &pound;%1. How many %2?").arg(cost).arg(c.pers)),
-             {NumberPart(QString(), k, 2)});
+             {MeasurePart(QString(), k, 0, CountUnit(c), 2)});
     q.working = {QStringLiteral("%1 = %2%3 + %4.").arg(cost).arg(per).arg(c.letter).arg(fixed),
                  QStringLiteral("Take away %1: %2 &minus; %1 = %3, so %4%5 = %3.")
                      .arg(fixed)
@@ -863,10 +869,10 @@ Question FormulaBothWays(Prng& rng)
                  Display(QStringLiteral("C = %1%2 + %3").arg(per).arg(c.letter).arg(fixed)),
              {MeasurePart(QStringLiteral("What is the cost for %1 %2?").arg(k1).arg(c.pers),
                           (per * k1 + fixed) * 100LL, 2, units::kPounds),
-              NumberPart(QStringLiteral("The cost was &pound;%1. How many %2?")
-                             .arg(per * k2 + fixed)
-                             .arg(c.pers),
-                         k2, 2)});
+              MeasurePart(QStringLiteral("The cost was &pound;%1. How many %2?")
+                              .arg(per * k2 + fixed)
+                              .arg(c.pers),
+                          k2, 0, CountUnit(c), 2)});
     q.working = {QStringLiteral("C = %1 &times; %2 + %3 = %4, so &pound;%4.")
                      .arg(per)
                      .arg(k1)
@@ -902,18 +908,19 @@ Question TileTable(Prng& rng)
         header.append(QString::number(n));
         row.append(QString::number(a * n + b));
     }
-    Question q = Make(
-        Para(QStringLiteral("A pattern is made of %1. The table shows how many are "
-                            "in the first four patterns.")
-                 .arg(thing)) +
-            DataTable(header, {row}),
-        {NumberPart(QStringLiteral("How many %1 are in pattern %2?").arg(thing).arg(k), a * k + b),
-         AlternativesPart(QStringLiteral("Write an expression for the number of %1 "
-                                         "in pattern <i>n</i>.")
-                              .arg(thing),
-                          LinearForms(a, b)),
-         NumberPart(QStringLiteral("Which pattern has %1 %2?").arg(a * target + b).arg(thing),
-                    target, 2)});
+    Question q =
+        Make(Para(QStringLiteral("A pattern is made of %1. The table shows how many are "
+                                 "in the first four patterns.")
+                      .arg(thing)) +
+                 DataTable(header, {row}),
+             {MeasurePart(QStringLiteral("How many %1 are in pattern %2?").arg(thing).arg(k),
+                          a * k + b, 0, Unit{thing, {thing}}),
+              AlternativesPart(QStringLiteral("Write an expression for the number of %1 "
+                                              "in pattern <i>n</i>.")
+                                   .arg(thing),
+                               LinearForms(a, b)),
+              NumberPart(QStringLiteral("Which pattern has %1 %2?").arg(a * target + b).arg(thing),
+                         target, 2)});
     q.parts[1].answer = LinearHtml(a, b);
     q.working = NthTermSteps(a, b);
     q.working.append(

@@ -122,7 +122,7 @@ Question ShareThenCompare(Prng& rng)
                           Para(QStringLiteral("How many more %1 does each of %2's friends get "
                                               "than each of %3's friends?")
                                    .arg(thing, richer, richer == a ? b : a)),
-                      {NumberPart(QString(), more, 2)});
+                      {MeasurePart(QString(), more, 0, Unit{thing, {thing}}, 2)});
     q.working = {QStringLiteral("%1's friends: %2 &divide; %3 = %4 each.")
                      .arg(a)
                      .arg(n1 * each1)
@@ -380,14 +380,14 @@ Question FullAndLeftOver(Prng& rng)
     do {
         n = rng.range(40, 250);
     } while (n % size == 0);
-    Question q =
-        Make(Para(QStringLiteral("There are %1 %2. They are put into %3 of %4.")
-                      .arg(n)
-                      .arg(p.things, p.groups)
-                      .arg(size)),
-             {MeasurePart(QStringLiteral("How many %1 can be filled?").arg(p.groups), n / size, 0,
-                          *p.unit),
-              NumberPart(QStringLiteral("How many %1 are left over?").arg(p.things), n % size)});
+    Question q = Make(Para(QStringLiteral("There are %1 %2. They are put into %3 of %4.")
+                               .arg(n)
+                               .arg(p.things, p.groups)
+                               .arg(size)),
+                      {MeasurePart(QStringLiteral("How many %1 can be filled?").arg(p.groups),
+                                   n / size, 0, *p.unit),
+                       MeasurePart(QStringLiteral("How many %1 are left over?").arg(p.things),
+                                   n % size, 0, Unit{p.things, {p.things}})});
     q.working = {QStringLiteral("%1 &divide; %2 = %3 remainder %4.")
                      .arg(n)
                      .arg(size)
