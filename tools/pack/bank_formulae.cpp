@@ -382,20 +382,33 @@ void DrawSticks(Svg& svg, const StickPattern& p, int n, double x0, double base, 
         stick(0, 1, 0, 2);
 }
 
-Picture StickPicture(const StickPattern& p)
+/// Patterns 1 to 3; `counted` writes each one's number of matchsticks under it and the
+/// number added between them, for the worked solution.
+Picture StickPicture(const StickPattern& p, bool counted = false)
 {
     const double u = 40;
     const double base = 20 + 2 * u;
     const double widths[3] = {1, p.kind == 1 ? 1.5 : 2.0, p.kind == 1 ? 2.0 : 3.0};
-    Svg svg(int(40 + (widths[0] + widths[1] + widths[2]) * u + 2 * 40), int(base + 40));
+    Svg svg(int(40 + (widths[0] + widths[1] + widths[2]) * u + 2 * 40),
+            int(base + (counted ? 60 : 40)));
     double x = 20;
     for (int n = 1; n <= 3; ++n) {
         DrawSticks(svg, p, n, x, base, u);
         svg.text({x + widths[n - 1] * u / 2, base + 30}, QStringLiteral("Pattern %1").arg(n), 14);
+        if (counted) {
+            svg.text({x + widths[n - 1] * u / 2, base + 52}, QString::number(p.a * n + p.b), 16,
+                     "middle", true, colour::kBlueDark);
+            if (n > 1)
+                svg.text({x - 20, base + 52}, QStringLiteral("+%1").arg(p.a), 14, "middle", true,
+                         colour::kRed);
+        }
         x += widths[n - 1] * u + 40;
     }
     return Picture{svg.finish(),
-                   QStringLiteral("Patterns 1, 2 and 3 of %1 made from matchsticks").arg(p.shapes)};
+                   QStringLiteral("Patterns 1, 2 and 3 of %1 made from matchsticks%2")
+                       .arg(p.shapes, counted
+                                          ? QStringLiteral(", each with its number of matchsticks")
+                                          : QString())};
 }
 
 Question MatchstickPattern(Prng& rng)
@@ -415,6 +428,7 @@ Question MatchstickPattern(Prng& rng)
                           LinearForms(p.a, p.b), 2)});
     q.parts.last().answer = LinearHtml(p.a, p.b);
     q.pictures = {StickPicture(p)};
+    q.workingPictures = {StickPicture(p, true)};
     q.working = {QStringLiteral("Count the matchsticks: %1, %2, %3.")
                      .arg(p.a + p.b)
                      .arg(2 * p.a + p.b)
