@@ -112,9 +112,12 @@ QStringList RuleForms(char op, int by)
     QStringList heads;
     switch (op) {
     case '+':
-        heads = {"add " + n,         "+" + n,       "+ " + n,
-                 "plus " + n,        "add on " + n, "goes up by " + n,
-                 "increase by " + n, "up " + n,     "up by " + n};
+        heads = {"add " + n,         "+" + n,
+                 "+ " + n,           "plus " + n,
+                 "add on " + n,      "goes up by " + n,
+                 "increase by " + n, "up " + n,
+                 "up by " + n,       "goes up in " + n + "s",
+                 "up in " + n + "s"};
         break;
     case '-':
         heads = {"subtract " + n,
@@ -126,7 +129,9 @@ QStringList RuleForms(char op, int by)
                  "goes down by " + n,
                  "decrease by " + n,
                  "down " + n,
-                 "down by " + n};
+                 "down by " + n,
+                 "goes down in " + n + "s",
+                 "down in " + n + "s"};
         break;
     default:
         heads = {"multiply by " + n, "\u00D7" + n, "\u00D7 " + n,  "x" + n, "x " + n, "*" + n,
