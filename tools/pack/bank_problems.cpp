@@ -43,7 +43,7 @@ struct Item {
     int high;
 };
 
-Item PickItem(Prng& rng, const Item* not_ = nullptr)
+Item PickItem(Prng& rng, const Item* unlike = nullptr)
 {
     static const QList<Item> items = {
         {"notebook", "notebooks", 85, 260},   {"pen", "pens", 35, 140},
@@ -52,7 +52,7 @@ Item PickItem(Prng& rng, const Item* not_ = nullptr)
         {"ruler", "rulers", 45, 120},         {"magazine", "magazines", 210, 480}};
     for (;;) {
         const Item item = rng.pick(items);
-        if (!not_ || item.one != not_->one)
+        if (!unlike || item.one != unlike->one)
             return item;
     }
 }
