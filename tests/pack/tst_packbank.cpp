@@ -272,6 +272,7 @@ private slots:
     void calculationsFollowTheOrderOfOperations();
     void ratioAndEquationChoicesHaveOneRightOption();
     void rateAndCalendarChoicesHaveOneRightOption();
+    void nextStepsChoicesFitTheirNumbers();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -727,6 +728,44 @@ void TestPackBank::rateAndCalendarChoicesHaveOneRightOption()
         }
     }
     QCOMPARE(checked.size(), 3);
+}
+
+void TestPackBank::nextStepsChoicesFitTheirNumbers()
+{
+    // The right option, and only it, has the average asked or is a term of the rule given.
+    static const QRegularExpression asked(QStringLiteral("has a (mean|median|range) of (\\d+)"));
+    static const QRegularExpression rule(
+        QStringLiteral("sequence is (\\d+)n(?: (\\+|&minus;) (\\d+))?"));
+    Prng rng(13);
+    for (int draw = 0; draw < 100; ++draw) {
+        const Question sets = StatisticsKinds().at(11)(rng);
+        const QRegularExpressionMatch m = asked.match(sets.stem);
+        QVERIFY2(m.hasMatch(), qPrintable(sets.stem));
+        for (int i = 0; i < 4; ++i) {
+            QList<int> v;
+            int sum = 0;
+            for (const QString& n : sets.parts.first().options.at(i).split(QStringLiteral(", "))) {
+                v.append(n.toInt());
+                sum += v.last();
+            }
+            std::sort(v.begin(), v.end());
+            const double value = m.captured(1) == QLatin1String("mean")     ? sum / 5.0
+                                 : m.captured(1) == QLatin1String("median") ? v.at(2)
+                                                                            : v.last() - v.first();
+            QCOMPARE(value == m.captured(2).toDouble(),
+                     sets.parts.first().subs.first().key.toInt() == i + 1);
+        }
+        const Question terms = FormulaKinds().at(5)(rng);
+        const QRegularExpressionMatch r = rule.match(terms.stem);
+        QVERIFY2(r.hasMatch(), qPrintable(terms.stem));
+        const int a = r.captured(1).toInt();
+        const int b = (r.captured(2) == QLatin1String("+") ? 1 : -1) * r.captured(3).toInt();
+        for (int i = 0; i < 4; ++i) {
+            const int x = terms.parts.first().options.at(i).toInt();
+            QCOMPARE(x >= a + b && (x - b) % a == 0,
+                     terms.parts.first().subs.first().key.toInt() == i + 1);
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestPackBank)
