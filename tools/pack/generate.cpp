@@ -75,7 +75,7 @@ QByteArray Page(const QList<Picture>& pictures, int id, const QByteArray& prefix
 
 void WriteSettings(const Writer& out, const QList<ModulePapers>& modules)
 {
-    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics, ages 7 to 11"}, 1),
+    QList<QByteArray> lines = {FormatRecordLine("NME", {"Primary Mathematics, ages 7 to 12"}, 1),
                                FormatRecordLine("COD", {"PM"}, 1), QByteArray(31, '-')};
     const char* labels[] = {"LAH", "LBH", "LCH"};
     for (const ModulePapers& module : modules) {
