@@ -14,6 +14,15 @@ namespace orlavine::pack {
 
 namespace {
 
+/// The noun with "a" or "an" before it, capitalised to begin a sentence.
+QString WithArticle(const QString& noun, bool capital = false)
+{
+    const bool vowel = QStringLiteral("aeiou").contains(noun.at(0));
+    return (capital ? (vowel ? QStringLiteral("An ") : QStringLiteral("A "))
+                    : (vowel ? QStringLiteral("an ") : QStringLiteral("a "))) +
+           noun;
+}
+
 QString Deg(int degrees)
 {
     return QStringLiteral("%1&deg;").arg(degrees);
@@ -431,9 +440,9 @@ Question RegularPolygonAngle(Prng& rng)
     Question q;
     switch (rng.range(0, 2)) {
     case 0:
-        q = Make(Para(QStringLiteral("A %1 has %2 sides. It can be cut into %3 triangles from one "
+        q = Make(Para(QStringLiteral("%1 has %2 sides. It can be cut into %3 triangles from one "
                                      "corner.")
-                          .arg(name)
+                          .arg(WithArticle(name, true))
                           .arg(n)
                           .arg(n - 2)),
                  {MeasurePart(QStringLiteral("What do its angles add up to?"), total, 0,
@@ -449,10 +458,10 @@ Question RegularPolygonAngle(Prng& rng)
                          .arg(Deg(total), Deg(total / n))};
         break;
     case 1:
-        q = Make(Para(QStringLiteral("A robot walks once round the edge of a %1 with %2 sides. At "
+        q = Make(Para(QStringLiteral("A robot walks once round the edge of %1 with %2 sides. At "
                                      "each corner it turns through the same angle, and by the end "
                                      "it has made one whole turn.")
-                          .arg(name)
+                          .arg(WithArticle(name))
                           .arg(n)),
                  {MeasurePart(QStringLiteral("Through how many degrees does it turn at each corner?"),
                               360 / n, 0, units::kDegrees, 2)});
@@ -467,11 +476,11 @@ Question RegularPolygonAngle(Prng& rng)
                  {NumberPart(QStringLiteral("How many sides does it have?"), n, 2)});
         q.working = {QStringLiteral("The equal angles make up the total: count how many %1 go into %2.")
                          .arg(Deg(total / n), Deg(total)),
-                     QStringLiteral("%1 &divide; %2 = %3, so it has %3 angles and %3 sides: it is a %4.")
+                     QStringLiteral("%1 &divide; %2 = %3, so it has %3 angles and %3 sides: it is %4.")
                          .arg(total)
                          .arg(total / n)
                          .arg(n)
-                         .arg(QLatin1String(shape))};
+                         .arg(WithArticle(QLatin1String(shape)))};
         break;
     }
     return q;
@@ -758,13 +767,13 @@ Question RegularPerimeter(Prng& rng)
     const auto [n, name] = rng.pick(shapes);
     const bool mm = rng.chance(30);
     const int side = mm ? rng.range(12, 95) : rng.range(3, 25);
-    Question q = Make(Para(QStringLiteral("Each side of a %1 is %2 %3 long.")
-                               .arg(QLatin1String(name))
+    Question q = Make(Para(QStringLiteral("Each side of %1 is %2 %3 long.")
+                               .arg(WithArticle(QLatin1String(name)))
                                .arg(side)
                                .arg(mm ? "mm" : "cm")),
                       {MeasurePart(QStringLiteral("What is its perimeter?"), n * side, 0,
                                    mm ? units::kMm : units::kCm)});
-    q.working = {QStringLiteral("A %1 has %2 equal sides.").arg(QLatin1String(name)).arg(n),
+    q.working = {QStringLiteral("%1 has %2 equal sides.").arg(WithArticle(QLatin1String(name), true)).arg(n),
                  QStringLiteral("%1 &times; %2 = %3 %4.").arg(n).arg(side).arg(n * side).arg(mm ? "mm" : "cm")};
     return q;
 }

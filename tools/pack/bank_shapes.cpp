@@ -16,6 +16,15 @@ namespace orlavine::pack {
 
 namespace {
 
+/// The noun with "a" or "an" before it, capitalised to begin a sentence.
+QString WithArticle(const QString& noun, bool capital = false)
+{
+    const bool vowel = QStringLiteral("aeiou").contains(noun.at(0));
+    return (capital ? (vowel ? QStringLiteral("An ") : QStringLiteral("A "))
+                    : (vowel ? QStringLiteral("an ") : QStringLiteral("a "))) +
+           noun;
+}
+
 /// A count written in figures or words, alone or followed by its noun ("6 faces").
 Part CountPart(const QString& prompt, int count, const QString& one, const QString& many)
 {
@@ -269,7 +278,7 @@ Question NameShape(Prng& rng)
                       QStringLiteral("Write the name in words."));
     q.pictures = {TurnedShape(rng, shape)};
     q.working = {QStringLiteral("Count the sides and look at them. %1").arg(Describe(ModelOf(shape))),
-                 QStringLiteral("So the shape is a %1.").arg(ShapeName(shape))};
+                 QStringLiteral("So the shape is %1.").arg(WithArticle(ShapeName(shape)))};
     return q;
 }
 
@@ -287,7 +296,7 @@ Question SidesByName(Prng& rng)
                  {WordPart(QString(), name)});
         q.working = {QStringLiteral("Pentagons have 5 sides, hexagons 6, heptagons 7 and "
                                     "octagons 8."),
-                     QStringLiteral("So a shape with %1 sides is a %2.").arg(sides).arg(name)};
+                     QStringLiteral("So a shape with %1 sides is %2.").arg(sides).arg(WithArticle(name))};
         break;
     case 1: {
         const int count = rng.range(2, 5);
@@ -305,10 +314,10 @@ Question SidesByName(Prng& rng)
         break;
     }
     default:
-        q = Make(Para(QStringLiteral("How many vertices (corners) does a %1 have?").arg(name)),
+        q = Make(Para(QStringLiteral("How many vertices (corners) does %1 have?").arg(WithArticle(name))),
                  {CountPart(QString(), sides, QStringLiteral("vertex"),
                             QStringLiteral("vertices"))});
-        q.working = {QStringLiteral("A %1 has %2 sides.").arg(name).arg(sides),
+        q.working = {QStringLiteral("%1 has %2 sides.").arg(WithArticle(name, true)).arg(sides),
                      QStringLiteral("Two sides meet at each vertex, so it has as many vertices "
                                     "as sides: %1 vertices.")
                          .arg(sides)};
@@ -325,9 +334,9 @@ bool IsNamed(const ShapeModel& m, int name)
 Question PickByName(Prng& rng)
 {
     const Shape name = Shape(rng.range(0, int(Shape::Octagon)));
-    return ShapeChoice(rng, QStringLiteral("Which shape is a <b>%1</b>?").arg(ShapeName(name)),
+    return ShapeChoice(rng, QStringLiteral("Which shape is %1?").arg(WithArticle(QStringLiteral("<b>%1</b>")).arg(ShapeName(name))),
                        IsNamed, int(name),
-                       QStringLiteral("is a %1").arg(ShapeName(name)));
+                       QStringLiteral("is %1").arg(WithArticle(ShapeName(name))));
 }
 
 /// A property a pupil checks on a drawn shape.
@@ -373,9 +382,9 @@ Question Symmetry(Prng& rng)
                                  QStringLiteral("lines"))});
     q.pictures = {ShapePicture(m.shape)};
     const QString name = ShapeName(m.shape);
-    q.working = {QStringLiteral("The shape is a %1. A line of symmetry folds it onto itself, "
+    q.working = {QStringLiteral("The shape is %1. A line of symmetry folds it onto itself, "
                                 "one half exactly over the other.")
-                     .arg(name)};
+                     .arg(WithArticle(name))};
     if (m.symmetry == 0)
         q.working.append(QStringLiteral("No fold of this %1 matches the halves, so it has 0 "
                                         "lines of symmetry.")
@@ -700,10 +709,10 @@ Question NamePolygon(Prng& rng)
     q.pictures = {PolygonPicture(points, false)};
     q.workingPictures = {PolygonPicture(points, true)};
     q.working = {QStringLiteral("Count the corners (vertices): there are %1.").arg(corners),
-                 QStringLiteral("A polygon with %1 straight sides is a %2, whether it is "
+                 QStringLiteral("A polygon with %1 straight sides is %2, whether it is "
                                 "regular or not.")
                      .arg(corners)
-                     .arg(name)};
+                     .arg(WithArticle(name))};
     return q;
 }
 
@@ -847,9 +856,9 @@ Question MissingSideOfShape(Prng& rng)
         const QString name = sides == 3   ? QStringLiteral("equilateral triangle")
                              : sides == 4 ? QStringLiteral("square")
                                           : QStringLiteral("regular ") + kPolygonNames.at(sides - 3);
-        q = Make(Para(QStringLiteral("A %1 has a perimeter of %2 cm.").arg(name).arg(sides * side)),
+        q = Make(Para(QStringLiteral("%1 has a perimeter of %2 cm.").arg(WithArticle(name, true)).arg(sides * side)),
                  {MeasurePart(QStringLiteral("How long is each side?"), side, 0, units::kCm, 2)});
-        q.working = {QStringLiteral("A %1 has %2 sides, all the same length.").arg(name).arg(sides),
+        q.working = {QStringLiteral("%1 has %2 sides, all the same length.").arg(WithArticle(name, true)).arg(sides),
                      QStringLiteral("%1 &divide; %2 = %3 cm.").arg(sides * side).arg(sides).arg(side)};
         break;
     }
@@ -1234,8 +1243,8 @@ Question EulerCheck(Prng& rng)
     Question q = Make(
         Para(QStringLiteral("For any solid with flat faces and straight edges, "
                             "<b>faces + vertices &minus; edges = 2</b>.")) +
-            Para(QStringLiteral("A %1 %2 has %3 and %4.")
-                     .arg(BaseAdjective(n), prism ? QStringLiteral("prism") : QStringLiteral("pyramid"),
+            Para(QStringLiteral("%1 %2 has %3 and %4.")
+                     .arg(WithArticle(BaseAdjective(n), true), prism ? QStringLiteral("prism") : QStringLiteral("pyramid"),
                           known.at(0), known.at(1))),
         {CountPart(QStringLiteral("How many %1 does it have?").arg(names.at(ask)), counts.at(ask),
                    QStringList{"face", "edge", "vertex"}.at(ask), names.at(ask))});
@@ -1267,7 +1276,7 @@ Question PrismPattern(Prng& rng)
 {
     const int n = rng.range(3, 10);
     const bool prism = rng.chance(55);
-    const SolidModel m{QStringLiteral("%1 %2").arg(BaseAdjective(n), prism ? "prism" : "pyramid"),
+    const SolidModel m{QStringLiteral("%1 %2").arg(WithArticle(BaseAdjective(n)), prism ? "prism" : "pyramid"),
                        {}, -1, prism ? n + 2 : n + 1, prism ? 3 * n : 2 * n,
                        prism ? 2 * n : n + 1, 0, 0, 0, 0, 0, 0, 0};
     static const QStringList polygons = {"triangle", "square", "pentagon", "hexagon",
@@ -1276,8 +1285,8 @@ Question PrismPattern(Prng& rng)
         Para(prism ? QStringLiteral("A prism has two ends that are %1s, each with %2 sides.")
                          .arg(polygons.at(n - 3))
                          .arg(n)
-                   : QStringLiteral("A pyramid has a base that is a %1, with %2 sides.")
-                         .arg(polygons.at(n - 3))
+                   : QStringLiteral("A pyramid has a base that is %1, with %2 sides.")
+                         .arg(WithArticle(polygons.at(n - 3)))
                          .arg(n)),
         {CountPart(QStringLiteral("How many faces does it have?"), m.faces, QStringLiteral("face"),
                    QStringLiteral("faces")),
