@@ -28,6 +28,12 @@ QString Deg(int degrees)
     return QStringLiteral("%1&deg;").arg(degrees);
 }
 
+/// Degrees as a picture writes them.
+QString DrawnDeg(int degrees)
+{
+    return QStringLiteral("%1\u00B0").arg(degrees);
+}
+
 /// An arc from direction a to b (degrees anticlockwise) at vertex v, labelled beyond it;
 /// a square corner for a right angle.
 void Arc(Svg& svg, QPointF v, double a, double b, const QString& label, double r = 30)
@@ -249,9 +255,9 @@ Picture CrossingLines(int known, bool labelsShown)
     svg.line(Svg::polar(v, 140, turn), Svg::polar(v, 140, turn + 180), colour::kInk, 3);
     svg.line(Svg::polar(v, 130, turn + known), Svg::polar(v, 130, turn + known + 180),
              colour::kInk, 3);
-    Arc(svg, v, turn, turn + known, Deg(known), 28);
-    Arc(svg, v, turn + 180, turn + 180 + known, labelsShown ? Deg(known) : QStringLiteral("x"), 28);
-    Arc(svg, v, turn + known, turn + 180, labelsShown ? Deg(180 - known) : QStringLiteral("y"), 36);
+    Arc(svg, v, turn, turn + known, DrawnDeg(known), 34);
+    Arc(svg, v, turn + 180, turn + 180 + known, labelsShown ? DrawnDeg(known) : QStringLiteral("x"), 34);
+    Arc(svg, v, turn + known, turn + 180, labelsShown ? DrawnDeg(180 - known) : QStringLiteral("y"), 44);
     return Picture{svg.finish(), QStringLiteral("Two straight lines crossing")};
 }
 
@@ -370,7 +376,7 @@ Picture SplitRightAngle(int known, const QString& xLabel)
     svg.line(v, Svg::polar(v, 185, known), colour::kInk, 3);
     const QPointF p = Svg::polar(v, 14, 0), q = Svg::polar(v, 14, 90);
     svg.polyline({p, p + (q - v), q}, colour::kSlate, 1.5);
-    Arc(svg, v, 0, known, Deg(known), 70);
+    Arc(svg, v, 0, known, DrawnDeg(known), 70);
     Arc(svg, v, known, 90, xLabel, 110);
     return Picture{svg.finish(), QStringLiteral("A right angle split into two angles")};
 }
@@ -384,7 +390,7 @@ Question RightAngleSplit(Prng& rng)
                       {MeasurePart(QStringLiteral("Work out angle <i>x</i>."), 90 - known, 0,
                                    units::kDegrees)});
     q.pictures = {SplitRightAngle(known, QStringLiteral("x"))};
-    q.workingPictures = {SplitRightAngle(known, Deg(90 - known))};
+    q.workingPictures = {SplitRightAngle(known, DrawnDeg(90 - known))};
     q.working = {QStringLiteral("The two angles make a right angle, 90&deg;."),
                  QStringLiteral("<i>x</i> = 90&deg; &minus; %1 = %2.").arg(Deg(known), Deg(90 - known))};
     return q;
@@ -699,7 +705,7 @@ Picture BaseHeightPicture(bool triangle, int base, int height, int slantAt, cons
     if (triangle)
         svg.polygon({{x, y}, {x + b, y}, {top, y - h}}, colour::kBlueLight, colour::kBlueDark, 2.5);
     else
-        svg.polygon({{x, y}, {x + b, y}, {top + b * 0.6, y - h}, {top, y - h}},
+        svg.polygon({{x, y}, {x + b, y}, {top + b, y - h}, {top, y - h}},
                     colour::kBlueLight, colour::kBlueDark, 2.5);
     svg.dashed({top, y - h}, {top, y}, colour::kRed, 2);
     svg.polyline({{top, y - 12}, {top + 12, y - 12}, {top + 12, y}}, colour::kRed, 1.5);

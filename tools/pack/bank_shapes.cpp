@@ -787,22 +787,22 @@ Question HowManyInRow(Prng& rng)
     rng.shuffle(shapes);
     shapes = shapes.mid(0, 4);
     QList<Shape> row;
-    QStringList yes;
+    QStringList each;
+    int count = 0;
     for (int i = 0; i < 4; ++i) {
-        row.append(shapes.at(i).shape);
-        if (test.holds(shapes.at(i)))
-            yes.append(QStringLiteral("%1 (%2)").arg(QChar('A' + i)).arg(ShapeName(shapes.at(i).shape)));
+        const ShapeModel& m = shapes.at(i);
+        row.append(m.shape);
+        const bool holds = test.holds(m);
+        count += holds ? 1 : 0;
+        each.append(QStringLiteral("%1 is %2: %3").arg(QChar('A' + i)).arg(WithArticle(ShapeName(m.shape)), holds ? "yes" : "no"));
     }
-    const int count = int(yes.size());
     Question q = Make(Para(QStringLiteral("How many of these shapes <b>%1</b>?")
                                .arg(QLatin1String(test.text))),
                       {CountPart(QString(), count, QStringLiteral("shape"),
                                  QStringLiteral("shapes"))});
     q.pictures = {ShapeRow(row)};
-    q.working = {QStringLiteral("Check each shape in turn.")};
-    q.working.append(count == 0 ? QStringLiteral("None of them do.")
-                                : QStringLiteral("These do: %1.").arg(yes.join(QStringLiteral(", "))));
-    q.working.append(QStringLiteral("So %1 of the shapes %2.").arg(count).arg(QLatin1String(test.text)));
+    q.working = {QStringLiteral("Check each shape in turn: %1.").arg(each.join(QStringLiteral("; "))),
+                 QStringLiteral("So %1 of the shapes %2.").arg(count).arg(QLatin1String(test.text))};
     return q;
 }
 
