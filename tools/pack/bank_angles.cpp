@@ -335,7 +335,7 @@ Question ClockTurn(Prng& rng)
 {
     Question q;
     if (rng.chance(50)) {
-        const int from = rng.range(1, 12), steps = rng.range(1, 9);
+        const int from = rng.range(1, 12), steps = rng.range(2, 9);
         const int to = (from + steps - 1) % 12 + 1;
         q = Make(Para(QStringLiteral("The minute hand of a clock points at %1. It turns clockwise "
                                      "until it points at %2.")
@@ -351,7 +351,7 @@ Question ClockTurn(Prng& rng)
                          .arg(steps)
                          .arg(Deg(30 * steps))};
     } else {
-        const int minutes = 5 * rng.range(1, 11);
+        const int minutes = 5 * rng.range(2, 11);
         q = Make(Para(QStringLiteral("How many degrees does the minute hand of a clock turn in "
                                      "%1 minutes?")
                           .arg(minutes)),
@@ -536,9 +536,7 @@ Question ReflexAngle(Prng& rng)
 Question RectangleSizes(Prng& rng)
 {
     const int w = rng.range(4, 15);
-    int h = rng.range(2, 9);
-    if (h == w) // a rectangle, not a square
-        --h;
+    const int h = rng.range(2, std::min(9, w - 1)); // a rectangle, not a square, longer than wide
     const bool metres = rng.chance(50);
     const QString u = metres ? QStringLiteral("m") : QStringLiteral("cm");
     Question q =
@@ -787,9 +785,7 @@ Question RegularPerimeter(Prng& rng)
 Question SideFromArea(Prng& rng)
 {
     const int l = rng.range(5, 15);
-    int w = rng.range(2, 12);
-    if (w == l)
-        --w;
+    const int w = rng.range(2, l - 1);
     const bool metres = rng.chance(40);
     const QString u = metres ? QStringLiteral("m") : QStringLiteral("cm");
     Question q = Make(Para(QStringLiteral("A rectangular %1 has an area of %2 %3<sup>2</sup>. It is "
@@ -855,10 +851,8 @@ Question WhichRectangleArea(Prng& rng)
 
 Question CarpetCost(Prng& rng)
 {
-    const int l = rng.range(3, 8);
-    int w = rng.range(2, 6);
-    if (w == l)
-        --w;
+    const int l = rng.range(4, 9);
+    const int w = rng.range(2, l - 1);
     const int perSquareMetre = rng.pick(QList<int>{5, 6, 8, 9, 10, 12, 15, 18, 20, 25});
     const bool pence = rng.chance(30);
     const int price = pence ? perSquareMetre * 100 + 50 : perSquareMetre * 100; // in pence

@@ -56,7 +56,9 @@ QStringList NameForms(const QString& name, const QStringList& others = {})
 Part LetterPart(const QString& noun, QChar letter)
 {
     const QString l = QString(letter).toLower();
-    return AlternativesPart(QString(), {l, noun + QLatin1Char(' ') + l});
+    Part part = AlternativesPart(QString(), {l, noun + QLatin1Char(' ') + l});
+    part.answer = QString(letter.toUpper());
+    return part;
 }
 
 // ---- Flat shapes ----
@@ -616,8 +618,8 @@ Question DescribeShape(Prng& rng)
     Question q = Make(Para(given.join(QLatin1Char(' ')) + QStringLiteral(" What shape am I?")),
                       {AlternativesPart(QString(), ShapeNameForms(m.shape))},
                       QStringLiteral("Write the name in words."));
-    q.working = {QStringLiteral("%1 sides: the shape is a %2.")
-                     .arg(NumberWords(m.sides))
+    q.working = {QStringLiteral("It has %1 sides, so it is a %2.")
+                     .arg(m.sides)
                      .arg(m.sides == 3 ? "triangle" : "quadrilateral"),
                  QStringLiteral("Check the other clues against each %1.")
                      .arg(m.sides == 3 ? "triangle" : "quadrilateral"),
@@ -954,11 +956,15 @@ QString FaceSum(const SolidModel& m)
             terms.append(QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(shape),
                                                            QLatin1String(n == 1 ? "" : "s")));
     }
-    QString sum = terms.isEmpty() ? QStringLiteral("no flat faces")
-                  : terms.size() == 1
-                      ? QStringLiteral("%1 flat %2").arg(terms.first(),
-                                                          QLatin1String(m.faces == 1 ? "face" : "faces"))
-                      : QStringLiteral("%1 = %2 faces").arg(terms.join(QStringLiteral(" + "))).arg(m.faces);
+    QString sum;
+    if (terms.isEmpty())
+        sum = QStringLiteral("no flat faces");
+    else if (terms.size() > 1)
+        sum = QStringLiteral("%1 = %2 faces").arg(terms.join(QStringLiteral(" + "))).arg(m.faces);
+    else if (m.faces == 1)
+        sum = QStringLiteral("1 flat face, a %1").arg(terms.first().section(QLatin1Char(' '), 1));
+    else
+        sum = QStringLiteral("%1 flat faces, all %2").arg(m.faces).arg(terms.first().section(QLatin1Char(' '), 1));
     if (m.curved > 0)
         sum += QStringLiteral(" and one curved surface");
     return sum;
@@ -1654,7 +1660,13 @@ Question OppositeFace(Prng& rng)
     q.pictures = {Picture{draw({}), QStringLiteral("The net of a cube with its faces lettered")}};
     q.workingPictures = {Picture{draw({from, opposite}),
                                  QStringLiteral("The net with two opposite faces shaded")}};
-    q.working = {QStringLiteral("Fold the net with face %1 on the table and fold the other "
+    const QPoint gap = net.at(opposite) - net.at(from);
+    const int between = int(net.indexOf(net.at(from) + gap / 2));
+    if ((gap.x() == 0 || gap.y() == 0) && std::abs(gap.x() + gap.y()) == 2 && between >= 0)
+        q.working.append(QStringLiteral("Faces %1 and %2 are in a line with face %3 between them: "
+                                        "when %3 folds up as a side, they face each other.")
+                             .arg(letters.at(from), letters.at(opposite), letters.at(between)));
+    q.working += {QStringLiteral("Fold the net with face %1 on the table and fold the other "
                                 "squares up round it.")
                      .arg(letters.at(from)),
                  QStringLiteral("The faces next to %1 become the sides; the one left lands on "
