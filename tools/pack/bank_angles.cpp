@@ -317,17 +317,22 @@ Question QuadrilateralAngles(Prng& rng)
     do {
         angles = {rng.range(50, 140), rng.range(50, 140), rng.range(50, 140)};
         sum = angles.at(0) + angles.at(1) + angles.at(2);
-    } while (360 - sum < 40 || 360 - sum > 170);
+    } while (360 - sum < 40 || 360 - sum > 170 || std::abs(360 - sum - 90) < 6);
     const int x = 360 - sum;
+    const QString word = AngleWord(x);
     Question q = Make(Para(QStringLiteral("Three angles of a quadrilateral are %1, %2 and %3. "
                                           "The fourth angle is <i>x</i>.")
                                .arg(Deg(angles.at(0)), Deg(angles.at(1)), Deg(angles.at(2)))),
                       {MeasurePart(QStringLiteral("Work out angle <i>x</i>."), x, 0,
-                                   units::kDegrees, 2)});
+                                   units::kDegrees, 2),
+                       AlternativesPart(QStringLiteral("Is angle <i>x</i> acute or obtuse?"),
+                                        {word, word + QStringLiteral(" angle"),
+                                         QStringLiteral("an ") + word + QStringLiteral(" angle")})});
     q.working = {QStringLiteral("The angles of a quadrilateral add up to 360&deg;."),
                  QStringLiteral("%1 + %2 + %3 = %4.")
                      .arg(Deg(angles.at(0)), Deg(angles.at(1)), Deg(angles.at(2)), Deg(sum)),
-                 QStringLiteral("<i>x</i> = 360&deg; &minus; %1 = %2.").arg(Deg(sum), Deg(x))};
+                 QStringLiteral("<i>x</i> = 360&deg; &minus; %1 = %2.").arg(Deg(sum), Deg(x)),
+                 QStringLiteral("(b) %1").arg(AngleReason(x))};
     return q;
 }
 

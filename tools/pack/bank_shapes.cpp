@@ -157,11 +157,11 @@ QString Counted(int n, const char* one, const char* many)
 }
 
 /// What a pupil sees on a drawn shape: its sides, parallel sides, right angles and
-/// equal sides, as one sentence.
-QString Describe(const ShapeModel& m)
+/// equal sides, as one sentence about `subject`.
+QString Describe(const ShapeModel& m, const QString& subject = QStringLiteral("It"))
 {
     if (m.sides == 0)
-        return QStringLiteral("It has one curved side and no corners.");
+        return QStringLiteral("%1 has one curved side and no corners.").arg(subject);
     QStringList facts = {Counted(m.sides, "side", "straight sides")};
     if (m.sides <= 4) {
         facts.append(Counted(m.parallelPairs, "pair of parallel sides", "pairs of parallel sides"));
@@ -180,14 +180,14 @@ QString Describe(const ShapeModel& m)
     else
         facts.append(QStringLiteral("two equal slanting sides"));
     const QString last = facts.takeLast();
-    return QStringLiteral("It has %1 and %2.").arg(facts.join(QStringLiteral(", ")), last);
+    return QStringLiteral("%1 has %2 and %3.").arg(subject, facts.join(QStringLiteral(", ")), last);
 }
 
 /// Four shapes in a row, lettered, of which only the one the model finds fits `wanted`;
 /// the wrong ones are like the right one where they can be (the same number of sides).
 /// `fact` says what the right one is or has ("is a kite").
 Question ShapeChoice(Prng& rng, const QString& stem, bool (*wanted)(const ShapeModel&, int),
-                     int arg, const QString& fact)
+                     int arg, const QString& fact, int named = -1)
 {
     QList<ShapeModel> fitting, near, far;
     for (const ShapeModel& m : kShapes)
@@ -219,9 +219,13 @@ Question ShapeChoice(Prng& rng, const QString& stem, bool (*wanted)(const ShapeM
                       {LetterPart(QStringLiteral("shape"), letter)});
     q.pictures = {ShapeRow(row)};
     q.working = {QStringLiteral("Name each shape: %1.").arg(seen.join(QStringLiteral(", "))),
-                 QStringLiteral("The %1: %2").arg(ShapeName(right.shape), Describe(right)),
-                 QStringLiteral("Only the %1 %2. So the answer is shape %3.")
-                     .arg(ShapeName(right.shape), fact, letter)};
+                 Describe(right, QStringLiteral("The ") + ShapeName(right.shape))};
+    if (named >= 0 && Shape(named) != right.shape)
+        q.working.append(QStringLiteral("That is all %1 needs: the %2 is a special %3.")
+                             .arg(WithArticle(ShapeName(Shape(named))), ShapeName(right.shape),
+                                  ShapeName(Shape(named))));
+    q.working.append(QStringLiteral("Only the %1 %2. So the answer is shape %3.")
+                         .arg(ShapeName(right.shape), fact, letter));
     return q;
 }
 
@@ -238,7 +242,10 @@ Picture TurnedShape(Prng& rng, Shape shape)
         break;
     }
     case Shape::Parallelogram: {
-        const int half = rng.range(40, 70), h = rng.range(30, 45), slant = rng.range(20, 40);
+        int half = 0, h = 0, slant = 0;
+        do { // the slanting sides clearly longer or shorter than the others
+            half = rng.range(40, 70), h = rng.range(30, 45), slant = rng.range(20, 40);
+        } while (std::fabs(2 * std::hypot(slant, h) - 2 * half) < 16);
         points = {{double(-half + slant), double(-h)}, {double(half + slant), double(-h)},
                   {double(half - slant), double(h)}, {double(-half - slant), double(h)}};
         break;
@@ -247,6 +254,42 @@ Picture TurnedShape(Prng& rng, Shape shape)
         const int bottom = rng.range(65, 85), top = rng.range(25, bottom - 20), h = rng.range(35, 55);
         points = {{double(-top), double(-h)}, {double(top), double(-h)}, {double(bottom), double(h)},
                   {double(-bottom), double(h)}};
+        break;
+    }
+    case Shape::IsoscelesTriangle: {
+        const int half = rng.range(25, 45);
+        points = {{0.0, -70.0}, {double(half), 50}, {double(-half), 50}};
+        break;
+    }
+    case Shape::RightTriangle: // legs of 110 and 60 to 100
+        points = {{-50.0, -60.0}, {-50.0, 50.0}, {double(rng.range(10, 50)), 50.0}};
+        break;
+    case Shape::ScaleneTriangle: {
+        // Angles well apart from each other and from a right angle, so no sides are equal.
+        auto angleAt = [](QPointF a, QPointF b, QPointF c) {
+            const QPointF u = b - a, v = c - a;
+            return std::acos((u.x() * v.x() + u.y() * v.y()) /
+                             (std::hypot(u.x(), u.y()) * std::hypot(v.x(), v.y()))) * 180 / M_PI;
+        };
+        for (;;) {
+            const QPointF a(-75, rng.range(30, 55)), b(rng.range(50, 80), 50),
+                c(rng.range(-40, 30), -60);
+            const double angles[] = {angleAt(a, b, c), angleAt(b, c, a), angleAt(c, a, b)};
+            bool apart = true;
+            for (int i = 0; i < 3; ++i)
+                apart = apart && std::fabs(angles[i] - 90) >= 12 &&
+                        std::fabs(angles[i] - angles[(i + 1) % 3]) >= 10;
+            if (apart) {
+                points = {a, b, c};
+                break;
+            }
+        }
+        break;
+    }
+    case Shape::Rectangle: {
+        const int w = rng.range(60, 85), h = rng.range(28, 45);
+        points = {{double(-w), double(-h)}, {double(w), double(-h)}, {double(w), double(h)},
+                  {double(-w), double(h)}};
         break;
     }
     case Shape::Kite: {
@@ -338,7 +381,7 @@ Question PickByName(Prng& rng)
     const Shape name = Shape(rng.range(0, int(Shape::Octagon)));
     return ShapeChoice(rng, QStringLiteral("Which shape is %1?").arg(WithArticle(QStringLiteral("<b>%1</b>")).arg(ShapeName(name))),
                        IsNamed, int(name),
-                       QStringLiteral("is %1").arg(WithArticle(ShapeName(name))));
+                       QStringLiteral("is %1").arg(WithArticle(ShapeName(name))), int(name));
 }
 
 /// A property a pupil checks on a drawn shape.
@@ -632,38 +675,33 @@ Question CountProperty(Prng& rng)
 {
     const ShapeModel m = kShapes.at(rng.range(0, int(kShapes.size()) - 2)); // not the circle
     const QString name = ShapeName(m.shape);
-    Question q;
-    switch (rng.range(0, 2)) {
-    case 0:
-        q = Make(Para(QStringLiteral("How many right angles does this shape have?")),
-                 {CountPart(QString(), m.rightAngles, QStringLiteral("right angle"),
-                            QStringLiteral("right angles"))});
-        q.working = {QStringLiteral("Check each corner with the corner of a piece of paper."),
-                     QStringLiteral("This %1 has %2 right %3.")
-                         .arg(name)
-                         .arg(m.rightAngles)
-                         .arg(m.rightAngles == 1 ? "angle" : "angles")};
-        break;
-    case 1:
-        q = Make(Para(QStringLiteral("How many pairs of parallel sides does this shape have?")),
-                 {CountPart(QString(), m.parallelPairs, QStringLiteral("pair"),
-                            QStringLiteral("pairs"))});
-        q.working = {QStringLiteral("Parallel sides go the same way and never meet, however "
-                                    "far they go."),
-                     QStringLiteral("This %1 has %2 %3 of parallel sides.")
-                         .arg(name)
-                         .arg(m.parallelPairs)
-                         .arg(m.parallelPairs == 1 ? "pair" : "pairs")};
-        break;
-    default:
-        q = Make(Para(QStringLiteral("How many vertices (corners) does this shape have?")),
-                 {CountPart(QString(), m.sides, QStringLiteral("vertex"),
-                            QStringLiteral("vertices"))});
-        q.working = {QStringLiteral("Count the corners where two sides meet."),
-                     QStringLiteral("This %1 has %2 sides and %2 vertices.").arg(name).arg(m.sides)};
-        break;
-    }
-    q.pictures = {ShapePicture(m.shape)};
+    const QList<std::pair<Part, QString>> asks = {
+        {CountPart(QStringLiteral("How many right angles does it have?"), m.rightAngles,
+                   QStringLiteral("right angle"), QStringLiteral("right angles")),
+         QStringLiteral("Check each corner with the corner of a piece of paper: %1 right %2.")
+             .arg(m.rightAngles)
+             .arg(m.rightAngles == 1 ? "angle" : "angles")},
+        {CountPart(QStringLiteral("How many pairs of parallel sides does it have?"), m.parallelPairs,
+                   QStringLiteral("pair"), QStringLiteral("pairs")),
+         QStringLiteral("Parallel sides go the same way and never meet: %1 %2 of parallel sides.")
+             .arg(m.parallelPairs)
+             .arg(m.parallelPairs == 1 ? "pair" : "pairs")},
+        {CountPart(QStringLiteral("How many vertices (corners) does it have?"), m.sides,
+                   QStringLiteral("vertex"), QStringLiteral("vertices")),
+         QStringLiteral("Count the corners where two sides meet: %1 vertices.").arg(m.sides)},
+        {CountPart(QStringLiteral("How many lines of symmetry does it have?"), m.symmetry,
+                   QStringLiteral("line"), QStringLiteral("lines")),
+         QStringLiteral("Count the folds that put one half exactly over the other: %1 %2 of "
+                        "symmetry.")
+             .arg(m.symmetry)
+             .arg(m.symmetry == 1 ? "line" : "lines")}};
+    // Two of the four counts, in order.
+    const int first = rng.range(0, 2), second = rng.range(first + 1, 3);
+    Question q = Make(Para(QStringLiteral("Look at this %1.").arg(name)),
+                      {asks.at(first).first, asks.at(second).first});
+    q.working = {QStringLiteral("(a) %1").arg(asks.at(first).second),
+                 QStringLiteral("(b) %1").arg(asks.at(second).second)};
+    q.pictures = {TurnedShape(rng, m.shape)};
     return q;
 }
 
@@ -752,19 +790,29 @@ Question CircleParts(Prng& rng)
                  .arg(u)),
         {MeasurePart(QStringLiteral("What is its %1?").arg(askDiameter ? "diameter" : "radius"),
                      askDiameter ? 2 * radius : radius, 0, unit)});
+    const int diameter = 2 * radius;
+    q.parts.append(MeasurePart(QStringLiteral("A square fits exactly round the circle, touching it "
+                                              "on all four sides. What is the perimeter of the "
+                                              "square?"),
+                               4 * diameter, 0, unit, 2));
     q.pictures = {CirclePicture(given, !askDiameter, u)};
     q.working = {QStringLiteral("The radius goes from the centre to the edge; the diameter goes "
                                 "right across through the centre, so it is two radii.")};
     if (askDiameter)
-        q.working.append(QStringLiteral("Diameter = 2 &times; %1 = %2 %3.")
+        q.working.append(QStringLiteral("(a) Diameter = 2 &times; %1 = %2 %3.")
                              .arg(radius)
                              .arg(2 * radius)
                              .arg(u));
     else
-        q.working.append(QStringLiteral("Radius = %1 &divide; 2 = %2 %3.")
+        q.working.append(QStringLiteral("(a) Radius = %1 &divide; 2 = %2 %3.")
                              .arg(2 * radius)
                              .arg(radius)
                              .arg(u));
+    q.working.append(QStringLiteral("(b) Each side of the square is as long as the diameter, %1 %2: "
+                                    "4 &times; %1 = %3 %2.")
+                         .arg(diameter)
+                         .arg(u)
+                         .arg(4 * diameter));
     return q;
 }
 
@@ -784,27 +832,38 @@ Question HowManyInRow(Prng& rng)
         {"have all their sides the same length",
          [](const ShapeModel& m) { return m.equalSides == m.sides; }},
         {"have more than four sides", [](const ShapeModel& m) { return m.sides > 4; }}};
-    const Test& test = rng.pick(tests);
+    QList<Test> asked = tests;
+    rng.shuffle(asked);
     QList<ShapeModel> shapes = kShapes.mid(0, kShapes.size() - 1);
     rng.shuffle(shapes);
     shapes = shapes.mid(0, 4);
     QList<Shape> row;
-    QStringList each;
-    int count = 0;
+    QStringList names;
     for (int i = 0; i < 4; ++i) {
-        const ShapeModel& m = shapes.at(i);
-        row.append(m.shape);
-        const bool holds = test.holds(m);
-        count += holds ? 1 : 0;
-        each.append(QStringLiteral("%1 is %2: %3").arg(QChar('A' + i)).arg(WithArticle(ShapeName(m.shape)), holds ? "yes" : "no"));
+        row.append(shapes.at(i).shape);
+        names.append(QStringLiteral("%1 is %2").arg(QChar('A' + i)).arg(WithArticle(ShapeName(shapes.at(i).shape))));
     }
-    Question q = Make(Para(QStringLiteral("How many of these shapes <b>%1</b>?")
-                               .arg(QLatin1String(test.text))),
-                      {CountPart(QString(), count, QStringLiteral("shape"),
-                                 QStringLiteral("shapes"))});
+    Question q = Make(Para(QStringLiteral("Look at these four shapes.")), {});
     q.pictures = {ShapeRow(row)};
-    q.working = {QStringLiteral("Check each shape in turn: %1.").arg(each.join(QStringLiteral("; "))),
-                 QStringLiteral("So %1 of the shapes %2.").arg(count).arg(QLatin1String(test.text))};
+    q.working = {QStringLiteral("Name each shape: %1.").arg(names.join(QStringLiteral(", ")))};
+    for (int part = 0; part < 2; ++part) {
+        const Test& test = asked.at(part);
+        QStringList yes;
+        for (int i = 0; i < 4; ++i) {
+            if (test.holds(shapes.at(i)))
+                yes.append(QString(QChar('A' + i)));
+        }
+        const int count = int(yes.size());
+        q.parts.append(CountPart(QStringLiteral("How many of them <b>%1</b>?").arg(QLatin1String(test.text)),
+                                 count, QStringLiteral("shape"), QStringLiteral("shapes")));
+        q.working.append(QStringLiteral("(%1) %2 %3, so the answer is %4.")
+                             .arg(QChar('a' + part))
+                             .arg(count == 0 ? QStringLiteral("None of them")
+                                  : count == 1 ? QStringLiteral("Only ") + yes.first()
+                                               : yes.join(QStringLiteral(", ")))
+                             .arg(QLatin1String(test.text))
+                             .arg(count));
+    }
     return q;
 }
 
@@ -882,15 +941,17 @@ Question SidesPuzzle(Prng& rng)
                                .arg(Name(rng), plural(a), plural(b))
                                .arg(countA)
                                .arg(total)),
-                      {CountPart(QStringLiteral("How many %1 are there?").arg(plural(b)), countB,
+                      {CountPart(QStringLiteral("How many sides do the %1 have?").arg(plural(a)),
+                                 a * countA, QStringLiteral("side"), QStringLiteral("sides")),
+                       CountPart(QStringLiteral("How many %1 are there?").arg(plural(b)), countB,
                                  kPolygonNames.at(b - 3), plural(b))});
-    q.parts.first().subs.first().marks = 2;
-    q.working = {QStringLiteral("The %1 have %2 &times; %3 = %4 sides.")
+    q.parts.last().subs.first().marks = 2;
+    q.working = {QStringLiteral("(a) Each of the %1 has %2 sides: %3 &times; %2 = %4 sides.")
                      .arg(plural(a))
-                     .arg(countA)
                      .arg(a)
+                     .arg(countA)
                      .arg(a * countA),
-                 QStringLiteral("That leaves %1 &minus; %2 = %3 sides for the %4.")
+                 QStringLiteral("(b) That leaves %1 &minus; %2 = %3 sides for the %4.")
                      .arg(total)
                      .arg(a * countA)
                      .arg(b * countB)
