@@ -775,6 +775,20 @@ Picture CirclePicture(int value, bool diameter, const QString& unit)
                                           : QStringLiteral("A circle with a radius marked")};
 }
 
+/// A circle in the square that fits round it, a diameter marked as long as a side.
+Picture CircleInSquare(int diameter, const QString& unit)
+{
+    Svg svg(260, 240);
+    svg.rect(40, 20, 180, 180, colour::kAmberLight, colour::kAmberDark, 2.5);
+    svg.circle({130, 110}, 90, colour::kBlueLight, colour::kBlueDark, 2.5);
+    svg.line({40, 110}, {220, 110}, colour::kRed, 2.5);
+    svg.text({130, 100}, QStringLiteral("%1 %2").arg(diameter).arg(unit), 15, "middle", true,
+             colour::kRed);
+    svg.text({130, 228}, QStringLiteral("side = %1 %2").arg(diameter).arg(unit), 14, "middle",
+             true, colour::kAmberDark);
+    return Picture{svg.finish(), QStringLiteral("A circle in a square, a diameter as long as a side")};
+}
+
 Question CircleParts(Prng& rng)
 {
     const bool cm = rng.chance(70);
@@ -796,6 +810,7 @@ Question CircleParts(Prng& rng)
                                               "square?"),
                                4 * diameter, 0, unit, 2));
     q.pictures = {CirclePicture(given, !askDiameter, u)};
+    q.workingPictures = {CircleInSquare(diameter, u)};
     q.working = {QStringLiteral("The radius goes from the centre to the edge; the diameter goes "
                                 "right across through the centre, so it is two radii.")};
     if (askDiameter)
@@ -856,12 +871,10 @@ Question HowManyInRow(Prng& rng)
         const int count = int(yes.size());
         q.parts.append(CountPart(QStringLiteral("How many of them <b>%1</b>?").arg(QLatin1String(test.text)),
                                  count, QStringLiteral("shape"), QStringLiteral("shapes")));
-        q.working.append(QStringLiteral("(%1) %2 %3, so the answer is %4.")
+        q.working.append(QStringLiteral("(%1) The shapes that %2: %3, so the answer is %4.")
                              .arg(QChar('a' + part))
-                             .arg(count == 0 ? QStringLiteral("None of them")
-                                  : count == 1 ? QStringLiteral("Only ") + yes.first()
-                                               : yes.join(QStringLiteral(", ")))
-                             .arg(QLatin1String(test.text))
+                             .arg(QLatin1String(test.text),
+                                  count == 0 ? QStringLiteral("none") : yes.join(QStringLiteral(", ")))
                              .arg(count));
     }
     return q;
