@@ -74,6 +74,22 @@ QString AngleReason(int degrees)
     return QStringLiteral("It is more than a straight line (180&deg;), so it is reflex.");
 }
 
+/// The angle of AnglePicture's kind with a right angle and a straight line dashed beside
+/// it, to compare with, and its size written by the arc.
+Picture AngleWithGuides(int degrees)
+{
+    Svg svg(300, 240);
+    const bool reflex = degrees > 180;
+    const QPointF v(degrees > 90 ? 150 : 70, reflex ? 120 : (degrees > 90 ? 170 : 200));
+    const double ray = reflex ? 100 : 130;
+    svg.dashed(v, Svg::polar(v, ray, 90));
+    svg.dashed(v, Svg::polar(v, ray * (degrees > 90 ? 1 : 0.5), 180));
+    svg.line(v, Svg::polar(v, ray, 0), colour::kInk, 3);
+    svg.line(v, Svg::polar(v, ray, degrees), colour::kInk, 3);
+    Arc(svg, v, 0, degrees, DrawnDeg(degrees), 34);
+    return Picture{svg.finish(), QStringLiteral("The angle beside a right angle and a straight line")};
+}
+
 Question KindOfAngle(Prng& rng)
 {
     // Well away from a right angle and a straight line, so that the picture decides it.
@@ -89,8 +105,10 @@ Question KindOfAngle(Prng& rng)
                                {word, word + QStringLiteral(" angle"),
                                 (degrees < 180 ? QStringLiteral("an ") : QStringLiteral("a ")) +
                                     word + QStringLiteral(" angle")})});
-    if (!told)
+    if (!told) {
         q.pictures = {AnglePicture(degrees, QString())};
+        q.workingPictures = {AngleWithGuides(degrees)};
+    }
     q.working = {told ? QStringLiteral("Compare %1 with 90&deg; and 180&deg;.").arg(Deg(degrees))
                       : QStringLiteral("Compare the angle with a right angle (a square corner) "
                                        "and a straight line."),
@@ -235,6 +253,7 @@ Question EstimateAngle(Prng& rng)
         Para(QStringLiteral("Which is the best estimate of the marked angle?")),
         UniqueChoice(rng, options));
     q.pictures = {AnglePicture(degrees, QString())};
+    q.workingPictures = {AngleWithGuides(degrees)};
     q.working = {AngleReason(degrees),
                  degrees < 90    ? QStringLiteral("Half a right angle is 45&deg;: compare the angle with it.")
                  : degrees < 180 ? QStringLiteral("Compare how far it opens past the right angle "
@@ -697,14 +716,18 @@ Question CuboidVolume(Prng& rng)
     return q;
 }
 
-/// A triangle or parallelogram on a base with its perpendicular height dashed.
-Picture BaseHeightPicture(bool triangle, int base, int height, int slantAt, const QString& slant)
+/// A triangle or parallelogram on a base with its perpendicular height dashed; a framed
+/// triangle shows the rectangle round it, of which it is half.
+Picture BaseHeightPicture(bool triangle, int base, int height, int slantAt, const QString& slant,
+                          bool framed = false)
 {
     Svg svg(380, 250);
     const double scale = std::min(230.0 / base, 160.0 / height);
     const double b = base * scale, h = height * scale;
     const double x = 40, y = 30 + h; // bottom-left corner
     const double top = x + slantAt / 100.0 * b; // where the top vertex or top edge starts
+    if (framed)
+        svg.rect(x, y - h, b, h, colour::kAmberLight, colour::kAmberDark, 1.5);
     if (triangle)
         svg.polygon({{x, y}, {x + b, y}, {top, y - h}}, colour::kBlueLight, colour::kBlueDark, 2.5);
     else
@@ -731,7 +754,9 @@ Question TriangleArea(Prng& rng)
                                .arg(height)),
                       {MeasurePart(QStringLiteral("Work out its area."), doubled * 5, 1,
                                    units::kSquareCm, 2)});
-    q.pictures = {BaseHeightPicture(true, base, height, rng.range(20, 80), QString())};
+    const int apexAt = rng.range(20, 80);
+    q.pictures = {BaseHeightPicture(true, base, height, apexAt, QString())};
+    q.workingPictures = {BaseHeightPicture(true, base, height, apexAt, QString(), true)};
     q.working = {QStringLiteral("A triangle is half of a rectangle with the same base and height."),
                  QStringLiteral("%1 &times; %2 = %3 cm<sup>2</sup> for the rectangle.")
                      .arg(base)

@@ -1287,6 +1287,7 @@ Question WhichNet(Prng& rng)
                  {CountPart(QString(), CountOf(m, ask - 1), one.at(ask - 1), many.at(ask - 1))});
     }
     q.pictures = {net};
+    q.workingPictures = {SolidPicture(Solid(m.drawn))};
     q.working = {QStringLiteral("The net has %1.").arg(FaceSum(m)),
                  QStringLiteral("Folded up, it makes a %1.").arg(m.name)};
     if (ask == 1)
@@ -1541,6 +1542,16 @@ Question SolidViews(Prng& rng)
                  .arg(name, above ? QStringLiteral("directly above") : QStringLiteral("the front"))),
         UniqueChoice(rng, options));
     q.pictures = {SolidPicture(view.solid)};
+    Svg svg(200, 160);
+    if (seen == QLatin1String("circle"))
+        svg.circle({100, 80}, 62, colour::kBlueLight, colour::kBlueDark, 2.5);
+    else if (seen == QLatin1String("square"))
+        svg.rect(38, 18, 124, 124, colour::kBlueLight, colour::kBlueDark, 2.5);
+    else if (seen == QLatin1String("rectangle"))
+        svg.rect(20, 40, 160, 80, colour::kBlueLight, colour::kBlueDark, 2.5);
+    else
+        svg.polygon({{100, 18}, {170, 142}, {30, 142}}, colour::kBlueLight, colour::kBlueDark, 2.5);
+    q.workingPictures = {Picture{svg.finish(), QStringLiteral("The outline seen: a %1").arg(seen)}};
     q.working = {QStringLiteral("From %1 you see only the outline of the %2 that faces you.")
                      .arg(above ? QStringLiteral("above") : QStringLiteral("the front"), name),
                  QStringLiteral("That outline is a %1.").arg(seen)};
