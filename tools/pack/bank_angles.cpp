@@ -48,8 +48,9 @@ void Arc(Svg& svg, QPointF v, double a, double b, const QString& label, double r
                           Svg::pt(Svg::polar(v, r, b))),
                  "none", colour::kRed, 2);
     }
-    svg.text(Svg::polar(v, r + 18, (a + b) / 2) + QPointF(0, 5), label, 14, "middle", true,
-             colour::kRed);
+    if (!label.isEmpty())
+        svg.text(Svg::polar(v, r + 18, (a + b) / 2) + QPointF(0, 5), label, 14, "middle", true,
+                 colour::kRed);
 }
 
 QString AngleWord(int degrees)
@@ -86,7 +87,13 @@ Picture AngleWithGuides(int degrees)
     svg.dashed(v, Svg::polar(v, ray * (degrees > 90 ? 1 : 0.5), 180));
     svg.line(v, Svg::polar(v, ray, 0), colour::kInk, 3);
     svg.line(v, Svg::polar(v, ray, degrees), colour::kInk, 3);
-    Arc(svg, v, 0, degrees, DrawnDeg(degrees), 34);
+    Arc(svg, v, 0, degrees, QString(), 34);
+    // The size beside the arc, clear of the dashed right angle.
+    const double mid = degrees / 2.0;
+    const QPointF at = Svg::polar(v, 56, mid) + QPointF(0, 5);
+    svg.text(mid < 90 ? QPointF(std::max(at.x(), v.x() + 8), at.y())
+                      : QPointF(std::min(at.x(), v.x() - 8), at.y()),
+             DrawnDeg(degrees), 14, mid < 90 ? "start" : "end", true, colour::kRed);
     return Picture{svg.finish(), QStringLiteral("The angle beside a right angle and a straight line")};
 }
 
