@@ -172,23 +172,27 @@ Question InTriangle(Prng& rng)
 
 Question Turns(Prng& rng)
 {
-    static const QStringList names = {"quarter", "half", "three-quarter", "whole"};
-    const int k = rng.range(0, 3);
-    const int right = rng.range(0, 3);
+    // Turns of 1 to 6 quarter turns.
+    static const QStringList turns = {"a quarter turn",     "a half turn",
+                                      "a three-quarter turn", "a whole turn",
+                                      "one and a quarter turns", "one and a half turns"};
+    const int k = rng.range(0, 5);
+    const int right = rng.range(0, 5);
+    auto capital = [](QString text) { return text.replace(0, 1, text.at(0).toUpper()); };
     Question q = Make(
         Para(QStringLiteral("Think about turning on the spot.")),
-        {MeasurePart(QStringLiteral("How many degrees are there in a %1 turn?").arg(names.at(k)),
+        {MeasurePart(QStringLiteral("How many degrees are there in %1?").arg(turns.at(k)),
                      90 * (k + 1), 0, units::kDegrees),
-         NumberPart(QStringLiteral("How many right angles make a %1 turn?").arg(names.at(right)),
+         NumberPart(QStringLiteral("How many right angles make %1?").arg(turns.at(right)),
                     right + 1)});
     q.working = {QStringLiteral("A whole turn is 360&deg; and a quarter turn is one right angle, "
                                 "90&deg;."),
-                 QStringLiteral("(a) A %1 turn is %2 quarter %3: %2 &times; 90&deg; = %4.")
-                     .arg(names.at(k))
+                 QStringLiteral("(a) %1 is %2 quarter %3: %2 &times; 90&deg; = %4.")
+                     .arg(capital(turns.at(k)))
                      .arg(k + 1)
                      .arg(k == 0 ? "turn" : "turns", Deg(90 * (k + 1))),
-                 QStringLiteral("(b) A %1 turn is %2 quarter %3, so %2 right %4.")
-                     .arg(names.at(right))
+                 QStringLiteral("(b) %1 is %2 quarter %3, so %2 right %4.")
+                     .arg(capital(turns.at(right)))
                      .arg(right + 1)
                      .arg(right == 0 ? "turn" : "turns", right == 0 ? "angle" : "angles")};
     return q;
@@ -470,7 +474,8 @@ Question RegularPolygonAngle(Prng& rng)
 {
     static const QList<std::pair<int, const char*>> polygons = {
         {5, "pentagon"}, {6, "hexagon"}, {8, "octagon"}, {9, "nonagon"},
-        {10, "decagon"}, {12, "dodecagon"}, {4, "square"}, {3, "equilateral triangle"}};
+        {10, "decagon"}, {12, "dodecagon"}, {4, "square"}, {3, "equilateral triangle"},
+        {15, "15-sided polygon"}, {20, "20-sided polygon"}};
     const auto [n, shape] = rng.pick(polygons);
     const QString name = (n > 4 ? QStringLiteral("regular ") : QString()) + QLatin1String(shape);
     const int total = (n - 2) * 180;
@@ -551,7 +556,7 @@ Question CompassTurnSize(Prng& rng)
 
 Question ReflexAngle(Prng& rng)
 {
-    const int small = 5 * rng.range(6, 34);
+    const int small = rng.range(25, 170);
     const int reflex = 360 - small;
     Question q = Make(Para(QStringLiteral("The angle between the two arms, inside, is %1. Angle "
                                           "<i>r</i> goes the long way round.")
@@ -690,8 +695,10 @@ Question SquareSide(Prng& rng)
     const bool metres = rng.chance(40);
     const QString u = metres ? QStringLiteral("m") : QStringLiteral("cm");
     const Unit& length = metres ? units::kM : units::kCm;
+    const QString thing = metres ? rng.pick(QStringList{"square", "square patio", "square lawn", "square room"})
+                                 : rng.pick(QStringList{"square", "square tile", "square card", "square stamp"});
     Question q =
-        Make(Para(QStringLiteral("A square has an area of %1 %2<sup>2</sup>.").arg(side * side).arg(u)),
+        Make(Para(QStringLiteral("A %1 has an area of %2 %3<sup>2</sup>.").arg(thing).arg(side * side).arg(u)),
              {MeasurePart(QStringLiteral("How long is each side?"), side, 0, length),
               MeasurePart(QStringLiteral("What is its perimeter?"), 4 * side, 0, length)});
     q.working = {QStringLiteral("(a) The sides are equal, so find the number that times itself "
@@ -935,16 +942,18 @@ Question CuboidMissingEdge(Prng& rng)
 
 Question CubeVolume(Prng& rng)
 {
-    const int edge = rng.range(2, 10);
+    const int edge = rng.range(2, 12);
     const int volume = edge * edge * edge;
+    const QString thing = rng.pick(QStringList{"cube", "box in the shape of a cube", "cube of cheese",
+                                               "wooden cube", "cube-shaped tin"});
     Question q;
     if (rng.chance(50)) {
-        q = Make(Para(QStringLiteral("A cube has edges %1 cm long.").arg(edge)),
+        q = Make(Para(QStringLiteral("A %1 has edges %2 cm long.").arg(thing).arg(edge)),
                  {MeasurePart(QStringLiteral("What is its volume?"), volume, 0, units::kCubicCm)});
         q.working = {QStringLiteral("Length, width and height are all %1 cm.").arg(edge),
                      QStringLiteral("%1 &times; %1 &times; %1 = %2 cm<sup>3</sup>.").arg(edge).arg(volume)};
     } else {
-        q = Make(Para(QStringLiteral("A cube has a volume of %1 cm<sup>3</sup>.").arg(volume)),
+        q = Make(Para(QStringLiteral("A %1 has a volume of %2 cm<sup>3</sup>.").arg(thing).arg(volume)),
                  {MeasurePart(QStringLiteral("How long is each edge?"), edge, 0, units::kCm, 2)});
         q.working = {QStringLiteral("Find the number that, times itself three times, makes %1.")
                          .arg(volume),

@@ -425,7 +425,7 @@ Question Symmetry(Prng& rng)
     Question q = Make(Para(QStringLiteral("How many lines of symmetry does this shape have?")),
                       {CountPart(QString(), m.symmetry, QStringLiteral("line"),
                                  QStringLiteral("lines"))});
-    q.pictures = {ShapePicture(m.shape)};
+    q.pictures = {TurnedShape(rng, m.shape)};
     const QString name = ShapeName(m.shape);
     q.working = {QStringLiteral("The shape is %1. A line of symmetry folds it onto itself, "
                                 "one half exactly over the other.")
@@ -1357,7 +1357,7 @@ Question PrismPattern(Prng& rng)
 {
     const int n = rng.range(3, 10);
     const bool prism = rng.chance(55);
-    const SolidModel m{QStringLiteral("%1 %2").arg(WithArticle(BaseAdjective(n)), prism ? "prism" : "pyramid"),
+    const SolidModel m{QStringLiteral("%1 %2").arg(BaseAdjective(n), prism ? "prism" : "pyramid"),
                        {}, -1, prism ? n + 2 : n + 1, prism ? 3 * n : 2 * n,
                        prism ? 2 * n : n + 1, 0, 0, 0, 0, 0, 0, 0};
     static const QStringList polygons = {"triangle", "square", "pentagon", "hexagon",
@@ -1369,12 +1369,19 @@ Question PrismPattern(Prng& rng)
                    : QStringLiteral("A pyramid has a base that is %1, with %2 sides.")
                          .arg(WithArticle(polygons.at(n - 3)))
                          .arg(n)),
-        {CountPart(QStringLiteral("How many faces does it have?"), m.faces, QStringLiteral("face"),
-                   QStringLiteral("faces")),
-         CountPart(QStringLiteral("How many edges does it have?"), m.edges, QStringLiteral("edge"),
-                   QStringLiteral("edges")),
-         CountPart(QStringLiteral("How many vertices does it have?"), m.vertices,
-                   QStringLiteral("vertex"), QStringLiteral("vertices"))});
+        {});
+    const QList<Part> asks = {
+        CountPart(QStringLiteral("How many faces does it have?"), m.faces, QStringLiteral("face"),
+                  QStringLiteral("faces")),
+        CountPart(QStringLiteral("How many edges does it have?"), m.edges, QStringLiteral("edge"),
+                  QStringLiteral("edges")),
+        CountPart(QStringLiteral("How many vertices does it have?"), m.vertices,
+                  QStringLiteral("vertex"), QStringLiteral("vertices"))};
+    const int left = rng.range(-2, 2); // all three counts, or two of them
+    for (int i = 0; i < 3; ++i) {
+        if (i != left)
+            q.parts.append(asks.at(i));
+    }
     q.working = {prism ? QStringLiteral("Faces: 2 ends and %1 rectangles round the sides: 2 + %1 = %2.")
                              .arg(n)
                              .arg(m.faces)
@@ -1403,6 +1410,10 @@ Question FaceShapes(Prng& rng)
                                  QStringLiteral("face"), QStringLiteral("faces")),
                        CountPart(QStringLiteral("How many flat faces does it have altogether?"),
                                  m.faces, QStringLiteral("face"), QStringLiteral("faces"))});
+    const bool edges = m.polyhedron() && rng.chance(50);
+    if (edges)
+        q.parts.append(CountPart(QStringLiteral("How many edges does it have?"), m.edges,
+                                 QStringLiteral("edge"), QStringLiteral("edges")));
     if (m.drawn >= 0 && rng.chance(70))
         q.pictures = {SolidPicture(Solid(m.drawn))};
     q.working = {QStringLiteral("A %1 has %2.").arg(m.name, FaceSum(m)),
@@ -1411,6 +1422,8 @@ Question FaceShapes(Prng& rng)
                      .arg(count == 1 ? "is a" : "are", shape, count == 1 ? "" : "s")
                      .arg(m.faces)
                      .arg(m.faces == 1 ? "face" : "faces")};
+    if (edges)
+        q.working.append(EdgeAndVertexSteps(m).first());
     return q;
 }
 
