@@ -598,6 +598,30 @@ Question RectangleSizes(Prng& rng)
     return q;
 }
 
+/// The L shape of LShapePicture inside its whole rectangle, the missing corner dashed and
+/// its sides labelled.
+Picture LShapeWorked(int width, int height, int cutWidth, int cutHeight)
+{
+    Svg svg(380, 250);
+    const double scale = std::min(250.0 / width, 180.0 / height);
+    const double x = 50, y = 30, w = width * scale, h = height * scale;
+    const double cw = cutWidth * scale, ch = cutHeight * scale;
+    svg.polygon({{x, y}, {x + w - cw, y}, {x + w - cw, y + ch}, {x + w, y + ch}, {x + w, y + h},
+                 {x, y + h}},
+                colour::kGreenLight, colour::kGreen, 2.5);
+    svg.rect(x + w - cw, y, cw, ch, colour::kAmberLight, colour::kAmberDark, 1.5);
+    svg.dashed({x + w - cw, y}, {x + w, y}, colour::kAmberDark, 2);
+    svg.dashed({x + w, y}, {x + w, y + ch}, colour::kAmberDark, 2);
+    svg.text({x + w - cw / 2, y - 8}, QStringLiteral("%1 cm").arg(cutWidth), 14, "middle", true,
+             colour::kAmberDark);
+    svg.text({x + w + 8, y + ch / 2 + 5}, QStringLiteral("%1 cm").arg(cutHeight), 14, "start", true,
+             colour::kAmberDark);
+    svg.text({x + w / 2, y + h + 22}, QStringLiteral("%1 cm").arg(width), 14, "middle", true);
+    svg.text({x - 8, y + h / 2 + 5}, QStringLiteral("%1 cm").arg(height), 14, "end", true);
+    return Picture{svg.finish(), QStringLiteral("The shape in its whole rectangle, the missing "
+                                                "corner marked")};
+}
+
 Question LShape(Prng& rng)
 {
     const int w = rng.range(8, 16), h = rng.range(6, 12);
@@ -610,6 +634,7 @@ Question LShape(Prng& rng)
         {MeasurePart(QStringLiteral("Work out its area."), w * h - cw * ch, 0, units::kSquareCm, 2),
          MeasurePart(QStringLiteral("Work out its perimeter."), 2 * (w + h), 0, units::kCm)});
     q.pictures = {LShapePicture(w, h, cw, ch, QStringLiteral("cm"))};
+    q.workingPictures = {LShapeWorked(w, h, cw, ch)};
     q.working = {QStringLiteral("(a) The missing corner is %1 &minus; %2 = %3 cm wide and %4 "
                                 "&minus; %5 = %6 cm tall.")
                      .arg(w)
@@ -681,6 +706,7 @@ Question MissingSide(Prng& rng)
                       .arg(2 * (w + h))
                       .arg(w)),
              {MeasurePart(QStringLiteral("How long is a side next to it?"), h, 0, units::kCm)});
+    q.workingPictures = {RectanglePicture(w, h, QStringLiteral("cm"))};
     q.working = {QStringLiteral("Half the perimeter is one long side and one short side: %1 "
                                 "&divide; 2 = %2 cm.")
                      .arg(2 * (w + h))
@@ -842,6 +868,7 @@ Question SideFromArea(Prng& rng)
                       {MeasurePart(QStringLiteral("How wide is it?"), w, 0, metres ? units::kM : units::kCm),
                        MeasurePart(QStringLiteral("What is its perimeter?"), 2 * (l + w), 0,
                                    metres ? units::kM : units::kCm)});
+    q.workingPictures = {RectanglePicture(l, w, u)};
     q.working = {QStringLiteral("(a) Length &times; width = area, so width = %1 &divide; %2 = %3 %4.")
                      .arg(l * w)
                      .arg(l)
@@ -932,6 +959,7 @@ Question CuboidMissingEdge(Prng& rng)
                                .arg(l)
                                .arg(w)),
                       {MeasurePart(QStringLiteral("How tall is it?"), h, 0, units::kCm, 2)});
+    q.workingPictures = {CuboidPicture(l, w, h, QStringLiteral("cm"))};
     q.working = {QStringLiteral("Volume = length &times; width &times; height, and %1 &times; %2 = %3.")
                      .arg(l)
                      .arg(w)
