@@ -1263,40 +1263,6 @@ Question WhichSolidHas(Prng& rng)
     return q;
 }
 
-Question WhichNet(Prng& rng)
-{
-    // The nets drawn and the solids they fold into.
-    static const QList<int> nets = {0, 2, 3};
-    const int solid = rng.pick(nets);
-    const SolidModel& m = kSolids.at(solid);
-    const Picture net = NetPicture(Solid(m.drawn));
-    const int ask = rng.range(0, 3);
-    Question q;
-    if (ask == 0) {
-        QList<int> all;
-        for (int i = 0; i < kSolids.size(); ++i)
-            all.append(i);
-        q = ChoiceQuestion(Para(QStringLiteral("This net folds up to make a solid. Which solid?")),
-                           SolidChoice(rng, solid, all, NamesSolid, 0));
-    } else {
-        static const QStringList one = {"face", "edge", "vertex"};
-        static const QStringList many = {"faces", "edges", "vertices"};
-        q = Make(Para(QStringLiteral("This net folds up to make a solid. How many <b>%1</b> does "
-                                     "the solid have?")
-                          .arg(many.at(ask - 1))),
-                 {CountPart(QString(), CountOf(m, ask - 1), one.at(ask - 1), many.at(ask - 1))});
-    }
-    q.pictures = {net};
-    q.workingPictures = {SolidPicture(Solid(m.drawn))};
-    q.working = {QStringLiteral("The net has %1.").arg(FaceSum(m)),
-                 QStringLiteral("Folded up, it makes a %1.").arg(m.name)};
-    if (ask == 1)
-        q.working.append(QStringLiteral("Each shape of the net is a face: %1 faces.").arg(m.faces));
-    else if (ask > 1)
-        q.working.append(EdgeAndVertexSteps(m).at(ask - 2));
-    return q;
-}
-
 /// The name of the polygon with n sides as an adjective, for prisms and pyramids.
 QString BaseAdjective(int n)
 {
@@ -1684,6 +1650,48 @@ void DrawNet(Svg& svg, const Net& net, double x, double y, double size,
         if (i < labels.size())
             svg.text(at + QPointF(size / 2, size / 2 + 6), labels.at(i), 17, "middle", true);
     }
+}
+
+Question WhichNet(Prng& rng)
+{
+    // The nets drawn and the solids they fold into.
+    static const QList<int> nets = {0, 2, 3};
+    const int solid = rng.pick(nets);
+    const SolidModel& m = kSolids.at(solid);
+    Picture net = NetPicture(Solid(m.drawn));
+    if (solid == 0) { // any of the eleven nets of a cube
+        Net squares = RandomHexomino(rng);
+        while (!FoldsToCube(squares))
+            squares = RandomHexomino(rng);
+        Svg svg(300, 250);
+        DrawNet(svg, squares, 20, 20, 52);
+        net = Picture{svg.finish(), QStringLiteral("The net of a solid")};
+    }
+    const int ask = rng.range(0, 3);
+    Question q;
+    if (ask == 0) {
+        QList<int> all;
+        for (int i = 0; i < kSolids.size(); ++i)
+            all.append(i);
+        q = ChoiceQuestion(Para(QStringLiteral("This net folds up to make a solid. Which solid?")),
+                           SolidChoice(rng, solid, all, NamesSolid, 0));
+    } else {
+        static const QStringList one = {"face", "edge", "vertex"};
+        static const QStringList many = {"faces", "edges", "vertices"};
+        q = Make(Para(QStringLiteral("This net folds up to make a solid. How many <b>%1</b> does "
+                                     "the solid have?")
+                          .arg(many.at(ask - 1))),
+                 {CountPart(QString(), CountOf(m, ask - 1), one.at(ask - 1), many.at(ask - 1))});
+    }
+    q.pictures = {net};
+    q.workingPictures = {SolidPicture(Solid(m.drawn))};
+    q.working = {QStringLiteral("The net has %1.").arg(FaceSum(m)),
+                 QStringLiteral("Folded up, it makes a %1.").arg(m.name)};
+    if (ask == 1)
+        q.working.append(QStringLiteral("Each shape of the net is a face: %1 faces.").arg(m.faces));
+    else if (ask > 1)
+        q.working.append(EdgeAndVertexSteps(m).at(ask - 2));
+    return q;
 }
 
 Question CubeNetChoice(Prng& rng)
