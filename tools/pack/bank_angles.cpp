@@ -94,7 +94,8 @@ Picture AngleWithGuides(int degrees)
     svg.text(mid < 90 ? QPointF(std::max(at.x(), v.x() + 8), at.y())
                       : QPointF(std::min(at.x(), v.x() - 8), at.y()),
              DrawnDeg(degrees), 14, mid < 90 ? "start" : "end", true, colour::kRed);
-    return Picture{svg.finish(), QStringLiteral("The angle beside a right angle and a straight line")};
+    return Picture{svg.finish(),
+                   QStringLiteral("The angle beside a right angle and a straight line")};
 }
 
 Question KindOfAngle(Prng& rng)
@@ -132,8 +133,9 @@ Question OnStraightLine(Prng& rng)
                       .arg(known)),
              {MeasurePart(QString(), 180 - known, 0, units::kDegrees)});
     q.pictures = {StraightLineAngles(known)};
-    q.working = {QStringLiteral("Angles on a straight line add up to 180&deg;."),
-                 QStringLiteral("<i>x</i> = 180&deg; &minus; %1 = %2.").arg(Deg(known), Deg(180 - known))};
+    q.working = {
+        QStringLiteral("Angles on a straight line add up to 180&deg;."),
+        QStringLiteral("<i>x</i> = 180&deg; &minus; %1 = %2.").arg(Deg(known), Deg(180 - known))};
     return q;
 }
 
@@ -148,9 +150,10 @@ Question AroundPoint(Prng& rng)
                       .arg(b)),
              {MeasurePart(QString(), 360 - a - b, 0, units::kDegrees)});
     q.pictures = {PointAngles({a, b})};
-    q.working = {QStringLiteral("The two angles you know make %1 + %2 = %3.")
-                     .arg(Deg(a), Deg(b), Deg(a + b)),
-                 QStringLiteral("<i>x</i> = 360&deg; &minus; %1 = %2.").arg(Deg(a + b), Deg(360 - a - b))};
+    q.working = {
+        QStringLiteral("The two angles you know make %1 + %2 = %3.")
+            .arg(Deg(a), Deg(b), Deg(a + b)),
+        QStringLiteral("<i>x</i> = 360&deg; &minus; %1 = %2.").arg(Deg(a + b), Deg(360 - a - b))};
     return q;
 }
 
@@ -164,9 +167,10 @@ Question InTriangle(Prng& rng)
                  .arg(b)),
         {MeasurePart(QString(), 180 - a - b, 0, units::kDegrees, 2)});
     q.pictures = {TriangleAngles(a, b)};
-    q.working = {QStringLiteral("The angles of a triangle add up to 180&deg;."),
-                 QStringLiteral("%1 + %2 = %3.").arg(Deg(a), Deg(b), Deg(a + b)),
-                 QStringLiteral("<i>x</i> = 180&deg; &minus; %1 = %2.").arg(Deg(a + b), Deg(180 - a - b))};
+    q.working = {
+        QStringLiteral("The angles of a triangle add up to 180&deg;."),
+        QStringLiteral("%1 + %2 = %3.").arg(Deg(a), Deg(b), Deg(a + b)),
+        QStringLiteral("<i>x</i> = 180&deg; &minus; %1 = %2.").arg(Deg(a + b), Deg(180 - a - b))};
     return q;
 }
 
@@ -218,13 +222,14 @@ Question Compass(Prng& rng)
         forms.append(QString(facing.front()));
     }
     const QString who = rng.pick(QStringList{"Ella", "Bea", "Fatima", "Maya", "Zara"});
-    Question q = Make(Para(QStringLiteral(
-                               "%1 faces <b>%2</b>. She turns %3&deg; %4. Which way does she face now?")
-                               .arg(who, kPoints.at(start))
-                               .arg(eighths * 45)
-                               .arg(clockwise ? "clockwise" : "anticlockwise")),
-                      {AlternativesPart(QString(), forms)},
-                      QStringLiteral("Write a direction, like north or south-east."));
+    Question q =
+        Make(Para(QStringLiteral(
+                      "%1 faces <b>%2</b>. She turns %3&deg; %4. Which way does she face now?")
+                      .arg(who, kPoints.at(start))
+                      .arg(eighths * 45)
+                      .arg(clockwise ? "clockwise" : "anticlockwise")),
+             {AlternativesPart(QString(), forms)},
+             QStringLiteral("Write a direction, like north or south-east."));
     QStringList passed;
     for (int i = 1; i <= eighths; ++i)
         passed.append(kPoints.at((start + (clockwise ? i : 8 - i)) % 8));
@@ -266,7 +271,8 @@ Question EstimateAngle(Prng& rng)
     q.pictures = {AnglePicture(degrees, QString())};
     q.workingPictures = {AngleWithGuides(degrees)};
     q.working = {AngleReason(degrees),
-                 degrees < 90    ? QStringLiteral("Half a right angle is 45&deg;: compare the angle with it.")
+                 degrees < 90
+                     ? QStringLiteral("Half a right angle is 45&deg;: compare the angle with it.")
                  : degrees < 180 ? QStringLiteral("Compare how far it opens past the right angle "
                                                   "with a quarter turn.")
                                  : QStringLiteral("Compare how far it opens past the straight line "
@@ -286,19 +292,20 @@ Picture CrossingLines(int known, bool labelsShown)
     svg.line(Svg::polar(v, 130, turn + known), Svg::polar(v, 130, turn + known + 180),
              colour::kInk, 3);
     Arc(svg, v, turn, turn + known, DrawnDeg(known), 34);
-    Arc(svg, v, turn + 180, turn + 180 + known, labelsShown ? DrawnDeg(known) : QStringLiteral("x"), 34);
-    Arc(svg, v, turn + known, turn + 180, labelsShown ? DrawnDeg(180 - known) : QStringLiteral("y"), 44);
+    Arc(svg, v, turn + 180, turn + 180 + known, labelsShown ? DrawnDeg(known) : QStringLiteral("x"),
+        34);
+    Arc(svg, v, turn + known, turn + 180, labelsShown ? DrawnDeg(180 - known) : QStringLiteral("y"),
+        44);
     return Picture{svg.finish(), QStringLiteral("Two straight lines crossing")};
 }
 
 Question VerticallyOpposite(Prng& rng)
 {
     const int known = rng.range(35, 145);
-    Question q = Make(Para(QStringLiteral("Two straight lines cross. One of the angles is %1.")
-                               .arg(Deg(known))),
-                      {MeasurePart(QStringLiteral("Work out angle <i>x</i>."), known, 0, units::kDegrees),
-                       MeasurePart(QStringLiteral("Work out angle <i>y</i>."), 180 - known, 0,
-                                   units::kDegrees)});
+    Question q = Make(
+        Para(QStringLiteral("Two straight lines cross. One of the angles is %1.").arg(Deg(known))),
+        {MeasurePart(QStringLiteral("Work out angle <i>x</i>."), known, 0, units::kDegrees),
+         MeasurePart(QStringLiteral("Work out angle <i>y</i>."), 180 - known, 0, units::kDegrees)});
     q.pictures = {CrossingLines(known, false)};
     q.workingPictures = {CrossingLines(known, true)};
     q.working = {QStringLiteral("(a) <i>x</i> is opposite the %1 angle, and opposite angles are "
@@ -350,14 +357,14 @@ Question QuadrilateralAngles(Prng& rng)
     } while (360 - sum < 40 || 360 - sum > 170 || std::abs(360 - sum - 90) < 6);
     const int x = 360 - sum;
     const QString word = AngleWord(x);
-    Question q = Make(Para(QStringLiteral("Three angles of a quadrilateral are %1, %2 and %3. "
-                                          "The fourth angle is <i>x</i>.")
-                               .arg(Deg(angles.at(0)), Deg(angles.at(1)), Deg(angles.at(2)))),
-                      {MeasurePart(QStringLiteral("Work out angle <i>x</i>."), x, 0,
-                                   units::kDegrees, 2),
-                       AlternativesPart(QStringLiteral("Is angle <i>x</i> acute or obtuse?"),
-                                        {word, word + QStringLiteral(" angle"),
-                                         QStringLiteral("an ") + word + QStringLiteral(" angle")})});
+    Question q =
+        Make(Para(QStringLiteral("Three angles of a quadrilateral are %1, %2 and %3. "
+                                 "The fourth angle is <i>x</i>.")
+                      .arg(Deg(angles.at(0)), Deg(angles.at(1)), Deg(angles.at(2)))),
+             {MeasurePart(QStringLiteral("Work out angle <i>x</i>."), x, 0, units::kDegrees, 2),
+              AlternativesPart(QStringLiteral("Is angle <i>x</i> acute or obtuse?"),
+                               {word, word + QStringLiteral(" angle"),
+                                QStringLiteral("an ") + word + QStringLiteral(" angle")})});
     q.working = {QStringLiteral("The angles of a quadrilateral add up to 360&deg;."),
                  QStringLiteral("%1 + %2 + %3 = %4.")
                      .arg(Deg(angles.at(0)), Deg(angles.at(1)), Deg(angles.at(2)), Deg(sum)),
@@ -426,8 +433,9 @@ Question RightAngleSplit(Prng& rng)
                                    units::kDegrees)});
     q.pictures = {SplitRightAngle(known, QStringLiteral("x"))};
     q.workingPictures = {SplitRightAngle(known, DrawnDeg(90 - known))};
-    q.working = {QStringLiteral("The two angles make a right angle, 90&deg;."),
-                 QStringLiteral("<i>x</i> = 90&deg; &minus; %1 = %2.").arg(Deg(known), Deg(90 - known))};
+    q.working = {
+        QStringLiteral("The two angles make a right angle, 90&deg;."),
+        QStringLiteral("<i>x</i> = 90&deg; &minus; %1 = %2.").arg(Deg(known), Deg(90 - known))};
     return q;
 }
 
@@ -457,8 +465,9 @@ Question WhichAngleIs(Prng& rng)
     for (int size : sizes)
         options.append({Deg(size), AngleWord(size) == words.at(wanted)});
     Question q = ChoiceQuestion(
-        Para(wanted == 1 ? QStringLiteral("Which of these angles is a <b>right angle</b>?")
-                         : QStringLiteral("Which of these angles is <b>%1</b>?").arg(words.at(wanted))),
+        Para(wanted == 1
+                 ? QStringLiteral("Which of these angles is a <b>right angle</b>?")
+                 : QStringLiteral("Which of these angles is <b>%1</b>?").arg(words.at(wanted))),
         UniqueChoice(rng, options));
     QStringList each;
     for (int size : sizes)
@@ -491,38 +500,42 @@ Question RegularPolygonAngle(Prng& rng)
                               units::kDegrees),
                   MeasurePart(QStringLiteral("What size is each angle?"), total / n, 0,
                               units::kDegrees, 2)});
-        q.working = {QStringLiteral("Each triangle's angles add up to 180&deg;: %1 &times; 180&deg; "
-                                    "= %2.")
-                         .arg(n - 2)
-                         .arg(Deg(total)),
-                     QStringLiteral("All %1 angles of a regular shape are equal: %2 &divide; %1 = %3.")
-                         .arg(n)
-                         .arg(Deg(total), Deg(total / n))};
+        q.working = {
+            QStringLiteral("Each triangle's angles add up to 180&deg;: %1 &times; 180&deg; "
+                           "= %2.")
+                .arg(n - 2)
+                .arg(Deg(total)),
+            QStringLiteral("All %1 angles of a regular shape are equal: %2 &divide; %1 = %3.")
+                .arg(n)
+                .arg(Deg(total), Deg(total / n))};
         break;
     case 1:
-        q = Make(Para(QStringLiteral("A robot walks once round the edge of %1 with %2 sides. At "
-                                     "each corner it turns through the same angle, and by the end "
-                                     "it has made one whole turn.")
-                          .arg(WithArticle(name))
-                          .arg(n)),
-                 {MeasurePart(QStringLiteral("Through how many degrees does it turn at each corner?"),
-                              360 / n, 0, units::kDegrees, 2)});
+        q = Make(
+            Para(QStringLiteral("A robot walks once round the edge of %1 with %2 sides. At "
+                                "each corner it turns through the same angle, and by the end "
+                                "it has made one whole turn.")
+                     .arg(WithArticle(name))
+                     .arg(n)),
+            {MeasurePart(QStringLiteral("Through how many degrees does it turn at each corner?"),
+                         360 / n, 0, units::kDegrees, 2)});
         q.working = {QStringLiteral("A whole turn is 360&deg;, shared equally between %1 corners.")
                          .arg(n),
                      QStringLiteral("360&deg; &divide; %1 = %2.").arg(n).arg(Deg(360 / n))};
         break;
     default:
-        q = Make(Para(QStringLiteral("Every angle of a regular polygon is %1, and its angles add up "
-                                     "to %2.")
-                          .arg(Deg(total / n), Deg(total))),
-                 {NumberPart(QStringLiteral("How many sides does it have?"), n, 2)});
-        q.working = {QStringLiteral("The equal angles make up the total: count how many %1 go into %2.")
-                         .arg(Deg(total / n), Deg(total)),
-                     QStringLiteral("%1 &divide; %2 = %3, so it has %3 angles and %3 sides: it is %4.")
-                         .arg(total)
-                         .arg(total / n)
-                         .arg(n)
-                         .arg(WithArticle(QLatin1String(shape)))};
+        q = Make(
+            Para(QStringLiteral("Every angle of a regular polygon is %1, and its angles add up "
+                                "to %2.")
+                     .arg(Deg(total / n), Deg(total))),
+            {NumberPart(QStringLiteral("How many sides does it have?"), n, 2)});
+        q.working = {
+            QStringLiteral("The equal angles make up the total: count how many %1 go into %2.")
+                .arg(Deg(total / n), Deg(total)),
+            QStringLiteral("%1 &divide; %2 = %3, so it has %3 angles and %3 sides: it is %4.")
+                .arg(total)
+                .arg(total / n)
+                .arg(n)
+                .arg(WithArticle(QLatin1String(shape)))};
         break;
     }
     return q;
@@ -536,8 +549,8 @@ Question CompassTurnSize(Prng& rng)
     const int end = (start + (clockwise ? steps : 8 - steps)) % 8;
     const QString who = Name(rng);
     Question q = Make(Para(QStringLiteral("%1 faces <b>%2</b> and turns %3 until facing <b>%4</b>.")
-                               .arg(who, kPoints.at(start), clockwise ? "clockwise" : "anticlockwise",
-                                    kPoints.at(end))),
+                               .arg(who, kPoints.at(start),
+                                    clockwise ? "clockwise" : "anticlockwise", kPoints.at(end))),
                       {MeasurePart(QStringLiteral("How many degrees does %1 turn?").arg(who),
                                    45 * steps, 0, units::kDegrees)});
     QStringList passed;
@@ -564,8 +577,9 @@ Question ReflexAngle(Prng& rng)
                       {MeasurePart(QStringLiteral("Work out the reflex angle <i>r</i>."), reflex, 0,
                                    units::kDegrees)});
     q.pictures = {AnglePicture(reflex, QStringLiteral("r"))};
-    q.working = {QStringLiteral("The two angles make a whole turn, 360&deg;."),
-                 QStringLiteral("<i>r</i> = 360&deg; &minus; %1 = %2.").arg(Deg(small), Deg(reflex))};
+    q.working = {
+        QStringLiteral("The two angles make a whole turn, 360&deg;."),
+        QStringLiteral("<i>r</i> = 360&deg; &minus; %1 = %2.").arg(Deg(small), Deg(reflex))};
     return q;
 }
 
@@ -585,16 +599,17 @@ Question RectangleSizes(Prng& rng)
               MeasurePart(QStringLiteral("Work out its area."), w * h, 0,
                           metres ? units::kSquareM : units::kSquareCm)});
     q.pictures = {RectanglePicture(w, h, u)};
-    q.working = {QStringLiteral("(a) Perimeter: all the way round, %1 + %2 + %1 + %2 = %3 %4.")
-                     .arg(w)
-                     .arg(h)
-                     .arg(2 * (w + h))
-                     .arg(u),
-                 QStringLiteral("(b) Area: length &times; width = %1 &times; %2 = %3 %4<sup>2</sup>.")
-                     .arg(w)
-                     .arg(h)
-                     .arg(w * h)
-                     .arg(u)};
+    q.working = {
+        QStringLiteral("(a) Perimeter: all the way round, %1 + %2 + %1 + %2 = %3 %4.")
+            .arg(w)
+            .arg(h)
+            .arg(2 * (w + h))
+            .arg(u),
+        QStringLiteral("(b) Area: length &times; width = %1 &times; %2 = %3 %4<sup>2</sup>.")
+            .arg(w)
+            .arg(h)
+            .arg(w * h)
+            .arg(u)};
     return q;
 }
 
@@ -635,29 +650,30 @@ Question LShape(Prng& rng)
          MeasurePart(QStringLiteral("Work out its perimeter."), 2 * (w + h), 0, units::kCm)});
     q.pictures = {LShapePicture(w, h, cw, ch, QStringLiteral("cm"))};
     q.workingPictures = {LShapeWorked(w, h, cw, ch)};
-    q.working = {QStringLiteral("(a) The missing corner is %1 &minus; %2 = %3 cm wide and %4 "
-                                "&minus; %5 = %6 cm tall.")
-                     .arg(w)
-                     .arg(w - cw)
-                     .arg(cw)
-                     .arg(h)
-                     .arg(h - ch)
-                     .arg(ch),
-                 QStringLiteral("Whole rectangle %1 &times; %2 = %3 cm<sup>2</sup>, less the corner "
-                                "%4 &times; %5 = %6 cm<sup>2</sup>: %3 &minus; %6 = %7 cm<sup>2</sup>.")
-                     .arg(w)
-                     .arg(h)
-                     .arg(w * h)
-                     .arg(cw)
-                     .arg(ch)
-                     .arg(cw * ch)
-                     .arg(w * h - cw * ch),
-                 QStringLiteral("(b) The steps go as far across and up as the missing corner's "
-                                "sides, so the perimeter is that of the whole rectangle: 2 &times; "
-                                "(%1 + %2) = %3 cm.")
-                     .arg(w)
-                     .arg(h)
-                     .arg(2 * (w + h))};
+    q.working = {
+        QStringLiteral("(a) The missing corner is %1 &minus; %2 = %3 cm wide and %4 "
+                       "&minus; %5 = %6 cm tall.")
+            .arg(w)
+            .arg(w - cw)
+            .arg(cw)
+            .arg(h)
+            .arg(h - ch)
+            .arg(ch),
+        QStringLiteral("Whole rectangle %1 &times; %2 = %3 cm<sup>2</sup>, less the corner "
+                       "%4 &times; %5 = %6 cm<sup>2</sup>: %3 &minus; %6 = %7 cm<sup>2</sup>.")
+            .arg(w)
+            .arg(h)
+            .arg(w * h)
+            .arg(cw)
+            .arg(ch)
+            .arg(cw * ch)
+            .arg(w * h - cw * ch),
+        QStringLiteral("(b) The steps go as far across and up as the missing corner's "
+                       "sides, so the perimeter is that of the whole rectangle: 2 &times; "
+                       "(%1 + %2) = %3 cm.")
+            .arg(w)
+            .arg(h)
+            .arg(2 * (w + h))};
     return q;
 }
 
@@ -721,18 +737,22 @@ Question SquareSide(Prng& rng)
     const bool metres = rng.chance(40);
     const QString u = metres ? QStringLiteral("m") : QStringLiteral("cm");
     const Unit& length = metres ? units::kM : units::kCm;
-    const QString thing = metres ? rng.pick(QStringList{"square", "square patio", "square lawn", "square room"})
-                                 : rng.pick(QStringList{"square", "square tile", "square card", "square stamp"});
-    Question q =
-        Make(Para(QStringLiteral("A %1 has an area of %2 %3<sup>2</sup>.").arg(thing).arg(side * side).arg(u)),
-             {MeasurePart(QStringLiteral("How long is each side?"), side, 0, length),
-              MeasurePart(QStringLiteral("What is its perimeter?"), 4 * side, 0, length)});
-    q.working = {QStringLiteral("(a) The sides are equal, so find the number that times itself "
-                                "makes %1: %2 &times; %2 = %1. Each side is %2 %3.")
-                     .arg(side * side)
-                     .arg(side)
-                     .arg(u),
-                 QStringLiteral("(b) Four sides: 4 &times; %1 = %2 %3.").arg(side).arg(4 * side).arg(u)};
+    const QString thing =
+        metres ? rng.pick(QStringList{"square", "square patio", "square lawn", "square room"})
+               : rng.pick(QStringList{"square", "square tile", "square card", "square stamp"});
+    Question q = Make(Para(QStringLiteral("A %1 has an area of %2 %3<sup>2</sup>.")
+                               .arg(thing)
+                               .arg(side * side)
+                               .arg(u)),
+                      {MeasurePart(QStringLiteral("How long is each side?"), side, 0, length),
+                       MeasurePart(QStringLiteral("What is its perimeter?"), 4 * side, 0, length)});
+    q.working = {
+        QStringLiteral("(a) The sides are equal, so find the number that times itself "
+                       "makes %1: %2 &times; %2 = %1. Each side is %2 %3.")
+            .arg(side * side)
+            .arg(side)
+            .arg(u),
+        QStringLiteral("(b) Four sides: 4 &times; %1 = %2 %3.").arg(side).arg(4 * side).arg(u)};
     return q;
 }
 
@@ -780,8 +800,9 @@ Picture BaseHeightPicture(bool triangle, int base, int height, int slantAt, cons
              colour::kRed);
     if (!slant.isEmpty())
         svg.text({x + (top - x) / 2 - 8, y - h / 2}, slant, 15, "end", true, colour::kSlate);
-    return Picture{svg.finish(), triangle ? QStringLiteral("A triangle with its base and height marked")
-                                          : QStringLiteral("A parallelogram with its base and height marked")};
+    return Picture{svg.finish(),
+                   triangle ? QStringLiteral("A triangle with its base and height marked")
+                            : QStringLiteral("A parallelogram with its base and height marked")};
 }
 
 Question TriangleArea(Prng& rng)
@@ -821,15 +842,16 @@ Question ParallelogramArea(Prng& rng)
                       {MeasurePart(QStringLiteral("Work out its area."), base * height, 0,
                                    units::kSquareCm, 2)});
     q.pictures = {BaseHeightPicture(false, base, height, 25, QStringLiteral("%1 cm").arg(slant))};
-    q.working = {QStringLiteral("Cut the triangle off one end and move it to the other: the "
-                                "parallelogram becomes a rectangle %1 cm by %2 cm.")
-                     .arg(base)
-                     .arg(height),
-                 QStringLiteral("Area = base &times; height = %1 &times; %2 = %3 cm<sup>2</sup>; the "
-                                "slanting side is not used.")
-                     .arg(base)
-                     .arg(height)
-                     .arg(base * height)};
+    q.working = {
+        QStringLiteral("Cut the triangle off one end and move it to the other: the "
+                       "parallelogram becomes a rectangle %1 cm by %2 cm.")
+            .arg(base)
+            .arg(height),
+        QStringLiteral("Area = base &times; height = %1 &times; %2 = %3 cm<sup>2</sup>; the "
+                       "slanting side is not used.")
+            .arg(base)
+            .arg(height)
+            .arg(base * height)};
     return q;
 }
 
@@ -847,8 +869,13 @@ Question RegularPerimeter(Prng& rng)
                                .arg(mm ? "mm" : "cm")),
                       {MeasurePart(QStringLiteral("What is its perimeter?"), n * side, 0,
                                    mm ? units::kMm : units::kCm)});
-    q.working = {QStringLiteral("%1 has %2 equal sides.").arg(WithArticle(QLatin1String(name), true)).arg(n),
-                 QStringLiteral("%1 &times; %2 = %3 %4.").arg(n).arg(side).arg(n * side).arg(mm ? "mm" : "cm")};
+    q.working = {
+        QStringLiteral("%1 has %2 equal sides.").arg(WithArticle(QLatin1String(name), true)).arg(n),
+        QStringLiteral("%1 &times; %2 = %3 %4.")
+            .arg(n)
+            .arg(side)
+            .arg(n * side)
+            .arg(mm ? "mm" : "cm")};
     return q;
 }
 
@@ -858,28 +885,30 @@ Question SideFromArea(Prng& rng)
     const int w = rng.range(2, l - 1);
     const bool metres = rng.chance(40);
     const QString u = metres ? QStringLiteral("m") : QStringLiteral("cm");
-    Question q = Make(Para(QStringLiteral("A rectangular %1 has an area of %2 %3<sup>2</sup>. It is "
-                                          "%4 %3 long.")
-                               .arg(metres ? rng.pick(QStringList{"garden", "playground", "field", "hall floor"})
-                                           : rng.pick(QStringList{"card", "tile", "photo", "label"}))
-                               .arg(l * w)
-                               .arg(u)
-                               .arg(l)),
-                      {MeasurePart(QStringLiteral("How wide is it?"), w, 0, metres ? units::kM : units::kCm),
-                       MeasurePart(QStringLiteral("What is its perimeter?"), 2 * (l + w), 0,
-                                   metres ? units::kM : units::kCm)});
+    Question q = Make(
+        Para(QStringLiteral("A rectangular %1 has an area of %2 %3<sup>2</sup>. It is "
+                            "%4 %3 long.")
+                 .arg(metres ? rng.pick(QStringList{"garden", "playground", "field", "hall floor"})
+                             : rng.pick(QStringList{"card", "tile", "photo", "label"}))
+                 .arg(l * w)
+                 .arg(u)
+                 .arg(l)),
+        {MeasurePart(QStringLiteral("How wide is it?"), w, 0, metres ? units::kM : units::kCm),
+         MeasurePart(QStringLiteral("What is its perimeter?"), 2 * (l + w), 0,
+                     metres ? units::kM : units::kCm)});
     q.workingPictures = {RectanglePicture(l, w, u)};
-    q.working = {QStringLiteral("(a) Length &times; width = area, so width = %1 &divide; %2 = %3 %4.")
-                     .arg(l * w)
-                     .arg(l)
-                     .arg(w)
-                     .arg(u),
-                 QStringLiteral("(b) Perimeter = 2 &times; (%1 + %2) = 2 &times; %3 = %4 %5.")
-                     .arg(l)
-                     .arg(w)
-                     .arg(l + w)
-                     .arg(2 * (l + w))
-                     .arg(u)};
+    q.working = {
+        QStringLiteral("(a) Length &times; width = area, so width = %1 &divide; %2 = %3 %4.")
+            .arg(l * w)
+            .arg(l)
+            .arg(w)
+            .arg(u),
+        QStringLiteral("(b) Perimeter = 2 &times; (%1 + %2) = 2 &times; %3 = %4 %5.")
+            .arg(l)
+            .arg(w)
+            .arg(l + w)
+            .arg(2 * (l + w))
+            .arg(u)};
     return q;
 }
 
@@ -901,13 +930,14 @@ Question WhichRectangleArea(Prng& rng)
     for (const auto& [x, y] : others) {
         const QString t = text(x, y);
         if (options.size() < 4 && x > 0 && y > 0 && x != y && x * y != area &&
-            std::none_of(options.cbegin(), options.cend(), [&](const Option& o) { return o.text == t; }))
+            std::none_of(options.cbegin(), options.cend(),
+                         [&](const Option& o) { return o.text == t; }))
             options.append({t, false});
     }
     const Choice choice = UniqueChoice(rng, options);
-    Question q = ChoiceQuestion(Para(QStringLiteral("Which rectangle has an area of %1 cm<sup>2</sup>?")
-                                         .arg(area)),
-                                choice);
+    Question q = ChoiceQuestion(
+        Para(QStringLiteral("Which rectangle has an area of %1 cm<sup>2</sup>?").arg(area)),
+        choice);
     QStringList each;
     for (const QString& option : choice.options) {
         const int x = option.section(QLatin1Char(' '), 0, 0).toInt();
@@ -929,22 +959,23 @@ Question CarpetCost(Prng& rng)
     const int price = pence ? perSquareMetre * 100 + 50 : perSquareMetre * 100; // in pence
     const int cost = l * w * price;
     const QString what = rng.pick(QStringList{"carpet", "floor tiles", "wooden flooring", "turf"});
-    Question q = Make(Para(QStringLiteral("A rectangular room is %1 m long and %2 m wide. %3 "
-                                          "costs %4 for each square metre.")
-                               .arg(l)
-                               .arg(w)
-                               .arg(what.at(0).toUpper() + what.mid(1),
-                                    QStringLiteral("&pound;") + FixedText(price, 2))),
-                      {MeasurePart(QStringLiteral("What is the area of the floor?"), l * w, 0,
-                                   units::kSquareM),
-                       MeasurePart(QStringLiteral("How much does %1 for the whole floor cost?").arg(what),
-                                   cost, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("(a) Area = %1 &times; %2 = %3 m<sup>2</sup>.").arg(l).arg(w).arg(l * w),
-                 QStringLiteral("(b) Each square metre costs &pound;%1: %2 &times; &pound;%1 = "
-                                "&pound;%3.")
-                     .arg(FixedText(price, 2))
-                     .arg(l * w)
-                     .arg(FixedText(cost, 2))};
+    Question q = Make(
+        Para(QStringLiteral("A rectangular room is %1 m long and %2 m wide. %3 "
+                            "costs %4 for each square metre.")
+                 .arg(l)
+                 .arg(w)
+                 .arg(what.at(0).toUpper() + what.mid(1),
+                      QStringLiteral("&pound;") + FixedText(price, 2))),
+        {MeasurePart(QStringLiteral("What is the area of the floor?"), l * w, 0, units::kSquareM),
+         MeasurePart(QStringLiteral("How much does %1 for the whole floor cost?").arg(what), cost,
+                     2, units::kPounds, 2)});
+    q.working = {
+        QStringLiteral("(a) Area = %1 &times; %2 = %3 m<sup>2</sup>.").arg(l).arg(w).arg(l * w),
+        QStringLiteral("(b) Each square metre costs &pound;%1: %2 &times; &pound;%1 = "
+                       "&pound;%3.")
+            .arg(FixedText(price, 2))
+            .arg(l * w)
+            .arg(FixedText(cost, 2))};
     return q;
 }
 
@@ -960,11 +991,12 @@ Question CuboidMissingEdge(Prng& rng)
                                .arg(w)),
                       {MeasurePart(QStringLiteral("How tall is it?"), h, 0, units::kCm, 2)});
     q.workingPictures = {CuboidPicture(l, w, h, QStringLiteral("cm"))};
-    q.working = {QStringLiteral("Volume = length &times; width &times; height, and %1 &times; %2 = %3.")
-                     .arg(l)
-                     .arg(w)
-                     .arg(l * w),
-                 QStringLiteral("Height = %1 &divide; %2 = %3 cm.").arg(l * w * h).arg(l * w).arg(h)};
+    q.working = {
+        QStringLiteral("Volume = length &times; width &times; height, and %1 &times; %2 = %3.")
+            .arg(l)
+            .arg(w)
+            .arg(l * w),
+        QStringLiteral("Height = %1 &divide; %2 = %3 cm.").arg(l * w * h).arg(l * w).arg(h)};
     return q;
 }
 
@@ -972,17 +1004,19 @@ Question CubeVolume(Prng& rng)
 {
     const int edge = rng.range(2, 12);
     const int volume = edge * edge * edge;
-    const QString thing = rng.pick(QStringList{"cube", "box in the shape of a cube", "cube of cheese",
-                                               "wooden cube", "cube-shaped tin"});
+    const QString thing = rng.pick(QStringList{"cube", "box in the shape of a cube",
+                                               "cube of cheese", "wooden cube", "cube-shaped tin"});
     Question q;
     if (rng.chance(50)) {
         q = Make(Para(QStringLiteral("A %1 has edges %2 cm long.").arg(thing).arg(edge)),
                  {MeasurePart(QStringLiteral("What is its volume?"), volume, 0, units::kCubicCm)});
-        q.working = {QStringLiteral("Length, width and height are all %1 cm.").arg(edge),
-                     QStringLiteral("%1 &times; %1 &times; %1 = %2 cm<sup>3</sup>.").arg(edge).arg(volume)};
+        q.working = {
+            QStringLiteral("Length, width and height are all %1 cm.").arg(edge),
+            QStringLiteral("%1 &times; %1 &times; %1 = %2 cm<sup>3</sup>.").arg(edge).arg(volume)};
     } else {
-        q = Make(Para(QStringLiteral("A %1 has a volume of %2 cm<sup>3</sup>.").arg(thing).arg(volume)),
-                 {MeasurePart(QStringLiteral("How long is each edge?"), edge, 0, units::kCm, 2)});
+        q = Make(
+            Para(QStringLiteral("A %1 has a volume of %2 cm<sup>3</sup>.").arg(thing).arg(volume)),
+            {MeasurePart(QStringLiteral("How long is each edge?"), edge, 0, units::kCm, 2)});
         q.working = {QStringLiteral("Find the number that, times itself three times, makes %1.")
                          .arg(volume),
                      QStringLiteral("%1 &times; %1 &times; %1 = %2, so each edge is %1 cm.")
@@ -1001,22 +1035,23 @@ Question SquareSamePerimeter(Prng& rng)
         w -= 2;
     const int perimeter = 2 * (l + w);
     const int side = perimeter / 4;
-    Question q = Make(Para(QStringLiteral("A rectangle is %1 cm long and %2 cm wide. A square has "
-                                          "the same perimeter as the rectangle.")
-                               .arg(l)
-                               .arg(w)),
-                      {MeasurePart(QStringLiteral("How long is each side of the square?"), side, 0,
-                                   units::kCm),
-                       MeasurePart(QStringLiteral("What is the area of the square?"), side * side, 0,
-                                   units::kSquareCm, 2)});
-    q.working = {QStringLiteral("Perimeter of the rectangle: 2 &times; (%1 + %2) = %3 cm.")
-                     .arg(l)
-                     .arg(w)
-                     .arg(perimeter),
-                 QStringLiteral("(a) The square's four sides share it: %1 &divide; 4 = %2 cm.")
-                     .arg(perimeter)
-                     .arg(side),
-                 QStringLiteral("(b) Area = %1 &times; %1 = %2 cm<sup>2</sup>.").arg(side).arg(side * side)};
+    Question q = Make(
+        Para(QStringLiteral("A rectangle is %1 cm long and %2 cm wide. A square has "
+                            "the same perimeter as the rectangle.")
+                 .arg(l)
+                 .arg(w)),
+        {MeasurePart(QStringLiteral("How long is each side of the square?"), side, 0, units::kCm),
+         MeasurePart(QStringLiteral("What is the area of the square?"), side * side, 0,
+                     units::kSquareCm, 2)});
+    q.working = {
+        QStringLiteral("Perimeter of the rectangle: 2 &times; (%1 + %2) = %3 cm.")
+            .arg(l)
+            .arg(w)
+            .arg(perimeter),
+        QStringLiteral("(a) The square's four sides share it: %1 &divide; 4 = %2 cm.")
+            .arg(perimeter)
+            .arg(side),
+        QStringLiteral("(b) Area = %1 &times; %1 = %2 cm<sup>2</sup>.").arg(side).arg(side * side)};
     return q;
 }
 

@@ -251,8 +251,11 @@ Picture TurnedShape(Prng& rng, Shape shape)
         break;
     }
     case Shape::Trapezium: {
-        const int bottom = rng.range(65, 85), top = rng.range(25, bottom - 20), h = rng.range(35, 55);
-        points = {{double(-top), double(-h)}, {double(top), double(-h)}, {double(bottom), double(h)},
+        const int bottom = rng.range(65, 85), top = rng.range(25, bottom - 20),
+                  h = rng.range(35, 55);
+        points = {{double(-top), double(-h)},
+                  {double(top), double(-h)},
+                  {double(bottom), double(h)},
                   {double(-bottom), double(h)}};
         break;
     }
@@ -322,8 +325,9 @@ Question NameShape(Prng& rng)
                       {AlternativesPart(QString(), ShapeNameForms(shape))},
                       QStringLiteral("Write the name in words."));
     q.pictures = {TurnedShape(rng, shape)};
-    q.working = {QStringLiteral("Count the sides and look at them. %1").arg(Describe(ModelOf(shape))),
-                 QStringLiteral("So the shape is %1.").arg(WithArticle(ShapeName(shape)))};
+    q.working = {
+        QStringLiteral("Count the sides and look at them. %1").arg(Describe(ModelOf(shape))),
+        QStringLiteral("So the shape is %1.").arg(WithArticle(ShapeName(shape)))};
     return q;
 }
 
@@ -339,9 +343,10 @@ Question SidesByName(Prng& rng)
         q = Make(Para(QStringLiteral("A shape has %1 straight sides. What is its name?")
                           .arg(NumberWords(sides))),
                  {WordPart(QString(), name)});
-        q.working = {QStringLiteral("Pentagons have 5 sides, hexagons 6, heptagons 7 and "
-                                    "octagons 8."),
-                     QStringLiteral("So a shape with %1 sides is %2.").arg(sides).arg(WithArticle(name))};
+        q.working = {
+            QStringLiteral("Pentagons have 5 sides, hexagons 6, heptagons 7 and "
+                           "octagons 8."),
+            QStringLiteral("So a shape with %1 sides is %2.").arg(sides).arg(WithArticle(name))};
         break;
     case 1: {
         const int count = rng.range(2, 5);
@@ -359,9 +364,10 @@ Question SidesByName(Prng& rng)
         break;
     }
     default:
-        q = Make(Para(QStringLiteral("How many vertices (corners) does %1 have?").arg(WithArticle(name))),
-                 {CountPart(QString(), sides, QStringLiteral("vertex"),
-                            QStringLiteral("vertices"))});
+        q = Make(
+            Para(
+                QStringLiteral("How many vertices (corners) does %1 have?").arg(WithArticle(name))),
+            {CountPart(QString(), sides, QStringLiteral("vertex"), QStringLiteral("vertices"))});
         q.working = {QStringLiteral("%1 has %2 sides.").arg(WithArticle(name, true)).arg(sides),
                      QStringLiteral("Two sides meet at each vertex, so it has as many vertices "
                                     "as sides: %1 vertices.")
@@ -379,7 +385,9 @@ bool IsNamed(const ShapeModel& m, int name)
 Question PickByName(Prng& rng)
 {
     const Shape name = Shape(rng.range(0, int(Shape::Octagon)));
-    return ShapeChoice(rng, QStringLiteral("Which shape is %1?").arg(WithArticle(QStringLiteral("<b>%1</b>")).arg(ShapeName(name))),
+    return ShapeChoice(rng,
+                       QStringLiteral("Which shape is %1?")
+                           .arg(WithArticle(QStringLiteral("<b>%1</b>")).arg(ShapeName(name))),
                        IsNamed, int(name),
                        QStringLiteral("is %1").arg(WithArticle(ShapeName(name))), int(name));
 }
@@ -546,16 +554,19 @@ Question EqualSides(Prng& rng)
     if (family.shapes.first() == Shape::EquilateralTriangle)
         forms += {QStringLiteral("equilateral"), QStringLiteral("regular triangle")};
     const bool two = family.shapes.size() > 1 && rng.chance(50);
-    Question q = two ? Make(Para(QStringLiteral("Name <b>two</b> different shapes: each must be %1.")
-                                     .arg(QLatin1String(family.property))),
-                            {GroupPart(QString(), names, 2)}, QLatin1String(kNoteGroup))
-                     : Make(Para(QStringLiteral("Name %1.").arg(QLatin1String(family.property))),
-                            {AlternativesPart(QString(), forms)});
+    Question q =
+        two ? Make(Para(QStringLiteral("Name <b>two</b> different shapes: each must be %1.")
+                            .arg(QLatin1String(family.property))),
+                   {GroupPart(QString(), names, 2)}, QLatin1String(kNoteGroup))
+            : Make(Para(QStringLiteral("Name %1.").arg(QLatin1String(family.property))),
+                   {AlternativesPart(QString(), forms)});
     const QString last = names.takeLast();
-    const QString all = names.isEmpty() ? last
-                                        : QStringLiteral("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
-    q.working = {QStringLiteral("Go through the shapes you know: %1.").arg(QLatin1String(family.why)),
-                 QStringLiteral("So the answer is: %1.").arg(all)};
+    const QString all =
+        names.isEmpty() ? last
+                        : QStringLiteral("%1 and %2").arg(names.join(QStringLiteral(", ")), last);
+    q.working = {
+        QStringLiteral("Go through the shapes you know: %1.").arg(QLatin1String(family.why)),
+        QStringLiteral("So the answer is: %1.").arg(all)};
     return q;
 }
 
@@ -639,7 +650,7 @@ Question DescribeShape(Prng& rng)
          &ShapeModel::symmetry},
         {m.equalSides == m.sides ? QStringLiteral("All my sides are the same length.")
          : m.equalSides == 1     ? QStringLiteral("No two of my sides are the same length.")
-                                 : QStringLiteral("Two of my sides are the same length, but not all."),
+                             : QStringLiteral("Two of my sides are the same length, but not all."),
          &ShapeModel::equalSides}};
     rng.shuffle(clues);
     clues.prepend({QStringLiteral("I have %1 straight sides.").arg(NumberWords(m.sides)),
@@ -681,8 +692,8 @@ Question CountProperty(Prng& rng)
          QStringLiteral("Check each corner with the corner of a piece of paper: %1 right %2.")
              .arg(m.rightAngles)
              .arg(m.rightAngles == 1 ? "angle" : "angles")},
-        {CountPart(QStringLiteral("How many pairs of parallel sides does it have?"), m.parallelPairs,
-                   QStringLiteral("pair"), QStringLiteral("pairs")),
+        {CountPart(QStringLiteral("How many pairs of parallel sides does it have?"),
+                   m.parallelPairs, QStringLiteral("pair"), QStringLiteral("pairs")),
          QStringLiteral("Parallel sides go the same way and never meet: %1 %2 of parallel sides.")
              .arg(m.parallelPairs)
              .arg(m.parallelPairs == 1 ? "pair" : "pairs")},
@@ -786,7 +797,8 @@ Picture CircleInSquare(int diameter, const QString& unit)
              colour::kRed);
     svg.text({130, 228}, QStringLiteral("side = %1 %2").arg(diameter).arg(unit), 14, "middle",
              true, colour::kAmberDark);
-    return Picture{svg.finish(), QStringLiteral("A circle in a square, a diameter as long as a side")};
+    return Picture{svg.finish(),
+                   QStringLiteral("A circle in a square, a diameter as long as a side")};
 }
 
 Question CircleParts(Prng& rng)
@@ -823,11 +835,12 @@ Question CircleParts(Prng& rng)
                              .arg(2 * radius)
                              .arg(radius)
                              .arg(u));
-    q.working.append(QStringLiteral("(b) Each side of the square is as long as the diameter, %1 %2: "
-                                    "4 &times; %1 = %3 %2.")
-                         .arg(diameter)
-                         .arg(u)
-                         .arg(4 * diameter));
+    q.working.append(
+        QStringLiteral("(b) Each side of the square is as long as the diameter, %1 %2: "
+                       "4 &times; %1 = %3 %2.")
+            .arg(diameter)
+            .arg(u)
+            .arg(4 * diameter));
     return q;
 }
 
@@ -856,7 +869,9 @@ Question HowManyInRow(Prng& rng)
     QStringList names;
     for (int i = 0; i < 4; ++i) {
         row.append(shapes.at(i).shape);
-        names.append(QStringLiteral("%1 is %2").arg(QChar('A' + i)).arg(WithArticle(ShapeName(shapes.at(i).shape))));
+        names.append(QStringLiteral("%1 is %2")
+                         .arg(QChar('A' + i))
+                         .arg(WithArticle(ShapeName(shapes.at(i).shape))));
     }
     Question q = Make(Para(QStringLiteral("Look at these four shapes.")), {});
     q.pictures = {ShapeRow(row)};
@@ -869,12 +884,14 @@ Question HowManyInRow(Prng& rng)
                 yes.append(QString(QChar('A' + i)));
         }
         const int count = int(yes.size());
-        q.parts.append(CountPart(QStringLiteral("How many of them <b>%1</b>?").arg(QLatin1String(test.text)),
-                                 count, QStringLiteral("shape"), QStringLiteral("shapes")));
+        q.parts.append(
+            CountPart(QStringLiteral("How many of them <b>%1</b>?").arg(QLatin1String(test.text)),
+                      count, QStringLiteral("shape"), QStringLiteral("shapes")));
         q.working.append(QStringLiteral("(%1) The shapes that %2: %3, so the answer is %4.")
                              .arg(QChar('a' + part))
-                             .arg(QLatin1String(test.text),
-                                  count == 0 ? QStringLiteral("none") : yes.join(QStringLiteral(", ")))
+                             .arg(QLatin1String(test.text), count == 0
+                                                                ? QStringLiteral("none")
+                                                                : yes.join(QStringLiteral(", ")))
                              .arg(count));
     }
     return q;
@@ -915,25 +932,32 @@ Question MissingSideOfShape(Prng& rng)
                           .arg(base)),
                  {MeasurePart(QStringLiteral("How long is each of the equal sides?"), equal, 0,
                               units::kCm, 2)});
-        q.working = {QStringLiteral("Take away the shortest side: %1 &minus; %2 = %3 cm.")
-                         .arg(perimeter)
-                         .arg(base)
-                         .arg(2 * equal),
-                     QStringLiteral("Share that between the two equal sides: %1 &divide; 2 = %2 cm.")
-                         .arg(2 * equal)
-                         .arg(equal)};
+        q.working = {
+            QStringLiteral("Take away the shortest side: %1 &minus; %2 = %3 cm.")
+                .arg(perimeter)
+                .arg(base)
+                .arg(2 * equal),
+            QStringLiteral("Share that between the two equal sides: %1 &divide; 2 = %2 cm.")
+                .arg(2 * equal)
+                .arg(equal)};
         break;
     }
     default: { // a side of a regular polygon
         const int sides = rng.range(3, 8);
         const int side = rng.range(3, 15);
-        const QString name = sides == 3   ? QStringLiteral("equilateral triangle")
-                             : sides == 4 ? QStringLiteral("square")
-                                          : QStringLiteral("regular ") + kPolygonNames.at(sides - 3);
-        q = Make(Para(QStringLiteral("%1 has a perimeter of %2 cm.").arg(WithArticle(name, true)).arg(sides * side)),
+        const QString name = sides == 3 ? QStringLiteral("equilateral triangle")
+                             : sides == 4
+                                 ? QStringLiteral("square")
+                                 : QStringLiteral("regular ") + kPolygonNames.at(sides - 3);
+        q = Make(Para(QStringLiteral("%1 has a perimeter of %2 cm.")
+                          .arg(WithArticle(name, true))
+                          .arg(sides * side)),
                  {MeasurePart(QStringLiteral("How long is each side?"), side, 0, units::kCm, 2)});
-        q.working = {QStringLiteral("%1 has %2 sides, all the same length.").arg(WithArticle(name, true)).arg(sides),
-                     QStringLiteral("%1 &divide; %2 = %3 cm.").arg(sides * side).arg(sides).arg(side)};
+        q.working = {
+            QStringLiteral("%1 has %2 sides, all the same length.")
+                .arg(WithArticle(name, true))
+                .arg(sides),
+            QStringLiteral("%1 &divide; %2 = %3 cm.").arg(sides * side).arg(sides).arg(side)};
         break;
     }
     }
@@ -1038,7 +1062,9 @@ QString FaceSum(const SolidModel& m)
     else if (m.faces == 1)
         sum = QStringLiteral("1 flat face, a %1").arg(terms.first().section(QLatin1Char(' '), 1));
     else
-        sum = QStringLiteral("%1 flat faces, all %2").arg(m.faces).arg(terms.first().section(QLatin1Char(' '), 1));
+        sum = QStringLiteral("%1 flat faces, all %2")
+                  .arg(m.faces)
+                  .arg(terms.first().section(QLatin1Char(' '), 1));
     if (m.curved > 0)
         sum += QStringLiteral(" and one curved surface");
     return sum;
@@ -1140,10 +1166,11 @@ Question FacesEdges(Prng& rng)
     if (m.drawn >= 0)
         q.pictures = {SolidPicture(Solid(m.drawn))};
     q.working = QStringList{QStringLiteral("Faces: %1.").arg(FaceSum(m))} + EdgeAndVertexSteps(m);
-    q.working.append(QStringLiteral("Check: faces + vertices &minus; edges = %1 + %2 &minus; %3 = 2.")
-                         .arg(m.faces)
-                         .arg(m.vertices)
-                         .arg(m.edges));
+    q.working.append(
+        QStringLiteral("Check: faces + vertices &minus; edges = %1 + %2 &minus; %3 = 2.")
+            .arg(m.faces)
+            .arg(m.vertices)
+            .arg(m.edges));
     return q;
 }
 
@@ -1257,9 +1284,13 @@ Question WhichSolidHas(Prng& rng)
                                 choice);
     QStringList each;
     for (const QString& name : choice.options)
-        each.append(QStringLiteral("a %1 has %2").arg(name).arg(CountOf(kSolids.at(SolidIndex(name)), which)));
-    q.working = {QStringLiteral("Count the %1 of each: %2.").arg(counts.at(which), each.join(QStringLiteral("; "))),
-                 QStringLiteral("Only the %1 has %2 %3.").arg(m.name).arg(value).arg(counts.at(which))};
+        each.append(QStringLiteral("a %1 has %2")
+                        .arg(name)
+                        .arg(CountOf(kSolids.at(SolidIndex(name)), which)));
+    q.working = {
+        QStringLiteral("Count the %1 of each: %2.")
+            .arg(counts.at(which), each.join(QStringLiteral("; "))),
+        QStringLiteral("Only the %1 has %2 %3.").arg(m.name).arg(value).arg(counts.at(which))};
     return q;
 }
 
@@ -1291,29 +1322,33 @@ Question EulerCheck(Prng& rng)
         Para(QStringLiteral("For any solid with flat faces and straight edges, "
                             "<b>faces + vertices &minus; edges = 2</b>.")) +
             Para(QStringLiteral("%1 %2 has %3 and %4.")
-                     .arg(WithArticle(BaseAdjective(n), true), prism ? QStringLiteral("prism") : QStringLiteral("pyramid"),
-                          known.at(0), known.at(1))),
+                     .arg(WithArticle(BaseAdjective(n), true),
+                          prism ? QStringLiteral("prism") : QStringLiteral("pyramid"), known.at(0),
+                          known.at(1))),
         {CountPart(QStringLiteral("How many %1 does it have?").arg(names.at(ask)), counts.at(ask),
                    QStringList{"face", "edge", "vertex"}.at(ask), names.at(ask))});
     q.parts.first().subs.first().marks = 2;
     switch (ask) {
     case 0:
-        q.working = {QStringLiteral("Faces + %1 &minus; %2 = 2, so faces = 2 + %2 &minus; %1.")
-                         .arg(vertices)
-                         .arg(edges),
-                     QStringLiteral("2 + %1 &minus; %2 = %3 faces.").arg(edges).arg(vertices).arg(faces)};
+        q.working = {
+            QStringLiteral("Faces + %1 &minus; %2 = 2, so faces = 2 + %2 &minus; %1.")
+                .arg(vertices)
+                .arg(edges),
+            QStringLiteral("2 + %1 &minus; %2 = %3 faces.").arg(edges).arg(vertices).arg(faces)};
         break;
     case 1:
-        q.working = {QStringLiteral("%1 + %2 &minus; edges = 2, so edges = %1 + %2 &minus; 2.")
-                         .arg(faces)
-                         .arg(vertices),
-                     QStringLiteral("%1 + %2 &minus; 2 = %3 edges.").arg(faces).arg(vertices).arg(edges)};
+        q.working = {
+            QStringLiteral("%1 + %2 &minus; edges = 2, so edges = %1 + %2 &minus; 2.")
+                .arg(faces)
+                .arg(vertices),
+            QStringLiteral("%1 + %2 &minus; 2 = %3 edges.").arg(faces).arg(vertices).arg(edges)};
         break;
     default:
-        q.working = {QStringLiteral("%1 + vertices &minus; %2 = 2, so vertices = 2 + %2 &minus; %1.")
-                         .arg(faces)
-                         .arg(edges),
-                     QStringLiteral("2 + %1 &minus; %2 = %3 vertices.").arg(edges).arg(faces).arg(vertices)};
+        q.working = {
+            QStringLiteral("%1 + vertices &minus; %2 = 2, so vertices = 2 + %2 &minus; %1.")
+                .arg(faces)
+                .arg(edges),
+            QStringLiteral("2 + %1 &minus; %2 = %3 vertices.").arg(edges).arg(faces).arg(vertices)};
         break;
     }
     return q;
@@ -1348,12 +1383,12 @@ Question PrismPattern(Prng& rng)
         if (i != left)
             q.parts.append(asks.at(i));
     }
-    q.working = {prism ? QStringLiteral("Faces: 2 ends and %1 rectangles round the sides: 2 + %1 = %2.")
-                             .arg(n)
-                             .arg(m.faces)
-                       : QStringLiteral("Faces: the base and %1 triangles: 1 + %1 = %2.")
-                             .arg(n)
-                             .arg(m.faces)};
+    q.working = {
+        prism
+            ? QStringLiteral("Faces: 2 ends and %1 rectangles round the sides: 2 + %1 = %2.")
+                  .arg(n)
+                  .arg(m.faces)
+            : QStringLiteral("Faces: the base and %1 triangles: 1 + %1 = %2.").arg(n).arg(m.faces)};
     q.working += EdgeAndVertexSteps(m);
     return q;
 }
@@ -1406,8 +1441,9 @@ Question SolidStatements(Prng& rng)
         const int which = rng.range(0, 2);
         const int truth = CountOf(m, which);
         const int said = rng.chance(50) ? truth : truth + rng.pick(QList<int>{-2, -1, 1, 2});
-        parts.append(TrueFalsePart(QStringLiteral("A %1 has %2 %3.").arg(m.name).arg(said).arg(names.at(which)),
-                                   said == truth));
+        parts.append(TrueFalsePart(
+            QStringLiteral("A %1 has %2 %3.").arg(m.name).arg(said).arg(names.at(which)),
+            said == truth));
         working.append(QStringLiteral("(%1) A %2 has %3 %4, so this is %5.")
                            .arg(QChar('a' + i))
                            .arg(m.name)
@@ -1437,8 +1473,14 @@ Question CompareSolids(Prng& rng)
     Question q = Make(Para(QStringLiteral("How many more <b>%1</b> does a %2 have than a %3?")
                                .arg(names.at(which), big.name, small.name)),
                       {NumberPart(QString(), difference, 2)});
-    q.working = {QStringLiteral("A %1 has %2 %3.").arg(big.name).arg(CountOf(big, which)).arg(names.at(which)),
-                 QStringLiteral("A %1 has %2 %3.").arg(small.name).arg(CountOf(small, which)).arg(names.at(which)),
+    q.working = {QStringLiteral("A %1 has %2 %3.")
+                     .arg(big.name)
+                     .arg(CountOf(big, which))
+                     .arg(names.at(which)),
+                 QStringLiteral("A %1 has %2 %3.")
+                     .arg(small.name)
+                     .arg(CountOf(small, which))
+                     .arg(names.at(which)),
                  QStringLiteral("%1 &minus; %2 = %3 more %4.")
                      .arg(CountOf(big, which))
                      .arg(CountOf(small, which))
@@ -1475,7 +1517,11 @@ Question StrawFrame(Prng& rng)
                  {MeasurePart(QStringLiteral("What length of straw does the frame use altogether?"),
                               total, 0, units::kCm, 2)});
         q.working = {QStringLiteral("A cuboid has 12 edges: 4 of each length."),
-                     QStringLiteral("One of each: %1 + %2 + %3 = %4 cm.").arg(l).arg(w).arg(h).arg(l + w + h),
+                     QStringLiteral("One of each: %1 + %2 + %3 = %4 cm.")
+                         .arg(l)
+                         .arg(w)
+                         .arg(h)
+                         .arg(l + w + h),
                      QStringLiteral("4 &times; %1 = %2 cm.").arg(l + w + h).arg(total)};
         q.pictures = {CuboidPicture(l, w, h, QStringLiteral("cm"))};
     }
@@ -1505,7 +1551,8 @@ Question SolidViews(Prng& rng)
     const QString seen = QLatin1String(above ? view.above : view.front);
     // A square is a rectangle too, so a square view never has a rectangle among the options.
     auto fits = [&](const QString& shape) {
-        return shape == seen || (shape == QLatin1String("rectangle") && seen == QLatin1String("square"));
+        return shape == seen ||
+               (shape == QLatin1String("rectangle") && seen == QLatin1String("square"));
     };
     QList<Option> options = {{seen, true}};
     QStringList others = shapes;
@@ -1516,9 +1563,10 @@ Question SolidViews(Prng& rng)
     }
     const QString name = SolidName(view.solid);
     Question q = ChoiceQuestion(
-        Para(QStringLiteral("This %1 stands on a table as drawn. What shape do you see when you "
-                            "look at it from %2?")
-                 .arg(name, above ? QStringLiteral("directly above") : QStringLiteral("the front"))),
+        Para(
+            QStringLiteral("This %1 stands on a table as drawn. What shape do you see when you "
+                           "look at it from %2?")
+                .arg(name, above ? QStringLiteral("directly above") : QStringLiteral("the front"))),
         UniqueChoice(rng, options));
     q.pictures = {SolidPicture(view.solid)};
     Svg svg(200, 160);
@@ -1616,8 +1664,9 @@ Net RandomHexomino(Prng& rng)
     }
     for (QPoint& c : cells)
         c -= QPoint(left, top);
-    std::sort(cells.begin(), cells.end(),
-              [](const QPoint& a, const QPoint& b) { return std::make_pair(a.y(), a.x()) < std::make_pair(b.y(), b.x()); });
+    std::sort(cells.begin(), cells.end(), [](const QPoint& a, const QPoint& b) {
+        return std::make_pair(a.y(), a.x()) < std::make_pair(b.y(), b.x());
+    });
     return cells;
 }
 
@@ -1645,8 +1694,9 @@ void DrawNet(Svg& svg, const Net& net, double x, double y, double size,
 {
     for (int i = 0; i < net.size(); ++i) {
         const QPointF at(x + net.at(i).x() * size, y + net.at(i).y() * size);
-        svg.rect(at.x(), at.y(), size, size, shaded.contains(i) ? colour::kAmberLight : colour::kBlueLight,
-                 colour::kBlueDark, 2);
+        svg.rect(at.x(), at.y(), size, size,
+                 shaded.contains(i) ? colour::kAmberLight : colour::kBlueLight, colour::kBlueDark,
+                 2);
         if (i < labels.size())
             svg.text(at + QPointF(size / 2, size / 2 + 6), labels.at(i), 17, "middle", true);
     }
@@ -1703,7 +1753,8 @@ Question CubeNetChoice(Prng& rng)
         const bool folds = FoldsToCube(net);
         const bool fits = folds == wantNet;
         const QString key = NetKey(net);
-        if (std::any_of(options.cbegin(), options.cend(), [&](const Option& o) { return o.text == key; }))
+        if (std::any_of(options.cbegin(), options.cend(),
+                        [&](const Option& o) { return o.text == key; }))
             continue;
         if (fits == options.isEmpty())
             options.append({key, fits});
@@ -1720,19 +1771,23 @@ Question CubeNetChoice(Prng& rng)
             wrong.append(QString(QChar('A' + i)));
     }
     const QChar letter('A' + choice.right);
-    Question q = Make(Para(wantNet ? QStringLiteral("Which of these is the net of a cube? Write its letter.")
-                                   : QStringLiteral("Only one of these is <b>not</b> the net of a "
-                                                    "cube. Which one? Write its letter.")),
-                      {LetterPart(QStringLiteral("net"), letter)});
-    q.pictures = {Picture{svg.finish(), QStringLiteral("Four shapes made of six squares, lettered A to D")}};
-    q.working = {QStringLiteral("Fold each shape in your head, one square at a time, round a square "
-                                "on the table.")};
+    Question q =
+        Make(Para(wantNet ? QStringLiteral("Which of these is the net of a cube? Write its letter.")
+                          : QStringLiteral("Only one of these is <b>not</b> the net of a "
+                                           "cube. Which one? Write its letter.")),
+             {LetterPart(QStringLiteral("net"), letter)});
+    q.pictures = {
+        Picture{svg.finish(), QStringLiteral("Four shapes made of six squares, lettered A to D")}};
+    q.working = {
+        QStringLiteral("Fold each shape in your head, one square at a time, round a square "
+                       "on the table.")};
     if (wantNet)
-        q.working += {QStringLiteral("In nets %1, two squares fold onto the same face, leaving a face "
-                                     "of the cube open.")
-                          .arg(wrong.join(QStringLiteral(", "))),
-                      QStringLiteral("Net %1 folds to cover all six faces. So the answer is net %1.")
-                          .arg(letter)};
+        q.working +=
+            {QStringLiteral("In nets %1, two squares fold onto the same face, leaving a face "
+                            "of the cube open.")
+                 .arg(wrong.join(QStringLiteral(", "))),
+             QStringLiteral("Net %1 folds to cover all six faces. So the answer is net %1.")
+                 .arg(letter)};
     else
         q.working += {QStringLiteral("Nets %1 each fold to cover all six faces of a cube.")
                           .arg(wrong.join(QStringLiteral(", "))),
@@ -1797,7 +1852,8 @@ Picture CubeModel(const QList<int>& heights, int rows)
                 if (heights.at(x) <= y)
                     continue;
                 const QPointF o = QPointF(x0 + x * s, base - y * s) + k * z; // bottom-left front
-                const QPointF a = o, b = o + QPointF(s, 0), c = o + QPointF(s, -s), d = o + QPointF(0, -s);
+                const QPointF a = o, b = o + QPointF(s, 0), c = o + QPointF(s, -s),
+                              d = o + QPointF(0, -s);
                 svg.polygon({d, c, c + k, d + k}, colour::kBlueLight, colour::kBlueDark, 1.5);
                 svg.polygon({b, c, c + k, b + k}, "#b9d3f0", colour::kBlueDark, 1.5);
                 svg.polygon({a, b, c, d}, "#e4eefa", colour::kBlueDark, 1.5);
@@ -1839,7 +1895,8 @@ Question CountCubes(Prng& rng)
                              .arg(front)
                              .arg(total));
     else
-        q.working.append(QStringLiteral("There is one row only, so there are %1 cubes.").arg(total));
+        q.working.append(
+            QStringLiteral("There is one row only, so there are %1 cubes.").arg(total));
     return q;
 }
 
