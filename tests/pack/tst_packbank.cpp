@@ -273,6 +273,7 @@ private slots:
     void ratioAndEquationChoicesHaveOneRightOption();
     void rateAndCalendarChoicesHaveOneRightOption();
     void nextStepsChoicesFitTheirNumbers();
+    void cubeNetChoicesFoldAsTheElevenNets();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -764,6 +765,66 @@ void TestPackBank::nextStepsChoicesFitTheirNumbers()
             const int x = terms.parts.first().options.at(i).toInt();
             QCOMPARE(x >= a + b && (x - b) % a == 0,
                      terms.parts.first().subs.first().key.toInt() == i + 1);
+}
+
+void TestPackBank::cubeNetChoicesFoldAsTheElevenNets()
+{
+    // The eleven nets of a cube, looked up apart from the generator's folding, in any turn
+    // or reflection; the lettered net the key names is the only one (not) among them.
+    static const QList<QStringList> elevenNets = {
+        {".X..", "XXXX", ".X.."}, {"X...", "XXXX", ".X.."}, {"X...", "XXXX", "X..."},
+        {"X...", "XXXX", "..X."}, {"X...", "XXXX", "...X"}, {".X..", "XXXX", "..X."},
+        {"XX..", ".XXX", ".X.."}, {"XX..", ".XXX", "..X."}, {"XX..", ".XXX", "...X"},
+        {"XX..", ".XX.", "..XX"}, {"XXX..", "..XXX"}};
+    const auto canonical = [](const QList<QPoint>& cells) {
+        QStringList forms;
+        for (int turn = 0; turn < 8; ++turn) {
+            QList<QPoint> moved;
+            for (const QPoint& c : cells) {
+                const int x = turn & 1 ? c.y() : c.x(), y = turn & 1 ? c.x() : c.y();
+                moved.append({turn & 2 ? -x : x, turn & 4 ? -y : y});
+            }
+            int left = 99, top = 99;
+            for (const QPoint& c : moved)
+                left = std::min(left, c.x()), top = std::min(top, c.y());
+            QStringList text;
+            for (const QPoint& c : moved)
+                text.append(QStringLiteral("%1,%2").arg(c.x() - left).arg(c.y() - top));
+            text.sort();
+            forms.append(text.join(' '));
+        }
+        return *std::min_element(forms.cbegin(), forms.cend());
+    };
+    QSet<QString> known;
+    for (const QStringList& rows : elevenNets) {
+        QList<QPoint> cells;
+        for (int y = 0; y < rows.size(); ++y) {
+            for (int x = 0; x < rows.at(y).size(); ++x) {
+                if (rows.at(y).at(x) == 'X')
+                    cells.append({x, y});
+            }
+        }
+        known.insert(canonical(cells));
+    }
+    QCOMPARE(known.size(), 11);
+    static const QRegularExpression square(
+        QStringLiteral("<rect x=\"([\\d.]+)\" y=\"([\\d.]+)\" width=\"26\""));
+    Prng rng(11);
+    for (int draw = 0; draw < 100; ++draw) {
+        const Question q = SolidKinds().at(13)(rng);
+        QList<QList<QPoint>> nets(4);
+        for (auto m = square.globalMatch(q.pictures.first().svg); m.hasNext();) {
+            const QRegularExpressionMatch r = m.next();
+            const double x = r.captured(1).toDouble(), y = r.captured(2).toDouble();
+            const int net = (x >= 190 ? 1 : 0) + (y >= 160 ? 2 : 0);
+            nets[net].append({qRound((x - 20 - net % 2 * 170) / 26),
+                              qRound((y - 14 - net / 2 * 146) / 26)});
+        }
+        const int right = q.parts.first().answer.at(0).unicode() - 'A';
+        const bool netAsked = !q.stem.contains(QLatin1String("<b>not</b>"));
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(nets.at(i).size(), 6);
+            QCOMPARE(known.contains(canonical(nets.at(i))) == netAsked, i == right);
         }
     }
 }
