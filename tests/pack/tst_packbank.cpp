@@ -765,6 +765,8 @@ void TestPackBank::nextStepsChoicesFitTheirNumbers()
             const int x = terms.parts.first().options.at(i).toInt();
             QCOMPARE(x >= a + b && (x - b) % a == 0,
                      terms.parts.first().subs.first().key.toInt() == i + 1);
+        }
+    }
 }
 
 void TestPackBank::cubeNetChoicesFoldAsTheElevenNets()
