@@ -365,21 +365,25 @@ Question ConversionGraph(Prng& rng)
         labels.append(QString::number(i * 5 * scale));
         values.append(i * 8 * scale);
     }
-    const int there = rng.range(1, 5), back = rng.range(1, 5);
+    const int steps = rng.range(1, 5);
+    const int miles = steps * 5 * scale, km = steps * 8 * scale;
+    const bool toKm = rng.chance(50);
     Question q = Make(Para(QStringLiteral("The graph changes miles (along the bottom) into "
                                           "kilometres (up the side).")),
-                      {MeasurePart(QStringLiteral("How many kilometres is %1 miles?").arg(there * 5 * scale),
-                                   there * 8 * scale, 0, units::kKm),
-                       MeasurePart(QStringLiteral("How many miles is %1 km?").arg(back * 8 * scale),
-                                   back * 5 * scale, 0, kMiles)});
+                      {toKm ? MeasurePart(QStringLiteral("How many kilometres is %1 miles?").arg(miles),
+                                          km, 0, units::kKm)
+                            : MeasurePart(QStringLiteral("How many miles is %1 km?").arg(km), miles,
+                                          0, kMiles)});
     q.pictures = {LineGraph(QStringLiteral("Miles and kilometres"), labels, values, 8 * scale,
                             QStringLiteral("km"))};
-    q.working = {QStringLiteral("Go up from %1 miles to the line, then across: %2 km.")
-                     .arg(there * 5 * scale)
-                     .arg(there * 8 * scale),
-                 QStringLiteral("Go across from %1 km to the line, then down: %2 miles.")
-                     .arg(back * 8 * scale)
-                     .arg(back * 5 * scale)};
+    q.working = {toKm ? QStringLiteral("Go up from %1 miles to the line, then across to the side.")
+                            .arg(miles)
+                      : QStringLiteral("Go across from %1 km to the line, then down to the bottom.")
+                            .arg(km),
+                 QStringLiteral("The line passes through %1 miles and %2 km, so the answer is %3.")
+                     .arg(miles)
+                     .arg(km)
+                     .arg(toKm ? QStringLiteral("%1 km").arg(km) : QStringLiteral("%1 miles").arg(miles))};
     return q;
 }
 
@@ -558,12 +562,18 @@ Question ShoeSizes(Prng& rng)
             big.append(counts.at(i));
         }
     }
+    const bool all = rng.chance(40);
     Question q = Make(Para(QStringLiteral("The table shows the shoe sizes of the children in a class.")) +
                           DataTable({"Shoe size", "Number of children"}, rows),
-                      {NumberPart(QStringLiteral("How many children are in the class?"), total),
-                       NumberPart(QStringLiteral("How many children wear size %1 or bigger?").arg(from), atLeast)});
-    q.working = {QStringLiteral("All the children: %1.").arg(Sum(counts)),
-                 QStringLiteral("Sizes %1 to %2: %3.").arg(from).arg(first + 4).arg(Sum(big))};
+                      {all ? NumberPart(QStringLiteral("How many children are in the class?"), total)
+                           : NumberPart(QStringLiteral("How many children wear size %1 or bigger?")
+                                            .arg(from),
+                                        atLeast)});
+    q.working = {all ? QStringLiteral("Add the numbers of children: %1.").arg(Sum(counts))
+                     : QStringLiteral("Add the children of sizes %1 to %2: %3.")
+                           .arg(from)
+                           .arg(first + 4)
+                           .arg(Sum(big))};
     return q;
 }
 
@@ -640,6 +650,52 @@ Question HottestTime(Prng& rng)
     return q;
 }
 
+Question ReadOneBar(Prng& rng)
+{
+    static const QStringList days = {"Mon", "Tue", "Wed", "Thu", "Fri"};
+    const QString place = rng.pick(QStringList{"a museum", "a zoo", "a farm park", "a castle", "a swimming pool"});
+    const int step = rng.pick(QList<int>{10, 20});
+    const QList<int> values = DistinctValues(rng, 5, 1, 16, step / 2);
+    const int day = rng.range(0, 4);
+    Question q = Make(Para(QStringLiteral("The bar chart shows the number of visitors to %1 one week.").arg(place)),
+                      {NumberPart(QStringLiteral("How many visitors came on %1?").arg(days.at(day)), values.at(day))});
+    q.pictures = {BarChart(QStringLiteral("Visitors"), days, values, step, QStringLiteral("Visitors"))};
+    q.working = {QStringLiteral("The lines of the scale go up in %1s.").arg(step),
+                 values.at(day) % step
+                     ? QStringLiteral("The %1 bar stops halfway between %2 and %3, at %4.")
+                           .arg(days.at(day))
+                           .arg(values.at(day) - step / 2)
+                           .arg(values.at(day) + step / 2)
+                           .arg(values.at(day))
+                     : QStringLiteral("The %1 bar stops on the line for %2.").arg(days.at(day)).arg(values.at(day))};
+    return q;
+}
+
+Question SunnyMonths(Prng& rng)
+{
+    static const QStringList months = {"March", "April", "May", "June", "July", "August", "September"};
+    const int start = rng.range(0, 2);
+    const QList<int> days = DistinctValues(rng, 5, 3, 28, 1);
+    const bool most = rng.chance(50);
+    int pick = 0;
+    for (int i = 1; i < 5; ++i)
+        pick = (most ? days.at(i) > days.at(pick) : days.at(i) < days.at(pick)) ? i : pick;
+    QList<QStringList> rows;
+    for (int i = 0; i < 5; ++i)
+        rows.append({months.at(start + i), QString::number(days.at(i))});
+    const QString month = months.at(start + pick);
+    Question q = Make(Para(QStringLiteral("The table shows the number of sunny days in five months.")) +
+                          DataTable({"Month", "Sunny days"}, rows),
+                      {AlternativesPart(QStringLiteral("Which month had the %1 sunny days?")
+                                            .arg(most ? QStringLiteral("most") : QStringLiteral("fewest")),
+                                        {month.toLower(), month.left(3).toLower()})});
+    q.working = {QStringLiteral("Compare the numbers: the %1 is %2.")
+                     .arg(most ? QStringLiteral("largest") : QStringLiteral("smallest"))
+                     .arg(days.at(pick)),
+                 QStringLiteral("That is %1.").arg(month)};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> ChartKinds()
@@ -647,7 +703,7 @@ QList<Generator> ChartKinds()
     return {BarChartQuestion, PictogramQuestion, LineGraphQuestion, PieQuestion,     TableQuestion,
             TableQuestion,    SportsChart,       MissingBar,        PictogramSymbols, PlantGrowth,
             ConversionGraph,  PieAngles,         TwoWayTable,       Timetable,        CityTemperatures,
-            ShoeSizes,        DistanceChart,     HottestTime};
+            ShoeSizes,        DistanceChart,     HottestTime,       ReadOneBar,       SunnyMonths};
 }
 
 } // namespace orlavine::pack
