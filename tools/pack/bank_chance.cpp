@@ -481,7 +481,7 @@ Question Expected(Prng& rng)
                                .arg(spins)),
                       {NumberPart(QStringLiteral("About how many times would you expect it to land "
                                                  "on red?"),
-                                  spins / sectors * red)});
+                                  spins / sectors * red, 2)});
     q.working = {QStringLiteral("The probability of red is %1.").arg(FractionHtml(red, sectors)),
                  QStringLiteral("%1 &divide; %2 = %3, and %3 &times; %4 = %5.")
                      .arg(spins)
@@ -571,19 +571,24 @@ Question TemperatureRange(Prng& rng)
         temps.append(rng.range(-8, 9));
     const int high = *std::max_element(temps.cbegin(), temps.cend());
     const int low = *std::min_element(temps.cbegin(), temps.cend());
-    if (high == low || low >= 0)
+    if (high == low || low >= 0 || temps.count(low) > 1)
         return TemperatureRange(rng);
+    static const QStringList longDays = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday"};
+    const int coldest = int(temps.indexOf(low));
     QStringList cells;
     for (int t : temps)
         cells.append(QStringLiteral("%1&deg;C").arg(t).replace(QLatin1Char('-'), QStringLiteral("&minus;")));
     Question q = Make(Para(QStringLiteral("The table shows the lowest temperature each night of one "
                                           "week.")) +
                           DataTable(days, {cells}),
-                      {MeasurePart(QStringLiteral("What is the range of the temperatures?"), high - low, 0,
+                      {AlternativesPart(QStringLiteral("On which night was it coldest?"),
+                                        {days.at(coldest).toLower(), longDays.at(coldest).toLower()}),
+                       MeasurePart(QStringLiteral("What is the range of the temperatures?"), high - low, 0,
                                    units::kCelsius)});
-    q.working = {QStringLiteral("The highest is %1&deg;C and the lowest is %2&deg;C.")
+    q.working = {QStringLiteral("The highest is %1&deg;C and the lowest is %2&deg;C, on %3.")
                      .arg(high)
-                     .arg(low),
+                     .arg(low)
+                     .arg(longDays.at(coldest)),
                  QStringLiteral("Range = %1 &minus; (%2) = %3&deg;C.").arg(high).arg(low).arg(high - low)};
     return q;
 }

@@ -20,9 +20,9 @@ QString Point(QPoint p)
 const char* const kNotePoint = "Write coordinates in brackets with a comma, like (3,5).";
 
 /// Coordinates, which must be written in brackets with a comma.
-Part PointPart(const QString& prompt, QPoint p)
+Part PointPart(const QString& prompt, QPoint p, int marks = 1)
 {
-    return FormPart(prompt, 'R', Point(p), QStringLiteral("as (x,y)"));
+    return FormPart(prompt, 'R', Point(p), QStringLiteral("as (x,y)"), marks);
 }
 
 QList<QPoint> DistinctPoints(Prng& rng, int count, int low, int high)
@@ -368,7 +368,8 @@ Question RectangleCorner(Prng& rng)
                             "and %3.")
                  .arg(Point(corners.at(0)), Point(corners.at(1)), Point(corners.at(2)))),
         {PointPart(QStringLiteral("What are the coordinates of the fourth corner?"), answer),
-         NumberPart(QStringLiteral("How many units long is its longer side?"), std::max(w, height))},
+         NumberPart(QStringLiteral("How many units long is its longer side?"), std::max(w, height)),
+         NumberPart(QStringLiteral("How many squares of the grid does it cover?"), w * height)},
         QLatin1String(kNotePoint));
     q.working = {QStringLiteral("The x-coordinates are %1 and %2, the y-coordinates %3 and %4; "
                                 "each is used by two corners.")
@@ -385,7 +386,8 @@ Question RectangleCorner(Prng& rng)
                      .arg(y + height)
                      .arg(y)
                      .arg(height)
-                     .arg(std::max(w, height))};
+                     .arg(std::max(w, height)),
+                 QStringLiteral("It covers %1 &times; %2 = %3 squares.").arg(w).arg(height).arg(w * height)};
     return q;
 }
 
@@ -493,7 +495,7 @@ Question HalfwayPoint(Prng& rng)
     const QPoint m = (p + r) / 2;
     Question q = Make(Para(QStringLiteral("A line is drawn from %1 to %2.").arg(Point(p), Point(r))),
                       {NumberPart(QStringLiteral("How many units long is the line?"), length),
-                       PointPart(QStringLiteral("What are the coordinates of its middle?"), m)},
+                       PointPart(QStringLiteral("What are the coordinates of its middle?"), m, 2)},
                       QLatin1String(kNotePoint));
     q.working = {QStringLiteral("Only %1 changes: %2 &minus; %3 = %4 units.")
                      .arg(across ? "x" : "y")
