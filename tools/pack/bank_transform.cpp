@@ -125,7 +125,7 @@ Picture PlaneGrid(const QList<Figure>& figures, const QList<QPair<QString, QPoin
     if (mirror.axis == 'x') {
         svg.line(at(mirror.at, -kSize), at(mirror.at, kSize), colour::kRed, 2.5,
                  QStringLiteral(" stroke-dasharray=\"7 5\""));
-        svg.text(at(mirror.at, kSize) + QPointF(4, -8), LineName(mirror), 13, "start", true,
+        svg.text(at(mirror.at, -kSize) + QPointF(0, 22), LineName(mirror), 13, "middle", true,
                  colour::kRed);
     } else if (mirror.axis == 'y') {
         svg.line(at(-kSize, mirror.at), at(kSize, mirror.at), colour::kRed, 2.5,
@@ -557,9 +557,9 @@ Question CompleteBySymmetry(Prng& rng)
     // A kite or arrowhead ABCD with its line of symmetry through A and C; D is B reflected.
     const char axis = rng.chance(50) ? 'x' : 'y';
     const Mirror m{axis, rng.range(-2, 2)};
-    const int a = rng.range(2, 6), c = -rng.range(2, 5) + (rng.chance(30) ? 3 : 0);
+    const int a = rng.range(2, 6), c = rng.range(-5, 0);
     const int across = rng.range(1, 4) * (rng.chance(50) ? 1 : -1);
-    const int along = rng.range(-1, 3);
+    const int along = rng.range(c + 1, a - 1);
     auto place = [&](int off, int alongLine) {
         return axis == 'x' ? QPoint(m.at + off, alongLine) : QPoint(alongLine, m.at + off);
     };
