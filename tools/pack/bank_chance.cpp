@@ -60,6 +60,18 @@ Question Averages(Prng& rng)
     return q;
 }
 
+/// The ways to write a half as a probability: any fraction, 0.5, 50%.
+QStringList HalfForms()
+{
+    QStringList forms = FractionForms(1, 2, false) + NumberForms(50, 2);
+    const QStringList bare = NumberForms(50, 0);
+    for (const QString& form : MeasureForms(50, 0, units::kPercent)) {
+        if (!bare.contains(form)) // 50 alone is no probability
+            forms.append(form);
+    }
+    return forms;
+}
+
 /// An event of a fair coin or dice: how many of its equally likely outcomes fit it.
 struct Event {
     const char* text;
@@ -209,43 +221,66 @@ Question SpinnerQuestion(Prng& rng)
 
 Question CoinOrDice(Prng& rng)
 {
-    // An event of a coin or a dice and its chance in sixths (a coin's half is 3/6).
+    const QString name = Name(rng);
     const int k = rng.range(2, 5);
-    const int kind = rng.range(0, 4);
-    const QString event =
-        kind == 0   ? QStringLiteral("A fair coin is thrown. What is the probability that it "
-                                     "lands on heads?")
-        : kind == 1 ? QStringLiteral("A fair dice is rolled. What is the probability that it "
-                                     "shows a %1?")
-                          .arg(k)
-        : kind == 2 ? QStringLiteral("A fair dice is rolled. What is the probability that it "
-                                     "shows an even number?")
-        : kind == 3 ? QStringLiteral("A fair dice is rolled. What is the probability that it "
-                                     "shows a number greater than %1?")
-                          .arg(k)
-                    : QStringLiteral("A fair dice is rolled. What is the probability that it "
-                                     "shows a number less than %1?")
-                          .arg(k);
-    const int sixths = kind == 0 || kind == 2 ? 3 : kind == 1 ? 1 : kind == 3 ? 6 - k : k - 1;
-    QStringList forms = FractionForms(sixths, 6, false);
-    const bool half = sixths == 3; // the one chance here that a decimal writes exactly
-    if (half) {
-        forms += NumberForms(50, 2);
-        const QStringList bare = NumberForms(50, 0);
-        for (const QString& form : MeasureForms(50, 0, units::kPercent)) {
-            if (!bare.contains(form)) // 50 alone is no probability
-                forms.append(form);
-        }
+    const int kind = rng.range(0, 10);
+    if (kind == 10) {
+        const QString side = rng.chance(50) ? QStringLiteral("heads") : QStringLiteral("tails");
+        Question q = Make(Para(QStringLiteral("%1 throws a fair coin. What is the probability that "
+                                              "it lands on %2?")
+                                   .arg(name, side)),
+                          {AlternativesPart(QString(), HalfForms())},
+                          QStringLiteral("Write it as a fraction, a decimal or a percentage."));
+        q.parts.first().answer = FractionHtml(1, 2);
+        q.working = {QStringLiteral("A coin has 2 equally likely sides and 1 of them is %1.").arg(side),
+                     QStringLiteral("So the probability is %1.").arg(FractionHtml(1, 2))};
+        return q;
     }
-    Question q = Make(Para(event), {AlternativesPart(QString(), forms)},
+    // A dice event and the numbers 1 to 6 that fit it.
+    static const QList<int> primes = {2, 3, 5}, squares = {1, 4}, factors = {1, 2, 3, 6};
+    const QStringList events = {QStringLiteral("a %1").arg(k),
+                                QStringLiteral("an even number"),
+                                QStringLiteral("an odd number"),
+                                QStringLiteral("a number greater than %1").arg(k),
+                                QStringLiteral("a number less than %1").arg(k),
+                                QStringLiteral("a multiple of 3"),
+                                QStringLiteral("a square number"),
+                                QStringLiteral("a prime number"),
+                                QStringLiteral("a factor of 6"),
+                                QStringLiteral("a number that is not %1").arg(k)};
+    auto fits = [&](int n) {
+        switch (kind) {
+        case 0: return n == k;
+        case 1: return n % 2 == 0;
+        case 2: return n % 2 == 1;
+        case 3: return n > k;
+        case 4: return n < k;
+        case 5: return n % 3 == 0;
+        case 6: return squares.contains(n);
+        case 7: return primes.contains(n);
+        case 8: return factors.contains(n);
+        default: return n != k;
+        }
+    };
+    QStringList fitting;
+    for (int n = 1; n <= 6; ++n) {
+        if (fits(n))
+            fitting.append(QString::number(n));
+    }
+    const int sixths = int(fitting.size());
+    const bool half = sixths == 3; // the one chance here that a decimal writes exactly
+    Question q = Make(Para(QStringLiteral("%1 rolls a fair dice. What is the probability that it "
+                                          "shows %2?")
+                               .arg(name, events.at(kind))),
+                      {AlternativesPart(QString(), half ? HalfForms() : FractionForms(sixths, 6, false))},
                       half ? QStringLiteral("Write it as a fraction, a decimal or a percentage.")
                            : QLatin1String(kNoteAnyFraction));
-    q.parts.first().answer = kind == 0 ? FractionHtml(1, 2) : FractionHtml(sixths, 6);
-    q.working = {kind == 0 ? QStringLiteral("A coin has 2 equally likely sides and 1 of them is heads.")
-                           : QStringLiteral("A dice has 6 equally likely numbers and %1 of them fit.")
-                                 .arg(sixths),
-                 QStringLiteral("So the probability is %1.")
-                     .arg(kind == 0 ? FractionHtml(1, 2) : FractionHtml(sixths, 6))};
+    q.parts.first().answer = FractionHtml(sixths, 6);
+    q.working = {QStringLiteral("A dice shows 1 to 6, all equally likely."),
+                 QStringLiteral("The numbers that fit: %1. That is %2 of the 6.")
+                     .arg(fitting.join(QStringLiteral(", ")))
+                     .arg(sixths),
+                 QStringLiteral("So the probability is %1.").arg(FractionHtml(sixths, 6))};
     return q;
 }
 
@@ -452,7 +487,7 @@ Question EvenUp(Prng& rng)
                     many - few),
          AlternativesPart(QStringLiteral("Then what is the probability of picking a %1 marble?")
                               .arg(pair.at(0)),
-                          FractionForms(1, 2, false) + NumberForms(50, 2))},
+                          HalfForms())},
         QLatin1String(kNoteAnyFraction));
     q.parts.last().answer = FractionHtml(1, 2);
     q.working = {QStringLiteral("Equally likely needs as many %1 as %2 marbles: %3 of each.")

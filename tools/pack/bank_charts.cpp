@@ -127,30 +127,42 @@ Question LineGraphQuestion(Prng& rng)
 
 Question PieQuestion(Prng& rng)
 {
-    static const QStringList ways = {"Walk", "Car", "Bus", "Bike"};
-    QList<int> quarters = {2, 1, 1};
+    QStringList ways = {"Walk", "Car", "Bus", "Bike", "Scooter"};
+    rng.shuffle(ways);
+    QList<int> quarters = rng.chance(60) ? QList<int>{2, 1, 1} : QList<int>{1, 1, 1, 1};
     rng.shuffle(quarters);
-    const int pupils = rng.range(3, 10) * 4;
+    ways = ways.mid(0, quarters.size());
+    const int pupils = rng.range(3, 15) * 4;
     QList<int> values;
     for (int k : quarters)
         values.append(k * pupils / 4);
+    const int asked = rng.range(0, int(ways.size()) - 1);
+    const int counted = (asked + rng.range(1, int(ways.size()) - 1)) % int(ways.size());
+    auto travel = [](const QString& way) {
+        return way == QLatin1String("Walk") ? QStringLiteral("walk")
+                                            : QStringLiteral("come by ") + way.toLower();
+    };
+    auto part = [](int k) {
+        return k == 2 ? QStringLiteral("half") : QStringLiteral("a quarter");
+    };
     Question q = Make(
         Para(QStringLiteral(
                  "%1 pupils were asked how they travel to school. The pie chart shows the answers.")
                  .arg(pupils)),
-        {FractionAnswerPart(QStringLiteral("What fraction of the pupils walk?"), quarters.at(0), 4,
-                            false),
-         NumberPart(QStringLiteral("How many pupils come by car?"), values.at(1))},
+        {FractionAnswerPart(QStringLiteral("What fraction of the pupils %1?").arg(travel(ways.at(asked))),
+                            quarters.at(asked), 4, false),
+         NumberPart(QStringLiteral("How many pupils %1?").arg(travel(ways.at(counted))),
+                    values.at(counted))},
         QLatin1String(kNoteAnyFraction));
-    q.pictures = {PieChart(ways.mid(0, 3), values)};
-    q.working = {QStringLiteral("The walk part is %1 of the circle: %2.")
-                     .arg(quarters.at(0) == 2 ? QStringLiteral("half") : QStringLiteral("a quarter"),
-                          FractionHtml(quarters.at(0), 4)),
-                 QStringLiteral("The car part is %1 of the circle: %2 of %3 = %4 pupils.")
-                     .arg(quarters.at(1) == 2 ? QStringLiteral("half") : QStringLiteral("a quarter"),
-                          FractionHtml(quarters.at(1), 4))
+    q.pictures = {PieChart(ways, values)};
+    q.working = {QStringLiteral("The %1 part is %2 of the circle: %3.")
+                     .arg(ways.at(asked).toLower(), part(quarters.at(asked)),
+                          FractionHtml(quarters.at(asked), 4)),
+                 QStringLiteral("The %1 part is %2 of the circle: %3 of %4 = %5 pupils.")
+                     .arg(ways.at(counted).toLower(), part(quarters.at(counted)),
+                          FractionHtml(quarters.at(counted), 4))
                      .arg(pupils)
-                     .arg(values.at(1))};
+                     .arg(values.at(counted))};
     return q;
 }
 
@@ -355,35 +367,65 @@ Question PlantGrowth(Prng& rng)
 
 const Unit kMiles{"miles", {"miles", "mile"}};
 
+const Unit kInches{"inches", {"inches", "inch", "in"}};
+const Unit kGallons{"gallons", {"gallons", "gallon"}};
+
 Question ConversionGraph(Prng& rng)
 {
-    // 5 miles is 8 km; the graph is marked every 5 miles.
-    const int scale = rng.pick(QList<int>{1, 2});
+    // Each graph is marked every `from` of the first unit, which is `to` of the second.
+    struct Conversion {
+        const char* fromName;
+        const char* toName;
+        const char* toShort;
+        int from;
+        int to;
+        const Unit* fromUnit;
+        const Unit* toUnit;
+    };
+    static const QList<Conversion> conversions = {
+        {"miles", "kilometres", "km", 5, 8, &kMiles, &units::kKm},
+        {"inches", "centimetres", "cm", 2, 5, &kInches, &units::kCm},
+        {"gallons", "litres", "litres", 2, 9, &kGallons, &units::kLitres}};
+    const Conversion& c = rng.pick(conversions);
+    const int scale = rng.range(1, 3);
     QStringList labels;
     QList<int> values;
     for (int i = 0; i < 6; ++i) {
-        labels.append(QString::number(i * 5 * scale));
-        values.append(i * 8 * scale);
+        labels.append(QString::number(i * c.from * scale));
+        values.append(i * c.to * scale);
     }
     const int steps = rng.range(1, 5);
-    const int miles = steps * 5 * scale, km = steps * 8 * scale;
-    const bool toKm = rng.chance(50);
-    Question q = Make(Para(QStringLiteral("The graph changes miles (along the bottom) into "
-                                          "kilometres (up the side).")),
-                      {toKm ? MeasurePart(QStringLiteral("How many kilometres is %1 miles?").arg(miles),
-                                          km, 0, units::kKm)
-                            : MeasurePart(QStringLiteral("How many miles is %1 km?").arg(km), miles,
-                                          0, kMiles)});
-    q.pictures = {LineGraph(QStringLiteral("Miles and kilometres"), labels, values, 8 * scale,
-                            QStringLiteral("km"))};
-    q.working = {toKm ? QStringLiteral("Go up from %1 miles to the line, then across to the side.")
-                            .arg(miles)
-                      : QStringLiteral("Go across from %1 km to the line, then down to the bottom.")
-                            .arg(km),
-                 QStringLiteral("The line passes through %1 miles and %2 km, so the answer is %3.")
-                     .arg(miles)
-                     .arg(km)
-                     .arg(toKm ? QStringLiteral("%1 km").arg(km) : QStringLiteral("%1 miles").arg(miles))};
+    const int first = steps * c.from * scale, second = steps * c.to * scale;
+    const bool forward = rng.chance(50);
+    const QString fromName = QString::fromLatin1(c.fromName), toName = QString::fromLatin1(c.toName);
+    Question q = Make(Para(QStringLiteral("The graph changes %1 (along the bottom) into %2 (up the "
+                                          "side).")
+                               .arg(fromName, toName)),
+                      {forward ? MeasurePart(QStringLiteral("How many %1 is %2 %3?")
+                                                 .arg(toName)
+                                                 .arg(first)
+                                                 .arg(fromName),
+                                             second, 0, *c.toUnit)
+                               : MeasurePart(QStringLiteral("How many %1 is %2 %3?")
+                                                 .arg(fromName)
+                                                 .arg(second)
+                                                 .arg(toName),
+                                             first, 0, *c.fromUnit)});
+    q.pictures = {LineGraph(QStringLiteral("Changing %1 into %2").arg(fromName, toName), labels, values,
+                            c.to * scale, QString::fromLatin1(c.toShort))};
+    q.working = {forward ? QStringLiteral("Go up from %1 %2 to the line, then across to the side.")
+                               .arg(first)
+                               .arg(fromName)
+                         : QStringLiteral("Go across from %1 %2 to the line, then down to the bottom.")
+                               .arg(second)
+                               .arg(toName),
+                 QStringLiteral("The line passes through %1 %2 and %3 %4, so the answer is %5.")
+                     .arg(first)
+                     .arg(fromName)
+                     .arg(second)
+                     .arg(toName)
+                     .arg(forward ? QStringLiteral("%1 %2").arg(second).arg(toName)
+                                  : QStringLiteral("%1 %2").arg(first).arg(fromName))};
     return q;
 }
 
