@@ -317,7 +317,7 @@ Question MissingValue(Prng& rng)
 Question Mode(Prng& rng)
 {
     static const QStringList contexts = {"shoe sizes of some children", "goals scored in some matches",
-                                         "number of pets some children have",
+                                         "numbers of pets some children have",
                                          "ages of the children in a club"};
     const int context = rng.range(0, 3);
     const int low = context == 0 ? 1 : context == 3 ? 7 : 0;
