@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// Numbers as a list: "3, 5, 8".
 QString ListText(const QList<int>& values)
@@ -37,14 +39,14 @@ Question Averages(Prng& rng)
     QStringList shown;
     for (int v : values)
         shown.append(QString::number(v));
-    Question q = Make(
-        Para(QStringLiteral("Here are the scores of %1 children in a spelling test.")
-                 .arg(NumberWords(count))) +
-            Display(shown.join(QStringLiteral(", "))),
-        {NumberPart(QStringLiteral("What is the range of the scores?"),
-                    sorted.last() - sorted.first()),
-         NumberPart(QStringLiteral("What is the median score?"), sorted.at(count / 2)),
-         NumberPart(QStringLiteral("What is the mean score?"), sum / count, 2)});
+    Question q =
+        Make(Para(QStringLiteral("Here are the scores of %1 children in a spelling test.")
+                      .arg(NumberWords(count))) +
+                 Display(shown.join(QStringLiteral(", "))),
+             {NumberPart(QStringLiteral("What is the range of the scores?"),
+                         sorted.last() - sorted.first()),
+              NumberPart(QStringLiteral("What is the median score?"), sorted.at(count / 2)),
+              NumberPart(QStringLiteral("What is the mean score?"), sum / count, 2)});
     q.working = {QStringLiteral("In order: %1.").arg(ListText(sorted)),
                  QStringLiteral("Range = largest &minus; smallest = %1 &minus; %2 = %3.")
                      .arg(sorted.last())
@@ -79,33 +81,32 @@ struct Event {
     int outcomes;
 };
 
-const QList<Event> kEvents = {
-    {"A normal dice shows 7.", 0, 6},
-    {"A normal dice shows 0.", 0, 6},
-    {"A normal dice shows a number from 1 to 6.", 6, 6},
-    {"A fair coin lands on heads or tails.", 2, 2},
-    {"A normal dice shows a whole number.", 6, 6},
-    {"A fair coin lands on heads.", 1, 2},
-    {"A normal dice shows an even number.", 3, 6},
-    {"A normal dice shows an odd number.", 3, 6},
-    {"A normal dice shows a number greater than 3.", 3, 6},
-    {"A normal dice shows a 6.", 1, 6},
-    {"A normal dice shows a number greater than 4.", 2, 6},
-    {"A normal dice shows a number less than 3.", 2, 6},
-    {"A normal dice shows a 1 or a 2.", 2, 6},
-    {"A normal dice shows a number less than 6.", 5, 6},
-    {"A normal dice shows a number greater than 2.", 4, 6},
-    {"A normal dice does not show a 4.", 5, 6},
-    {"A normal dice shows a number greater than 1.", 5, 6}};
+const QList<Event> kEvents = {{"A normal dice shows 7.", 0, 6},
+                              {"A normal dice shows 0.", 0, 6},
+                              {"A normal dice shows a number from 1 to 6.", 6, 6},
+                              {"A fair coin lands on heads or tails.", 2, 2},
+                              {"A normal dice shows a whole number.", 6, 6},
+                              {"A fair coin lands on heads.", 1, 2},
+                              {"A normal dice shows an even number.", 3, 6},
+                              {"A normal dice shows an odd number.", 3, 6},
+                              {"A normal dice shows a number greater than 3.", 3, 6},
+                              {"A normal dice shows a 6.", 1, 6},
+                              {"A normal dice shows a number greater than 4.", 2, 6},
+                              {"A normal dice shows a number less than 3.", 2, 6},
+                              {"A normal dice shows a 1 or a 2.", 2, 6},
+                              {"A normal dice shows a number less than 6.", 5, 6},
+                              {"A normal dice shows a number greater than 2.", 4, 6},
+                              {"A normal dice does not show a 4.", 5, 6},
+                              {"A normal dice shows a number greater than 1.", 5, 6}};
 
 /// The word on the likelihood scale for `fitting` of `outcomes` equally likely outcomes.
 QString LikelihoodWord(int fitting, int outcomes)
 {
-    return fitting == 0                  ? QStringLiteral("impossible")
-           : fitting == outcomes         ? QStringLiteral("certain")
-           : 2 * fitting == outcomes     ? QStringLiteral("even chance")
-           : 2 * fitting < outcomes      ? QStringLiteral("unlikely")
-                                         : QStringLiteral("likely");
+    return fitting == 0              ? QStringLiteral("impossible")
+           : fitting == outcomes     ? QStringLiteral("certain")
+           : 2 * fitting == outcomes ? QStringLiteral("even chance")
+           : 2 * fitting < outcomes  ? QStringLiteral("unlikely")
+                                     : QStringLiteral("likely");
 }
 
 QString EventWorking(const Event& e)
@@ -126,9 +127,9 @@ Question Likelihood(Prng& rng)
     QList<Option> options;
     for (const QString& w : QStringList{word} + others.mid(0, 3))
         options.append({w, w == word});
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("How likely is this?")) + Display(QString::fromLatin1(e.text)),
-        UniqueChoice(rng, options));
+    Question q = ChoiceQuestion(Para(QStringLiteral("How likely is this?")) +
+                                    Display(QString::fromLatin1(e.text)),
+                                UniqueChoice(rng, options));
     q.working = {EventWorking(e)};
     return q;
 }
@@ -167,17 +168,17 @@ Question BagOfCounters(Prng& rng)
 {
     const int red = rng.range(1, 9), blue = rng.range(1, 9), green = rng.range(1, 6);
     const int total = red + blue + green;
-    Question q = Make(
-        Para(QStringLiteral("A bag has %1 red, %2 blue and %3 green counters. One counter is "
-                            "taken without looking.")
-                 .arg(red)
-                 .arg(blue)
-                 .arg(green)),
-        {FractionAnswerPart(QStringLiteral("What is the probability that it is red?"), red, total,
-                            false),
-         FractionAnswerPart(QStringLiteral("What is the probability that it is not green?"),
-                            red + blue, total, false)},
-        QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("A bag has %1 red, %2 blue and %3 green counters. One counter is "
+                                 "taken without looking.")
+                      .arg(red)
+                      .arg(blue)
+                      .arg(green)),
+             {FractionAnswerPart(QStringLiteral("What is the probability that it is red?"), red,
+                                 total, false),
+              FractionAnswerPart(QStringLiteral("What is the probability that it is not green?"),
+                                 red + blue, total, false)},
+             QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("There are %1 + %2 + %3 = %4 counters.")
                      .arg(red)
                      .arg(blue)
@@ -232,8 +233,9 @@ Question CoinOrDice(Prng& rng)
                           {AlternativesPart(QString(), HalfForms())},
                           QStringLiteral("Write it as a fraction, a decimal or a percentage."));
         q.parts.first().answer = FractionHtml(1, 2);
-        q.working = {QStringLiteral("A coin has 2 equally likely sides and 1 of them is %1.").arg(side),
-                     QStringLiteral("So the probability is %1.").arg(FractionHtml(1, 2))};
+        q.working = {
+            QStringLiteral("A coin has 2 equally likely sides and 1 of them is %1.").arg(side),
+            QStringLiteral("So the probability is %1.").arg(FractionHtml(1, 2))};
         return q;
     }
     // A dice event and the numbers 1 to 6 that fit it.
@@ -250,16 +252,26 @@ Question CoinOrDice(Prng& rng)
                                 QStringLiteral("a number that is not %1").arg(k)};
     auto fits = [&](int n) {
         switch (kind) {
-        case 0: return n == k;
-        case 1: return n % 2 == 0;
-        case 2: return n % 2 == 1;
-        case 3: return n > k;
-        case 4: return n < k;
-        case 5: return n % 3 == 0;
-        case 6: return squares.contains(n);
-        case 7: return primes.contains(n);
-        case 8: return factors.contains(n);
-        default: return n != k;
+        case 0:
+            return n == k;
+        case 1:
+            return n % 2 == 0;
+        case 2:
+            return n % 2 == 1;
+        case 3:
+            return n > k;
+        case 4:
+            return n < k;
+        case 5:
+            return n % 3 == 0;
+        case 6:
+            return squares.contains(n);
+        case 7:
+            return primes.contains(n);
+        case 8:
+            return factors.contains(n);
+        default:
+            return n != k;
         }
     };
     QStringList fitting;
@@ -269,12 +281,13 @@ Question CoinOrDice(Prng& rng)
     }
     const int sixths = int(fitting.size());
     const bool half = sixths == 3; // the one chance here that a decimal writes exactly
-    Question q = Make(Para(QStringLiteral("%1 rolls a fair dice. What is the probability that it "
-                                          "shows %2?")
-                               .arg(name, events.at(kind))),
-                      {AlternativesPart(QString(), half ? HalfForms() : FractionForms(sixths, 6, false))},
-                      half ? QStringLiteral("Write it as a fraction, a decimal or a percentage.")
-                           : QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("%1 rolls a fair dice. What is the probability that it "
+                                 "shows %2?")
+                      .arg(name, events.at(kind))),
+             {AlternativesPart(QString(), half ? HalfForms() : FractionForms(sixths, 6, false))},
+             half ? QStringLiteral("Write it as a fraction, a decimal or a percentage.")
+                  : QLatin1String(kNoteAnyFraction));
     q.parts.first().answer = FractionHtml(sixths, 6);
     q.working = {QStringLiteral("A dice shows 1 to 6, all equally likely."),
                  QStringLiteral("The numbers that fit: %1. That is %2 of the 6.")
@@ -298,27 +311,31 @@ Question MissingValue(Prng& rng)
     if (missing < 1)
         return MissingValue(rng);
     const QString name = Name(rng);
-    Question q = Make(Para(QStringLiteral("%1 has %2 cards with numbers on them. The mean of the "
-                                          "numbers is %3. %4 of the cards show %5.")
-                               .arg(name, NumberWords(count))
-                               .arg(mean)
-                               .arg(NumberWords(count - 1).replace(0, 1, NumberWords(count - 1).at(0).toUpper()),
-                                    ListText(known))),
-                      {NumberPart(QStringLiteral("What number is on the last card?"), missing, 2)});
+    Question q = Make(
+        Para(QStringLiteral("%1 has %2 cards with numbers on them. The mean of the "
+                            "numbers is %3. %4 of the cards show %5.")
+                 .arg(name, NumberWords(count))
+                 .arg(mean)
+                 .arg(NumberWords(count - 1).replace(0, 1, NumberWords(count - 1).at(0).toUpper()),
+                      ListText(known))),
+        {NumberPart(QStringLiteral("What number is on the last card?"), missing, 2)});
     q.working = {QStringLiteral("The total of all %1 numbers is %1 &times; %2 = %3.")
                      .arg(count)
                      .arg(mean)
                      .arg(mean * count),
                  QStringLiteral("The cards we know add up to %1.").arg(sum),
-                 QStringLiteral("The last card is %1 &minus; %2 = %3.").arg(mean * count).arg(sum).arg(missing)};
+                 QStringLiteral("The last card is %1 &minus; %2 = %3.")
+                     .arg(mean * count)
+                     .arg(sum)
+                     .arg(missing)};
     return q;
 }
 
 Question Mode(Prng& rng)
 {
-    static const QStringList contexts = {"shoe sizes of some children", "goals scored in some matches",
-                                         "numbers of pets some children have",
-                                         "ages of the children in a club"};
+    static const QStringList contexts = {
+        "shoe sizes of some children", "goals scored in some matches",
+        "numbers of pets some children have", "ages of the children in a club"};
     const int context = rng.range(0, 3);
     const int low = context == 0 ? 1 : context == 3 ? 7 : 0;
     const int count = rng.range(7, 10);
@@ -350,13 +367,13 @@ Question MedianOfEven(Prng& rng)
     QList<int> sorted = values;
     std::sort(sorted.begin(), sorted.end());
     const int a = sorted.at(count / 2 - 1), b = sorted.at(count / 2);
-    Question q = Make(Para(QStringLiteral("The heights of %1 children, in centimetres, are")
-                               .arg(NumberWords(count))) +
-                          Display(ListText(values)),
-                      {MeasurePart(QStringLiteral("What is the median height?"), (a + b) * 5, 1,
-                                   units::kCm),
-                       MeasurePart(QStringLiteral("What is the range of the heights?"),
-                                   sorted.last() - sorted.first(), 0, units::kCm)});
+    Question q =
+        Make(Para(QStringLiteral("The heights of %1 children, in centimetres, are")
+                      .arg(NumberWords(count))) +
+                 Display(ListText(values)),
+             {MeasurePart(QStringLiteral("What is the median height?"), (a + b) * 5, 1, units::kCm),
+              MeasurePart(QStringLiteral("What is the range of the heights?"),
+                          sorted.last() - sorted.first(), 0, units::kCm)});
     q.working = {QStringLiteral("In order: %1.").arg(ListText(sorted)),
                  QStringLiteral("There are two middle values, %1 and %2: the median is halfway, "
                                 "(%1 + %2) &divide; 2 = %3 cm.")
@@ -402,7 +419,8 @@ Question MeanMoney(Prng& rng)
                                    units::kPounds),
                        MeasurePart(QStringLiteral("What is the mean amount saved?"), total / count,
                                    2, units::kPounds, 2)});
-    q.working = {QStringLiteral("Total: %1 = &pound;%2.").arg(shown.join(QStringLiteral(" + ")), FixedText(total, 2)),
+    q.working = {QStringLiteral("Total: %1 = &pound;%2.")
+                     .arg(shown.join(QStringLiteral(" + ")), FixedText(total, 2)),
                  QStringLiteral("Mean = total &divide; number of children = &pound;%1 &divide; %2.")
                      .arg(FixedText(total, 2))
                      .arg(count),
@@ -412,9 +430,9 @@ Question MeanMoney(Prng& rng)
 
 Question NotHappening(Prng& rng)
 {
-    static const QStringList events = {"it rains tomorrow", "the bus is late",
+    static const QStringList events = {"it rains tomorrow",         "the bus is late",
                                        "a seed grows into a plant", "the school team wins",
-                                       "a letter arrives today", "the spinner lands on red"};
+                                       "a letter arrives today",    "the spinner lands on red"};
     const int hundredths = rng.range(1, 19) * 5;
     const QString event = rng.pick(events);
     const int rest = 100 - hundredths;
@@ -423,20 +441,22 @@ Question NotHappening(Prng& rng)
         if (!forms.contains(f))
             forms.append(f);
     }
-    Question q = Make(Para(QStringLiteral("The probability that %1 is %2.")
-                               .arg(event, DecimalText(hundredths, 2))),
-                      {AlternativesPart(QStringLiteral("What is the probability that it does not happen?"),
-                                        forms)});
-    q.working = {QStringLiteral("It either happens or it does not, so the two probabilities add "
-                                "up to 1."),
-                 QStringLiteral("1 &minus; %1 = %2.").arg(DecimalText(hundredths, 2), DecimalText(rest, 2))};
+    Question q =
+        Make(Para(QStringLiteral("The probability that %1 is %2.")
+                      .arg(event, DecimalText(hundredths, 2))),
+             {AlternativesPart(QStringLiteral("What is the probability that it does not happen?"),
+                               forms)});
+    q.working = {
+        QStringLiteral("It either happens or it does not, so the two probabilities add "
+                       "up to 1."),
+        QStringLiteral("1 &minus; %1 = %2.").arg(DecimalText(hundredths, 2), DecimalText(rest, 2))};
     return q;
 }
 
 Question LetterCards(Prng& rng)
 {
-    static const QStringList words = {"MATHEMATICS", "PROBABILITY", "BANANA",   "CALCULATOR",
-                                      "TRIANGLE",    "ELEPHANT",    "PARALLEL", "BALLOON",
+    static const QStringList words = {"MATHEMATICS", "PROBABILITY", "BANANA",      "CALCULATOR",
+                                      "TRIANGLE",    "ELEPHANT",    "PARALLEL",    "BALLOON",
                                       "DIVISION",    "SUBTRACT",    "MISSISSIPPI", "COMMITTEE"};
     const QString word = rng.pick(words);
     QString letter;
@@ -456,20 +476,21 @@ Question LetterCards(Prng& rng)
                             times, n, false),
          FractionAnswerPart(QStringLiteral("What is the probability that it shows a vowel?"),
                             vowels, n, false),
-         FractionAnswerPart(QStringLiteral("What is the probability that it does not show %1?")
-                                .arg(letter),
-                            n - times, n, false)},
+         FractionAnswerPart(
+             QStringLiteral("What is the probability that it does not show %1?").arg(letter),
+             n - times, n, false)},
         QLatin1String(kNoteAnyFraction));
-    q.working = {QStringLiteral("There are %1 cards, all equally likely.").arg(n),
-                 QStringLiteral("%1 of them show %2: %3.").arg(times).arg(letter, FractionHtml(times, n)),
-                 QStringLiteral("%1 of them show a vowel (A, E, I, O or U): %2.")
-                     .arg(vowels)
-                     .arg(FractionHtml(vowels, n)),
-                 QStringLiteral("%1 &minus; %2 = %3 do not show %4: %5.")
-                     .arg(n)
-                     .arg(times)
-                     .arg(n - times)
-                     .arg(letter, FractionHtml(n - times, n))};
+    q.working = {
+        QStringLiteral("There are %1 cards, all equally likely.").arg(n),
+        QStringLiteral("%1 of them show %2: %3.").arg(times).arg(letter, FractionHtml(times, n)),
+        QStringLiteral("%1 of them show a vowel (A, E, I, O or U): %2.")
+            .arg(vowels)
+            .arg(FractionHtml(vowels, n)),
+        QStringLiteral("%1 &minus; %2 = %3 do not show %4: %5.")
+            .arg(n)
+            .arg(times)
+            .arg(n - times)
+            .arg(letter, FractionHtml(n - times, n))};
     return q;
 }
 
@@ -480,14 +501,18 @@ Question EvenUp(Prng& rng)
     rng.shuffle(pair);
     const int few = rng.range(1, 8), many = few + rng.range(1, 9);
     Question q = Make(
-        Para(QStringLiteral("A bag holds %1 %2 and %3 %4 marbles.").arg(few).arg(pair.at(0)).arg(many).arg(pair.at(1))),
+        Para(QStringLiteral("A bag holds %1 %2 and %3 %4 marbles.")
+                 .arg(few)
+                 .arg(pair.at(0))
+                 .arg(many)
+                 .arg(pair.at(1))),
         {NumberPart(QStringLiteral("How many %1 marbles must be added so that a %1 and a %2 "
                                    "marble are equally likely to be picked?")
                         .arg(pair.at(0), pair.at(1)),
                     many - few),
-         AlternativesPart(QStringLiteral("Then what is the probability of picking a %1 marble?")
-                              .arg(pair.at(0)),
-                          HalfForms())},
+         AlternativesPart(
+             QStringLiteral("Then what is the probability of picking a %1 marble?").arg(pair.at(0)),
+             HalfForms())},
         QLatin1String(kNoteAnyFraction));
     q.parts.last().answer = FractionHtml(1, 2);
     q.working = {QStringLiteral("Equally likely needs as many %1 as %2 marbles: %3 of each.")
@@ -535,25 +560,26 @@ Question NewMean(Prng& rng)
     const int next = rng.range(1, 4) * (count + 1) + mean; // keeps the new mean whole
     const int newMean = (mean * count + next) / (count + 1);
     const QString name = Name(rng);
-    Question q = Make(
-        Para(QStringLiteral("%1 played %2 games of darts. The mean score was %3.")
-                 .arg(name, NumberWords(count))
-                 .arg(mean)),
-        {NumberPart(QStringLiteral("What was %1's total score?").arg(name), mean * count),
-         NumberPart(QStringLiteral("In the next game %1 scored %2. What is the new mean?")
-                        .arg(name)
-                        .arg(next),
-                    newMean, 2)});
-    q.working = {QStringLiteral("Total = %1 &times; %2 = %3.").arg(count).arg(mean).arg(mean * count),
-                 QStringLiteral("New total = %1 + %2 = %3, over %4 games.")
-                     .arg(mean * count)
-                     .arg(next)
-                     .arg(mean * count + next)
-                     .arg(count + 1),
-                 QStringLiteral("New mean = %1 &divide; %2 = %3.")
-                     .arg(mean * count + next)
-                     .arg(count + 1)
-                     .arg(newMean)};
+    Question q =
+        Make(Para(QStringLiteral("%1 played %2 games of darts. The mean score was %3.")
+                      .arg(name, NumberWords(count))
+                      .arg(mean)),
+             {NumberPart(QStringLiteral("What was %1's total score?").arg(name), mean * count),
+              NumberPart(QStringLiteral("In the next game %1 scored %2. What is the new mean?")
+                             .arg(name)
+                             .arg(next),
+                         newMean, 2)});
+    q.working = {
+        QStringLiteral("Total = %1 &times; %2 = %3.").arg(count).arg(mean).arg(mean * count),
+        QStringLiteral("New total = %1 + %2 = %3, over %4 games.")
+            .arg(mean * count)
+            .arg(next)
+            .arg(mean * count + next)
+            .arg(count + 1),
+        QStringLiteral("New mean = %1 &divide; %2 = %3.")
+            .arg(mean * count + next)
+            .arg(count + 1)
+            .arg(newMean)};
     return q;
 }
 
@@ -612,19 +638,22 @@ Question TemperatureRange(Prng& rng)
     const int coldest = int(temps.indexOf(low));
     QStringList cells;
     for (int t : temps)
-        cells.append(QStringLiteral("%1&deg;C").arg(t).replace(QLatin1Char('-'), QStringLiteral("&minus;")));
-    Question q = Make(Para(QStringLiteral("The table shows the lowest temperature each night of one "
-                                          "week.")) +
-                          DataTable(days, {cells}),
-                      {AlternativesPart(QStringLiteral("On which night was it coldest?"),
-                                        {days.at(coldest).toLower(), longDays.at(coldest).toLower()}),
-                       MeasurePart(QStringLiteral("What is the range of the temperatures?"), high - low, 0,
-                                   units::kCelsius)});
-    q.working = {QStringLiteral("The highest is %1&deg;C and the lowest is %2&deg;C, on %3.")
-                     .arg(high)
-                     .arg(low)
-                     .arg(longDays.at(coldest)),
-                 QStringLiteral("Range = %1 &minus; (%2) = %3&deg;C.").arg(high).arg(low).arg(high - low)};
+        cells.append(
+            QStringLiteral("%1&deg;C").arg(t).replace(QLatin1Char('-'), QStringLiteral("&minus;")));
+    Question q =
+        Make(Para(QStringLiteral("The table shows the lowest temperature each night of one "
+                                 "week.")) +
+                 DataTable(days, {cells}),
+             {AlternativesPart(QStringLiteral("On which night was it coldest?"),
+                               {days.at(coldest).toLower(), longDays.at(coldest).toLower()}),
+              MeasurePart(QStringLiteral("What is the range of the temperatures?"), high - low, 0,
+                          units::kCelsius)});
+    q.working = {
+        QStringLiteral("The highest is %1&deg;C and the lowest is %2&deg;C, on %3.")
+            .arg(high)
+            .arg(low)
+            .arg(longDays.at(coldest)),
+        QStringLiteral("Range = %1 &minus; (%2) = %3&deg;C.").arg(high).arg(low).arg(high - low)};
     return q;
 }
 
@@ -632,10 +661,10 @@ Question TemperatureRange(Prng& rng)
 
 QList<Generator> AverageKinds()
 {
-    return {Averages,     Averages,     Likelihood, BagOfCounters,    SpinnerQuestion,
-            CoinOrDice,   WhichEvent,   MissingValue, Mode,           MedianOfEven,
-            MeanMoney,    NotHappening, LetterCards,  EvenUp,         Expected,
-            NewMean,      MostLikelyColour, TemperatureRange};
+    return {Averages,   Averages,         Likelihood,      BagOfCounters, SpinnerQuestion,
+            CoinOrDice, WhichEvent,       MissingValue,    Mode,          MedianOfEven,
+            MeanMoney,  NotHappening,     LetterCards,     EvenUp,        Expected,
+            NewMean,    MostLikelyColour, TemperatureRange};
 }
 
 } // namespace orlavine::pack

@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const QStringList kFruits = {"Apple", "Banana", "Grape", "Mango", "Pear", "Plum"};
 
@@ -56,14 +58,17 @@ Question BarChartQuestion(Prng& rng)
     QStringList all;
     for (int v : values)
         all.append(QString::number(v));
-    q.working = {QStringLiteral("The %1 bar reaches %2.").arg(labels.at(1).toLower()).arg(values.at(1)),
-                 QStringLiteral("%1 &minus; %2 = %3 more chose %4 than %5.")
-                     .arg(values.at(most))
-                     .arg(values.at(other))
-                     .arg(values.at(most) - values.at(other))
-                     .arg(labels.at(most).toLower(), labels.at(other).toLower()),
-                 QStringLiteral("The tallest bar is %1.").arg(labels.at(most).toLower()),
-                 QStringLiteral("Altogether: %1 = %2 pupils.").arg(all.join(QStringLiteral(" + "))).arg(total)};
+    q.working = {
+        QStringLiteral("The %1 bar reaches %2.").arg(labels.at(1).toLower()).arg(values.at(1)),
+        QStringLiteral("%1 &minus; %2 = %3 more chose %4 than %5.")
+            .arg(values.at(most))
+            .arg(values.at(other))
+            .arg(values.at(most) - values.at(other))
+            .arg(labels.at(most).toLower(), labels.at(other).toLower()),
+        QStringLiteral("The tallest bar is %1.").arg(labels.at(most).toLower()),
+        QStringLiteral("Altogether: %1 = %2 pupils.")
+            .arg(all.join(QStringLiteral(" + ")))
+            .arg(total)};
     return q;
 }
 
@@ -90,7 +95,9 @@ Question PictogramQuestion(Prng& rng)
     q.working = {QStringLiteral("Each whole symbol stands for %1 books, half a symbol for %2.")
                      .arg(per)
                      .arg(per / 2),
-                 QStringLiteral("%1 has %2: %3 books.").arg(days.at(day), symbols(values.at(day))).arg(values.at(day)),
+                 QStringLiteral("%1 has %2: %3 books.")
+                     .arg(days.at(day), symbols(values.at(day)))
+                     .arg(values.at(day)),
                  QStringLiteral("Monday %1 + Tuesday %2 = %3 books.")
                      .arg(values.at(0))
                      .arg(values.at(1))
@@ -142,15 +149,14 @@ Question PieQuestion(Prng& rng)
         return way == QLatin1String("Walk") ? QStringLiteral("walk")
                                             : QStringLiteral("come by ") + way.toLower();
     };
-    auto part = [](int k) {
-        return k == 2 ? QStringLiteral("half") : QStringLiteral("a quarter");
-    };
+    auto part = [](int k) { return k == 2 ? QStringLiteral("half") : QStringLiteral("a quarter"); };
     Question q = Make(
         Para(QStringLiteral(
                  "%1 pupils were asked how they travel to school. The pie chart shows the answers.")
                  .arg(pupils)),
-        {FractionAnswerPart(QStringLiteral("What fraction of the pupils %1?").arg(travel(ways.at(asked))),
-                            quarters.at(asked), 4, false),
+        {FractionAnswerPart(
+             QStringLiteral("What fraction of the pupils %1?").arg(travel(ways.at(asked))),
+             quarters.at(asked), 4, false),
          NumberPart(QStringLiteral("How many pupils %1?").arg(travel(ways.at(counted))),
                     values.at(counted))},
         QLatin1String(kNoteAnyFraction));
@@ -187,14 +193,14 @@ Question TableQuestion(Prng& rng)
         NumberPart(QStringLiteral("How many children go to a club altogether?"),
                    totals.at(0) + totals.at(1) + totals.at(2) + totals.at(3))};
     if (!tie)
-        parts.append(AlternativesPart(QStringLiteral("Which club has the most children?"),
-                                      {clubs.at(most).toLower(),
-                                       clubs.at(most).toLower() + QLatin1String(" club"),
-                                       QLatin1String("the ") + clubs.at(most).toLower() +
-                                           QLatin1String(" club")}));
-    Question q = Make(Para(QStringLiteral("The table shows how many boys and girls go to each club.")) +
-                          DataTable({"Club", "Boys", "Girls"}, rows),
-                      parts);
+        parts.append(AlternativesPart(
+            QStringLiteral("Which club has the most children?"),
+            {clubs.at(most).toLower(), clubs.at(most).toLower() + QLatin1String(" club"),
+             QLatin1String("the ") + clubs.at(most).toLower() + QLatin1String(" club")}));
+    Question q =
+        Make(Para(QStringLiteral("The table shows how many boys and girls go to each club.")) +
+                 DataTable({"Club", "Boys", "Girls"}, rows),
+             parts);
     q.working = {QStringLiteral("%1 club: %2 + %3 = %4 children.")
                      .arg(clubs.at(asked), rows.at(asked).at(1), rows.at(asked).at(2))
                      .arg(totals.at(asked)),
@@ -259,7 +265,8 @@ Question SportsChart(Prng& rng)
                     values.at(big) - values.at(small)),
          NumberPart(QStringLiteral("How many children were asked altogether?"),
                     values.at(0) + values.at(1) + values.at(2) + values.at(3), 2)});
-    q.pictures = {BarChart(QStringLiteral("Sports chosen"), sports, values, 5, QStringLiteral("Children"))};
+    q.pictures = {
+        BarChart(QStringLiteral("Sports chosen"), sports, values, 5, QStringLiteral("Children"))};
     q.working = {QStringLiteral("%1 has %2 and %3 has %4: %2 &minus; %4 = %5 fewer.")
                      .arg(sports.at(big))
                      .arg(values.at(big))
@@ -282,13 +289,15 @@ Question MissingBar(Prng& rng)
         total += v;
     QList<int> drawn = values;
     drawn[missing] = 0;
-    Question q = Make(Para(QStringLiteral("%1 children said which pet they like best. The bar for "
-                                          "%2 has not been drawn yet.")
-                               .arg(total)
-                               .arg(pets.at(missing).toLower())),
-                      {NumberPart(QStringLiteral("How many children chose %1?").arg(pets.at(missing).toLower()),
-                                  values.at(missing), 2)});
-    q.pictures = {BarChart(QStringLiteral("Favourite pets"), pets, drawn, 2, QStringLiteral("Children"))};
+    Question q = Make(
+        Para(QStringLiteral("%1 children said which pet they like best. The bar for "
+                            "%2 has not been drawn yet.")
+                 .arg(total)
+                 .arg(pets.at(missing).toLower())),
+        {NumberPart(QStringLiteral("How many children chose %1?").arg(pets.at(missing).toLower()),
+                    values.at(missing), 2)});
+    q.pictures = {
+        BarChart(QStringLiteral("Favourite pets"), pets, drawn, 2, QStringLiteral("Children"))};
     QList<int> shown = values;
     shown.removeAt(missing);
     q.working = {QStringLiteral("The bars drawn add up to %1.").arg(Sum(shown)),
@@ -310,17 +319,20 @@ Question PictogramSymbols(Prng& rng)
     const int day = rng.range(0, 3);
     const int fridayHalves = rng.range(1, 12);
     const int friday = fridayHalves * per / 2;
-    Question q = Make(
-        Para(QStringLiteral("The pictogram shows how many cars were washed at a car wash from "
-                            "Monday to Thursday.")),
-        {NumberPart(QStringLiteral("How many cars were washed on %1?").arg(days.at(day)), values.at(day)),
-         AlternativesPart(QStringLiteral("On Friday %1 cars were washed. How many symbols are "
-                                         "needed for Friday?")
-                              .arg(friday),
-                          NumberForms(fridayHalves * 5, 1) +
-                              (fridayHalves % 2 ? QStringList{QStringLiteral("%1 1/2").arg(fridayHalves / 2),
-                                                              QStringLiteral("%1 and a half").arg(fridayHalves / 2)}
-                                                : QStringList{}))});
+    Question q =
+        Make(Para(QStringLiteral("The pictogram shows how many cars were washed at a car wash from "
+                                 "Monday to Thursday.")),
+             {NumberPart(QStringLiteral("How many cars were washed on %1?").arg(days.at(day)),
+                         values.at(day)),
+              AlternativesPart(
+                  QStringLiteral("On Friday %1 cars were washed. How many symbols are "
+                                 "needed for Friday?")
+                      .arg(friday),
+                  NumberForms(fridayHalves * 5, 1) +
+                      (fridayHalves % 2
+                           ? QStringList{QStringLiteral("%1 1/2").arg(fridayHalves / 2),
+                                         QStringLiteral("%1 and a half").arg(fridayHalves / 2)}
+                           : QStringList{}))});
     q.pictures = {Pictogram(days.mid(0, 4), values, per)};
     q.working = {QStringLiteral("One symbol stands for %1 cars.").arg(per),
                  QStringLiteral("%1: %2 symbols &times; %3 = %4 cars.")
@@ -345,16 +357,17 @@ Question PlantGrowth(Prng& rng)
     }
     const int at = rng.range(1, 5);
     const int from = rng.range(0, 3), to = rng.range(from + 1, 5);
-    const QString plant = rng.pick(QStringList{"sunflower", "bean plant", "tomato plant", "pea plant"});
-    Question q = Make(Para(QStringLiteral("The line graph shows the height of a %1 each week.").arg(plant)),
-                      {MeasurePart(QStringLiteral("How tall was it in week %1?").arg(at), heights.at(at), 0,
-                                   units::kCm),
-                       MeasurePart(QStringLiteral("How much did it grow from week %1 to week %2?")
-                                       .arg(from)
-                                       .arg(to),
-                                   heights.at(to) - heights.at(from), 0, units::kCm)});
-    q.pictures = {LineGraph(QStringLiteral("Height of the %1 (weeks)").arg(plant), weeks, heights, 2,
-                            QStringLiteral("cm"))};
+    const QString plant =
+        rng.pick(QStringList{"sunflower", "bean plant", "tomato plant", "pea plant"});
+    Question q =
+        Make(Para(QStringLiteral("The line graph shows the height of a %1 each week.").arg(plant)),
+             {MeasurePart(QStringLiteral("How tall was it in week %1?").arg(at), heights.at(at), 0,
+                          units::kCm),
+              MeasurePart(
+                  QStringLiteral("How much did it grow from week %1 to week %2?").arg(from).arg(to),
+                  heights.at(to) - heights.at(from), 0, units::kCm)});
+    q.pictures = {LineGraph(QStringLiteral("Height of the %1 (weeks)").arg(plant), weeks, heights,
+                            2, QStringLiteral("cm"))};
     q.working = {QStringLiteral("Week %1: the point is at %2 cm.").arg(at).arg(heights.at(at)),
                  QStringLiteral("Week %1 is %2 cm and week %3 is %4 cm: %4 &minus; %2 = %5 cm.")
                      .arg(from)
@@ -397,28 +410,28 @@ Question ConversionGraph(Prng& rng)
     const int steps = rng.range(1, 5);
     const int first = steps * c.from * scale, second = steps * c.to * scale;
     const bool forward = rng.chance(50);
-    const QString fromName = QString::fromLatin1(c.fromName), toName = QString::fromLatin1(c.toName);
-    Question q = Make(Para(QStringLiteral("The graph changes %1 (along the bottom) into %2 (up the "
-                                          "side).")
-                               .arg(fromName, toName)),
-                      {forward ? MeasurePart(QStringLiteral("How many %1 is %2 %3?")
-                                                 .arg(toName)
-                                                 .arg(first)
-                                                 .arg(fromName),
-                                             second, 0, *c.toUnit)
-                               : MeasurePart(QStringLiteral("How many %1 is %2 %3?")
-                                                 .arg(fromName)
-                                                 .arg(second)
-                                                 .arg(toName),
-                                             first, 0, *c.fromUnit)});
-    q.pictures = {LineGraph(QStringLiteral("Changing %1 into %2").arg(fromName, toName), labels, values,
-                            c.to * scale, QString::fromLatin1(c.toShort))};
-    q.working = {forward ? QStringLiteral("Go up from %1 %2 to the line, then across to the side.")
-                               .arg(first)
-                               .arg(fromName)
-                         : QStringLiteral("Go across from %1 %2 to the line, then down to the bottom.")
-                               .arg(second)
-                               .arg(toName),
+    const QString fromName = QString::fromLatin1(c.fromName),
+                  toName = QString::fromLatin1(c.toName);
+    Question q = Make(
+        Para(QStringLiteral("The graph changes %1 (along the bottom) into %2 (up the "
+                            "side).")
+                 .arg(fromName, toName)),
+        {forward
+             ? MeasurePart(
+                   QStringLiteral("How many %1 is %2 %3?").arg(toName).arg(first).arg(fromName),
+                   second, 0, *c.toUnit)
+             : MeasurePart(
+                   QStringLiteral("How many %1 is %2 %3?").arg(fromName).arg(second).arg(toName),
+                   first, 0, *c.fromUnit)});
+    q.pictures = {LineGraph(QStringLiteral("Changing %1 into %2").arg(fromName, toName), labels,
+                            values, c.to * scale, QString::fromLatin1(c.toShort))};
+    q.working = {forward
+                     ? QStringLiteral("Go up from %1 %2 to the line, then across to the side.")
+                           .arg(first)
+                           .arg(fromName)
+                     : QStringLiteral("Go across from %1 %2 to the line, then down to the bottom.")
+                           .arg(second)
+                           .arg(toName),
                  QStringLiteral("The line passes through %1 %2 and %3 %4, so the answer is %5.")
                      .arg(first)
                      .arg(fromName)
@@ -454,7 +467,8 @@ Question PieAngles(Prng& rng)
                  .arg(pupils)
                  .arg(lunches.at(asked).toLower())
                  .arg(angle)),
-        {FractionAnswerPart(QStringLiteral("What fraction of the pupils chose %1?").arg(lunches.at(asked).toLower()),
+        {FractionAnswerPart(QStringLiteral("What fraction of the pupils chose %1?")
+                                .arg(lunches.at(asked).toLower()),
                             angle / Gcd(angle, 360), 360 / Gcd(angle, 360), false),
          NumberPart(QStringLiteral("How many pupils chose %1?").arg(lunches.at(asked).toLower()),
                     values.at(asked), 2)},
@@ -479,20 +493,21 @@ Question TwoWayTable(Prng& rng)
     const int girlsPacked = rng.range(5, 25), girlsDinner = rng.range(5, 25);
     const int boys = boysPacked + boysDinner, girls = girlsPacked + girlsDinner;
     const int packed = boysPacked + girlsPacked;
-    Question q = Make(
-        Para(QStringLiteral("The table shows how the children of a school have lunch. Some "
-                            "numbers are missing.")) +
-            DataTable({"", columns.at(0), columns.at(1), "Total"},
-                      {{"Boys", QString::number(boysPacked), "A", QString::number(boys)},
-                       {"Girls", "B", QString::number(girlsDinner), QString::number(girls)},
-                       {"Total", QString::number(packed), QString::number(boysDinner + girlsDinner),
-                        "C"}}),
-        {NumberPart(QStringLiteral("What number is A?"), boysDinner),
-         NumberPart(QStringLiteral("What number is B?"), girlsPacked),
-         NumberPart(QStringLiteral("What number is C?"), boys + girls)});
-    q.working = {QStringLiteral("A = %1 &minus; %2 = %3.").arg(boys).arg(boysPacked).arg(boysDinner),
-                 QStringLiteral("B = %1 &minus; %2 = %3.").arg(packed).arg(boysPacked).arg(girlsPacked),
-                 QStringLiteral("C = %1 + %2 = %3 children.").arg(boys).arg(girls).arg(boys + girls)};
+    Question q =
+        Make(Para(QStringLiteral("The table shows how the children of a school have lunch. Some "
+                                 "numbers are missing.")) +
+                 DataTable({"", columns.at(0), columns.at(1), "Total"},
+                           {{"Boys", QString::number(boysPacked), "A", QString::number(boys)},
+                            {"Girls", "B", QString::number(girlsDinner), QString::number(girls)},
+                            {"Total", QString::number(packed),
+                             QString::number(boysDinner + girlsDinner), "C"}}),
+             {NumberPart(QStringLiteral("What number is A?"), boysDinner),
+              NumberPart(QStringLiteral("What number is B?"), girlsPacked),
+              NumberPart(QStringLiteral("What number is C?"), boys + girls)});
+    q.working = {
+        QStringLiteral("A = %1 &minus; %2 = %3.").arg(boys).arg(boysPacked).arg(boysDinner),
+        QStringLiteral("B = %1 &minus; %2 = %3.").arg(packed).arg(boysPacked).arg(girlsPacked),
+        QStringLiteral("C = %1 + %2 = %3 children.").arg(boys).arg(girls).arg(boys + girls)};
     return q;
 }
 
@@ -527,7 +542,9 @@ Question Timetable(Prng& rng)
     Question q = Make(
         Para(QStringLiteral("Here is part of a bus timetable.")) +
             DataTable({"Stop", "Bus 1", "Bus 2", "Bus 3", "Bus 4"}, rows),
-        {FormPart(QStringLiteral("When does Bus %1 reach the %2?").arg(read + 1).arg(stops.at(3).toLower()),
+        {FormPart(QStringLiteral("When does Bus %1 reach the %2?")
+                      .arg(read + 1)
+                      .arg(stops.at(3).toLower()),
                   'R', Clock24(at(read, 3)), QStringLiteral("as hh:mm")),
          MeasurePart(QStringLiteral("How long does a bus take from the %1 to the %2?")
                          .arg(stops.at(0).toLower(), stops.at(3).toLower()),
@@ -536,18 +553,22 @@ Question Timetable(Prng& rng)
                                  "the %4?")
                       .arg(name, stops.at(2).toLower(), Clock24(deadline), stops.at(0).toLower()),
                   'R', Clock24(starts.at(bus)), QStringLiteral("as hh:mm"), 2)});
-    q.working = {QStringLiteral("Bus %1 is at the %2 at %3.")
-                     .arg(read + 1)
-                     .arg(stops.at(3).toLower(), Clock24(at(read, 3))),
-                 QStringLiteral("From %1 to %2 is %3 minutes.")
-                     .arg(Clock24(starts.at(0)), Clock24(at(0, 3)))
-                     .arg(journey),
-                 QStringLiteral("Bus %1 reaches the %2 at %3, in time; bus %4 comes at %5, too late.")
-                     .arg(bus + 1)
-                     .arg(stops.at(2).toLower(), Clock24(at(bus, 2)))
-                     .arg(bus + 2)
-                     .arg(Clock24(at(bus + 1, 2))),
-                 QStringLiteral("So %1 leaves on bus %2 at %3.").arg(name).arg(bus + 1).arg(Clock24(starts.at(bus)))};
+    q.working = {
+        QStringLiteral("Bus %1 is at the %2 at %3.")
+            .arg(read + 1)
+            .arg(stops.at(3).toLower(), Clock24(at(read, 3))),
+        QStringLiteral("From %1 to %2 is %3 minutes.")
+            .arg(Clock24(starts.at(0)), Clock24(at(0, 3)))
+            .arg(journey),
+        QStringLiteral("Bus %1 reaches the %2 at %3, in time; bus %4 comes at %5, too late.")
+            .arg(bus + 1)
+            .arg(stops.at(2).toLower(), Clock24(at(bus, 2)))
+            .arg(bus + 2)
+            .arg(Clock24(at(bus + 1, 2))),
+        QStringLiteral("So %1 leaves on bus %2 at %3.")
+            .arg(name)
+            .arg(bus + 1)
+            .arg(Clock24(starts.at(bus)))};
     return q;
 }
 
@@ -566,23 +587,30 @@ Question CityTemperatures(Prng& rng)
         return CityTemperatures(rng);
     QList<QStringList> rows;
     for (int i = 0; i < 5; ++i)
-        rows.append({cities.at(i), QStringLiteral("%1&deg;C").arg(temps.at(i)).replace(QLatin1Char('-'), QStringLiteral("&minus;"))});
-    Question q = Make(
-        Para(QStringLiteral("The table shows the temperature in five cities at midnight.")) +
-            DataTable({"City", "Temperature"}, rows),
-        {AlternativesPart(QStringLiteral("Which city was the coldest?"), {cities.at(cold).toLower()}),
-         MeasurePart(QStringLiteral("How many degrees warmer was %1 than %2?").arg(cities.at(warm), cities.at(cold)),
-                     temps.at(warm) - temps.at(cold), 0, units::kCelsius, 2)});
-    q.working = {QStringLiteral("The lowest temperature is %1&deg;C, in %2.").arg(temps.at(cold)).arg(cities.at(cold)),
-                 QStringLiteral("From %1&deg;C up to 0&deg;C is %2 degrees, and on to %3&deg;C is %4 more.")
-                     .arg(temps.at(cold))
-                     .arg(-temps.at(cold))
-                     .arg(temps.at(warm))
-                     .arg(std::max(0, temps.at(warm))),
-                 QStringLiteral("%1 &minus; (%2) = %3 degrees warmer.")
-                     .arg(temps.at(warm))
-                     .arg(temps.at(cold))
-                     .arg(temps.at(warm) - temps.at(cold))};
+        rows.append({cities.at(i), QStringLiteral("%1&deg;C")
+                                       .arg(temps.at(i))
+                                       .replace(QLatin1Char('-'), QStringLiteral("&minus;"))});
+    Question q =
+        Make(Para(QStringLiteral("The table shows the temperature in five cities at midnight.")) +
+                 DataTable({"City", "Temperature"}, rows),
+             {AlternativesPart(QStringLiteral("Which city was the coldest?"),
+                               {cities.at(cold).toLower()}),
+              MeasurePart(QStringLiteral("How many degrees warmer was %1 than %2?")
+                              .arg(cities.at(warm), cities.at(cold)),
+                          temps.at(warm) - temps.at(cold), 0, units::kCelsius, 2)});
+    q.working = {
+        QStringLiteral("The lowest temperature is %1&deg;C, in %2.")
+            .arg(temps.at(cold))
+            .arg(cities.at(cold)),
+        QStringLiteral("From %1&deg;C up to 0&deg;C is %2 degrees, and on to %3&deg;C is %4 more.")
+            .arg(temps.at(cold))
+            .arg(-temps.at(cold))
+            .arg(temps.at(warm))
+            .arg(std::max(0, temps.at(warm))),
+        QStringLiteral("%1 &minus; (%2) = %3 degrees warmer.")
+            .arg(temps.at(warm))
+            .arg(temps.at(cold))
+            .arg(temps.at(warm) - temps.at(cold))};
     return q;
 }
 
@@ -605,12 +633,12 @@ Question ShoeSizes(Prng& rng)
         }
     }
     const bool all = rng.chance(40);
-    Question q = Make(Para(QStringLiteral("The table shows the shoe sizes of the children in a class.")) +
-                          DataTable({"Shoe size", "Number of children"}, rows),
-                      {all ? NumberPart(QStringLiteral("How many children are in the class?"), total)
-                           : NumberPart(QStringLiteral("How many children wear size %1 or bigger?")
-                                            .arg(from),
-                                        atLeast)});
+    Question q = Make(
+        Para(QStringLiteral("The table shows the shoe sizes of the children in a class.")) +
+            DataTable({"Shoe size", "Number of children"}, rows),
+        {all ? NumberPart(QStringLiteral("How many children are in the class?"), total)
+             : NumberPart(QStringLiteral("How many children wear size %1 or bigger?").arg(from),
+                          atLeast)});
     q.working = {all ? QStringLiteral("Add the numbers of children: %1.").arg(Sum(counts))
                      : QStringLiteral("Add the children of sizes %1 to %2: %3.")
                            .arg(from)
@@ -645,17 +673,18 @@ Question DistanceChart(Prng& rng)
     Question q = Make(
         Para(QStringLiteral("The table shows the distances in kilometres between four towns.")) +
             DataTable(QStringList{"km"} + towns, rows),
-        {MeasurePart(QStringLiteral("How far is it from %1 to %2?").arg(towns.at(a), towns.at(b)), d[a][b], 0,
-                     units::kKm),
+        {MeasurePart(QStringLiteral("How far is it from %1 to %2?").arg(towns.at(a), towns.at(b)),
+                     d[a][b], 0, units::kKm),
          MeasurePart(QStringLiteral("A van drives from %1 to %2 and then on to %3. How far does it "
                                     "drive?")
                          .arg(towns.at(a), towns.at(b), towns.at(c)),
                      d[a][b] + d[b][c], 0, units::kKm, 2)});
-    q.working = {QStringLiteral("Find the row of %1 and the column of %2: %3 km.")
-                     .arg(towns.at(a), towns.at(b))
-                     .arg(d[a][b]),
-                 QStringLiteral("%1 to %2 is %3 km.").arg(towns.at(b), towns.at(c)).arg(d[b][c]),
-                 QStringLiteral("%1 + %2 = %3 km.").arg(d[a][b]).arg(d[b][c]).arg(d[a][b] + d[b][c])};
+    q.working = {
+        QStringLiteral("Find the row of %1 and the column of %2: %3 km.")
+            .arg(towns.at(a), towns.at(b))
+            .arg(d[a][b]),
+        QStringLiteral("%1 to %2 is %3 km.").arg(towns.at(b), towns.at(c)).arg(d[b][c]),
+        QStringLiteral("%1 + %2 = %3 km.").arg(d[a][b]).arg(d[b][c]).arg(d[a][b] + d[b][c])};
     return q;
 }
 
@@ -674,17 +703,23 @@ Question HottestTime(Prng& rng)
     const int low = int(std::min_element(temps.cbegin(), temps.cend()) - temps.cbegin());
     QStringList when = {hours.at(peak), QString(hours.at(peak)).remove(QLatin1Char(' '))};
     if (peak == 3)
-        when = QStringList{QStringLiteral("12 noon"), QStringLiteral("noon"), QStringLiteral("12"),
-                           QStringLiteral("12 pm"), QStringLiteral("12pm"), QStringLiteral("midday")};
+        when = QStringList{QStringLiteral("12 noon"), QStringLiteral("noon"),
+                           QStringLiteral("12"),      QStringLiteral("12 pm"),
+                           QStringLiteral("12pm"),    QStringLiteral("midday")};
     Question q = Make(
         Para(QStringLiteral("The line graph shows the temperature in a classroom during one day.")),
         {AlternativesPart(QStringLiteral("At which time was the classroom warmest?"), when),
          MeasurePart(QStringLiteral("What is the difference between the highest and the lowest "
                                     "temperature?"),
                      temps.at(peak) - temps.at(low), 0, units::kCelsius)});
-    q.pictures = {LineGraph(QStringLiteral("Classroom temperature"), hours, temps, 2, QStringLiteral("°C"))};
-    q.working = {QStringLiteral("The highest point, %1&deg;C, is at %2.").arg(temps.at(peak)).arg(hours.at(peak)),
-                 QStringLiteral("The lowest point is %1&deg;C, at %2.").arg(temps.at(low)).arg(hours.at(low)),
+    q.pictures = {
+        LineGraph(QStringLiteral("Classroom temperature"), hours, temps, 2, QStringLiteral("°C"))};
+    q.working = {QStringLiteral("The highest point, %1&deg;C, is at %2.")
+                     .arg(temps.at(peak))
+                     .arg(hours.at(peak)),
+                 QStringLiteral("The lowest point is %1&deg;C, at %2.")
+                     .arg(temps.at(low))
+                     .arg(hours.at(low)),
                  QStringLiteral("%1 &minus; %2 = %3&deg;C.")
                      .arg(temps.at(peak))
                      .arg(temps.at(low))
@@ -695,13 +730,18 @@ Question HottestTime(Prng& rng)
 Question ReadOneBar(Prng& rng)
 {
     static const QStringList days = {"Mon", "Tue", "Wed", "Thu", "Fri"};
-    const QString place = rng.pick(QStringList{"a museum", "a zoo", "a farm park", "a castle", "a swimming pool"});
+    const QString place =
+        rng.pick(QStringList{"a museum", "a zoo", "a farm park", "a castle", "a swimming pool"});
     const int step = rng.pick(QList<int>{10, 20});
     const QList<int> values = DistinctValues(rng, 5, 1, 16, step / 2);
     const int day = rng.range(0, 4);
-    Question q = Make(Para(QStringLiteral("The bar chart shows the number of visitors to %1 one week.").arg(place)),
-                      {NumberPart(QStringLiteral("How many visitors came on %1?").arg(days.at(day)), values.at(day))});
-    q.pictures = {BarChart(QStringLiteral("Visitors"), days, values, step, QStringLiteral("Visitors"))};
+    Question q =
+        Make(Para(QStringLiteral("The bar chart shows the number of visitors to %1 one week.")
+                      .arg(place)),
+             {NumberPart(QStringLiteral("How many visitors came on %1?").arg(days.at(day)),
+                         values.at(day))});
+    q.pictures = {
+        BarChart(QStringLiteral("Visitors"), days, values, step, QStringLiteral("Visitors"))};
     q.working = {QStringLiteral("The lines of the scale go up in %1s.").arg(step),
                  values.at(day) % step
                      ? QStringLiteral("The %1 bar stops halfway between %2 and %3, at %4.")
@@ -709,13 +749,16 @@ Question ReadOneBar(Prng& rng)
                            .arg(values.at(day) - step / 2)
                            .arg(values.at(day) + step / 2)
                            .arg(values.at(day))
-                     : QStringLiteral("The %1 bar stops on the line for %2.").arg(days.at(day)).arg(values.at(day))};
+                     : QStringLiteral("The %1 bar stops on the line for %2.")
+                           .arg(days.at(day))
+                           .arg(values.at(day))};
     return q;
 }
 
 Question SunnyMonths(Prng& rng)
 {
-    static const QStringList months = {"March", "April", "May", "June", "July", "August", "September"};
+    static const QStringList months = {"March", "April",  "May",      "June",
+                                       "July",  "August", "September"};
     const int start = rng.range(0, 2);
     const QList<int> days = DistinctValues(rng, 5, 3, 28, 1);
     const bool most = rng.chance(50);
@@ -726,11 +769,12 @@ Question SunnyMonths(Prng& rng)
     for (int i = 0; i < 5; ++i)
         rows.append({months.at(start + i), QString::number(days.at(i))});
     const QString month = months.at(start + pick);
-    Question q = Make(Para(QStringLiteral("The table shows the number of sunny days in five months.")) +
-                          DataTable({"Month", "Sunny days"}, rows),
-                      {AlternativesPart(QStringLiteral("Which month had the %1 sunny days?")
-                                            .arg(most ? QStringLiteral("most") : QStringLiteral("fewest")),
-                                        {month.toLower(), month.left(3).toLower()})});
+    Question q =
+        Make(Para(QStringLiteral("The table shows the number of sunny days in five months.")) +
+                 DataTable({"Month", "Sunny days"}, rows),
+             {AlternativesPart(QStringLiteral("Which month had the %1 sunny days?")
+                                   .arg(most ? QStringLiteral("most") : QStringLiteral("fewest")),
+                               {month.toLower(), month.left(3).toLower()})});
     q.working = {QStringLiteral("Compare the numbers: the %1 is %2.")
                      .arg(most ? QStringLiteral("largest") : QStringLiteral("smallest"))
                      .arg(days.at(pick)),
@@ -742,10 +786,11 @@ Question SunnyMonths(Prng& rng)
 
 QList<Generator> ChartKinds()
 {
-    return {BarChartQuestion, PictogramQuestion, LineGraphQuestion, PieQuestion,     TableQuestion,
-            TableQuestion,    SportsChart,       MissingBar,        PictogramSymbols, PlantGrowth,
-            ConversionGraph,  PieAngles,         TwoWayTable,       Timetable,        CityTemperatures,
-            ShoeSizes,        DistanceChart,     HottestTime,       ReadOneBar,       SunnyMonths};
+    return {BarChartQuestion, PictogramQuestion, LineGraphQuestion, PieQuestion,
+            TableQuestion,    TableQuestion,     SportsChart,       MissingBar,
+            PictogramSymbols, PlantGrowth,       ConversionGraph,   PieAngles,
+            TwoWayTable,      Timetable,         CityTemperatures,  ShoeSizes,
+            DistanceChart,    HottestTime,       ReadOneBar,        SunnyMonths};
 }
 
 } // namespace orlavine::pack

@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 QString Point(QPoint p)
 {
@@ -90,11 +92,10 @@ Question WhichPoint(Prng& rng)
                        *std::find_if(points.cbegin(), points.cend(),
                                      [&](QPoint p) { return Point(p) == coordinates; })});
     }
-    Question q = Make(Para(QStringLiteral("Which point is at <b>%1</b>? Write its letter.")
-                               .arg(Point(target))),
-                      {AlternativesPart(QString(), {QString(QChar('p' + choice.right)),
-                                                    QStringLiteral("point ") +
-                                                        QChar('p' + choice.right)})});
+    Question q = Make(
+        Para(QStringLiteral("Which point is at <b>%1</b>? Write its letter.").arg(Point(target))),
+        {AlternativesPart(QString(), {QString(QChar('p' + choice.right)),
+                                      QStringLiteral("point ") + QChar('p' + choice.right)})});
     q.pictures = {CoordinateGrid(8, false, marked)};
     q.working = {QStringLiteral("%1 means %2 along the x-axis, then %3 up.")
                      .arg(Point(target))
@@ -124,16 +125,16 @@ Question Translate(Prng& rng)
     auto squares = [](int n) {
         return n == 1 ? QStringLiteral("1 square") : QStringLiteral("%1 squares").arg(n);
     };
-    const QString across = squares(std::abs(dx)) + (dx > 0 ? QStringLiteral(" right")
-                                                           : QStringLiteral(" left"));
+    const QString across =
+        squares(std::abs(dx)) + (dx > 0 ? QStringLiteral(" right") : QStringLiteral(" left"));
     const QString up = dy == 0  ? QString()
                        : dy > 0 ? QStringLiteral(" and %1 up").arg(squares(dy))
                                 : QStringLiteral(" and %1 down").arg(squares(-dy));
     const QPoint moved = p + QPoint(dx, dy);
-    Question q = Make(Para(QStringLiteral("Point P is at %1. It moves %2%3.")
-                               .arg(Point(p), across, up)),
-                      {PointPart(QStringLiteral("What are its new coordinates?"), moved)},
-                      QLatin1String(kNotePoint));
+    Question q =
+        Make(Para(QStringLiteral("Point P is at %1. It moves %2%3.").arg(Point(p), across, up)),
+             {PointPart(QStringLiteral("What are its new coordinates?"), moved)},
+             QLatin1String(kNotePoint));
     q.working = {QStringLiteral("x: %1 %2 %3 = %4.")
                      .arg(p.x())
                      .arg(dx > 0 ? "+" : "&minus;")
@@ -155,11 +156,11 @@ Question SquareCorner(Prng& rng)
     QList<QPoint> corners = {{x, y}, {x + s, y}, {x + s, y + s}, {x, y + s}};
     const int missing = rng.range(0, 3);
     const QPoint answer = corners.takeAt(missing);
-    Question q = Make(
-        Para(QStringLiteral("Three corners of a square are at %1, %2 and %3.")
-                 .arg(Point(corners.at(0)), Point(corners.at(1)), Point(corners.at(2)))),
-        {PointPart(QStringLiteral("What are the coordinates of the fourth corner?"), answer)},
-        QLatin1String(kNotePoint));
+    Question q =
+        Make(Para(QStringLiteral("Three corners of a square are at %1, %2 and %3.")
+                      .arg(Point(corners.at(0)), Point(corners.at(1)), Point(corners.at(2)))),
+             {PointPart(QStringLiteral("What are the coordinates of the fourth corner?"), answer)},
+             QLatin1String(kNotePoint));
     q.working = {QStringLiteral("The sides of the square are %1 units long and go straight "
                                 "across and straight up.")
                      .arg(s),
@@ -170,10 +171,11 @@ Question SquareCorner(Prng& rng)
                      .arg(y)
                      .arg(y + s),
                  QStringLiteral("The pair not used yet is %1.").arg(Point(answer))};
-    q.workingPictures = {CoordinateGrid(
-        8, false,
-        {{QStringLiteral("1"), corners.at(0)}, {QStringLiteral("2"), corners.at(1)},
-         {QStringLiteral("3"), corners.at(2)}, {QStringLiteral("?"), answer}})};
+    q.workingPictures = {CoordinateGrid(8, false,
+                                        {{QStringLiteral("1"), corners.at(0)},
+                                         {QStringLiteral("2"), corners.at(1)},
+                                         {QStringLiteral("3"), corners.at(2)},
+                                         {QStringLiteral("?"), answer}})};
     return q;
 }
 
@@ -202,7 +204,7 @@ QString TurnText(int eighths, bool inDegrees)
 {
     if (inDegrees)
         return QStringLiteral("%1&deg;").arg(eighths * 45);
-    return eighths == 2 ? QStringLiteral("a quarter turn")
+    return eighths == 2   ? QStringLiteral("a quarter turn")
            : eighths == 4 ? QStringLiteral("a half turn")
                           : QStringLiteral("a three-quarter turn");
 }
@@ -211,24 +213,27 @@ Question CompassTurn(Prng& rng)
 {
     const int start = rng.range(0, 7);
     const bool inDegrees = rng.chance(60);
-    const int eighths = inDegrees ? rng.pick(QList<int>{1, 2, 3, 4, 6}) : rng.pick(QList<int>{2, 4, 6});
+    const int eighths =
+        inDegrees ? rng.pick(QList<int>{1, 2, 3, 4, 6}) : rng.pick(QList<int>{2, 4, 6});
     const bool clockwise = rng.chance(50);
     const int end = start + (clockwise ? eighths : -eighths);
     const QString name = Name(rng);
     const QString way = clockwise ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise");
-    Question q = Make(Para(QStringLiteral("%1 is facing %2. %1 turns %3 %4.")
-                               .arg(name, kCompass.at(start), TurnText(eighths, inDegrees), way)),
-                      {AlternativesPart(QStringLiteral("Which direction is %1 facing now?").arg(name),
-                                        DirectionForms(end))});
-    q.working = {QStringLiteral("Each step round the compass (north to north-east, and so on) is 45&deg;."),
-                 QStringLiteral("%1 is %2 &divide; 45 = %3 steps %4.")
-                     .arg(TurnText(eighths, true))
-                     .arg(eighths * 45)
-                     .arg(eighths)
-                     .arg(way),
-                 QStringLiteral("%1 steps %2 from %3 is %4.")
-                     .arg(eighths)
-                     .arg(way, kCompass.at(start), DirectionForms(end).first())};
+    Question q =
+        Make(Para(QStringLiteral("%1 is facing %2. %1 turns %3 %4.")
+                      .arg(name, kCompass.at(start), TurnText(eighths, inDegrees), way)),
+             {AlternativesPart(QStringLiteral("Which direction is %1 facing now?").arg(name),
+                               DirectionForms(end))});
+    q.working = {
+        QStringLiteral("Each step round the compass (north to north-east, and so on) is 45&deg;."),
+        QStringLiteral("%1 is %2 &divide; 45 = %3 steps %4.")
+            .arg(TurnText(eighths, true))
+            .arg(eighths * 45)
+            .arg(eighths)
+            .arg(way),
+        QStringLiteral("%1 steps %2 from %3 is %4.")
+            .arg(eighths)
+            .arg(way, kCompass.at(start), DirectionForms(end).first())};
     return q;
 }
 
@@ -261,20 +266,21 @@ Question RightAngles(Prng& rng)
     const int end = start + (clockwise ? 2 * quarters : -2 * quarters);
     const QString name = Name(rng);
     const QString way = clockwise ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise");
-    Question q = Make(
-        Para(QStringLiteral("%1 faces %2 and turns %3 to face %4.")
-                 .arg(name, kCompass.at(start), way, DirectionForms(end).first())),
-        {NumberPart(QStringLiteral("How many right angles does %1 turn through?").arg(name),
-                    quarters),
-         MeasurePart(QStringLiteral("How many degrees is that?"), quarters * 90, 0,
-                     units::kDegrees)});
+    Question q =
+        Make(Para(QStringLiteral("%1 faces %2 and turns %3 to face %4.")
+                      .arg(name, kCompass.at(start), way, DirectionForms(end).first())),
+             {NumberPart(QStringLiteral("How many right angles does %1 turn through?").arg(name),
+                         quarters),
+              MeasurePart(QStringLiteral("How many degrees is that?"), quarters * 90, 0,
+                          units::kDegrees)});
     QStringList path;
     for (int i = 1; i <= quarters; ++i)
         path.append(DirectionForms(start + (clockwise ? 2 * i : -2 * i)).first());
-    q.working = {QStringLiteral("Turning %1 from %2: %3.")
-                     .arg(way, kCompass.at(start), path.join(QStringLiteral(", "))),
-                 QStringLiteral("That is %1 right angle%2.").arg(quarters).arg(quarters == 1 ? "" : "s"),
-                 QStringLiteral("%1 &times; 90&deg; = %2&deg;.").arg(quarters).arg(quarters * 90)};
+    q.working = {
+        QStringLiteral("Turning %1 from %2: %3.")
+            .arg(way, kCompass.at(start), path.join(QStringLiteral(", "))),
+        QStringLiteral("That is %1 right angle%2.").arg(quarters).arg(quarters == 1 ? "" : "s"),
+        QStringLiteral("%1 &times; 90&deg; = %2&deg;.").arg(quarters).arg(quarters * 90)};
     return q;
 }
 
@@ -301,8 +307,8 @@ Picture MapPicture(const QList<QPair<QString, QPoint>>& places)
 
 Question MapDirections(Prng& rng)
 {
-    static const QStringList names = {"School", "Park",  "Pond",   "Shop",   "Farm",  "Church",
-                                      "Library", "Castle", "Mill", "Zoo", "Bridge", "Wood"};
+    static const QStringList names = {"School",  "Park",   "Pond", "Shop", "Farm",   "Church",
+                                      "Library", "Castle", "Mill", "Zoo",  "Bridge", "Wood"};
     QStringList chosen = names;
     rng.shuffle(chosen);
     for (;;) {
@@ -310,7 +316,7 @@ Question MapDirections(Prng& rng)
         const QPoint from(rng.range(0, 5), rng.range(0, 4));
         const QPoint to(rng.range(0, 5), rng.range(0, 4));
         const int direction = rng.range(0, 7);
-        static const QList<QPoint> steps = {{0, -1}, {1, -1}, {1, 0}, {1, 1},
+        static const QList<QPoint> steps = {{0, -1}, {1, -1}, {1, 0},  {1, 1},
                                             {0, 1},  {-1, 1}, {-1, 0}, {-1, -1}};
         const QPoint along = from + steps.at(direction) * rng.range(1, 2);
         const QPoint other(rng.range(0, 5), rng.range(0, 4));
@@ -326,31 +332,37 @@ Question MapDirections(Prng& rng)
             places.append({chosen.at(i), cells.at(i)});
         const int east = to.x() - from.x(), south = to.y() - from.y();
         auto squares = [](int n, const char* way) {
-            return QStringLiteral("%1 square%2 %3").arg(std::abs(n)).arg(std::abs(n) == 1 ? "" : "s").arg(way);
+            return QStringLiteral("%1 square%2 %3")
+                .arg(std::abs(n))
+                .arg(std::abs(n) == 1 ? "" : "s")
+                .arg(way);
         };
-        const QString move = squares(south, south > 0 ? "south" : "north") + QStringLiteral(" and ") +
-                             squares(east, east > 0 ? "east" : "west");
+        const QString move = squares(south, south > 0 ? "south" : "north") +
+                             QStringLiteral(" and ") + squares(east, east > 0 ? "east" : "west");
         const QString start = chosen.at(0).toLower(), target = chosen.at(1).toLower(),
                       third = chosen.at(2).toLower();
-        Question q = Make(
-            Para(QStringLiteral("Here is a map of a village.")),
-            {AlternativesPart(QStringLiteral("Ella starts at the %1. She walks %2. Where is she now?")
-                                  .arg(start, move),
-                              {target, QStringLiteral("the ") + target}),
-             AlternativesPart(QStringLiteral("Which direction is the %1 from the %2?").arg(third, start),
-                              DirectionForms(direction))});
+        Question q =
+            Make(Para(QStringLiteral("Here is a map of a village.")),
+                 {AlternativesPart(
+                      QStringLiteral("Ella starts at the %1. She walks %2. Where is she now?")
+                          .arg(start, move),
+                      {target, QStringLiteral("the ") + target}),
+                  AlternativesPart(
+                      QStringLiteral("Which direction is the %1 from the %2?").arg(third, start),
+                      DirectionForms(direction))});
         q.pictures = {MapPicture(places)};
-        q.working = {QStringLiteral("From the %1, go %2: she reaches the %3.").arg(start, move, target),
-                     QStringLiteral("The way from the %1 to the %2 is a straight line, %3 "
-                                    "square%4 %5 (%6 on the map).")
-                         .arg(start, third)
-                         .arg(std::max(std::abs(along.x() - from.x()), std::abs(along.y() - from.y())))
-                         .arg(along == from + steps.at(direction) ? "" : "s")
-                         .arg(along.x() != from.x() && along.y() != from.y()
-                                  ? QStringLiteral("diagonally")
-                                  : QStringLiteral("straight"),
-                              DirectionForms(direction).first()),
-                     QStringLiteral("So the %1 is %2 of the %3.").arg(third, DirectionForms(direction).first(), start)};
+        q.working = {
+            QStringLiteral("From the %1, go %2: she reaches the %3.").arg(start, move, target),
+            QStringLiteral("The way from the %1 to the %2 is a straight line, %3 "
+                           "square%4 %5 (%6 on the map).")
+                .arg(start, third)
+                .arg(std::max(std::abs(along.x() - from.x()), std::abs(along.y() - from.y())))
+                .arg(along == from + steps.at(direction) ? "" : "s")
+                .arg(along.x() != from.x() && along.y() != from.y() ? QStringLiteral("diagonally")
+                                                                    : QStringLiteral("straight"),
+                     DirectionForms(direction).first()),
+            QStringLiteral("So the %1 is %2 of the %3.")
+                .arg(third, DirectionForms(direction).first(), start)};
         return q;
     }
 }
@@ -371,23 +383,24 @@ Question RectangleCorner(Prng& rng)
          NumberPart(QStringLiteral("How many units long is its longer side?"), std::max(w, height)),
          NumberPart(QStringLiteral("How many squares of the grid does it cover?"), w * height)},
         QLatin1String(kNotePoint));
-    q.working = {QStringLiteral("The x-coordinates are %1 and %2, the y-coordinates %3 and %4; "
-                                "each is used by two corners.")
-                     .arg(x)
-                     .arg(x + w)
-                     .arg(y)
-                     .arg(y + height),
-                 QStringLiteral("The pair not used yet is %1.").arg(Point(answer)),
-                 QStringLiteral("The sides are %1 &minus; %2 = %3 and %4 &minus; %5 = %6 units; "
-                                "the longer is %7.")
-                     .arg(x + w)
-                     .arg(x)
-                     .arg(w)
-                     .arg(y + height)
-                     .arg(y)
-                     .arg(height)
-                     .arg(std::max(w, height)),
-                 QStringLiteral("It covers %1 &times; %2 = %3 squares.").arg(w).arg(height).arg(w * height)};
+    q.working = {
+        QStringLiteral("The x-coordinates are %1 and %2, the y-coordinates %3 and %4; "
+                       "each is used by two corners.")
+            .arg(x)
+            .arg(x + w)
+            .arg(y)
+            .arg(y + height),
+        QStringLiteral("The pair not used yet is %1.").arg(Point(answer)),
+        QStringLiteral("The sides are %1 &minus; %2 = %3 and %4 &minus; %5 = %6 units; "
+                       "the longer is %7.")
+            .arg(x + w)
+            .arg(x)
+            .arg(w)
+            .arg(y + height)
+            .arg(y)
+            .arg(height)
+            .arg(std::max(w, height)),
+        QStringLiteral("It covers %1 &times; %2 = %3 squares.").arg(w).arg(height).arg(w * height)};
     return q;
 }
 
@@ -401,12 +414,11 @@ Question DescribeMove(Prng& rng)
     const int across = to.x() - from.x(), up = to.y() - from.y();
     const QString acrossWay = across > 0 ? QStringLiteral("right") : QStringLiteral("left");
     const QString upWay = up > 0 ? QStringLiteral("up") : QStringLiteral("down");
-    Question q = Make(Para(QStringLiteral("A counter moves from %1 to %2.")
-                               .arg(Point(from), Point(to))),
-                      {NumberPart(QStringLiteral("How many squares %1 does it move?").arg(acrossWay),
-                                  std::abs(across)),
-                       NumberPart(QStringLiteral("How many squares %1 does it move?").arg(upWay),
-                                  std::abs(up))});
+    Question q = Make(
+        Para(QStringLiteral("A counter moves from %1 to %2.").arg(Point(from), Point(to))),
+        {NumberPart(QStringLiteral("How many squares %1 does it move?").arg(acrossWay),
+                    std::abs(across)),
+         NumberPart(QStringLiteral("How many squares %1 does it move?").arg(upWay), std::abs(up))});
     q.working = {QStringLiteral("Across: x goes from %1 to %2, which is %3 squares %4.")
                      .arg(from.x())
                      .arg(to.x())
@@ -428,23 +440,24 @@ Question MirrorPoint(Prng& rng)
     const int along = rng.range(1, 8);
     const QPoint p = vertical ? QPoint(line + away, along) : QPoint(along, line + away);
     const QPoint image = vertical ? QPoint(line - away, along) : QPoint(along, line - away);
-    const QString lineText = vertical ? QStringLiteral("the vertical line through x = %1").arg(line)
-                                      : QStringLiteral("the horizontal line through y = %1").arg(line);
+    const QString lineText = vertical
+                                 ? QStringLiteral("the vertical line through x = %1").arg(line)
+                                 : QStringLiteral("the horizontal line through y = %1").arg(line);
     Question q = Make(Para(QStringLiteral("Point M is at %1. It is reflected in a mirror along "
                                           "%2.")
                                .arg(Point(p), lineText)),
                       {PointPart(QStringLiteral("Where is its reflection?"), image)},
                       QLatin1String(kNotePoint));
     const int before = vertical ? p.x() : p.y(), after = vertical ? image.x() : image.y();
-    q.working = {QStringLiteral("M is %1 square%2 from the mirror (%3 to %4).")
-                     .arg(std::abs(away))
-                     .arg(std::abs(away) == 1 ? "" : "s")
-                     .arg(before)
-                     .arg(line),
-                 QStringLiteral("Its reflection is the same distance on the other side: %1.")
-                     .arg(after),
-                 QStringLiteral("The other coordinate stays the same, so the reflection is at %1.")
-                     .arg(Point(image))};
+    q.working = {
+        QStringLiteral("M is %1 square%2 from the mirror (%3 to %4).")
+            .arg(std::abs(away))
+            .arg(std::abs(away) == 1 ? "" : "s")
+            .arg(before)
+            .arg(line),
+        QStringLiteral("Its reflection is the same distance on the other side: %1.").arg(after),
+        QStringLiteral("The other coordinate stays the same, so the reflection is at %1.")
+            .arg(Point(image))};
     return q;
 }
 
@@ -493,10 +506,11 @@ Question HalfwayPoint(Prng& rng)
     const QPoint p = across ? QPoint(a, fixed) : QPoint(fixed, a);
     const QPoint r = across ? QPoint(a + length, fixed) : QPoint(fixed, a + length);
     const QPoint m = (p + r) / 2;
-    Question q = Make(Para(QStringLiteral("A line is drawn from %1 to %2.").arg(Point(p), Point(r))),
-                      {NumberPart(QStringLiteral("How many units long is the line?"), length),
-                       PointPart(QStringLiteral("What are the coordinates of its middle?"), m, 2)},
-                      QLatin1String(kNotePoint));
+    Question q =
+        Make(Para(QStringLiteral("A line is drawn from %1 to %2.").arg(Point(p), Point(r))),
+             {NumberPart(QStringLiteral("How many units long is the line?"), length),
+              PointPart(QStringLiteral("What are the coordinates of its middle?"), m, 2)},
+             QLatin1String(kNotePoint));
     q.working = {QStringLiteral("Only %1 changes: %2 &minus; %3 = %4 units.")
                      .arg(across ? "x" : "y")
                      .arg(a + length)
@@ -541,15 +555,17 @@ Question TranslateTriangle(Prng& rng)
                                    .arg(move.y())};
         for (int i = 0; i < 3; ++i) {
             const QString letter(QChar('A' + i));
-            parts.append(PointPart(QStringLiteral("The new position of %1").arg(letter), image.at(i)));
-            working.append(QStringLiteral("%1 %2 moves to %3.").arg(letter, Point(t.at(i)), Point(image.at(i))));
+            parts.append(
+                PointPart(QStringLiteral("The new position of %1").arg(letter), image.at(i)));
+            working.append(QStringLiteral("%1 %2 moves to %3.")
+                               .arg(letter, Point(t.at(i)), Point(image.at(i))));
         }
         Question q = Make(Para(QStringLiteral("Triangle ABC is translated %1.").arg(words)), parts,
                           QLatin1String(kNotePoint));
         q.pictures = {CoordinateGrid(8, false, {{"A", t.at(0)}, {"B", t.at(1)}, {"C", t.at(2)}})};
         q.working = working;
-        q.workingPictures = {CoordinateGrid(
-            8, false, {{"A", image.at(0)}, {"B", image.at(1)}, {"C", image.at(2)}})};
+        q.workingPictures = {
+            CoordinateGrid(8, false, {{"A", image.at(0)}, {"B", image.at(1)}, {"C", image.at(2)}})};
         return q;
     }
 }
@@ -566,7 +582,8 @@ Question PointsInLine(Prng& rng)
         if (!given.contains(p))
             given.append(p);
     }
-    std::sort(given.begin(), given.end(), [](QPoint a, QPoint b) { return a.x() + a.y() < b.x() + b.y(); });
+    std::sort(given.begin(), given.end(),
+              [](QPoint a, QPoint b) { return a.x() + a.y() < b.x() + b.y(); });
     QPoint right;
     do {
         const int other = rng.range(0, 8);
@@ -604,9 +621,9 @@ Question PointsInLine(Prng& rng)
 
 QList<Generator> PositionKinds()
 {
-    return {ReadPoints,    WhichPoint,   FourQuadrants, Translate,          Translate,
-            SquareCorner,  CompassTurn,  TurnBetween,   RightAngles,        MapDirections,
-            RectangleCorner, DescribeMove, MirrorPoint, RectanglePerimeter, HalfwayPoint,
+    return {ReadPoints,        WhichPoint,   FourQuadrants, Translate,          Translate,
+            SquareCorner,      CompassTurn,  TurnBetween,   RightAngles,        MapDirections,
+            RectangleCorner,   DescribeMove, MirrorPoint,   RectanglePerimeter, HalfwayPoint,
             TranslateTriangle, PointsInLine};
 }
 

@@ -11,9 +11,11 @@
 #include <cstdlib>
 #include <functional>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 /// The grid of every picture runs from -kSize to kSize on both axes.
 constexpr int kSize = 6;
@@ -219,8 +221,11 @@ Question WhichPoint(Prng& rng)
 {
     const QPoint target = OffAxes(rng, 5);
     // The likely slips: x and y swapped, a sign lost.
-    QList<QPoint> points = {target, {target.y(), target.x()}, {-target.x(), target.y()},
-                            {target.x(), -target.y()}, {-target.y(), -target.x()}};
+    QList<QPoint> points = {target,
+                            {target.y(), target.x()},
+                            {-target.x(), target.y()},
+                            {target.x(), -target.y()},
+                            {-target.y(), -target.x()}};
     QList<QPoint> shown;
     for (const QPoint& p : points) {
         if (!shown.contains(p))
@@ -241,10 +246,10 @@ Question WhichPoint(Prng& rng)
         if (shown.at(i) == target)
             right = letter;
     }
-    Question q = Make(Para(QStringLiteral("Which point is at <b>%1</b>? Write its letter.")
-                               .arg(Pt(target))),
-                      {AlternativesPart(QString(), {right.toLower(),
-                                                    QStringLiteral("point ") + right.toLower()})});
+    Question q =
+        Make(Para(QStringLiteral("Which point is at <b>%1</b>? Write its letter.").arg(Pt(target))),
+             {AlternativesPart(QString(),
+                               {right.toLower(), QStringLiteral("point ") + right.toLower()})});
     q.pictures = {PlaneGrid({}, marks, {}, QStringLiteral("Points P, Q, R and S on a grid"))};
     q.working = {QStringLiteral("%1 means %2 from the origin.").arg(Pt(target), MoveText(target)),
                  QStringLiteral("The point there is point %1.").arg(right)};
@@ -258,12 +263,12 @@ Question ReflectInAxes(Prng& rng)
     const QPoint inX(p.x(), -p.y()), inY(-p.x(), p.y());
     Question q = Make(
         Para(QStringLiteral("Point %1 is at %2.").arg(name, Pt(p))),
-        {PointPart(QStringLiteral("%1 is reflected in the <i>x</i>-axis. Where is its image?")
-                       .arg(name),
-                   inX),
-         PointPart(QStringLiteral("%1 is reflected in the <i>y</i>-axis. Where is its image?")
-                       .arg(name),
-                   inY)},
+        {PointPart(
+             QStringLiteral("%1 is reflected in the <i>x</i>-axis. Where is its image?").arg(name),
+             inX),
+         PointPart(
+             QStringLiteral("%1 is reflected in the <i>y</i>-axis. Where is its image?").arg(name),
+             inY)},
         QLatin1String(kNotePoint));
     q.working = {
         QStringLiteral("Reflecting in the x-axis keeps x and changes the sign of y: %1 becomes %2.")
@@ -288,18 +293,18 @@ Question ReflectInLine(Prng& rng, char axis)
     q.pictures = {PlaneGrid({}, {{QStringLiteral("P"), p}}, m,
                             QStringLiteral("Point P and a mirror line on a grid"))};
     const int moved = axis == 'x' ? image.x() : image.y();
-    q.working = {QStringLiteral("P is %1 from the line %2.")
-                     .arg(Squares(away, axis == 'x'), LineName(m)),
-                 QStringLiteral("Its image is %1 from the line: %2 = %3 %4 %5 = %6.")
-                     .arg(Squares(-away, axis == 'x'), QString(QChar(axis)))
-                     .arg(m.at)
-                     .arg(away > 0 ? QStringLiteral("&minus;") : QStringLiteral("+"))
-                     .arg(std::abs(away))
-                     .arg(moved),
-                 QStringLiteral("The other coordinate stays the same, so the image is at %1.")
-                     .arg(Pt(image))};
-    q.workingPictures = {PlaneGrid({}, {{QStringLiteral("P"), p}, {QStringLiteral("P'"), image}},
-                                   m, QStringLiteral("P and its image P' either side of the line"))};
+    q.working = {
+        QStringLiteral("P is %1 from the line %2.").arg(Squares(away, axis == 'x'), LineName(m)),
+        QStringLiteral("Its image is %1 from the line: %2 = %3 %4 %5 = %6.")
+            .arg(Squares(-away, axis == 'x'), QString(QChar(axis)))
+            .arg(m.at)
+            .arg(away > 0 ? QStringLiteral("&minus;") : QStringLiteral("+"))
+            .arg(std::abs(away))
+            .arg(moved),
+        QStringLiteral("The other coordinate stays the same, so the image is at %1.")
+            .arg(Pt(image))};
+    q.workingPictures = {PlaneGrid({}, {{QStringLiteral("P"), p}, {QStringLiteral("P'"), image}}, m,
+                                   QStringLiteral("P and its image P' either side of the line"))};
     return q;
 }
 
@@ -366,10 +371,9 @@ Question TranslatePoint(Prng& rng)
     const QPoint p = OffAxes(rng, 6);
     const QPoint v = MoveKeeping(rng, {p});
     const QPoint image = p + v;
-    Question q = Make(Para(QStringLiteral("Point K is at %1. It is translated %2.")
-                               .arg(Pt(p), MoveText(v))),
-                      {PointPart(QStringLiteral("Where is K now?"), image)},
-                      QLatin1String(kNotePoint));
+    Question q =
+        Make(Para(QStringLiteral("Point K is at %1. It is translated %2.").arg(Pt(p), MoveText(v))),
+             {PointPart(QStringLiteral("Where is K now?"), image)}, QLatin1String(kNotePoint));
     q.working = {QStringLiteral("Across: %1 %2 %3 = %4.")
                      .arg(p.x())
                      .arg(v.x() > 0 ? "+" : "&minus;")
@@ -390,14 +394,13 @@ Question TranslateShape(Prng& rng)
     const QPoint v = MoveKeeping(rng, t);
     QList<Part> parts;
     QList<QPoint> image;
-    QStringList working = {QStringLiteral("Add %1 to each x and %2 to each y.")
-                               .arg(v.x())
-                               .arg(v.y())};
+    QStringList working = {
+        QStringLiteral("Add %1 to each x and %2 to each y.").arg(v.x()).arg(v.y())};
     for (int i = 0; i < 3; ++i) {
         image.append(t.at(i) + v);
         parts.append(PointPart(QStringLiteral("the image of %1").arg(Letter(i)), image.last()));
-        working.append(QStringLiteral("%1 %2 moves to %3.").arg(Letter(i), Pt(t.at(i)),
-                                                                 Pt(image.last())));
+        working.append(
+            QStringLiteral("%1 %2 moves to %3.").arg(Letter(i), Pt(t.at(i)), Pt(image.last())));
     }
     Question q = Make(Para(QStringLiteral("Triangle ABC has corners A %1, B %2 and C %3. It is "
                                           "translated %4. Where are its corners now?")
@@ -415,15 +418,20 @@ Question DescribeTranslation(Prng& rng)
     const QPoint a = OffAxes(rng, 6);
     const QPoint v = MoveKeeping(rng, {a});
     const QPoint b = a + v;
-    Question q = Make(Para(QStringLiteral("Point A %1 is translated to point B %2. Describe the "
-                                          "translation.")
-                               .arg(Pt(a), Pt(b))),
-                      {AlternativesPart(QStringLiteral("How far left or right?"), MoveForms(v.x(), true)),
-                       AlternativesPart(QStringLiteral("How far up or down?"), MoveForms(v.y(), false))},
-                      QStringLiteral("Write the number of squares and the direction, like "
-                                     "\"3 squares left\"."));
-    q.working = {QStringLiteral("x goes from %1 to %2: %3.").arg(a.x()).arg(b.x()).arg(Squares(v.x(), true)),
-                 QStringLiteral("y goes from %1 to %2: %3.").arg(a.y()).arg(b.y()).arg(Squares(v.y(), false))};
+    Question q =
+        Make(Para(QStringLiteral("Point A %1 is translated to point B %2. Describe the "
+                                 "translation.")
+                      .arg(Pt(a), Pt(b))),
+             {AlternativesPart(QStringLiteral("How far left or right?"), MoveForms(v.x(), true)),
+              AlternativesPart(QStringLiteral("How far up or down?"), MoveForms(v.y(), false))},
+             QStringLiteral("Write the number of squares and the direction, like "
+                            "\"3 squares left\"."));
+    q.working = {
+        QStringLiteral("x goes from %1 to %2: %3.").arg(a.x()).arg(b.x()).arg(Squares(v.x(), true)),
+        QStringLiteral("y goes from %1 to %2: %3.")
+            .arg(a.y())
+            .arg(b.y())
+            .arg(Squares(v.y(), false))};
     return q;
 }
 
@@ -435,11 +443,11 @@ Question ParallelogramVertex(Prng& rng)
         const QPoint d = a + c - b;
         if (!OnGrid(d))
             continue;
-        Question q = Make(
-            Para(QStringLiteral("ABCD is a parallelogram. A is at %1, B at %2 and C at %3.")
-                     .arg(Pt(a), Pt(b), Pt(c))),
-            {PointPart(QStringLiteral("What are the coordinates of D?"), d, 2)},
-            QLatin1String(kNotePoint));
+        Question q =
+            Make(Para(QStringLiteral("ABCD is a parallelogram. A is at %1, B at %2 and C at %3.")
+                          .arg(Pt(a), Pt(b), Pt(c))),
+                 {PointPart(QStringLiteral("What are the coordinates of D?"), d, 2)},
+                 QLatin1String(kNotePoint));
         const QPoint bc = c - b;
         q.working = {
             QStringLiteral("In a parallelogram AD is parallel to BC and as long, so D is A moved "
@@ -467,25 +475,29 @@ Question RectangleVertex(Prng& rng)
     const int start = rng.range(0, 3);
     std::rotate(corners.begin(), corners.begin() + start, corners.end());
     const QPoint d = corners.at(3);
-    Question q = Make(
-        Para(QStringLiteral("PQRS is a rectangle. P is at %1, Q at %2 and R at %3.")
-                 .arg(Pt(corners.at(0)), Pt(corners.at(1)), Pt(corners.at(2)))),
-        {PointPart(QStringLiteral("What are the coordinates of S?"), d),
-         MeasurePart(QStringLiteral("What is the perimeter of PQRS?"), 2 * (w + h), 0, kUnits),
-         MeasurePart(QStringLiteral("What is the area of PQRS?"), w * h, 0, kSquareUnits)},
-        QLatin1String(kNotePoint));
-    q.working = {QStringLiteral("S takes its x from one neighbour, P or R, and its y from the "
-                                "other: S is at %1.")
-                     .arg(Pt(d)),
-                 QStringLiteral("The sides are %1 &minus; %2 = %3 and %4 &minus; %5 = %6 units.")
-                     .arg(x1 + w)
-                     .arg(x1)
-                     .arg(w)
-                     .arg(y1 + h)
-                     .arg(y1)
-                     .arg(h),
-                 QStringLiteral("Perimeter = 2 &times; (%1 + %2) = %3 units.").arg(w).arg(h).arg(2 * (w + h)),
-                 QStringLiteral("Area = %1 &times; %2 = %3 square units.").arg(w).arg(h).arg(w * h)};
+    Question q =
+        Make(Para(QStringLiteral("PQRS is a rectangle. P is at %1, Q at %2 and R at %3.")
+                      .arg(Pt(corners.at(0)), Pt(corners.at(1)), Pt(corners.at(2)))),
+             {PointPart(QStringLiteral("What are the coordinates of S?"), d),
+              MeasurePart(QStringLiteral("What is the perimeter of PQRS?"), 2 * (w + h), 0, kUnits),
+              MeasurePart(QStringLiteral("What is the area of PQRS?"), w * h, 0, kSquareUnits)},
+             QLatin1String(kNotePoint));
+    q.working = {
+        QStringLiteral("S takes its x from one neighbour, P or R, and its y from the "
+                       "other: S is at %1.")
+            .arg(Pt(d)),
+        QStringLiteral("The sides are %1 &minus; %2 = %3 and %4 &minus; %5 = %6 units.")
+            .arg(x1 + w)
+            .arg(x1)
+            .arg(w)
+            .arg(y1 + h)
+            .arg(y1)
+            .arg(h),
+        QStringLiteral("Perimeter = 2 &times; (%1 + %2) = %3 units.")
+            .arg(w)
+            .arg(h)
+            .arg(2 * (w + h)),
+        QStringLiteral("Area = %1 &times; %2 = %3 square units.").arg(w).arg(h).arg(w * h)};
     return q;
 }
 
@@ -515,10 +527,9 @@ Question Rotate180(Prng& rng)
 {
     const QPoint p = OffAxes(rng, 6);
     const QPoint image(-p.x(), -p.y());
-    Question q = Make(Para(QStringLiteral("Point T at %1 is rotated 180&deg; about the origin.")
-                               .arg(Pt(p))),
-                      {PointPart(QStringLiteral("Where is its image?"), image)},
-                      QLatin1String(kNotePoint));
+    Question q =
+        Make(Para(QStringLiteral("Point T at %1 is rotated 180&deg; about the origin.").arg(Pt(p))),
+             {PointPart(QStringLiteral("Where is its image?"), image)}, QLatin1String(kNotePoint));
     q.working = {QStringLiteral("A half turn about the origin changes the sign of both "
                                 "coordinates."),
                  QStringLiteral("%1 becomes %2.").arg(Pt(p), Pt(image))};
@@ -531,21 +542,21 @@ Question Rotate90(Prng& rng)
     const bool clockwise = rng.chance(50);
     const QPoint image = clockwise ? QPoint(p.y(), -p.x()) : QPoint(-p.y(), p.x());
     const QList<QPoint> triangle = {{0, 0}, {p.x(), 0}, p};
-    const QList<QPoint> turned = {{0, 0},
-                                  clockwise ? QPoint(0, -p.x()) : QPoint(0, p.x()), image};
+    const QList<QPoint> turned = {{0, 0}, clockwise ? QPoint(0, -p.x()) : QPoint(0, p.x()), image};
     Question q = Make(Para(QStringLiteral("Point R at %1 is rotated 90&deg; %2 about the origin.")
                                .arg(Pt(p), clockwise ? QStringLiteral("clockwise")
                                                      : QStringLiteral("anticlockwise"))),
                       {PointPart(QStringLiteral("Where is its image?"), image, 2)},
                       QLatin1String(kNotePoint));
-    q.pictures = {PlaneGrid({}, {{QStringLiteral("R"), p}}, {},
-                            QStringLiteral("Point R on a grid"))};
-    q.working = {QStringLiteral("R is %1 from the origin.").arg(MoveText(p)),
-                 QStringLiteral("Turn that path a quarter turn %1: %2 becomes %3, and %4 becomes %5.")
-                     .arg(clockwise ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"),
-                          Squares(p.x(), true), Squares(image.y(), false), Squares(p.y(), false),
-                          Squares(image.x(), true)),
-                 QStringLiteral("So the image is at %1.").arg(Pt(image))};
+    q.pictures = {
+        PlaneGrid({}, {{QStringLiteral("R"), p}}, {}, QStringLiteral("Point R on a grid"))};
+    q.working = {
+        QStringLiteral("R is %1 from the origin.").arg(MoveText(p)),
+        QStringLiteral("Turn that path a quarter turn %1: %2 becomes %3, and %4 becomes %5.")
+            .arg(clockwise ? QStringLiteral("clockwise") : QStringLiteral("anticlockwise"),
+                 Squares(p.x(), true), Squares(image.y(), false), Squares(p.y(), false),
+                 Squares(image.x(), true)),
+        QStringLiteral("So the image is at %1.").arg(Pt(image))};
     q.workingPictures = {PlaneGrid({{triangle, QString()}, {turned, QString(), true}},
                                    {{QStringLiteral("R"), p}, {QStringLiteral("R'"), image}}, {},
                                    QStringLiteral("R turned a quarter turn about the origin"))};
@@ -597,8 +608,10 @@ Question WhichTransformation(Prng& rng)
         const QList<QPoint> t = Triangle(rng, 1, 5, 1, 5);
         const QPoint v = MoveKeeping(rng, t);
         QList<Move> moves = {
-            {QStringLiteral("a reflection in the x-axis"), [](QPoint p) { return QPoint(p.x(), -p.y()); }},
-            {QStringLiteral("a reflection in the y-axis"), [](QPoint p) { return QPoint(-p.x(), p.y()); }},
+            {QStringLiteral("a reflection in the x-axis"),
+             [](QPoint p) { return QPoint(p.x(), -p.y()); }},
+            {QStringLiteral("a reflection in the y-axis"),
+             [](QPoint p) { return QPoint(-p.x(), p.y()); }},
             {QStringLiteral("a rotation of 180&deg; about the origin"),
              [](QPoint p) { return QPoint(-p.x(), -p.y()); }},
             {QStringLiteral("a rotation of 90&deg; clockwise about the origin"),
@@ -623,17 +636,19 @@ Question WhichTransformation(Prng& rng)
         QList<Option> options;
         for (int i = 0; i < 4; ++i)
             options.append({moves.at(i).name, mapsOnto(moves.at(i))});
-        if (std::count_if(options.cbegin(), options.cend(), [](const Option& o) { return o.fits; }) != 1)
+        if (std::count_if(options.cbegin(), options.cend(),
+                          [](const Option& o) { return o.fits; }) != 1)
             continue;
         Question q = ChoiceQuestion(Para(QStringLiteral("Which transformation maps shape A onto "
                                                         "shape B?")),
                                     UniqueChoice(rng, options));
-        q.pictures = {PlaneGrid({{t, QStringLiteral("A")}, {image, QStringLiteral("B"), true}}, {}, {},
-                                QStringLiteral("Shapes A and B on a grid"))};
-        q.working = {QStringLiteral("Corner %1 of A goes to %2 on B.").arg(Pt(t.at(0)), Pt(image.at(0))),
-                     QStringLiteral("Check each choice on all three corners: only %1 takes every "
-                                    "corner of A onto B.")
-                         .arg(done.name)};
+        q.pictures = {PlaneGrid({{t, QStringLiteral("A")}, {image, QStringLiteral("B"), true}}, {},
+                                {}, QStringLiteral("Shapes A and B on a grid"))};
+        q.working = {
+            QStringLiteral("Corner %1 of A goes to %2 on B.").arg(Pt(t.at(0)), Pt(image.at(0))),
+            QStringLiteral("Check each choice on all three corners: only %1 takes every "
+                           "corner of A onto B.")
+                .arg(done.name)};
         return q;
     }
 }
@@ -677,21 +692,24 @@ Question MirrorLine(Prng& rng)
     const QPoint p = axis == 'x' ? QPoint(m.at + away, along) : QPoint(along, m.at + away);
     const QPoint image = Reflect(p, m);
     const QString c = QString(QChar(axis));
-    Question q = Make(
-        Para(QStringLiteral("Point A %1 is reflected in a mirror line. Its image is A' %2.")
-                 .arg(Pt(p), Pt(image))),
-        {AlternativesPart(QStringLiteral("What is the equation of the mirror line?"),
-                          {LineName(m), QStringLiteral("%1=%2").arg(c).arg(m.at),
-                           QStringLiteral("%1 =%2").arg(c).arg(m.at),
-                           QStringLiteral("%1= %2").arg(c).arg(m.at)})},
-        QStringLiteral("Write the line like \"x = 5\"."));
+    Question q =
+        Make(Para(QStringLiteral("Point A %1 is reflected in a mirror line. Its image is A' %2.")
+                      .arg(Pt(p), Pt(image))),
+             {AlternativesPart(QStringLiteral("What is the equation of the mirror line?"),
+                               {LineName(m), QStringLiteral("%1=%2").arg(c).arg(m.at),
+                                QStringLiteral("%1 =%2").arg(c).arg(m.at),
+                                QStringLiteral("%1= %2").arg(c).arg(m.at)})},
+             QStringLiteral("Write the line like \"x = 5\"."));
     const int from = axis == 'x' ? p.x() : p.y(), to = axis == 'x' ? image.x() : image.y();
     q.working = {QStringLiteral("Only %1 changes, from %2 to %3, so the mirror line is a line %1 = "
                                 "a number.")
                      .arg(c)
                      .arg(from)
                      .arg(to),
-                 QStringLiteral("The line is halfway: (%1 + %2) &divide; 2 = %3.").arg(from).arg(to).arg(m.at),
+                 QStringLiteral("The line is halfway: (%1 + %2) &divide; 2 = %3.")
+                     .arg(from)
+                     .arg(to)
+                     .arg(m.at),
                  QStringLiteral("The mirror line is %1.").arg(LineName(m))};
     return q;
 }
@@ -706,13 +724,13 @@ Question RightTriangleSides(Prng& rng)
         if (!OnGrid(b) || !OnGrid(c) || (w * h) % 2 != 0)
             continue;
         const int area = std::abs(w * h) / 2;
-        Question q = Make(
-            Para(QStringLiteral("Triangle ABC has corners A %1, B %2 and C %3.")
-                     .arg(Pt(a), Pt(b), Pt(c))),
-            {MeasurePart(QStringLiteral("How long is side AB?"), std::abs(w), 0, kUnits),
-             MeasurePart(QStringLiteral("How long is side BC?"), std::abs(h), 0, kUnits),
-             MeasurePart(QStringLiteral("What is the area of the triangle?"), area, 0,
-                         kSquareUnits)});
+        Question q =
+            Make(Para(QStringLiteral("Triangle ABC has corners A %1, B %2 and C %3.")
+                          .arg(Pt(a), Pt(b), Pt(c))),
+                 {MeasurePart(QStringLiteral("How long is side AB?"), std::abs(w), 0, kUnits),
+                  MeasurePart(QStringLiteral("How long is side BC?"), std::abs(h), 0, kUnits),
+                  MeasurePart(QStringLiteral("What is the area of the triangle?"), area, 0,
+                              kSquareUnits)});
         q.working = {QStringLiteral("A and B have the same y, so AB is across: %1 &minus; %2 "
                                     "gives %3 units.")
                          .arg(std::max(a.x(), b.x()))
@@ -728,8 +746,8 @@ Question RightTriangleSides(Prng& rng)
                          .arg(std::abs(w))
                          .arg(std::abs(h))
                          .arg(area)};
-        q.workingPictures = {PlaneGrid({{{a, b, c}, QString()}}, {{"A", a}, {"B", b}, {"C", c}},
-                                       {}, QStringLiteral("Triangle ABC on a grid"))};
+        q.workingPictures = {PlaneGrid({{{a, b, c}, QString()}}, {{"A", a}, {"B", b}, {"C", c}}, {},
+                                       QStringLiteral("Triangle ABC on a grid"))};
         return q;
     }
 }
@@ -742,14 +760,14 @@ Question ReflectThenTranslate(Prng& rng)
         const QPoint first = inX ? QPoint(p.x(), -p.y()) : QPoint(-p.x(), p.y());
         const QPoint v = MoveKeeping(rng, {first});
         const QPoint last = first + v;
-        Question q = Make(
-            Para(QStringLiteral("Point F at %1 is reflected in the %2-axis. Its image is then "
-                                "translated %3.")
-                     .arg(Pt(p), inX ? QStringLiteral("<i>x</i>") : QStringLiteral("<i>y</i>"),
-                          MoveText(v))),
-            {PointPart(QStringLiteral("Where is F after the reflection?"), first),
-             PointPart(QStringLiteral("Where is it after the translation?"), last, 2)},
-            QLatin1String(kNotePoint));
+        Question q =
+            Make(Para(QStringLiteral("Point F at %1 is reflected in the %2-axis. Its image is then "
+                                     "translated %3.")
+                          .arg(Pt(p), inX ? QStringLiteral("<i>x</i>") : QStringLiteral("<i>y</i>"),
+                               MoveText(v))),
+                 {PointPart(QStringLiteral("Where is F after the reflection?"), first),
+                  PointPart(QStringLiteral("Where is it after the translation?"), last, 2)},
+                 QLatin1String(kNotePoint));
         q.working = {QStringLiteral("Reflecting in the %1-axis changes the sign of %2: %3 becomes "
                                     "%4.")
                          .arg(inX ? "x" : "y", inX ? "y" : "x", Pt(p), Pt(first)),
@@ -772,12 +790,14 @@ Question SquareFromSide(Prng& rng)
         const QPoint c(b.x(), a.y() + side * s), d(a.x(), a.y() + side * s);
         if (!OnGrid(b) || !OnGrid(c))
             continue;
-        Question q = Make(
-            Para(QStringLiteral("ABCD is a square. A is at %1 and B is at %2. C and D are %3 "
-                                "the line AB.")
-                     .arg(Pt(a), Pt(b), side > 0 ? QStringLiteral("above") : QStringLiteral("below"))),
-            {PointPart(QStringLiteral("Where is C?"), c), PointPart(QStringLiteral("Where is D?"), d)},
-            QLatin1String(kNotePoint));
+        Question q =
+            Make(Para(QStringLiteral("ABCD is a square. A is at %1 and B is at %2. C and D are %3 "
+                                     "the line AB.")
+                          .arg(Pt(a), Pt(b),
+                               side > 0 ? QStringLiteral("above") : QStringLiteral("below"))),
+                 {PointPart(QStringLiteral("Where is C?"), c),
+                  PointPart(QStringLiteral("Where is D?"), d)},
+                 QLatin1String(kNotePoint));
         q.working = {QStringLiteral("AB is %1 &minus; %2 = %3 units long, so every side is %3 "
                                     "units.")
                          .arg(b.x())
@@ -796,11 +816,16 @@ Question SquareFromSide(Prng& rng)
 
 QList<Generator> TransformationKinds()
 {
-    return {ReadPoints,        WhichPoint,          ReflectInAxes,       ReflectInVertical,
-            ReflectInHorizontal, ReflectTriangle,   TranslatePoint,      TranslateShape,
-            DescribeTranslation, ParallelogramVertex, RectangleVertex,   Midpoint,
-            Rotate180,         Rotate90,            CompleteBySymmetry,  WhichTransformation,
-            PointOnLine,       MirrorLine,          RightTriangleSides,  ReflectThenTranslate,
+    return {ReadPoints,          WhichPoint,
+            ReflectInAxes,       ReflectInVertical,
+            ReflectInHorizontal, ReflectTriangle,
+            TranslatePoint,      TranslateShape,
+            DescribeTranslation, ParallelogramVertex,
+            RectangleVertex,     Midpoint,
+            Rotate180,           Rotate90,
+            CompleteBySymmetry,  WhichTransformation,
+            PointOnLine,         MirrorLine,
+            RightTriangleSides,  ReflectThenTranslate,
             SquareFromSide};
 }
 
