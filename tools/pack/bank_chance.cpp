@@ -323,7 +323,9 @@ Question MissingValue(Prng& rng)
                      .arg(count)
                      .arg(mean)
                      .arg(mean * count),
-                 QStringLiteral("The cards we know add up to %1.").arg(sum),
+                 QStringLiteral("The cards we know add up to %1 = %2.")
+                     .arg(ListText(known).replace(QLatin1String(", "), QLatin1String(" + ")))
+                     .arg(sum),
                  QStringLiteral("The last card is %1 &minus; %2 = %3.")
                      .arg(mean * count)
                      .arg(sum)
@@ -648,6 +650,7 @@ Question TemperatureRange(Prng& rng)
                                {days.at(coldest).toLower(), longDays.at(coldest).toLower()}),
               MeasurePart(QStringLiteral("What is the range of the temperatures?"), high - low, 0,
                           units::kCelsius)});
+    q.parts.first().answer = longDays.at(coldest);
     q.working = {
         QStringLiteral("The highest is %1&deg;C and the lowest is %2&deg;C, on %3.")
             .arg(high)

@@ -505,9 +505,19 @@ Question TwoWayTable(Prng& rng)
               NumberPart(QStringLiteral("What number is B?"), girlsPacked),
               NumberPart(QStringLiteral("What number is C?"), boys + girls)});
     q.working = {
-        QStringLiteral("A = %1 &minus; %2 = %3.").arg(boys).arg(boysPacked).arg(boysDinner),
-        QStringLiteral("B = %1 &minus; %2 = %3.").arg(packed).arg(boysPacked).arg(girlsPacked),
-        QStringLiteral("C = %1 + %2 = %3 children.").arg(boys).arg(girls).arg(boys + girls)};
+        QStringLiteral("Each row and each column adds up to its total."),
+        QStringLiteral("A: all the boys less the boys with a packed lunch, %1 &minus; %2 = %3.")
+            .arg(boys)
+            .arg(boysPacked)
+            .arg(boysDinner),
+        QStringLiteral("B: all the packed lunches less the boys', %1 &minus; %2 = %3.")
+            .arg(packed)
+            .arg(boysPacked)
+            .arg(girlsPacked),
+        QStringLiteral("C: boys and girls together, %1 + %2 = %3 children.")
+            .arg(boys)
+            .arg(girls)
+            .arg(boys + girls)};
     return q;
 }
 
@@ -598,6 +608,7 @@ Question CityTemperatures(Prng& rng)
               MeasurePart(QStringLiteral("How many degrees warmer was %1 than %2?")
                               .arg(cities.at(warm), cities.at(cold)),
                           temps.at(warm) - temps.at(cold), 0, units::kCelsius, 2)});
+    q.parts.first().answer = cities.at(cold);
     q.working = {
         QStringLiteral("The lowest temperature is %1&deg;C, in %2.")
             .arg(temps.at(cold))
@@ -775,6 +786,7 @@ Question SunnyMonths(Prng& rng)
              {AlternativesPart(QStringLiteral("Which month had the %1 sunny days?")
                                    .arg(most ? QStringLiteral("most") : QStringLiteral("fewest")),
                                {month.toLower(), month.left(3).toLower()})});
+    q.parts.first().answer = month;
     q.working = {QStringLiteral("Compare the numbers: the %1 is %2.")
                      .arg(most ? QStringLiteral("largest") : QStringLiteral("smallest"))
                      .arg(days.at(pick)),
