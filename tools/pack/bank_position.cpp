@@ -617,6 +617,70 @@ Question PointsInLine(Prng& rng)
     return q;
 }
 
+Question RobotRoute(Prng& rng)
+{
+    static const QList<QPair<QString, QPoint>> ways = {
+        {"up", {0, 1}}, {"down", {0, -1}}, {"left", {-1, 0}}, {"right", {1, 0}}};
+    const QPoint start(rng.range(1, 7), rng.range(1, 7));
+    for (;;) {
+        QPoint at = start;
+        QStringList steps, working;
+        bool onGrid = true;
+        int last = -1;
+        for (int i = 0; i < 3; ++i) {
+            // Never the same way twice running.
+            int pick = rng.range(0, last < 0 ? 3 : 2);
+            if (last >= 0 && pick >= last)
+                ++pick;
+            last = pick;
+            const auto& [way, step] = ways.at(pick);
+            const int n = rng.range(1, 4);
+            const QPoint next = at + step * n;
+            onGrid = onGrid && next.x() >= 0 && next.y() >= 0 && next.x() <= 8 && next.y() <= 8;
+            steps.append(QStringLiteral("%1 square%2 %3").arg(n).arg(n == 1 ? "" : "s", way));
+            working.append(
+                QStringLiteral("%1 %2: %3 to %4.").arg(n).arg(way, Point(at), Point(next)));
+            at = next;
+        }
+        if (!onGrid || at == start)
+            continue;
+        const QString robot =
+            rng.pick(QStringList{"A robot", "A toy car", "A beetle", "A counter"});
+        Question q = Make(
+            Para(QStringLiteral("%1 starts at %2 on a grid. It moves %3, then %4, "
+                                "then %5.")
+                     .arg(robot, Point(start), steps.at(0), steps.at(1), steps.at(2))),
+            {PointPart(QStringLiteral("Where does it finish?"), at, 2)}, QLatin1String(kNotePoint));
+        working.prepend(QStringLiteral("Up and down change y; left and right change x."));
+        working.append(QStringLiteral("It finishes at %1.").arg(Point(at)));
+        q.working = working;
+        return q;
+    }
+}
+
+Question TriangleTop(Prng& rng)
+{
+    const int left = rng.range(0, 4), half = rng.range(1, 3), y = rng.range(0, 3);
+    const int height = rng.range(2, 5);
+    const QPoint a(left, y), b(left + 2 * half, y), apex(left + half, y + height);
+    Question q =
+        Make(Para(QStringLiteral("An isosceles triangle has two corners at %1 and %2. Its third "
+                                 "corner is %3 units above the middle of that side.")
+                      .arg(Point(a), Point(b))
+                      .arg(height)),
+             {PointPart(QStringLiteral("What are the coordinates of the third corner?"), apex, 2)},
+             QLatin1String(kNotePoint));
+    q.working = {
+        QStringLiteral("The middle of the side: x is halfway from %1 to %2, which is %3.")
+            .arg(a.x())
+            .arg(b.x())
+            .arg(apex.x()),
+        QStringLiteral("%1 units above y = %2 is y = %3.").arg(height).arg(y).arg(apex.y()),
+        QStringLiteral("So the third corner is at %1.").arg(Point(apex))};
+    q.workingPictures = {CoordinateGrid(8, false, {{"A", a}, {"B", b}, {"C", apex}})};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> PositionKinds()
@@ -624,7 +688,7 @@ QList<Generator> PositionKinds()
     return {ReadPoints,        WhichPoint,   FourQuadrants, Translate,          Translate,
             SquareCorner,      CompassTurn,  TurnBetween,   RightAngles,        MapDirections,
             RectangleCorner,   DescribeMove, MirrorPoint,   RectanglePerimeter, HalfwayPoint,
-            TranslateTriangle, PointsInLine};
+            TranslateTriangle, PointsInLine, RobotRoute,    TriangleTop};
 }
 
 } // namespace orlavine::pack
