@@ -274,6 +274,7 @@ private slots:
     void rateAndCalendarChoicesHaveOneRightOption();
     void nextStepsChoicesFitTheirNumbers();
     void cubeNetChoicesFoldAsTheElevenNets();
+    void pointsMoveByTheirRules();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -827,6 +828,35 @@ void TestPackBank::cubeNetChoicesFoldAsTheElevenNets()
         for (int i = 0; i < 4; ++i) {
             QCOMPARE(nets.at(i).size(), 6);
             QCOMPARE(known.contains(canonical(nets.at(i))) == netAsked, i == right);
+        }
+    }
+}
+
+void TestPackBank::pointsMoveByTheirRules()
+{
+    // A point reflected in a line or turned about the origin: its key is where the rule
+    // takes the point of the question.
+    static const QRegularExpression point(QStringLiteral("\\((-?\\d+),(-?\\d+)\\)"));
+    static const QRegularExpression line(QStringLiteral("line ([xy]) = (-?\\d+)"));
+    Prng rng(5);
+    for (int draw = 0; draw < 100; ++draw) {
+        for (int k : {3, 4, 12, 13}) {
+            const Question q = TransformationKinds().at(k)(rng);
+            const QRegularExpressionMatch p = point.match(q.stem);
+            int x = p.captured(1).toInt(), y = p.captured(2).toInt();
+            const QRegularExpressionMatch m = line.match(q.stem);
+            if (m.hasMatch() && m.captured(1) == QLatin1String("x"))
+                x = 2 * m.captured(2).toInt() - x;
+            else if (m.hasMatch())
+                y = 2 * m.captured(2).toInt() - y;
+            else if (q.stem.contains(QLatin1String("180")))
+                std::tie(x, y) = std::make_pair(-x, -y);
+            else if (q.stem.contains(QLatin1String("anticlockwise")))
+                std::tie(x, y) = std::make_pair(-y, x);
+            else
+                std::tie(x, y) = std::make_pair(y, -x);
+            QCOMPARE(q.parts.first().subs.first().key,
+                     QStringLiteral("(%1,%2)").arg(x).arg(y).toLatin1());
         }
     }
 }
