@@ -246,7 +246,7 @@ Question MultiplyFractions(Prng& rng)
     Question q = Make(Para(QStringLiteral("Work out. Give your answer in its simplest form.")) +
                           Display(FractionHtml(a, b) + QStringLiteral(" &times; ") +
                                   FractionHtml(c, d)),
-                      {FractionAnswerPart(QString(), n, m, true, 2)},
+                      {FractionAnswerPart(QString(), n, m, true)},
                       QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("Multiply the numerators: %1 &times; %2 = %3.").arg(a).arg(c).arg(n),
                  QStringLiteral("Multiply the denominators: %1 &times; %2 = %3.").arg(b).arg(d).arg(m)};
@@ -471,8 +471,8 @@ Question BetweenChoice(Prng& rng)
 Question MoneyStory(Prng& rng)
 {
     static const QList<QPair<QString, QString>> buys = {
-        {"a book", "a game"}, {"a jacket", "a pair of shoes"}, {"a ticket", "some food"},
-        {"a bike lock", "a helmet"}, {"a present", "a card"}};
+        {"book", "game"}, {"jacket", "pair of shoes"}, {"train ticket", "meal"},
+        {"bike lock", "helmet"}, {"present", "card"}};
     const auto& [first, second] = rng.pick(buys);
     const int b = rng.range(2, 5), d = rng.range(2, 5);
     const int a = Numerator(rng, b), c = Numerator(rng, d);
@@ -482,12 +482,12 @@ Question MoneyStory(Prng& rng)
     const int then = left / d * c;
     const QString name = Name(rng);
     Question q = Make(
-        Para(QStringLiteral("%1 had &pound;%2. %1 spent %3 of it on %4, then %5 of what was left "
-                            "on %6.")
+        Para(QStringLiteral("%1 had &pound;%2. %1 spent %3 of it on a %4, then %5 of what was left "
+                            "on a %6.")
                  .arg(name)
                  .arg(pounds)
                  .arg(FractionHtml(a, b), first, FractionHtml(c, d), second)),
-        {MeasurePart(QStringLiteral("How much did %1 cost?").arg(first), spent * 100, 2,
+        {MeasurePart(QStringLiteral("How much did the %1 cost?").arg(first), spent * 100, 2,
                      units::kPounds),
          MeasurePart(QStringLiteral("How much money did %1 have left at the end?").arg(name),
                      (left - then) * 100, 2, units::kPounds, 2)});
@@ -501,7 +501,7 @@ Question MoneyStory(Prng& rng)
                      .arg(pounds)
                      .arg(spent)
                      .arg(left),
-                 QStringLiteral("%1 of &pound;%2: &pound;%2 &divide; %3 &times; %4 = &pound;%5 on %6.")
+                 QStringLiteral("%1 of &pound;%2: &pound;%2 &divide; %3 &times; %4 = &pound;%5 on the %6.")
                      .arg(FractionHtml(c, d))
                      .arg(left)
                      .arg(d)
@@ -717,6 +717,71 @@ Question MixedTimesWhole(Prng& rng)
     return q;
 }
 
+Question RectangleSides(Prng& rng)
+{
+    const auto [b, d] = TwoDenominators(rng, 9);
+    const int a = Numerator(rng, b), c = Numerator(rng, d);
+    const int l = Lcm(b, d);
+    const int half = a * (l / b) + c * (l / d);
+    Question q = Make(Para(QStringLiteral("A rectangle is %1 m long and %2 m wide.")
+                               .arg(FractionHtml(a, b), FractionHtml(c, d))),
+                      {ValuePart(QStringLiteral("What is its perimeter?"), 2 * half, l, units::kM, 2),
+                       ValuePart(QStringLiteral("What is its area?"), a * c, b * d, units::kSquareM, 1)},
+                      QLatin1String(kNoteAnyFraction));
+    q.working = {QStringLiteral("a) Length and width together: %1 + %2 = %3 + %4 = %5 m.")
+                     .arg(FractionHtml(a, b), FractionHtml(c, d), FractionHtml(a * (l / b), l),
+                          FractionHtml(c * (l / d), l), FractionHtml(half, l)),
+                 QStringLiteral("The perimeter is twice that: 2 &times; %1 = %2 = %3 m.")
+                     .arg(FractionHtml(half, l), FractionHtml(2 * half, l), ValueHtml(2 * half, l)),
+                 QStringLiteral("b) Area = length &times; width = %1 &times; %2 = %3 = %4 m&sup2;.")
+                     .arg(FractionHtml(a, b), FractionHtml(c, d), FractionHtml(a * c, b * d),
+                          ValueHtml(a * c, b * d))};
+    return q;
+}
+
+Question FractionOfAFraction(Prng& rng)
+{
+    static const QList<QPair<QString, QString>> groups = {
+        {"girls", "wear glasses"}, {"boys", "play football"}, {"pupils who walk", "bring a scooter"},
+        {"pupils in the choir", "play an instrument"}, {"girls", "have a pet"}};
+    const auto& [group, doing] = rng.pick(groups);
+    const int b = rng.range(2, 5), d = rng.range(2, 5);
+    const int a = Numerator(rng, b), c = Numerator(rng, d);
+    const int total = b * d * rng.range(1, std::max(1, 36 / (b * d)));
+    const int inGroup = total / b * a;
+    const int doingIt = inGroup / d * c;
+    static const Unit pupils{"pupils", {"pupils", "children"}};
+    Question q = Make(
+        Para(QStringLiteral("There are %1 pupils in a class. %2 of them are %3, and %4 of the %3 "
+                            "%5.")
+                 .arg(total)
+                 .arg(FractionHtml(a, b), group, FractionHtml(c, d), doing)),
+        {MeasurePart(QStringLiteral("How many %1 are there?").arg(group), inGroup, 0, pupils),
+         MeasurePart(QStringLiteral("How many %1 %2?").arg(group, doing), doingIt, 0, pupils),
+         ValuePart(QStringLiteral("What fraction of the whole class are they?"), a * c,
+                   b * d, units::kNone, 1)},
+        QLatin1String(kNoteAnyFraction));
+    q.working = {QStringLiteral("a) %1 of %2: %2 &divide; %3 &times; %4 = %5.")
+                     .arg(FractionHtml(a, b))
+                     .arg(total)
+                     .arg(b)
+                     .arg(a)
+                     .arg(inGroup),
+                 QStringLiteral("b) %1 of %2: %2 &divide; %3 &times; %4 = %5.")
+                     .arg(FractionHtml(c, d))
+                     .arg(inGroup)
+                     .arg(d)
+                     .arg(c)
+                     .arg(doingIt),
+                 QStringLiteral("c) %1 of %2 of the class is %1 &times; %2 = %3 (check: %4 out of "
+                                "%5 is %6).")
+                     .arg(FractionHtml(c, d), FractionHtml(a, b), FractionHtml(a * c, b * d))
+                     .arg(doingIt)
+                     .arg(total)
+                     .arg(ValueHtml(doingIt, total))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> FractionCalculationKinds()
@@ -725,7 +790,8 @@ QList<Generator> FractionCalculationKinds()
             MultiplyByWhole, MultiplyFractions, DivideByWhole,   Reciprocal,
             FractionDecimalPercent, PercentToFraction, OrderForms, BetweenChoice,
             MoneyStory,     QuantityInSmallerUnits, MissingAddend, WhatIsLeft,
-            ShareStory,     RepeatedAmount,  MixedTimesWhole};
+            ShareStory,     RepeatedAmount,  MixedTimesWhole, RectangleSides,
+            FractionOfAFraction};
 }
 
 } // namespace orlavine::pack
