@@ -117,7 +117,8 @@ Question PrimesBetween(Prng& rng)
             int d = 3;
             while (n % d != 0)
                 d += 2;
-            composite.append(QString::number(d) + kTimes + QString::number(n / d));
+            composite.append(QStringLiteral("%1 = %2").arg(n).arg(QString::number(d) + kTimes +
+                                                                   QString::number(n / d)));
         }
     }
     q.working = {QStringLiteral("A prime number has exactly two factors: 1 and itself. Even numbers "
@@ -451,17 +452,17 @@ Question HcfStory(Prng& rng)
         Unit unit;
     };
     static const QList<Story> stories = {
-        {"%1 has %2 red roses and %3 white roses. She makes identical bunches using all of them, "
-         "with no flowers left over. What is the greatest number of bunches she can make?",
+        {"%1 has %2 red roses and %3 white roses. %1 makes identical bunches using all of them, "
+         "with no flowers left over. What is the greatest number of bunches %1 can make?",
          "bunches", {"bunches", {"bunches", "bunch"}}},
-        {"%1 has %2 pencils and %3 rubbers. He puts them all into identical packs, with nothing "
-         "left over. What is the greatest number of packs he can make?",
+        {"%1 has %2 pencils and %3 rubbers. %1 puts them all into identical packs, with nothing "
+         "left over. What is the greatest number of packs %1 can make?",
          "packs", {"packs", {"packs", "pack"}}},
         {"A club has %2 boys and %3 girls. %1 splits them into teams, each with the same number "
          "of boys and the same number of girls. What is the greatest number of teams?",
          "teams", {"teams", {"teams", "team"}}},
-        {"%1 has %2 biscuits and %3 cakes. She shares them all out equally onto plates, with "
-         "none left over. What is the greatest number of plates she can use?",
+        {"%1 has %2 biscuits and %3 cakes. %1 shares them all out equally onto plates, with "
+         "none left over. What is the greatest number of plates %1 can use?",
          "plates", {"plates", {"plates", "plate"}}}};
     const Story& story = rng.pick(stories);
     const int g = rng.range(3, 12);
@@ -569,6 +570,72 @@ Question Roots(Prng& rng)
     return q;
 }
 
+bool IsCube(int n)
+{
+    int root = 1;
+    while (root * root * root < n)
+        ++root;
+    return root * root * root == n;
+}
+
+Question CubeNumber(Prng& rng)
+{
+    const int k = rng.range(2, 6);
+    const int cube = k * k * k;
+    QList<int> others;
+    for (int n : {cube + 1, cube - 1, k * k, 3 * k, (k + 1) * (k + 1), cube + k, 2 * cube,
+                  (k + 2) * (k + 2)}) {
+        if (n > 1 && !IsCube(n) && !others.contains(n))
+            others.append(n);
+    }
+    rng.shuffle(others);
+    QList<Option> options = {{QString::number(cube), true}};
+    QStringList between;
+    for (int n : others.mid(0, 3)) {
+        options.append({QString::number(n), IsCube(n)});
+        int r = 1;
+        while ((r + 1) * (r + 1) * (r + 1) <= n)
+            ++r;
+        between.append(QStringLiteral("%1 lies between %2 and %3").arg(n).arg(r * r * r).arg((r + 1) * (r + 1) * (r + 1)));
+    }
+    Question q = ChoiceQuestion(Para(QStringLiteral("Which of these is a <b>cube number</b>?")),
+                                UniqueChoice(rng, options));
+    q.working = {QStringLiteral("A cube number is a number multiplied by itself and by itself again."),
+                 QStringLiteral("%1 = %2, so %2 is a cube number.")
+                     .arg(QString::number(k) + kTimes + QString::number(k) + kTimes + QString::number(k))
+                     .arg(cube),
+                 QStringLiteral("The others are not: %1 (two cube numbers next to each other).")
+                     .arg(between.join(QStringLiteral("; ")))};
+    return q;
+}
+
+Question NextPrime(Prng& rng)
+{
+    const int n = rng.range(8, 95);
+    int p = n + 1;
+    while (!IsPrime(p))
+        ++p;
+    QStringList checks;
+    for (int m = n + 1; m < p; ++m) {
+        int d = 2;
+        while (m % d != 0)
+            ++d;
+        checks.append(QStringLiteral("%1 = %2").arg(m).arg(QString::number(d) + kTimes + QString::number(m / d)));
+    }
+    Question q = Make(Para(QStringLiteral("What is the first prime number after %1?").arg(n)),
+                      {NumberPart(QString(), p)});
+    q.working = {QStringLiteral("Check the numbers after %1 in turn: a prime has no factors but 1 and "
+                                "itself.")
+                     .arg(n)};
+    if (!checks.isEmpty())
+        q.working.append(QStringLiteral("%1: not prime.").arg(checks.join(QStringLiteral(", "))));
+    q.working.append(QStringLiteral("%1 has no factor from 2 up to its square root, so the first "
+                                    "prime after %2 is %1.")
+                         .arg(p)
+                         .arg(n));
+    return q;
+}
+
 } // namespace
 
 QList<Generator> FactorKinds()
@@ -576,7 +643,7 @@ QList<Generator> FactorKinds()
     return {TwoFactors,   PrimesBetween,   CommonMultiples, PrimeOrNot,  HcfLcm,
             SquareNumber, SquaresAndCubes, SortVenn,        SortVenn,    FactorCount,
             PrimeFactors, CommonMultipleChoice, NotAFactor, HcfStory,    LcmStory,
-            MissingFactorPairs, Roots};
+            MissingFactorPairs, Roots, CubeNumber, NextPrime};
 }
 
 } // namespace orlavine::pack

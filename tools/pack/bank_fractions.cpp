@@ -47,7 +47,7 @@ Question Shaded(Prng& rng)
     q.working = {QStringLiteral("Count the equal parts: there are %1, so each is %2.")
                      .arg(d)
                      .arg(FractionHtml(1, d)),
-                 QStringLiteral("%1 parts are shaded, so the shaded fraction is %2.")
+                 QStringLiteral("Shaded parts: %1, so the shaded fraction is %2.")
                      .arg(k)
                      .arg(WithSimplest(k, d))};
     return q;
@@ -76,7 +76,7 @@ Question WhichShaded(Prng& rng)
     Question q = ChoiceQuestion(Para(QStringLiteral("What fraction of the circle is shaded?")),
                                 UniqueChoice(rng, options));
     q.pictures = {FractionCircle(d, k)};
-    q.working = {QStringLiteral("The circle has %1 equal parts and %2 of them are shaded: %3.")
+    q.working = {QStringLiteral("The circle has %1 equal parts; the shaded parts: %2. That is %3.")
                      .arg(d)
                      .arg(k)
                      .arg(FractionHtml(k, d))};
@@ -151,8 +151,9 @@ Question ToMixed(Prng& rng)
                      .arg(d)
                      .arg(whole)
                      .arg(rest),
-                 QStringLiteral("%1 wholes and %2 left over: %3 = %4.")
+                 QStringLiteral("%1 %2 and %3 left over: %4 = %5.")
                      .arg(whole)
+                     .arg(whole == 1 ? QStringLiteral("whole") : QStringLiteral("wholes"))
                      .arg(FractionHtml(rest, d), FractionHtml(n, d), MixedHtml(whole, rest, d))};
     return q;
 }
@@ -239,7 +240,9 @@ Question AddSame(Prng& rng)
 Question OfAmount(Prng& rng)
 {
     const int d = rng.range(2, 10);
-    const int n = rng.range(1, d - 1);
+    int n = rng.range(1, d - 1);
+    while (Gcd(n, d) != 1)
+        n = rng.range(1, d - 1);
     const int amount = d * rng.range(3, 15);
     const int answer = amount / d * n;
     static const Unit sweets{"sweets", {"sweets"}};
@@ -374,7 +377,7 @@ Question SubtractSame(Prng& rng)
 Question CompareTwo(Prng& rng)
 {
     int b = rng.range(3, 10), d = rng.range(3, 12);
-    while (b == d || b * d / Gcd(b, d) > 40)
+    while (b % d == 0 || d % b == 0 || b * d / Gcd(b, d) > 40)
         b = rng.range(3, 10), d = rng.range(3, 12);
     const int l = b * d / Gcd(b, d);
     int a = rng.range(1, b - 1), c = rng.range(1, d - 1);
@@ -451,7 +454,9 @@ Question FindWhole(Prng& rng)
 Question FractionLeft(Prng& rng)
 {
     const int d = rng.range(3, 10);
-    const int n = rng.range(1, d - 1);
+    int n = rng.range(1, d - 1);
+    while (Gcd(n, d) != 1)
+        n = rng.range(1, d - 1);
     const int total = d * rng.range(3, 12);
     const QString name = Name(rng);
     const QString thing = Thing(rng);
@@ -527,12 +532,11 @@ Question FractionToDecimal(Prng& rng)
     const int hundredths = n * (100 / d);
     Question q = Make(Para(QStringLiteral("Write %1 as a decimal.").arg(FractionHtml(n, d))),
                       {DecimalPart(QString(), hundredths, 2)});
-    q.working = {QStringLiteral("Make the denominator 100: %1 = %2.")
-                     .arg(FractionHtml(n, d), FractionHtml(hundredths, 100))};
-    if (d == 100)
-        q.working.first() = QStringLiteral("%1 is %2 hundredths.").arg(FractionHtml(n, d)).arg(n);
-    else
-        q.working.first() += QStringLiteral(" (multiply both by %1)").arg(100 / d);
+    q.working = {d == 100 ? QStringLiteral("%1 is %2 hundredths.").arg(FractionHtml(n, d)).arg(n)
+                          : QStringLiteral("Make the denominator 100 by multiplying both numbers "
+                                           "by %1: %2 = %3.")
+                                .arg(100 / d)
+                                .arg(FractionHtml(n, d), FractionHtml(hundredths, 100))};
     q.working.append(QStringLiteral("%1 hundredths is %2.")
                          .arg(hundredths)
                          .arg(DecimalText(hundredths, 2)));
@@ -579,6 +583,41 @@ Question ClassTravel(Prng& rng)
     return q;
 }
 
+Question ClubSize(Prng& rng)
+{
+    static const QList<QPair<QString, QString>> groups = {
+        {"boys", "girls"}, {"girls", "boys"}, {"adults", "children"}, {"children", "adults"}};
+    static const QStringList places = {"a chess club", "a choir", "a swimming club",
+                                       "a school trip", "a drama group", "a cinema"};
+    const auto& [these, others] = rng.pick(groups);
+    const QString place = rng.pick(places);
+    const int b = rng.range(3, 9);
+    int a = rng.range(1, b - 1);
+    while (Gcd(a, b) != 1)
+        a = rng.range(1, b - 1);
+    const int part = rng.range(2, 9);
+    const int rest = (b - a) * part;
+    const Unit people{"people", {"people"}};
+    Question q = Make(
+        Para(QStringLiteral("In %1, %2 of the people are %3. There are %4 %5.")
+                 .arg(place, FractionHtml(a, b), these)
+                 .arg(rest)
+                 .arg(others)),
+        {MeasurePart(QStringLiteral("How many people are there altogether?"), part * b, 0, people, 2),
+         MeasurePart(QStringLiteral("How many %1 are there?").arg(these), part * a, 0,
+                     Unit{these, {these}})});
+    q.working = {QStringLiteral("a) The %1 are 1 &minus; %2 = %3 of the people.")
+                     .arg(others, FractionHtml(a, b), FractionHtml(b - a, b)),
+                 QStringLiteral("So %1 is %2 &divide; %3 = %4.")
+                     .arg(FractionHtml(1, b))
+                     .arg(rest)
+                     .arg(b - a)
+                     .arg(part),
+                 QStringLiteral("Altogether: %1 &times; %2 = %3 people.").arg(part).arg(b).arg(part * b),
+                 QStringLiteral("b) %1 &times; %2 = %3 %4.").arg(part).arg(a).arg(part * a).arg(these)};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> FractionKinds()
@@ -586,7 +625,7 @@ QList<Generator> FractionKinds()
     return {Shaded,       Shaded,     WhichShaded,  Equivalent,       Simplify,
             ToMixed,      ToImproper, AddSame,      OfAmount,         LargestFraction,
             PartOfHour,   SubtractSame, CompareTwo, FindWhole,        FractionLeft,
-            EquivalentChoice, FractionToDecimal, ClassTravel};
+            EquivalentChoice, FractionToDecimal, ClassTravel, ClubSize};
 }
 
 } // namespace orlavine::pack
