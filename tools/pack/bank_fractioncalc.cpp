@@ -61,6 +61,14 @@ Part ValuePart(const QString& prompt, int n, int d, const Unit& unit, int marks)
     return part;
 }
 
+/// "n/d", followed by "= its simplest form" when that reads differently.
+QString Simplified(int n, int d)
+{
+    const QString simplest = ValueHtml(n, d);
+    return simplest == FractionHtml(n, d) ? simplest
+                                          : FractionHtml(n, d) + QStringLiteral(" = ") + simplest;
+}
+
 /// The steps that bring n/d to its simplest form and, when it is more than one, to a
 /// mixed number.
 QStringList Tidy(int n, int d)
@@ -627,15 +635,9 @@ Question WhatIsLeft(Prng& rng)
     q.working = {QStringLiteral("a) %1").arg(OverCommon(a, b, c, d)),
                  QStringLiteral("%1 + %2 = %3.")
                      .arg(FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l),
-                          ValueHtml(used, l) == FractionHtml(used, l)
-                              ? FractionHtml(used, l)
-                              : FractionHtml(used, l) + QStringLiteral(" = ") + ValueHtml(used, l)),
+                          Simplified(used, l)),
                  QStringLiteral("b) The whole is %1, so %1 &minus; %2 = %3 is left.")
-                     .arg(FractionHtml(l, l), FractionHtml(used, l),
-                          ValueHtml(l - used, l) == FractionHtml(l - used, l)
-                              ? FractionHtml(l - used, l)
-                              : FractionHtml(l - used, l) + QStringLiteral(" = ") +
-                                    ValueHtml(l - used, l))};
+                     .arg(FractionHtml(l, l), FractionHtml(used, l), Simplified(l - used, l))};
     return q;
 }
 
@@ -731,33 +733,41 @@ Question RectangleSides(Prng& rng)
     q.working = {QStringLiteral("a) Length and width together: %1 + %2 = %3 + %4 = %5 m.")
                      .arg(FractionHtml(a, b), FractionHtml(c, d), FractionHtml(a * (l / b), l),
                           FractionHtml(c * (l / d), l), FractionHtml(half, l)),
-                 QStringLiteral("The perimeter is twice that: 2 &times; %1 = %2 = %3 m.")
-                     .arg(FractionHtml(half, l), FractionHtml(2 * half, l), ValueHtml(2 * half, l)),
-                 QStringLiteral("b) Area = length &times; width = %1 &times; %2 = %3 = %4 m&sup2;.")
-                     .arg(FractionHtml(a, b), FractionHtml(c, d), FractionHtml(a * c, b * d),
-                          ValueHtml(a * c, b * d))};
+                 QStringLiteral("The perimeter is twice that: 2 &times; %1 = %2 m.")
+                     .arg(FractionHtml(half, l), Simplified(2 * half, l)),
+                 QStringLiteral("b) Area = length &times; width = %1 &times; %2 = %3 m&sup2;.")
+                     .arg(FractionHtml(a, b), FractionHtml(c, d), Simplified(a * c, b * d))};
     return q;
 }
 
 Question FractionOfAFraction(Prng& rng)
 {
-    static const QList<QPair<QString, QString>> groups = {
-        {"girls", "wear glasses"}, {"boys", "play football"}, {"pupils who walk", "bring a scooter"},
-        {"pupils in the choir", "play an instrument"}, {"girls", "have a pet"}};
-    const auto& [group, doing] = rng.pick(groups);
+    struct Group {
+        QString who;   // "pupils who walk"
+        QString noun;  // "pupils": what is counted
+        QString doing; // "bring a scooter"
+    };
+    static const QList<Group> groups = {{"girls", "girls", "wear glasses"},
+                                        {"boys", "boys", "play football"},
+                                        {"pupils who walk", "pupils", "bring a scooter"},
+                                        {"pupils in the choir", "pupils", "play an instrument"},
+                                        {"girls", "girls", "have a pet"}};
+    const Group& chosen = rng.pick(groups);
+    const QString& group = chosen.who;
+    const QString& doing = chosen.doing;
+    const Unit counted{chosen.noun, {chosen.noun}};
     const int b = rng.range(2, 5), d = rng.range(2, 5);
     const int a = Numerator(rng, b), c = Numerator(rng, d);
     const int total = b * d * rng.range(1, std::max(1, 36 / (b * d)));
     const int inGroup = total / b * a;
     const int doingIt = inGroup / d * c;
-    static const Unit pupils{"pupils", {"pupils", "children"}};
     Question q = Make(
         Para(QStringLiteral("There are %1 pupils in a class. %2 of them are %3, and %4 of the %3 "
                             "%5.")
                  .arg(total)
                  .arg(FractionHtml(a, b), group, FractionHtml(c, d), doing)),
-        {MeasurePart(QStringLiteral("How many %1 are there?").arg(group), inGroup, 0, pupils),
-         MeasurePart(QStringLiteral("How many %1 %2?").arg(group, doing), doingIt, 0, pupils),
+        {MeasurePart(QStringLiteral("How many %1 are there?").arg(group), inGroup, 0, counted),
+         MeasurePart(QStringLiteral("How many %1 %2?").arg(group, doing), doingIt, 0, counted),
          ValuePart(QStringLiteral("What fraction of the whole class are they?"), a * c,
                    b * d, units::kNone, 1)},
         QLatin1String(kNoteAnyFraction));
@@ -775,7 +785,7 @@ Question FractionOfAFraction(Prng& rng)
                      .arg(doingIt),
                  QStringLiteral("c) %1 of %2 of the class is %1 &times; %2 = %3 (check: %4 out of "
                                 "%5 is %6).")
-                     .arg(FractionHtml(c, d), FractionHtml(a, b), FractionHtml(a * c, b * d))
+                     .arg(FractionHtml(c, d), FractionHtml(a, b), Simplified(a * c, b * d))
                      .arg(doingIt)
                      .arg(total)
                      .arg(ValueHtml(doingIt, total))};
