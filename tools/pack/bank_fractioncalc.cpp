@@ -42,6 +42,12 @@ Part ValuePart(const QString& prompt, int n, int d, const Unit& unit, int marks)
         if (p > q)
             forms += MixedForms(p / q, p % q, q, false);
         forms += FractionForms(p, q, false);
+        // Two denominators up to 12 multiplied give a common one up to 144.
+        for (int k = 100 / q + 1; k * q <= 144; ++k) {
+            if (p > q)
+                forms.append(QStringLiteral("%1 %2/%3").arg(p / q).arg(k * (p % q)).arg(k * q));
+            forms.append(QStringLiteral("%1/%2").arg(k * p).arg(k * q));
+        }
         int places = 0;
         int scale = 1;
         while (places < 3 && scale % q != 0)
@@ -721,8 +727,10 @@ Question MixedTimesWhole(Prng& rng)
 
 Question RectangleSides(Prng& rng)
 {
-    const auto [b, d] = TwoDenominators(rng, 9);
-    const int a = Numerator(rng, b), c = Numerator(rng, d);
+    auto [b, d] = TwoDenominators(rng, 9);
+    int a = Numerator(rng, b), c = Numerator(rng, d);
+    if (a * d < c * b) // the length is the longer side
+        std::swap(a, c), std::swap(b, d);
     const int l = Lcm(b, d);
     const int half = a * (l / b) + c * (l / d);
     Question q = Make(Para(QStringLiteral("A rectangle is %1 m long and %2 m wide.")
