@@ -75,21 +75,24 @@ QString MultiplesUpTo(int n, int upTo)
 
 Question TwoFactors(Prng& rng)
 {
-    const int n = rng.pick(QList<int>{12, 18, 20, 24, 28, 30, 32, 36, 40, 42, 44, 45, 48, 50, 54,
-                                      56, 60, 63, 64, 66, 70, 72});
+    int n = rng.range(12, 99);
+    while (Factors(n, false).size() < 4)
+        n = rng.range(12, 99);
     const QStringList factors = Factors(n, false);
+    const int asked = factors.size() >= 6 && rng.chance(40) ? 3 : 2;
     Question q = Make(
-        Para(QStringLiteral("Write <b>two</b> different factors of <b>%1</b>. Do not use 1 or %1.")
+        Para(QStringLiteral("Write <b>%1</b> different factors of <b>%2</b>. Do not use 1 or %2.")
+                 .arg(NumberWords(asked))
                  .arg(n)),
-        {GroupPart(QString(), factors, 2)}, QLatin1String(kNoteGroup));
+        {GroupPart(QString(), factors, asked)}, QLatin1String(kNoteGroup));
     q.working = {QStringLiteral("Find the pairs of numbers that multiply to make %1: %2.")
                      .arg(n)
                      .arg(FactorPairs(n)),
                  QStringLiteral("Leaving out 1 and %1, the factors are %2.")
                      .arg(n)
                      .arg(JoinAnd(factors)),
-                 QStringLiteral("Any two of them are right, for example %1 and %2.")
-                     .arg(factors.first(), factors.last())};
+                 QStringLiteral("Any %1 of them are right, for example %2.")
+                     .arg(NumberWords(asked), JoinAnd(factors.mid(0, asked)))};
     return q;
 }
 
