@@ -4,6 +4,7 @@
 #include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+#include "svg.h"
 
 #include <algorithm>
 
@@ -34,6 +35,28 @@ QString WithSimplest(int n, int d)
         return FractionHtml(n, d);
     return QStringLiteral("%1 (= %2 in its simplest form)")
         .arg(FractionHtml(n, d), FractionHtml(n / g, d / g));
+}
+
+/// The bar model of a fraction of an amount: `parts` equal parts each marked `each`, the
+/// first `shaded` of them shaded, and the whole amount marked over the bar.
+Picture BarOfParts(int parts, int shaded, int each, const QString& whole)
+{
+    Svg svg(420, 100);
+    const double w = 400.0 / parts;
+    svg.text({210, 18}, whole, 14);
+    svg.line({10, 28}, {410, 28}, colour::kSlate, 1.5);
+    svg.line({10, 22}, {10, 34}, colour::kSlate, 1.5);
+    svg.line({410, 22}, {410, 34}, colour::kSlate, 1.5);
+    for (int i = 0; i < parts; ++i) {
+        svg.rect(10 + i * w, 40, w, 50, i < shaded ? colour::kBlueLight : "#ffffff");
+        svg.text({10 + (i + 0.5) * w, 70}, QString::number(each), 14);
+    }
+    return {svg.finish(),
+            QStringLiteral("A bar of %1 in %2 equal parts of %3, %4 of them shaded")
+                .arg(whole)
+                .arg(parts)
+                .arg(each)
+                .arg(shaded)};
 }
 
 Question Shaded(Prng& rng)
@@ -268,6 +291,9 @@ Question OfAmount(Prng& rng)
                              .arg(n)
                              .arg(Times(amount / d, n))
                              .arg(answer));
+    q.workingPictures = {BarOfParts(d, n, amount / d,
+                                    QString(amountText).replace(QLatin1String("&pound;"),
+                                                                QStringLiteral("\u00A3")))};
     q.working.append(QStringLiteral("So %1 of %2 is %3.")
                          .arg(FractionHtml(n, d), amountText,
                               kind == 3 ? QStringLiteral("&pound;%1").arg(answer)
@@ -448,6 +474,7 @@ Question FindWhole(Prng& rng)
                          .arg(Times(unit, d))
                          .arg(unit * d));
     q.working.append(QStringLiteral("So %1 had %2 %3 at the start.").arg(name).arg(unit * d).arg(thing));
+    q.workingPictures = {BarOfParts(d, n, unit, QStringLiteral("%1 %2").arg(unit * d).arg(thing))};
     return q;
 }
 
@@ -484,6 +511,7 @@ Question FractionLeft(Prng& rng)
                      .arg(given)
                      .arg(total - given)
                      .arg(name, thing)};
+    q.workingPictures = {BarOfParts(d, n, total / d, QStringLiteral("%1 %2").arg(total).arg(thing))};
     return q;
 }
 
@@ -615,6 +643,7 @@ Question ClubSize(Prng& rng)
                      .arg(part),
                  QStringLiteral("Altogether: %1 &times; %2 = %3 people.").arg(part).arg(b).arg(part * b),
                  QStringLiteral("b) %1 &times; %2 = %3 %4.").arg(part).arg(a).arg(part * a).arg(these)};
+    q.workingPictures = {BarOfParts(b, a, part, QStringLiteral("%1 people").arg(part * b))};
     return q;
 }
 
