@@ -365,7 +365,11 @@ Question FractionDecimalPercent(Prng& rng)
                          .arg(percent, decimal),
                      QStringLiteral("b) %1% = %2, and the simplest form of that fraction is %3.")
                          .arg(percent)
-                         .arg(FractionHtml(thousandths, 1000), FractionHtml(n, d))};
+                         .arg(thousandths % 10 == 0
+                                  ? FractionHtml(thousandths / 10, 100)
+                                  : QStringLiteral("%1 out of 100 = %2")
+                                        .arg(percent, FractionHtml(thousandths, 1000)),
+                              FractionHtml(n, d))};
     }
     return q;
 }
@@ -673,19 +677,20 @@ Question RepeatedAmount(Prng& rng)
     struct Story {
         const char* text; // %1 the fraction, %2 the count, %3 a name
         const Unit* unit;
+        QList<int> denominators; // the fractions of the unit that make sense
     };
     static const QList<Story> stories = {
         {"Each glass holds %1 of a litre. %3 fills %2 glasses with juice. How many litres of "
          "juice does %3 use?",
-         &units::kLitres},
+         &units::kLitres, {2, 3, 4, 5, 8, 10}},
         {"One lap of the park is %1 of a kilometre. %3 runs %2 laps. How far does %3 run?",
-         &units::kKm},
+         &units::kKm, {2, 4, 5, 8, 10}},
         {"A bag of rice weighs %1 of a kilogram. %3 buys %2 bags. What do they weigh altogether?",
-         &units::kKg},
+         &units::kKg, {2, 4, 5, 8, 10}},
         {"%3 practises the piano for %1 of an hour every day. How many hours is that in %2 days?",
-         &units::kHours}};
+         &units::kHours, {2, 3, 4, 5, 6, 10, 12}}};
     const Story& story = rng.pick(stories);
-    const int b = rng.range(2, 10);
+    const int b = rng.pick(story.denominators);
     const int a = Numerator(rng, b);
     const int k = rng.range(3, 9);
     Question q = Make(Para(QString::fromLatin1(story.text)
