@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const QString kTimes = QStringLiteral(" &times; ");
 const QString kBox = QStringLiteral("&#9633;");
@@ -85,14 +87,13 @@ Question TwoFactors(Prng& rng)
                  .arg(NumberWords(asked))
                  .arg(n)),
         {GroupPart(QString(), factors, asked)}, QLatin1String(kNoteGroup));
-    q.working = {QStringLiteral("Find the pairs of numbers that multiply to make %1: %2.")
-                     .arg(n)
-                     .arg(FactorPairs(n)),
-                 QStringLiteral("Leaving out 1 and %1, the factors are %2.")
-                     .arg(n)
-                     .arg(JoinAnd(factors)),
-                 QStringLiteral("Any %1 of them are right, for example %2.")
-                     .arg(NumberWords(asked), JoinAnd(factors.mid(0, asked)))};
+    q.working = {
+        QStringLiteral("Find the pairs of numbers that multiply to make %1: %2.")
+            .arg(n)
+            .arg(FactorPairs(n)),
+        QStringLiteral("Leaving out 1 and %1, the factors are %2.").arg(n).arg(JoinAnd(factors)),
+        QStringLiteral("Any %1 of them are right, for example %2.")
+            .arg(NumberWords(asked), JoinAnd(factors.mid(0, asked)))};
     return q;
 }
 
@@ -108,12 +109,12 @@ Question PrimesBetween(Prng& rng)
                 primes.append(QString::number(n));
         }
     }
-    Question q = Make(Para(QStringLiteral("There are %1 prime numbers between %2 and %3. Write them all.")
-                               .arg(NumberWords(int(primes.size())))
-                               .arg(from)
-                               .arg(from + 10)),
-                      {GroupPart(QString(), primes, int(primes.size()))},
-                      QLatin1String(kNoteGroup));
+    Question q =
+        Make(Para(QStringLiteral("There are %1 prime numbers between %2 and %3. Write them all.")
+                      .arg(NumberWords(int(primes.size())))
+                      .arg(from)
+                      .arg(from + 10)),
+             {GroupPart(QString(), primes, int(primes.size()))}, QLatin1String(kNoteGroup));
     QStringList composite;
     for (int n = from + 1; n < from + 10; ++n) {
         if (n % 2 != 0 && !IsPrime(n)) {
@@ -121,11 +122,12 @@ Question PrimesBetween(Prng& rng)
             while (n % d != 0)
                 d += 2;
             composite.append(QStringLiteral("%1 = %2").arg(n).arg(QString::number(d) + kTimes +
-                                                                   QString::number(n / d)));
+                                                                  QString::number(n / d)));
         }
     }
-    q.working = {QStringLiteral("A prime number has exactly two factors: 1 and itself. Even numbers "
-                                "above 2 and numbers ending in 5 are not prime.")};
+    q.working = {
+        QStringLiteral("A prime number has exactly two factors: 1 and itself. Even numbers "
+                       "above 2 and numbers ending in 5 are not prime.")};
     if (!composite.isEmpty())
         q.working.append(QStringLiteral("Check the odd numbers left: %1 are not prime.")
                              .arg(composite.join(QStringLiteral(", "))));
@@ -274,16 +276,16 @@ Question SquaresAndCubes(Prng& rng)
     Question q = Make(Para(QStringLiteral("Work out")),
                       {NumberPart(QStringLiteral("%1<sup>2</sup>").arg(a), a * a),
                        NumberPart(QStringLiteral("%1<sup>3</sup>").arg(b), b * b * b)});
-    q.working = {QStringLiteral("a) %1<sup>2</sup> = %2 = %3.")
-                     .arg(a)
-                     .arg(QString::number(a) + kTimes + QString::number(a))
-                     .arg(a * a),
-                 QStringLiteral("b) %1<sup>3</sup> = %2 = %3 = %4.")
-                     .arg(b)
-                     .arg(QString::number(b) + kTimes + QString::number(b) + kTimes +
-                          QString::number(b))
-                     .arg(QString::number(b * b) + kTimes + QString::number(b))
-                     .arg(b * b * b)};
+    q.working = {
+        QStringLiteral("a) %1<sup>2</sup> = %2 = %3.")
+            .arg(a)
+            .arg(QString::number(a) + kTimes + QString::number(a))
+            .arg(a * a),
+        QStringLiteral("b) %1<sup>3</sup> = %2 = %3 = %4.")
+            .arg(b)
+            .arg(QString::number(b) + kTimes + QString::number(b) + kTimes + QString::number(b))
+            .arg(QString::number(b * b) + kTimes + QString::number(b))
+            .arg(b * b * b)};
     return q;
 }
 
@@ -304,13 +306,14 @@ Question SortVenn(Prng& rng)
         const bool multiple = n % m == 0;
         const QString region = even ? (multiple ? "B" : "A") : (multiple ? "C" : "D");
         parts.append(WordPart(QStringLiteral("In which region does <b>%1</b> go?").arg(n), region));
-        working.append(QStringLiteral("%1) %2 is %3 and %4 a multiple of %5, so it goes in region %6.")
-                           .arg(QLatin1Char(char('a' + parts.size() - 1)))
-                           .arg(n)
-                           .arg(even ? QStringLiteral("even") : QStringLiteral("odd"))
-                           .arg(multiple ? QStringLiteral("is") : QStringLiteral("is not"))
-                           .arg(m)
-                           .arg(region));
+        working.append(
+            QStringLiteral("%1) %2 is %3 and %4 a multiple of %5, so it goes in region %6.")
+                .arg(QLatin1Char(char('a' + parts.size() - 1)))
+                .arg(n)
+                .arg(even ? QStringLiteral("even") : QStringLiteral("odd"))
+                .arg(multiple ? QStringLiteral("is") : QStringLiteral("is not"))
+                .arg(m)
+                .arg(region));
     }
     Question q = Make(
         Para(QStringLiteral("The diagram sorts numbers. Write the letter of the region.")), parts);
@@ -361,11 +364,11 @@ Question PrimeFactors(Prng& rng)
             rest /= p;
         }
     }
-    Question q = Make(Para(QStringLiteral("Write all the <b>prime</b> factors of <b>%1</b>. "
-                                          "Write each one once.")
-                               .arg(n)),
-                      {GroupPart(QString(), distinct, int(distinct.size()))},
-                      QLatin1String(kNoteGroup));
+    Question q =
+        Make(Para(QStringLiteral("Write all the <b>prime</b> factors of <b>%1</b>. "
+                                 "Write each one once.")
+                      .arg(n)),
+             {GroupPart(QString(), distinct, int(distinct.size()))}, QLatin1String(kNoteGroup));
     q.working = {QStringLiteral("Divide by prime numbers, smallest first, until you reach 1: %1.")
                      .arg(steps.join(QStringLiteral(", "))),
                  QStringLiteral("So %1 = %2.").arg(n).arg(factors.join(kTimes)),
@@ -398,9 +401,8 @@ Question CommonMultipleChoice(Prng& rng)
         if (options.size() < 4 && (!both || v == right)) {
             options.append({QString::number(v), both});
             if (v != right)
-                checks.append(QStringLiteral("%1 is not a multiple of %2")
-                                  .arg(v)
-                                  .arg(v % a != 0 ? a : b));
+                checks.append(
+                    QStringLiteral("%1 is not a multiple of %2").arg(v).arg(v % a != 0 ? a : b));
         }
     }
     Question q = ChoiceQuestion(
@@ -417,8 +419,8 @@ Question CommonMultipleChoice(Prng& rng)
 
 Question NotAFactor(Prng& rng)
 {
-    const int n = rng.pick(QList<int>{24, 30, 36, 40, 42, 48, 54, 56, 60, 63, 64, 70, 72, 80, 84,
-                                      90, 96});
+    const int n =
+        rng.pick(QList<int>{24, 30, 36, 40, 42, 48, 54, 56, 60, 63, 64, 70, 72, 80, 84, 90, 96});
     QStringList factors = Factors(n, false);
     rng.shuffle(factors);
     int odd = rng.range(3, n / 2);
@@ -432,9 +434,9 @@ Question NotAFactor(Prng& rng)
         checks.append(QString::number(f) + kTimes + QString::number(n / f) + QStringLiteral(" = ") +
                       QString::number(n));
     }
-    Question q = ChoiceQuestion(
-        Para(QStringLiteral("Which of these is <b>not</b> a factor of %1?").arg(n)),
-        UniqueChoice(rng, options));
+    Question q =
+        ChoiceQuestion(Para(QStringLiteral("Which of these is <b>not</b> a factor of %1?").arg(n)),
+                       UniqueChoice(rng, options));
     q.working = {QStringLiteral("A factor divides %1 exactly: %2.")
                      .arg(n)
                      .arg(checks.join(QStringLiteral(", "))),
@@ -457,16 +459,20 @@ Question HcfStory(Prng& rng)
     static const QList<Story> stories = {
         {"%1 has %2 red roses and %3 white roses. %1 makes identical bunches using all of them, "
          "with no flowers left over. What is the greatest number of bunches %1 can make?",
-         "bunches", {"bunches", {"bunches", "bunch"}}},
+         "bunches",
+         {"bunches", {"bunches", "bunch"}}},
         {"%1 has %2 pencils and %3 rubbers. %1 puts them all into identical packs, with nothing "
          "left over. What is the greatest number of packs %1 can make?",
-         "packs", {"packs", {"packs", "pack"}}},
+         "packs",
+         {"packs", {"packs", "pack"}}},
         {"A club has %2 boys and %3 girls. %1 splits them into teams, each with the same number "
          "of boys and the same number of girls. What is the greatest number of teams?",
-         "teams", {"teams", {"teams", "team"}}},
+         "teams",
+         {"teams", {"teams", "team"}}},
         {"%1 has %2 biscuits and %3 cakes. %1 shares them all out equally onto plates, with "
          "none left over. What is the greatest number of plates %1 can use?",
-         "plates", {"plates", {"plates", "plate"}}}};
+         "plates",
+         {"plates", {"plates", "plate"}}}};
     const Story& story = rng.pick(stories);
     const int g = rng.range(3, 12);
     int p = rng.range(2, 6), r = rng.range(2, 7);
@@ -501,9 +507,9 @@ Question LcmStory(Prng& rng)
     while (second == first)
         second = Name(rng);
     const QString stem =
-        kind == 0 ? QStringLiteral("A red light flashes every %1 seconds and a green light every "
-                                   "%2 seconds. They have just flashed together. After how many "
-                                   "seconds will they next flash together?")
+        kind == 0   ? QStringLiteral("A red light flashes every %1 seconds and a green light every "
+                                       "%2 seconds. They have just flashed together. After how many "
+                                       "seconds will they next flash together?")
         : kind == 1 ? QStringLiteral("One bus leaves the station every %1 minutes and another "
                                      "every %2 minutes. Both have just left. After how many "
                                      "minutes will they next leave together?")
@@ -511,24 +517,21 @@ Question LcmStory(Prng& rng)
                                      "They start together. After how many minutes are they next "
                                      "both at the start together?")
                           .arg(first, QStringLiteral("%1"), second, QStringLiteral("%2"));
-    Question q = Make(Para(stem.arg(a).arg(b)),
-                      {MeasurePart(QString(), lcm, 0, unit, 2)});
+    Question q = Make(Para(stem.arg(a).arg(b)), {MeasurePart(QString(), lcm, 0, unit, 2)});
     q.working = {QStringLiteral("The time must be a multiple of both %1 and %2.").arg(a).arg(b),
                  QStringLiteral("Multiples of %1: %2.").arg(b).arg(MultiplesUpTo(b, lcm)),
                  QStringLiteral("The first of these that %1 divides is %2: the lowest common "
                                 "multiple.")
                      .arg(a)
                      .arg(lcm),
-                 QStringLiteral("So they are next together after %1 %2.")
-                     .arg(lcm)
-                     .arg(unit.shown)};
+                 QStringLiteral("So they are next together after %1 %2.").arg(lcm).arg(unit.shown)};
     return q;
 }
 
 Question MissingFactorPairs(Prng& rng)
 {
-    const int n = rng.pick(QList<int>{24, 30, 36, 40, 42, 48, 54, 56, 60, 64, 66, 70, 72, 78, 80,
-                                      84, 88, 90, 96, 100});
+    const int n = rng.pick(QList<int>{24, 30, 36, 40, 42, 48, 54, 56, 60, 64,
+                                      66, 70, 72, 78, 80, 84, 88, 90, 96, 100});
     QList<int> small;
     for (int d = 2; d * d < n; ++d) {
         if (n % d == 0)
@@ -538,17 +541,19 @@ Question MissingFactorPairs(Prng& rng)
     small = small.mid(0, 3);
     std::sort(small.begin(), small.end());
     QList<Part> parts;
-    QStringList working = {QStringLiteral("Each missing number is %1 divided by the number shown.")
-                               .arg(n)};
+    QStringList working = {
+        QStringLiteral("Each missing number is %1 divided by the number shown.").arg(n)};
     for (int f : small) {
-        parts.append(NumberPart(QStringLiteral("%1 &times; %2 = %3").arg(f).arg(kBox).arg(n), n / f));
+        parts.append(
+            NumberPart(QStringLiteral("%1 &times; %2 = %3").arg(f).arg(kBox).arg(n), n / f));
         working.append(QStringLiteral("%1) %2 &divide; %3 = %4, so %3 &times; %4 = %2.")
                            .arg(QLatin1Char(char('a' + parts.size() - 1)))
                            .arg(n)
                            .arg(f)
                            .arg(n / f));
     }
-    Question q = Make(Para(QStringLiteral("Complete the factor pairs of <b>%1</b>.").arg(n)), parts);
+    Question q =
+        Make(Para(QStringLiteral("Complete the factor pairs of <b>%1</b>.").arg(n)), parts);
     q.working = working;
     return q;
 }
@@ -557,19 +562,19 @@ Question Roots(Prng& rng)
 {
     const int k = rng.range(4, 15);
     const int c = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("Find the missing numbers.")),
-                      {NumberPart(QStringLiteral("%1 &times; %1 = %2").arg(kBox).arg(k * k), k),
-                       NumberPart(QStringLiteral("%1 &times; %1 &times; %1 = %2").arg(kBox).arg(c * c * c),
-                                  c)});
-    q.working = {QStringLiteral("a) %1 is a square number: %2 = %1, so the number is %3.")
-                     .arg(k * k)
-                     .arg(QString::number(k) + kTimes + QString::number(k))
-                     .arg(k),
-                 QStringLiteral("b) %1 is a cube number: %2 = %1, so the number is %3.")
-                     .arg(c * c * c)
-                     .arg(QString::number(c) + kTimes + QString::number(c) + kTimes +
-                          QString::number(c))
-                     .arg(c)};
+    Question q = Make(
+        Para(QStringLiteral("Find the missing numbers.")),
+        {NumberPart(QStringLiteral("%1 &times; %1 = %2").arg(kBox).arg(k * k), k),
+         NumberPart(QStringLiteral("%1 &times; %1 &times; %1 = %2").arg(kBox).arg(c * c * c), c)});
+    q.working = {
+        QStringLiteral("a) %1 is a square number: %2 = %1, so the number is %3.")
+            .arg(k * k)
+            .arg(QString::number(k) + kTimes + QString::number(k))
+            .arg(k),
+        QStringLiteral("b) %1 is a cube number: %2 = %1, so the number is %3.")
+            .arg(c * c * c)
+            .arg(QString::number(c) + kTimes + QString::number(c) + kTimes + QString::number(c))
+            .arg(c)};
     return q;
 }
 
@@ -599,16 +604,20 @@ Question CubeNumber(Prng& rng)
         int r = 1;
         while ((r + 1) * (r + 1) * (r + 1) <= n)
             ++r;
-        between.append(QStringLiteral("%1 lies between %2 and %3").arg(n).arg(r * r * r).arg((r + 1) * (r + 1) * (r + 1)));
+        between.append(QStringLiteral("%1 lies between %2 and %3")
+                           .arg(n)
+                           .arg(r * r * r)
+                           .arg((r + 1) * (r + 1) * (r + 1)));
     }
     Question q = ChoiceQuestion(Para(QStringLiteral("Which of these is a <b>cube number</b>?")),
                                 UniqueChoice(rng, options));
-    q.working = {QStringLiteral("A cube number is a number multiplied by itself and by itself again."),
-                 QStringLiteral("%1 = %2, so %2 is a cube number.")
-                     .arg(QString::number(k) + kTimes + QString::number(k) + kTimes + QString::number(k))
-                     .arg(cube),
-                 QStringLiteral("The others are not: %1 (two cube numbers next to each other).")
-                     .arg(between.join(QStringLiteral("; ")))};
+    q.working = {
+        QStringLiteral("A cube number is a number multiplied by itself and by itself again."),
+        QStringLiteral("%1 = %2, so %2 is a cube number.")
+            .arg(QString::number(k) + kTimes + QString::number(k) + kTimes + QString::number(k))
+            .arg(cube),
+        QStringLiteral("The others are not: %1 (two cube numbers next to each other).")
+            .arg(between.join(QStringLiteral("; ")))};
     return q;
 }
 
@@ -623,13 +632,15 @@ Question NextPrime(Prng& rng)
         int d = 2;
         while (m % d != 0)
             ++d;
-        checks.append(QStringLiteral("%1 = %2").arg(m).arg(QString::number(d) + kTimes + QString::number(m / d)));
+        checks.append(QStringLiteral("%1 = %2").arg(m).arg(QString::number(d) + kTimes +
+                                                           QString::number(m / d)));
     }
     Question q = Make(Para(QStringLiteral("What is the first prime number after %1?").arg(n)),
                       {NumberPart(QString(), p)});
-    q.working = {QStringLiteral("Check the numbers after %1 in turn: a prime has no factors but 1 and "
-                                "itself.")
-                     .arg(n)};
+    q.working = {
+        QStringLiteral("Check the numbers after %1 in turn: a prime has no factors but 1 and "
+                       "itself.")
+            .arg(n)};
     if (!checks.isEmpty())
         q.working.append(QStringLiteral("%1: not prime.").arg(checks.join(QStringLiteral(", "))));
     q.working.append(QStringLiteral("%1 has no factor from 2 up to its square root, so the first "
@@ -643,10 +654,11 @@ Question NextPrime(Prng& rng)
 
 QList<Generator> FactorKinds()
 {
-    return {TwoFactors,   PrimesBetween,   CommonMultiples, PrimeOrNot,  HcfLcm,
-            SquareNumber, SquaresAndCubes, SortVenn,        SortVenn,    FactorCount,
-            PrimeFactors, CommonMultipleChoice, NotAFactor, HcfStory,    LcmStory,
-            MissingFactorPairs, Roots, CubeNumber, NextPrime};
+    return {TwoFactors, PrimesBetween, CommonMultiples, PrimeOrNot,
+            HcfLcm,     SquareNumber,  SquaresAndCubes, SortVenn,
+            SortVenn,   FactorCount,   PrimeFactors,    CommonMultipleChoice,
+            NotAFactor, HcfStory,      LcmStory,        MissingFactorPairs,
+            Roots,      CubeNumber,    NextPrime};
 }
 
 } // namespace orlavine::pack

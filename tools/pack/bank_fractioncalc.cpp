@@ -7,9 +7,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const QString kBox = QStringLiteral("&#9633;");
 
@@ -63,7 +65,8 @@ Part ValuePart(const QString& prompt, int n, int d, const Unit& unit, int marks)
     Part part = AlternativesPart(prompt, WithUnit(usual, unit) + spaced, marks);
     part.unit = unit.shown;
     part.unitBefore = unit.before;
-    part.answer = ValueHtml(p, q) + (unit.shown.isEmpty() ? QString() : QLatin1Char(' ') + unit.shown);
+    part.answer =
+        ValueHtml(p, q) + (unit.shown.isEmpty() ? QString() : QLatin1Char(' ') + unit.shown);
     return part;
 }
 
@@ -83,10 +86,11 @@ QStringList Tidy(int n, int d)
     const int g = Gcd(n, d);
     const int p = n / g, q = d / g;
     if (g > 1)
-        steps.append(QStringLiteral("Simplify by dividing the numerator and denominator by %1: "
-                                    "%2 = %3.")
-                         .arg(g)
-                         .arg(FractionHtml(n, d), q == 1 ? QString::number(p) : FractionHtml(p, q)));
+        steps.append(
+            QStringLiteral("Simplify by dividing the numerator and denominator by %1: "
+                           "%2 = %3.")
+                .arg(g)
+                .arg(FractionHtml(n, d), q == 1 ? QString::number(p) : FractionHtml(p, q)));
     if (q > 1 && p > q)
         steps.append(QStringLiteral("%1 &divide; %2 = %3 remainder %4, so %5 = %6.")
                          .arg(p)
@@ -141,14 +145,14 @@ Question AddUnlike(Prng& rng)
     const int a = Numerator(rng, b), c = Numerator(rng, d);
     const int l = Lcm(b, d);
     const int sum = a * (l / b) + c * (l / d);
-    Question q = Make(Para(QStringLiteral("Work out")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" + ") + FractionHtml(c, d)),
-                      {ValuePart(QString(), sum, l, units::kNone, 2)},
-                      QLatin1String(kNoteAnyFraction));
-    q.working = {OverCommon(a, b, c, d),
-                 QStringLiteral("Add the numerators: %1 + %2 = %3.")
-                     .arg(FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l),
-                          FractionHtml(sum, l))};
+    Question q =
+        Make(Para(QStringLiteral("Work out")) +
+                 Display(FractionHtml(a, b) + QStringLiteral(" + ") + FractionHtml(c, d)),
+             {ValuePart(QString(), sum, l, units::kNone, 2)}, QLatin1String(kNoteAnyFraction));
+    q.working = {
+        OverCommon(a, b, c, d),
+        QStringLiteral("Add the numerators: %1 + %2 = %3.")
+            .arg(FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l), FractionHtml(sum, l))};
     q.working += Tidy(sum, l);
     q.working.append(QStringLiteral("So the answer is %1.").arg(ValueHtml(sum, l)));
     return q;
@@ -162,11 +166,10 @@ Question SubtractUnlike(Prng& rng)
         std::swap(a, c), std::swap(b, d);
     const int l = Lcm(b, d);
     const int difference = a * (l / b) - c * (l / d);
-    Question q = Make(Para(QStringLiteral("Work out")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" &minus; ") +
-                                  FractionHtml(c, d)),
-                      {ValuePart(QString(), difference, l, units::kNone, 2)},
-                      QLatin1String(kNoteAnyFraction));
+    Question q = Make(
+        Para(QStringLiteral("Work out")) +
+            Display(FractionHtml(a, b) + QStringLiteral(" &minus; ") + FractionHtml(c, d)),
+        {ValuePart(QString(), difference, l, units::kNone, 2)}, QLatin1String(kNoteAnyFraction));
     q.working = {OverCommon(a, b, c, d),
                  QStringLiteral("Subtract the numerators: %1 &minus; %2 = %3.")
                      .arg(FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l),
@@ -186,8 +189,7 @@ Question AddMixed(Prng& rng)
     const int total = (w + v) * l + parts;
     Question q = Make(Para(QStringLiteral("Work out")) +
                           Display(MixedHtml(w, a, b) + QStringLiteral(" + ") + MixedHtml(v, c, d)),
-                      {ValuePart(QString(), total, l, units::kNone, 2)},
-                      QLatin1String(kNoteMixed));
+                      {ValuePart(QString(), total, l, units::kNone, 2)}, QLatin1String(kNoteMixed));
     q.working = {QStringLiteral("Add the whole numbers: %1 + %2 = %3.").arg(w).arg(v).arg(w + v),
                  OverCommon(a, b, c, d),
                  QStringLiteral("Add the fractions: %1 + %2 = %3.")
@@ -211,11 +213,10 @@ Question SubtractMixed(Prng& rng)
     const int l = Lcm(b, d);
     const int first = (w * b + a) * (l / b), second = (v * d + c) * (l / d);
     const int difference = first - second;
-    Question q = Make(Para(QStringLiteral("Work out")) +
-                          Display(MixedHtml(w, a, b) + QStringLiteral(" &minus; ") +
-                                  MixedHtml(v, c, d)),
-                      {ValuePart(QString(), difference, l, units::kNone, 2)},
-                      QLatin1String(kNoteMixed));
+    Question q =
+        Make(Para(QStringLiteral("Work out")) +
+                 Display(MixedHtml(w, a, b) + QStringLiteral(" &minus; ") + MixedHtml(v, c, d)),
+             {ValuePart(QString(), difference, l, units::kNone, 2)}, QLatin1String(kNoteMixed));
     q.working = {QStringLiteral("Write both as improper fractions: %1 = %2 and %3 = %4.")
                      .arg(MixedHtml(w, a, b), FractionHtml(w * b + a, b), MixedHtml(v, c, d),
                           FractionHtml(v * d + c, d)),
@@ -238,10 +239,10 @@ Question MultiplyByWhole(Prng& rng)
     const int b = rng.range(3, 12);
     const int a = Numerator(rng, b);
     const int k = rng.range(2, 9);
-    Question q = Make(Para(QStringLiteral("Work out")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" &times; %1").arg(k)),
-                      {ValuePart(QString(), a * k, b, units::kNone, 1)},
-                      QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("Work out")) +
+                 Display(FractionHtml(a, b) + QStringLiteral(" &times; %1").arg(k)),
+             {ValuePart(QString(), a * k, b, units::kNone, 1)}, QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("Multiply the numerator by %1 and keep the denominator: "
                                 "%2 &times; %1 = %3.")
                      .arg(k)
@@ -257,19 +258,19 @@ Question MultiplyFractions(Prng& rng)
     const int a = Numerator(rng, b), c = Numerator(rng, d);
     const int n = a * c, m = b * d;
     const int g = Gcd(n, m);
-    Question q = Make(Para(QStringLiteral("Work out. Give your answer in its simplest form.")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" &times; ") +
-                                  FractionHtml(c, d)),
-                      {FractionAnswerPart(QString(), n, m, true)},
-                      QLatin1String(kNoteAnyFraction));
-    q.working = {QStringLiteral("Multiply the numerators: %1 &times; %2 = %3.").arg(a).arg(c).arg(n),
-                 QStringLiteral("Multiply the denominators: %1 &times; %2 = %3.").arg(b).arg(d).arg(m)};
-    q.working.append(g > 1 ? QStringLiteral("%1 simplifies: divide both by %2 to get %3.")
-                                 .arg(FractionHtml(n, m))
-                                 .arg(g)
-                                 .arg(FractionHtml(n / g, m / g))
-                           : QStringLiteral("%1 is already in its simplest form.")
-                                 .arg(FractionHtml(n, m)));
+    Question q =
+        Make(Para(QStringLiteral("Work out. Give your answer in its simplest form.")) +
+                 Display(FractionHtml(a, b) + QStringLiteral(" &times; ") + FractionHtml(c, d)),
+             {FractionAnswerPart(QString(), n, m, true)}, QLatin1String(kNoteAnyFraction));
+    q.working = {
+        QStringLiteral("Multiply the numerators: %1 &times; %2 = %3.").arg(a).arg(c).arg(n),
+        QStringLiteral("Multiply the denominators: %1 &times; %2 = %3.").arg(b).arg(d).arg(m)};
+    q.working.append(
+        g > 1 ? QStringLiteral("%1 simplifies: divide both by %2 to get %3.")
+                    .arg(FractionHtml(n, m))
+                    .arg(g)
+                    .arg(FractionHtml(n / g, m / g))
+              : QStringLiteral("%1 is already in its simplest form.").arg(FractionHtml(n, m)));
     return q;
 }
 
@@ -278,10 +279,10 @@ Question DivideByWhole(Prng& rng)
     const int b = rng.range(2, 9);
     const int a = Numerator(rng, b);
     const int k = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("Work out")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" &divide; %1").arg(k)),
-                      {ValuePart(QString(), a, b * k, units::kNone, 1)},
-                      QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("Work out")) +
+                 Display(FractionHtml(a, b) + QStringLiteral(" &divide; %1").arg(k)),
+             {ValuePart(QString(), a, b * k, units::kNone, 1)}, QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("Dividing by %1 makes each part %1 times smaller, so multiply the "
                                 "denominator by %1.")
                      .arg(k),
@@ -323,9 +324,9 @@ Question Reciprocal(Prng& rng)
                                   "%2 &times; %1 = 1.")
                        .arg(FractionHtml(d, n), FractionHtml(n, d)));
     working += Tidy(d, n);
-    Question q = Make(Para(QStringLiteral("What is the <b>reciprocal</b> of %1?").arg(shown)),
-                      {ValuePart(QString(), d, n, units::kNone, 1)},
-                      QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("What is the <b>reciprocal</b> of %1?").arg(shown)),
+             {ValuePart(QString(), d, n, units::kNone, 1)}, QLatin1String(kNoteAnyFraction));
     working.append(QStringLiteral("So the answer is %1.").arg(ValueHtml(d, n)));
     q.working = working;
     return q;
@@ -357,10 +358,11 @@ Question FractionDecimalPercent(Prng& rng)
                      QStringLiteral("b) Multiply by 100 for a percentage: %1 &times; 100 = %2%.")
                          .arg(decimal, percent)};
     } else {
-        q = Make(Para(QStringLiteral("Write %1% as").arg(percent)),
-                 {DecimalPart(QStringLiteral("a decimal"), thousandths, 3),
-                  FractionAnswerPart(QStringLiteral("a fraction in its simplest form"), n, d, true)},
-                 QLatin1String(kNoteAnyFraction));
+        q = Make(
+            Para(QStringLiteral("Write %1% as").arg(percent)),
+            {DecimalPart(QStringLiteral("a decimal"), thousandths, 3),
+             FractionAnswerPart(QStringLiteral("a fraction in its simplest form"), n, d, true)},
+            QLatin1String(kNoteAnyFraction));
         q.working = {QStringLiteral("a) Per cent means out of 100: %1 &divide; 100 = %2.")
                          .arg(percent, decimal),
                      QStringLiteral("b) %1% = %2, and the simplest form of that fraction is %3.")
@@ -380,10 +382,11 @@ Question PercentToFraction(Prng& rng)
     while (p % 10 == 0 && rng.chance(60))
         p = rng.range(2, 98);
     const int g = Gcd(p, 100);
-    Question q = Make(Para(QStringLiteral("Write %1% as a fraction in its simplest form.").arg(p)),
-                      {FractionAnswerPart(QString(), p, 100, true)},
-                      QLatin1String(kNoteAnyFraction));
-    q.working = {QStringLiteral("Per cent means out of 100: %1% = %2.").arg(p).arg(FractionHtml(p, 100))};
+    Question q =
+        Make(Para(QStringLiteral("Write %1% as a fraction in its simplest form.").arg(p)),
+             {FractionAnswerPart(QString(), p, 100, true)}, QLatin1String(kNoteAnyFraction));
+    q.working = {
+        QStringLiteral("Per cent means out of 100: %1% = %2.").arg(p).arg(FractionHtml(p, 100))};
     q.working.append(g > 1 ? QStringLiteral("The highest common factor of %1 and 100 is %2: "
                                             "divide both by %2 to get %3.")
                                  .arg(p)
@@ -426,9 +429,10 @@ Question OrderForms(Prng& rng)
     const QString which = largest ? QStringLiteral("largest") : QStringLiteral("smallest");
     Question q = ChoiceQuestion(Para(QStringLiteral("Which of these is the <b>%1</b>?").arg(which)),
                                 UniqueChoice(rng, options));
-    q.working = {QStringLiteral("Write them all as decimals: %1.").arg(decimals.join(QStringLiteral(", "))),
-                 QStringLiteral("The %1 decimal is %2, so the %1 is %3.")
-                     .arg(which, DecimalText(values.at(best), 3), options.at(best).text)};
+    q.working = {
+        QStringLiteral("Write them all as decimals: %1.").arg(decimals.join(QStringLiteral(", "))),
+        QStringLiteral("The %1 decimal is %2, so the %1 is %3.")
+            .arg(which, DecimalText(values.at(best), 3), options.at(best).text)};
     return q;
 }
 
@@ -468,29 +472,31 @@ Question BetweenChoice(Prng& rng)
     QStringList others;
     for (const auto& f : outside.mid(0, 3)) {
         options.append({FractionHtml(f.first, f.second), false});
-        others.append(FractionHtml(f.first, f.second) + QLatin1Char(' ') + DecimalAbout(f.first, f.second));
+        others.append(FractionHtml(f.first, f.second) + QLatin1Char(' ') +
+                      DecimalAbout(f.first, f.second));
     }
-    Question q = ChoiceQuestion(Para(QStringLiteral("Which fraction lies between %1 and %2?")
-                                         .arg(FractionHtml(low.first, low.second),
-                                              FractionHtml(high.first, high.second))),
-                                UniqueChoice(rng, options));
-    q.working = {QStringLiteral("As decimals: %1 %2 and %3 %4.")
-                     .arg(FractionHtml(low.first, low.second), DecimalAbout(low.first, low.second),
-                          FractionHtml(high.first, high.second),
-                          DecimalAbout(high.first, high.second)),
-                 QStringLiteral("The options: %1 %2; %3.")
-                     .arg(FractionHtml(right.first, right.second),
-                          DecimalAbout(right.first, right.second), others.join(QStringLiteral("; "))),
-                 QStringLiteral("Only %1 lies between them.")
-                     .arg(FractionHtml(right.first, right.second))};
+    Question q = ChoiceQuestion(
+        Para(QStringLiteral("Which fraction lies between %1 and %2?")
+                 .arg(FractionHtml(low.first, low.second), FractionHtml(high.first, high.second))),
+        UniqueChoice(rng, options));
+    q.working = {
+        QStringLiteral("As decimals: %1 %2 and %3 %4.")
+            .arg(FractionHtml(low.first, low.second), DecimalAbout(low.first, low.second),
+                 FractionHtml(high.first, high.second), DecimalAbout(high.first, high.second)),
+        QStringLiteral("The options: %1 %2; %3.")
+            .arg(FractionHtml(right.first, right.second), DecimalAbout(right.first, right.second),
+                 others.join(QStringLiteral("; "))),
+        QStringLiteral("Only %1 lies between them.").arg(FractionHtml(right.first, right.second))};
     return q;
 }
 
 Question MoneyStory(Prng& rng)
 {
-    static const QList<QPair<QString, QString>> buys = {
-        {"book", "game"}, {"jacket", "pair of shoes"}, {"train ticket", "meal"},
-        {"bike lock", "helmet"}, {"present", "card"}};
+    static const QList<QPair<QString, QString>> buys = {{"book", "game"},
+                                                        {"jacket", "pair of shoes"},
+                                                        {"train ticket", "meal"},
+                                                        {"bike lock", "helmet"},
+                                                        {"present", "card"}};
     const auto& [first, second] = rng.pick(buys);
     const int b = rng.range(2, 5), d = rng.range(2, 5);
     const int a = Numerator(rng, b), c = Numerator(rng, d);
@@ -509,27 +515,28 @@ Question MoneyStory(Prng& rng)
                      units::kPounds),
          MeasurePart(QStringLiteral("How much money did %1 have left at the end?").arg(name),
                      (left - then) * 100, 2, units::kPounds, 2)});
-    q.working = {QStringLiteral("a) %1 of &pound;%2: &pound;%2 &divide; %3 &times; %4 = &pound;%5.")
-                     .arg(FractionHtml(a, b))
-                     .arg(pounds)
-                     .arg(b)
-                     .arg(a)
-                     .arg(spent),
-                 QStringLiteral("b) Left after that: &pound;%1 &minus; &pound;%2 = &pound;%3.")
-                     .arg(pounds)
-                     .arg(spent)
-                     .arg(left),
-                 QStringLiteral("%1 of &pound;%2: &pound;%2 &divide; %3 &times; %4 = &pound;%5 on the %6.")
-                     .arg(FractionHtml(c, d))
-                     .arg(left)
-                     .arg(d)
-                     .arg(c)
-                     .arg(then)
-                     .arg(second),
-                 QStringLiteral("&pound;%1 &minus; &pound;%2 = &pound;%3 left at the end.")
-                     .arg(left)
-                     .arg(then)
-                     .arg(left - then)};
+    q.working = {
+        QStringLiteral("a) %1 of &pound;%2: &pound;%2 &divide; %3 &times; %4 = &pound;%5.")
+            .arg(FractionHtml(a, b))
+            .arg(pounds)
+            .arg(b)
+            .arg(a)
+            .arg(spent),
+        QStringLiteral("b) Left after that: &pound;%1 &minus; &pound;%2 = &pound;%3.")
+            .arg(pounds)
+            .arg(spent)
+            .arg(left),
+        QStringLiteral("%1 of &pound;%2: &pound;%2 &divide; %3 &times; %4 = &pound;%5 on the %6.")
+            .arg(FractionHtml(c, d))
+            .arg(left)
+            .arg(d)
+            .arg(c)
+            .arg(then)
+            .arg(second),
+        QStringLiteral("&pound;%1 &minus; &pound;%2 = &pound;%3 left at the end.")
+            .arg(left)
+            .arg(then)
+            .arg(left - then)};
     return q;
 }
 
@@ -591,20 +598,20 @@ Question MissingAddend(Prng& rng)
     const int l = Lcm(b, d);
     const int sum = a * (l / b) + c * (l / d);
     const int g = Gcd(sum, l);
-    Question q = Make(Para(QStringLiteral("What fraction goes in the box?")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" + %1 = ").arg(kBox) +
-                                  FractionHtml(sum / g, l / g)),
-                      {ValuePart(QString(), c, d, units::kNone, 2)},
-                      QLatin1String(kNoteAnyFraction));
-    q.working = {QStringLiteral("The missing number is %1 &minus; %2.")
-                     .arg(FractionHtml(sum / g, l / g), FractionHtml(a, b)),
-                 QStringLiteral("Over the common denominator %1: %2 = %3 and %4 = %5.")
-                     .arg(l)
-                     .arg(FractionHtml(sum / g, l / g), FractionHtml(sum, l), FractionHtml(a, b),
-                          FractionHtml(a * (l / b), l)),
-                 QStringLiteral("%1 &minus; %2 = %3.")
-                     .arg(FractionHtml(sum, l), FractionHtml(a * (l / b), l),
-                          FractionHtml(c * (l / d), l))};
+    Question q =
+        Make(Para(QStringLiteral("What fraction goes in the box?")) +
+                 Display(FractionHtml(a, b) + QStringLiteral(" + %1 = ").arg(kBox) +
+                         FractionHtml(sum / g, l / g)),
+             {ValuePart(QString(), c, d, units::kNone, 2)}, QLatin1String(kNoteAnyFraction));
+    q.working = {
+        QStringLiteral("The missing number is %1 &minus; %2.")
+            .arg(FractionHtml(sum / g, l / g), FractionHtml(a, b)),
+        QStringLiteral("Over the common denominator %1: %2 = %3 and %4 = %5.")
+            .arg(l)
+            .arg(FractionHtml(sum / g, l / g), FractionHtml(sum, l), FractionHtml(a, b),
+                 FractionHtml(a * (l / b), l)),
+        QStringLiteral("%1 &minus; %2 = %3.")
+            .arg(FractionHtml(sum, l), FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l))};
     q.working += Tidy(c * (l / d), l);
     q.working.append(QStringLiteral("So the missing fraction is %1.").arg(ValueHtml(c, d)));
     return q;
@@ -634,20 +641,20 @@ Question WhatIsLeft(Prng& rng)
         a = Numerator(rng, b), c = Numerator(rng, d);
     const int l = Lcm(b, d);
     const int used = a * (l / b) + c * (l / d);
-    Question q = Make(Para(QString::fromLatin1(story.text)
-                               .arg(FractionHtml(a, b), FractionHtml(c, d), Name(rng))),
-                      {ValuePart(QStringLiteral("What fraction is %1 altogether?")
-                                     .arg(QLatin1String(story.used)),
-                                 used, l, units::kNone, 1),
-                       ValuePart(QStringLiteral("What fraction %1?").arg(QLatin1String(story.left)),
-                                 l - used, l, units::kNone, 2)},
-                      QLatin1String(kNoteAnyFraction));
-    q.working = {QStringLiteral("a) %1").arg(OverCommon(a, b, c, d)),
-                 QStringLiteral("%1 + %2 = %3.")
-                     .arg(FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l),
-                          Simplified(used, l)),
-                 QStringLiteral("b) The whole is %1, so %1 &minus; %2 = %3 is left.")
-                     .arg(FractionHtml(l, l), FractionHtml(used, l), Simplified(l - used, l))};
+    Question q = Make(
+        Para(
+            QString::fromLatin1(story.text).arg(FractionHtml(a, b), FractionHtml(c, d), Name(rng))),
+        {ValuePart(QStringLiteral("What fraction is %1 altogether?").arg(QLatin1String(story.used)),
+                   used, l, units::kNone, 1),
+         ValuePart(QStringLiteral("What fraction %1?").arg(QLatin1String(story.left)), l - used, l,
+                   units::kNone, 2)},
+        QLatin1String(kNoteAnyFraction));
+    q.working = {
+        QStringLiteral("a) %1").arg(OverCommon(a, b, c, d)),
+        QStringLiteral("%1 + %2 = %3.")
+            .arg(FractionHtml(a * (l / b), l), FractionHtml(c * (l / d), l), Simplified(used, l)),
+        QStringLiteral("b) The whole is %1, so %1 &minus; %2 = %3 is left.")
+            .arg(FractionHtml(l, l), FractionHtml(used, l), Simplified(l - used, l))};
     return q;
 }
 
@@ -658,17 +665,19 @@ Question ShareStory(Prng& rng)
     const int b = rng.range(2, 8);
     const int a = Numerator(rng, b);
     const int k = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("There is %1 of a %2 left. %3 friends share it equally. "
-                                          "What fraction of the whole %2 does each friend get?")
-                               .arg(FractionHtml(a, b), food, QString::number(k))),
-                      {ValuePart(QString(), a, b * k, units::kNone, 2)},
-                      QLatin1String(kNoteAnyFraction));
-    q.working = {QStringLiteral("Each friend gets %1 &divide; %2.").arg(FractionHtml(a, b)).arg(k),
-                 QStringLiteral("Dividing by %1 multiplies the denominator by %1: %2 &divide; %1 = %3.")
-                     .arg(k)
-                     .arg(FractionHtml(a, b), FractionHtml(a, b * k))};
+    Question q =
+        Make(Para(QStringLiteral("There is %1 of a %2 left. %3 friends share it equally. "
+                                 "What fraction of the whole %2 does each friend get?")
+                      .arg(FractionHtml(a, b), food, QString::number(k))),
+             {ValuePart(QString(), a, b * k, units::kNone, 2)}, QLatin1String(kNoteAnyFraction));
+    q.working = {
+        QStringLiteral("Each friend gets %1 &divide; %2.").arg(FractionHtml(a, b)).arg(k),
+        QStringLiteral("Dividing by %1 multiplies the denominator by %1: %2 &divide; %1 = %3.")
+            .arg(k)
+            .arg(FractionHtml(a, b), FractionHtml(a, b * k))};
     q.working += Tidy(a, b * k);
-    q.working.append(QStringLiteral("So each friend gets %1 of the %2.").arg(ValueHtml(a, b * k), food));
+    q.working.append(
+        QStringLiteral("So each friend gets %1 of the %2.").arg(ValueHtml(a, b * k), food));
     return q;
 }
 
@@ -682,26 +691,31 @@ Question RepeatedAmount(Prng& rng)
     static const QList<Story> stories = {
         {"Each glass holds %1 of a litre. %3 fills %2 glasses with juice. How many litres of "
          "juice does %3 use?",
-         &units::kLitres, {2, 3, 4, 5, 8, 10}},
+         &units::kLitres,
+         {2, 3, 4, 5, 8, 10}},
         {"One lap of the park is %1 of a kilometre. %3 runs %2 laps. How far does %3 run?",
-         &units::kKm, {2, 4, 5, 8, 10}},
+         &units::kKm,
+         {2, 4, 5, 8, 10}},
         {"A bag of rice weighs %1 of a kilogram. %3 buys %2 bags. What do they weigh altogether?",
-         &units::kKg, {2, 4, 5, 8, 10}},
+         &units::kKg,
+         {2, 4, 5, 8, 10}},
         {"%3 practises the piano for %1 of an hour every day. How many hours is that in %2 days?",
-         &units::kHours, {2, 3, 4, 5, 6, 10, 12}}};
+         &units::kHours,
+         {2, 3, 4, 5, 6, 10, 12}}};
     const Story& story = rng.pick(stories);
     const int b = rng.pick(story.denominators);
     const int a = Numerator(rng, b);
     const int k = rng.range(3, 9);
-    Question q = Make(Para(QString::fromLatin1(story.text)
-                               .arg(FractionHtml(a, b), QString::number(k), Name(rng))),
-                      {ValuePart(QString(), a * k, b, *story.unit, 2)},
-                      QLatin1String(kNoteMixed));
+    Question q = Make(
+        Para(
+            QString::fromLatin1(story.text).arg(FractionHtml(a, b), QString::number(k), Name(rng))),
+        {ValuePart(QString(), a * k, b, *story.unit, 2)}, QLatin1String(kNoteMixed));
     q.working = {QStringLiteral("Multiply the fraction by %1: %2 &times; %1 = %3.")
                      .arg(k)
                      .arg(FractionHtml(a, b), FractionHtml(a * k, b))};
     q.working += Tidy(a * k, b);
-    q.working.append(QStringLiteral("So the answer is %1 %2.").arg(ValueHtml(a * k, b), story.unit->shown));
+    q.working.append(
+        QStringLiteral("So the answer is %1 %2.").arg(ValueHtml(a * k, b), story.unit->shown));
     return q;
 }
 
@@ -738,11 +752,12 @@ Question RectangleSides(Prng& rng)
         std::swap(a, c), std::swap(b, d);
     const int l = Lcm(b, d);
     const int half = a * (l / b) + c * (l / d);
-    Question q = Make(Para(QStringLiteral("A rectangle is %1 m long and %2 m wide.")
-                               .arg(FractionHtml(a, b), FractionHtml(c, d))),
-                      {ValuePart(QStringLiteral("What is its perimeter?"), 2 * half, l, units::kM, 2),
-                       ValuePart(QStringLiteral("What is its area?"), a * c, b * d, units::kSquareM, 1)},
-                      QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("A rectangle is %1 m long and %2 m wide.")
+                      .arg(FractionHtml(a, b), FractionHtml(c, d))),
+             {ValuePart(QStringLiteral("What is its perimeter?"), 2 * half, l, units::kM, 2),
+              ValuePart(QStringLiteral("What is its area?"), a * c, b * d, units::kSquareM, 1)},
+             QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("a) Length and width together: %1 + %2 = %3 + %4 = %5 m.")
                      .arg(FractionHtml(a, b), FractionHtml(c, d), FractionHtml(a * (l / b), l),
                           FractionHtml(c * (l / d), l), FractionHtml(half, l)),
@@ -781,8 +796,8 @@ Question FractionOfAFraction(Prng& rng)
                  .arg(FractionHtml(a, b), group, FractionHtml(c, d), doing)),
         {MeasurePart(QStringLiteral("How many %1 are there?").arg(group), inGroup, 0, counted),
          MeasurePart(QStringLiteral("How many %1 %2?").arg(group, doing), doingIt, 0, counted),
-         ValuePart(QStringLiteral("What fraction of the whole class are they?"), a * c,
-                   b * d, units::kNone, 1)},
+         ValuePart(QStringLiteral("What fraction of the whole class are they?"), a * c, b * d,
+                   units::kNone, 1)},
         QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("a) %1 of %2: %2 &divide; %3 &times; %4 = %5.")
                      .arg(FractionHtml(a, b))
@@ -809,11 +824,26 @@ Question FractionOfAFraction(Prng& rng)
 
 QList<Generator> FractionCalculationKinds()
 {
-    return {AddUnlike,      SubtractUnlike,  AddMixed,          SubtractMixed,
-            MultiplyByWhole, MultiplyFractions, DivideByWhole,   Reciprocal,
-            FractionDecimalPercent, PercentToFraction, OrderForms, BetweenChoice,
-            MoneyStory,     QuantityInSmallerUnits, MissingAddend, WhatIsLeft,
-            ShareStory,     RepeatedAmount,  MixedTimesWhole, RectangleSides,
+    return {AddUnlike,
+            SubtractUnlike,
+            AddMixed,
+            SubtractMixed,
+            MultiplyByWhole,
+            MultiplyFractions,
+            DivideByWhole,
+            Reciprocal,
+            FractionDecimalPercent,
+            PercentToFraction,
+            OrderForms,
+            BetweenChoice,
+            MoneyStory,
+            QuantityInSmallerUnits,
+            MissingAddend,
+            WhatIsLeft,
+            ShareStory,
+            RepeatedAmount,
+            MixedTimesWhole,
+            RectangleSides,
             FractionOfAFraction};
 }
 

@@ -8,9 +8,11 @@
 
 #include <algorithm>
 
-namespace orlavine::pack {
+namespace orlavine::pack
+{
 
-namespace {
+namespace
+{
 
 const Unit kPupils{"pupils", {"pupils", "children"}};
 
@@ -51,12 +53,11 @@ Picture BarOfParts(int parts, int shaded, int each, const QString& whole)
         svg.rect(10 + i * w, 40, w, 50, i < shaded ? colour::kBlueLight : "#ffffff");
         svg.text({10 + (i + 0.5) * w, 70}, QString::number(each), 14);
     }
-    return {svg.finish(),
-            QStringLiteral("A bar of %1 in %2 equal parts of %3, %4 of them shaded")
-                .arg(whole)
-                .arg(parts)
-                .arg(each)
-                .arg(shaded)};
+    return {svg.finish(), QStringLiteral("A bar of %1 in %2 equal parts of %3, %4 of them shaded")
+                              .arg(whole)
+                              .arg(parts)
+                              .arg(each)
+                              .arg(shaded)};
 }
 
 Question Shaded(Prng& rng)
@@ -116,19 +117,18 @@ Question Equivalent(Prng& rng)
     const int b = rng.range(2, 9);
     const int a = rng.range(1, b - 1);
     const int k = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("What number goes in the box?")) +
-                          Display(FractionHtml(a, b) + QStringLiteral(" = ") +
-                                  FractionHtml(0, b * k).replace(QStringLiteral("<span>0</span>"),
-                                                                 QStringLiteral("<span>&#9633;</span>"))),
-                      {NumberPart(QString(), a * k)});
-    q.working = {QStringLiteral("The denominator %1 became %2: %3 = %2.")
-                     .arg(b)
-                     .arg(b * k)
-                     .arg(Times(b, k)),
-                 QStringLiteral("Multiply the numerator by %1 too: %2 = %3.")
-                     .arg(k)
-                     .arg(Times(a, k))
-                     .arg(a * k)};
+    Question q =
+        Make(Para(QStringLiteral("What number goes in the box?")) +
+                 Display(FractionHtml(a, b) + QStringLiteral(" = ") +
+                         FractionHtml(0, b * k).replace(QStringLiteral("<span>0</span>"),
+                                                        QStringLiteral("<span>&#9633;</span>"))),
+             {NumberPart(QString(), a * k)});
+    q.working = {
+        QStringLiteral("The denominator %1 became %2: %3 = %2.").arg(b).arg(b * k).arg(Times(b, k)),
+        QStringLiteral("Multiply the numerator by %1 too: %2 = %3.")
+            .arg(k)
+            .arg(Times(a, k))
+            .arg(a * k)};
     return q;
 }
 
@@ -140,10 +140,10 @@ Question Simplify(Prng& rng)
     a /= g;
     b /= g;
     const int k = rng.range(2, 6);
-    Question q = Make(Para(QStringLiteral("Write this fraction in its simplest form.")) +
-                          Display(FractionHtml(a * k, b * k)),
-                      {ExactPart(QString(), 'F', SimplestFraction(a, b))},
-                      QLatin1String(kNoteFraction));
+    Question q =
+        Make(Para(QStringLiteral("Write this fraction in its simplest form.")) +
+                 Display(FractionHtml(a * k, b * k)),
+             {ExactPart(QString(), 'F', SimplestFraction(a, b))}, QLatin1String(kNoteFraction));
     q.working = {QStringLiteral("The highest common factor of %1 and %2 is %3.")
                      .arg(a * k)
                      .arg(b * k)
@@ -164,10 +164,10 @@ Question ToMixed(Prng& rng)
     const int whole = rng.range(1, 5);
     const int rest = rng.range(1, d - 1);
     const int n = whole * d + rest;
-    Question q = Make(Para(QStringLiteral("Write this improper fraction as a mixed number.")) +
-                          Display(FractionHtml(n, d)),
-                      {MixedAnswerPart(QString(), whole, rest, d, false)},
-                      QLatin1String(kNoteMixed));
+    Question q =
+        Make(Para(QStringLiteral("Write this improper fraction as a mixed number.")) +
+                 Display(FractionHtml(n, d)),
+             {MixedAnswerPart(QString(), whole, rest, d, false)}, QLatin1String(kNoteMixed));
     q.working = {QStringLiteral("How many wholes are in %1? %2 &divide; %3 = %4 remainder %5.")
                      .arg(FractionHtml(n, d))
                      .arg(n)
@@ -198,7 +198,10 @@ Question ToImproper(Prng& rng)
                      .arg(Times(whole, d))
                      .arg(whole * d)
                      .arg(d == 2 ? QStringLiteral("halves") : QStringLiteral("parts")),
-                 QStringLiteral("Add the %1 more: %2 + %1 = %3.").arg(rest).arg(whole * d).arg(whole * d + rest),
+                 QStringLiteral("Add the %1 more: %2 + %1 = %3.")
+                     .arg(rest)
+                     .arg(whole * d)
+                     .arg(whole * d + rest),
                  QStringLiteral("So %1 = %2.")
                      .arg(MixedHtml(whole, rest, d), FractionHtml(whole * d + rest, d))};
     return q;
@@ -220,8 +223,9 @@ Question AddSame(Prng& rng)
                             .arg(FractionHtml(sum, d));
     Question q;
     if (sum % d == 0) { // a whole number, or the fraction as it comes
-        q = Make(Para(QStringLiteral("Work out")) + Display(display),
-                 {AlternativesPart(QString(), NumberForms(sum / d, 0) + FractionForms(sum, d, false))});
+        q = Make(
+            Para(QStringLiteral("Work out")) + Display(display),
+            {AlternativesPart(QString(), NumberForms(sum / d, 0) + FractionForms(sum, d, false))});
         q.working = {add, QStringLiteral("%1 = %2 &divide; %3 = %4.")
                               .arg(FractionHtml(sum, d))
                               .arg(sum)
@@ -229,14 +233,14 @@ Question AddSame(Prng& rng)
                               .arg(sum / d)};
     } else if (mixed) {
         const int g = Gcd(sum - d, d);
-        q = Make(Para(QStringLiteral(
-                     "Work out the sum. Write the answer as a mixed number in its simplest form.")) +
-                     Display(display),
-                 {ExactPart(QString(), 'X', MixedNumber(sum, d), 2)}, QLatin1String(kNoteMixed));
-        q.working = {add,
-                     QStringLiteral("%1 is more than one whole: %2 = %3.")
-                         .arg(FractionHtml(sum, d), FractionHtml(sum, d),
-                              MixedHtml(1, sum - d, d))};
+        q = Make(
+            Para(QStringLiteral(
+                "Work out the sum. Write the answer as a mixed number in its simplest form.")) +
+                Display(display),
+            {ExactPart(QString(), 'X', MixedNumber(sum, d), 2)}, QLatin1String(kNoteMixed));
+        q.working = {
+            add, QStringLiteral("%1 is more than one whole: %2 = %3.")
+                     .arg(FractionHtml(sum, d), FractionHtml(sum, d), MixedHtml(1, sum - d, d))};
         if (g > 1)
             q.working.append(QStringLiteral("Simplify the fraction part by dividing by %1: %2.")
                                  .arg(g)
@@ -271,8 +275,10 @@ Question OfAmount(Prng& rng)
     static const Unit sweets{"sweets", {"sweets"}};
     const QString of = QStringLiteral("What is %1 of ").arg(FractionHtml(n, d));
     const int kind = rng.range(0, 3);
-    const Unit& unit = kind == 0 ? sweets : kind == 1 ? kPupils : kind == 2 ? units::kM
-                                                                            : units::kPounds;
+    const Unit& unit = kind == 0   ? sweets
+                       : kind == 1 ? kPupils
+                       : kind == 2 ? units::kM
+                                   : units::kPounds;
     const QString amountText = kind == 3 ? QStringLiteral("&pound;%1").arg(amount)
                                          : QStringLiteral("%1 %2").arg(amount).arg(
                                                kind == 2 ? QStringLiteral("metres") : unit.shown);
@@ -291,9 +297,9 @@ Question OfAmount(Prng& rng)
                              .arg(n)
                              .arg(Times(amount / d, n))
                              .arg(answer));
-    q.workingPictures = {BarOfParts(d, n, amount / d,
-                                    QString(amountText).replace(QLatin1String("&pound;"),
-                                                                QStringLiteral("\u00A3")))};
+    q.workingPictures = {BarOfParts(
+        d, n, amount / d,
+        QString(amountText).replace(QLatin1String("&pound;"), QStringLiteral("\u00A3")))};
     q.working.append(QStringLiteral("So %1 of %2 is %3.")
                          .arg(FractionHtml(n, d), amountText,
                               kind == 3 ? QStringLiteral("&pound;%1").arg(answer)
@@ -359,12 +365,12 @@ Question PartOfHour(Prng& rng)
     QStringList forms = FractionForms(part, whole.size, false);
     if (100 % (whole.size / g) == 0)
         forms += NumberForms(part * 100 / whole.size, 2);
-    Question q = Make(Para(QStringLiteral("What fraction of %1 is %2 %3?")
-                               .arg(QLatin1String(whole.what))
-                               .arg(part)
-                               .arg(QLatin1String(whole.parts))),
-                      {AlternativesPart(QString(), forms)},
-                      QStringLiteral("Write a fraction like 1/4."));
+    Question q =
+        Make(Para(QStringLiteral("What fraction of %1 is %2 %3?")
+                      .arg(QLatin1String(whole.what))
+                      .arg(part)
+                      .arg(QLatin1String(whole.parts))),
+             {AlternativesPart(QString(), forms)}, QStringLiteral("Write a fraction like 1/4."));
     q.parts.first().answer = FractionHtml(part / g, whole.size / g);
     q.working = {QStringLiteral("There are %1 %2 in %3, so %4 %2 is %5.")
                      .arg(whole.size)
@@ -372,10 +378,10 @@ Question PartOfHour(Prng& rng)
                      .arg(part)
                      .arg(FractionHtml(part, whole.size))};
     if (g > 1)
-        q.working.append(QStringLiteral("Divide the numerator and denominator by %1: %2 = %3.")
-                             .arg(g)
-                             .arg(FractionHtml(part, whole.size),
-                                  FractionHtml(part / g, whole.size / g)));
+        q.working.append(
+            QStringLiteral("Divide the numerator and denominator by %1: %2 = %3.")
+                .arg(g)
+                .arg(FractionHtml(part, whole.size), FractionHtml(part / g, whole.size / g)));
     return q;
 }
 
@@ -384,11 +390,10 @@ Question SubtractSame(Prng& rng)
     const int d = rng.range(3, 15);
     const int a = rng.range(2, d);
     const int b = rng.range(1, a - 1);
-    Question q = Make(Para(QStringLiteral("Work out")) +
-                          Display(FractionHtml(a, d) + QStringLiteral(" &minus; ") +
-                                  FractionHtml(b, d)),
-                      {FractionAnswerPart(QString(), a - b, d, false)},
-                      QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("Work out")) +
+                 Display(FractionHtml(a, d) + QStringLiteral(" &minus; ") + FractionHtml(b, d)),
+             {FractionAnswerPart(QString(), a - b, d, false)}, QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("The denominators are the same, so subtract the numerators: "
                                 "%1 &minus; %2 = %3.")
                      .arg(a)
@@ -411,24 +416,24 @@ Question CompareTwo(Prng& rng)
         c = rng.range(1, d - 1);
     const int an = a * l / b, cn = c * l / d;
     const bool first = an > cn;
-    Question q = Make(
-        Para(QStringLiteral("Which is greater, %1 or %2? Write both fractions with the "
-                            "denominator %3 to find out.")
-                 .arg(FractionHtml(a, b), FractionHtml(c, d))
-                 .arg(l)),
-        {NumberPart(QStringLiteral("%1 = %2").arg(FractionHtml(a, b),
-                                                  FractionHtml(0, l).replace(
-                                                      QStringLiteral("<span>0</span>"),
-                                                      QStringLiteral("<span>&#9633;</span>"))),
-                    an),
-         NumberPart(QStringLiteral("%1 = %2").arg(FractionHtml(c, d),
-                                                  FractionHtml(0, l).replace(
-                                                      QStringLiteral("<span>0</span>"),
-                                                      QStringLiteral("<span>&#9633;</span>"))),
-                    cn),
-         FractionAnswerPart(QStringLiteral("Which fraction is greater?"), first ? a : c,
-                            first ? b : d, false)},
-        QLatin1String(kNoteAnyFraction));
+    Question q =
+        Make(Para(QStringLiteral("Which is greater, %1 or %2? Write both fractions with the "
+                                 "denominator %3 to find out.")
+                      .arg(FractionHtml(a, b), FractionHtml(c, d))
+                      .arg(l)),
+             {NumberPart(QStringLiteral("%1 = %2").arg(
+                             FractionHtml(a, b),
+                             FractionHtml(0, l).replace(QStringLiteral("<span>0</span>"),
+                                                        QStringLiteral("<span>&#9633;</span>"))),
+                         an),
+              NumberPart(QStringLiteral("%1 = %2").arg(
+                             FractionHtml(c, d),
+                             FractionHtml(0, l).replace(QStringLiteral("<span>0</span>"),
+                                                        QStringLiteral("<span>&#9633;</span>"))),
+                         cn),
+              FractionAnswerPart(QStringLiteral("Which fraction is greater?"), first ? a : c,
+                                 first ? b : d, false)},
+             QLatin1String(kNoteAnyFraction));
     q.working = {QStringLiteral("a) %1 &times; %2 = %3, so %4 = %5.")
                      .arg(b)
                      .arg(l / b)
@@ -473,7 +478,8 @@ Question FindWhole(Prng& rng)
                          .arg(d)
                          .arg(Times(unit, d))
                          .arg(unit * d));
-    q.working.append(QStringLiteral("So %1 had %2 %3 at the start.").arg(name).arg(unit * d).arg(thing));
+    q.working.append(
+        QStringLiteral("So %1 had %2 %3 at the start.").arg(name).arg(unit * d).arg(thing));
     q.workingPictures = {BarOfParts(d, n, unit, QStringLiteral("%1 %2").arg(unit * d).arg(thing))};
     return q;
 }
@@ -511,7 +517,8 @@ Question FractionLeft(Prng& rng)
                      .arg(given)
                      .arg(total - given)
                      .arg(name, thing)};
-    q.workingPictures = {BarOfParts(d, n, total / d, QStringLiteral("%1 %2").arg(total).arg(thing))};
+    q.workingPictures = {
+        BarOfParts(d, n, total / d, QStringLiteral("%1 %2").arg(total).arg(thing))};
     return q;
 }
 
@@ -522,19 +529,19 @@ Question EquivalentChoice(Prng& rng)
     while (Gcd(a, b) != 1)
         a = rng.range(1, b - 1);
     const int k = rng.range(2, 6);
-    QList<QPair<int, int>> candidates = {{a * k, b * k}, {a + k, b + k},   {a * k, b + k},
-                                         {a + k, b * k}, {b, a * k},        {a * k + 1, b * k},
-                                         {a * k, b * k + 1}, {a * (k + 1), b * k}};
+    QList<QPair<int, int>> candidates = {
+        {a * k, b * k}, {a + k, b + k},     {a * k, b + k},     {a + k, b * k},
+        {b, a * k},     {a * k + 1, b * k}, {a * k, b * k + 1}, {a * (k + 1), b * k}};
     QList<Option> wrong;
     for (const auto& [n, m] : candidates.mid(1)) {
         const Option option{FractionHtml(n, m), n * b == a * m};
-        if (!option.fits && std::none_of(wrong.cbegin(), wrong.cend(), [&](const Option& o) {
-                return o.text == option.text;
-            }))
+        if (!option.fits && std::none_of(wrong.cbegin(), wrong.cend(),
+                                         [&](const Option& o) { return o.text == option.text; }))
             wrong.append(option);
     }
     rng.shuffle(wrong);
-    const QList<Option> options = QList<Option>{{FractionHtml(a * k, b * k), true}} + wrong.mid(0, 3);
+    const QList<Option> options =
+        QList<Option>{{FractionHtml(a * k, b * k), true}} + wrong.mid(0, 3);
     Question q = ChoiceQuestion(
         Para(QStringLiteral("Which fraction is <b>equivalent</b> to %1?").arg(FractionHtml(a, b))),
         UniqueChoice(rng, options));
@@ -565,9 +572,8 @@ Question FractionToDecimal(Prng& rng)
                                            "by %1: %2 = %3.")
                                 .arg(100 / d)
                                 .arg(FractionHtml(n, d), FractionHtml(hundredths, 100))};
-    q.working.append(QStringLiteral("%1 hundredths is %2.")
-                         .arg(hundredths)
-                         .arg(DecimalText(hundredths, 2)));
+    q.working.append(
+        QStringLiteral("%1 hundredths is %2.").arg(hundredths).arg(DecimalText(hundredths, 2)));
     return q;
 }
 
@@ -584,30 +590,30 @@ Question ClassTravel(Prng& rng)
     const int total = l * rng.range(1, std::max(1, 40 / l));
     const int walk = total / b * a, bus = total / d * c;
     const int car = total - walk - bus;
-    Question q = Make(Para(QStringLiteral("There are %1 pupils in a class. %2 of them walk to "
-                                          "school and %3 of them come by bus. The rest come by car.")
-                               .arg(total)
-                               .arg(FractionHtml(a, b), FractionHtml(c, d))),
-                      {MeasurePart(QStringLiteral("How many pupils walk to school?"), walk, 0,
-                                   kPupils),
-                       MeasurePart(QStringLiteral("How many pupils come by car?"), car, 0, kPupils,
-                                   2)});
-    q.working = {QStringLiteral("a) %1 of %2 is %2 &divide; %3 = %4 pupils who walk.")
-                     .arg(FractionHtml(a, b))
-                     .arg(total)
-                     .arg(b)
-                     .arg(walk),
-                 QStringLiteral("b) %1 of %2 is %2 &divide; %3 &times; %4 = %5 pupils by bus.")
-                     .arg(FractionHtml(c, d))
-                     .arg(total)
-                     .arg(d)
-                     .arg(c)
-                     .arg(bus),
-                 QStringLiteral("The rest: %1 &minus; %2 &minus; %3 = %4, so %4 pupils come by car.")
-                     .arg(total)
-                     .arg(walk)
-                     .arg(bus)
-                     .arg(car)};
+    Question q =
+        Make(Para(QStringLiteral("There are %1 pupils in a class. %2 of them walk to "
+                                 "school and %3 of them come by bus. The rest come by car.")
+                      .arg(total)
+                      .arg(FractionHtml(a, b), FractionHtml(c, d))),
+             {MeasurePart(QStringLiteral("How many pupils walk to school?"), walk, 0, kPupils),
+              MeasurePart(QStringLiteral("How many pupils come by car?"), car, 0, kPupils, 2)});
+    q.working = {
+        QStringLiteral("a) %1 of %2 is %2 &divide; %3 = %4 pupils who walk.")
+            .arg(FractionHtml(a, b))
+            .arg(total)
+            .arg(b)
+            .arg(walk),
+        QStringLiteral("b) %1 of %2 is %2 &divide; %3 &times; %4 = %5 pupils by bus.")
+            .arg(FractionHtml(c, d))
+            .arg(total)
+            .arg(d)
+            .arg(c)
+            .arg(bus),
+        QStringLiteral("The rest: %1 &minus; %2 &minus; %3 = %4, so %4 pupils come by car.")
+            .arg(total)
+            .arg(walk)
+            .arg(bus)
+            .arg(car)};
     return q;
 }
 
@@ -615,7 +621,7 @@ Question ClubSize(Prng& rng)
 {
     static const QList<QPair<QString, QString>> groups = {
         {"boys", "girls"}, {"girls", "boys"}, {"adults", "children"}, {"children", "adults"}};
-    static const QStringList places = {"a chess club", "a choir", "a swimming club",
+    static const QStringList places = {"a chess club",  "a choir",       "a swimming club",
                                        "a school trip", "a drama group", "a cinema"};
     const auto& [these, others] = rng.pick(groups);
     const QString place = rng.pick(places);
@@ -626,23 +632,24 @@ Question ClubSize(Prng& rng)
     const int part = rng.range(2, 9);
     const int rest = (b - a) * part;
     const Unit people{"people", {"people"}};
-    Question q = Make(
-        Para(QStringLiteral("In %1, %2 of the people are %3. There are %4 %5.")
-                 .arg(place, FractionHtml(a, b), these)
-                 .arg(rest)
-                 .arg(others)),
-        {MeasurePart(QStringLiteral("How many people are there altogether?"), part * b, 0, people, 2),
-         MeasurePart(QStringLiteral("How many %1 are there?").arg(these), part * a, 0,
-                     Unit{these, {these}})});
-    q.working = {QStringLiteral("a) The %1 are 1 &minus; %2 = %3 of the people.")
-                     .arg(others, FractionHtml(a, b), FractionHtml(b - a, b)),
-                 QStringLiteral("So %1 is %2 &divide; %3 = %4.")
-                     .arg(FractionHtml(1, b))
-                     .arg(rest)
-                     .arg(b - a)
-                     .arg(part),
-                 QStringLiteral("Altogether: %1 &times; %2 = %3 people.").arg(part).arg(b).arg(part * b),
-                 QStringLiteral("b) %1 &times; %2 = %3 %4.").arg(part).arg(a).arg(part * a).arg(these)};
+    Question q = Make(Para(QStringLiteral("In %1, %2 of the people are %3. There are %4 %5.")
+                               .arg(place, FractionHtml(a, b), these)
+                               .arg(rest)
+                               .arg(others)),
+                      {MeasurePart(QStringLiteral("How many people are there altogether?"),
+                                   part * b, 0, people, 2),
+                       MeasurePart(QStringLiteral("How many %1 are there?").arg(these), part * a, 0,
+                                   Unit{these, {these}})});
+    q.working = {
+        QStringLiteral("a) The %1 are 1 &minus; %2 = %3 of the people.")
+            .arg(others, FractionHtml(a, b), FractionHtml(b - a, b)),
+        QStringLiteral("So %1 is %2 &divide; %3 = %4.")
+            .arg(FractionHtml(1, b))
+            .arg(rest)
+            .arg(b - a)
+            .arg(part),
+        QStringLiteral("Altogether: %1 &times; %2 = %3 people.").arg(part).arg(b).arg(part * b),
+        QStringLiteral("b) %1 &times; %2 = %3 %4.").arg(part).arg(a).arg(part * a).arg(these)};
     q.workingPictures = {BarOfParts(b, a, part, QStringLiteral("%1 people").arg(part * b))};
     return q;
 }
@@ -651,10 +658,10 @@ Question ClubSize(Prng& rng)
 
 QList<Generator> FractionKinds()
 {
-    return {Shaded,       Shaded,     WhichShaded,  Equivalent,       Simplify,
-            ToMixed,      ToImproper, AddSame,      OfAmount,         LargestFraction,
-            PartOfHour,   SubtractSame, CompareTwo, FindWhole,        FractionLeft,
-            EquivalentChoice, FractionToDecimal, ClassTravel, ClubSize};
+    return {Shaded,     Shaded,    WhichShaded,  Equivalent,       Simplify,          ToMixed,
+            ToImproper, AddSame,   OfAmount,     LargestFraction,  PartOfHour,        SubtractSame,
+            CompareTwo, FindWhole, FractionLeft, EquivalentChoice, FractionToDecimal, ClassTravel,
+            ClubSize};
 }
 
 } // namespace orlavine::pack
