@@ -112,49 +112,75 @@ Question WhichShaded(Prng& rng)
     return q;
 }
 
+/// The HTML of a fraction with a box for its numerator or its denominator.
+QString BoxedFraction(int n, int d, bool boxTop)
+{
+    return FractionHtml(boxTop ? 0 : n, boxTop ? d : 0)
+        .replace(QStringLiteral("<span>0</span>"), QStringLiteral("<span>&#9633;</span>"));
+}
+
 Question Equivalent(Prng& rng)
 {
     const int b = rng.range(2, 9);
     const int a = rng.range(1, b - 1);
     const int k = rng.range(2, 6);
-    Question q =
-        Make(Para(QStringLiteral("What number goes in the box?")) +
-                 Display(FractionHtml(a, b) + QStringLiteral(" = ") +
-                         FractionHtml(0, b * k).replace(QStringLiteral("<span>0</span>"),
-                                                        QStringLiteral("<span>&#9633;</span>"))),
-             {NumberPart(QString(), a * k)});
-    q.working = {
-        QStringLiteral("The denominator %1 became %2: %3 = %2.").arg(b).arg(b * k).arg(Times(b, k)),
-        QStringLiteral("Multiply the numerator by %1 too: %2 = %3.")
-            .arg(k)
-            .arg(Times(a, k))
-            .arg(a * k)};
+    int m = rng.range(2, 7);
+    while (m == k)
+        m = rng.range(2, 7);
+    Question q = Make(
+        Para(QStringLiteral("Find the missing numbers.")),
+        {NumberPart(FractionHtml(a, b) + QStringLiteral(" = ") + BoxedFraction(a * k, b * k, true),
+                    a * k),
+         NumberPart(FractionHtml(a, b) + QStringLiteral(" = ") + BoxedFraction(a * m, b * m, false),
+                    b * m)});
+    q.working = {QStringLiteral("a) The denominator %1 became %2: %3 = %2. Multiply the numerator "
+                                "by %4 too: %5 = %6.")
+                     .arg(b)
+                     .arg(b * k)
+                     .arg(Times(b, k))
+                     .arg(k)
+                     .arg(Times(a, k))
+                     .arg(a * k),
+                 QStringLiteral("b) The numerator %1 became %2: %3 = %2. Multiply the denominator "
+                                "by %4 too: %5 = %6.")
+                     .arg(a)
+                     .arg(a * m)
+                     .arg(Times(a, m))
+                     .arg(m)
+                     .arg(Times(b, m))
+                     .arg(b * m)};
     return q;
 }
 
 Question Simplify(Prng& rng)
 {
-    int b = rng.range(3, 9);
-    int a = rng.range(1, b - 1);
-    const int g = Gcd(a, b);
-    a /= g;
-    b /= g;
-    const int k = rng.range(2, 6);
-    Question q =
-        Make(Para(QStringLiteral("Write this fraction in its simplest form.")) +
-                 Display(FractionHtml(a * k, b * k)),
-             {ExactPart(QString(), 'F', SimplestFraction(a, b))}, QLatin1String(kNoteFraction));
-    q.working = {QStringLiteral("The highest common factor of %1 and %2 is %3.")
-                     .arg(a * k)
-                     .arg(b * k)
-                     .arg(k),
-                 QStringLiteral("Divide both by %1: %2 &divide; %1 = %3 and %4 &divide; %1 = %5.")
-                     .arg(k)
-                     .arg(a * k)
-                     .arg(a)
-                     .arg(b * k)
-                     .arg(b),
-                 QStringLiteral("So %1 = %2.").arg(FractionHtml(a * k, b * k), FractionHtml(a, b))};
+    QList<Part> parts;
+    QList<int> shown;
+    QStringList working;
+    while (parts.size() < 2) {
+        int b = rng.range(3, 9);
+        int a = rng.range(1, b - 1);
+        const int g = Gcd(a, b);
+        a /= g;
+        b /= g;
+        const int k = rng.range(2, 6);
+        if (shown.contains(a * k * 100 + b * k))
+            continue;
+        shown.append(a * k * 100 + b * k);
+        parts.append(ExactPart(FractionHtml(a * k, b * k), 'F', SimplestFraction(a, b)));
+        working.append(QStringLiteral("%1) The highest common factor of %2 and %3 is %4: %2 "
+                                      "&divide; %4 = %5 and %3 &divide; %4 = %6, so %7 = %8.")
+                           .arg(QLatin1Char(char('a' + parts.size() - 1)))
+                           .arg(a * k)
+                           .arg(b * k)
+                           .arg(k)
+                           .arg(a)
+                           .arg(b)
+                           .arg(FractionHtml(a * k, b * k), FractionHtml(a, b)));
+    }
+    Question q = Make(Para(QStringLiteral("Write each fraction in its simplest form.")), parts,
+                      QLatin1String(kNoteFraction));
+    q.working = working;
     return q;
 }
 
