@@ -4,6 +4,7 @@
 #include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+#include "svg.h"
 
 #include <algorithm>
 
@@ -289,11 +290,38 @@ Question SquaresAndCubes(Prng& rng)
     return q;
 }
 
+/// The sorting diagram of Venn() with each number written in its region ('A' to 'D').
+Picture SortedVenn(const QString& left, const QString& right,
+                   const QList<QPair<int, QChar>>& placed)
+{
+    Svg svg(400, 230);
+    svg.rect(10, 10, 380, 210, "#ffffff", colour::kSlate, 2, 8);
+    svg.circle({155, 125}, 80, "rgba(52,120,200,0.15)", colour::kBlue, 2.5);
+    svg.circle({245, 125}, 80, "rgba(246,184,56,0.18)", colour::kAmberDark, 2.5);
+    svg.text({130, 36}, left, 13, "middle", true, colour::kBlueDark);
+    svg.text({275, 36}, right, 13, "middle", true, colour::kInk);
+    const QList<QPointF> letters = {{115, 90}, {200, 90}, {285, 90}, {360, 205}};
+    const QList<QPointF> firsts = {{115, 120}, {200, 120}, {285, 120}, {40, 205}};
+    QList<int> counts(4, 0);
+    QStringList alt;
+    for (int r = 0; r < 4; ++r)
+        svg.text(letters.at(r), QString(QChar('A' + r)), 14, "middle", true, colour::kSlate);
+    for (const auto& [n, region] : placed) {
+        const int r = region.unicode() - 'A';
+        const QPointF at = firsts.at(r) + QPointF(0, (r == 3 ? -24 : 24) * counts[r]++);
+        svg.text(at, QString::number(n), 16, "middle", true, colour::kBlueDark);
+        alt.append(QStringLiteral("%1 in region %2").arg(n).arg(region));
+    }
+    return {svg.finish(),
+            QStringLiteral("The sorting diagram with ") + alt.join(QStringLiteral(", "))};
+}
+
 Question SortVenn(Prng& rng)
 {
     const int m = rng.pick(QList<int>{3, 4, 5});
     QList<Part> parts;
     QList<int> used;
+    QList<QPair<int, QChar>> placed;
     QStringList working = {QStringLiteral("Region B is the overlap: even numbers that are also "
                                           "multiples of %1. D is outside both circles.")
                                .arg(m)};
@@ -306,6 +334,7 @@ Question SortVenn(Prng& rng)
         const bool multiple = n % m == 0;
         const QString region = even ? (multiple ? "B" : "A") : (multiple ? "C" : "D");
         parts.append(WordPart(QStringLiteral("In which region does <b>%1</b> go?").arg(n), region));
+        placed.append({n, region.at(0)});
         working.append(
             QStringLiteral("%1) %2 is %3 and %4 a multiple of %5, so it goes in region %6.")
                 .arg(QLatin1Char(char('a' + parts.size() - 1)))
@@ -319,6 +348,8 @@ Question SortVenn(Prng& rng)
         Para(QStringLiteral("The diagram sorts numbers. Write the letter of the region.")), parts);
     q.pictures = {Venn(QStringLiteral("Even numbers"), QStringLiteral("Multiples of %1").arg(m))};
     q.working = working;
+    q.workingPictures = {SortedVenn(QStringLiteral("Even numbers"),
+                                    QStringLiteral("Multiples of %1").arg(m), placed)};
     return q;
 }
 
