@@ -680,6 +680,53 @@ Question ClubSize(Prng& rng)
     return q;
 }
 
+Question OrderThree(Prng& rng)
+{
+    static const QList<int> denominators = {2, 3, 4, 5, 6, 8, 10, 12};
+    QList<QPair<int, int>> fractions;
+    int common = 1;
+    while (fractions.size() < 3) {
+        const int d = rng.pick(denominators);
+        int n = rng.range(1, d - 1);
+        while (Gcd(n, d) != 1)
+            n = rng.range(1, d - 1);
+        const int l = common / Gcd(common, d) * d;
+        const bool clash = std::any_of(fractions.cbegin(), fractions.cend(), [&](const auto& f) {
+            return f.first * d == n * f.second || f.second == d;
+        });
+        if (!clash && l <= 60) {
+            fractions.append({n, d});
+            common = l;
+        }
+    }
+    const QList<QPair<int, int>> shown = fractions;
+    std::sort(fractions.begin(), fractions.end(),
+              [](const auto& x, const auto& y) { return x.first * y.second < y.first * x.second; });
+    QStringList over, order;
+    for (const auto& [n, d] : shown)
+        over.append(FractionHtml(n, d) + QStringLiteral(" = ") +
+                    FractionHtml(n * (common / d), common));
+    for (const auto& [n, d] : fractions)
+        order.append(FractionHtml(n, d));
+    static const QStringList places = {"the smallest", "the middle one", "the largest"};
+    QList<Part> parts;
+    for (int i = 0; i < 3; ++i)
+        parts.append(FractionAnswerPart(QStringLiteral("Which is %1?").arg(places.at(i)),
+                                        fractions.at(i).first, fractions.at(i).second, false));
+    Question q = Make(Para(QStringLiteral("Put these fractions in order, smallest first.")) +
+                          Display(QStringLiteral("%1 &nbsp; %2 &nbsp; %3")
+                                      .arg(FractionHtml(shown.at(0).first, shown.at(0).second),
+                                           FractionHtml(shown.at(1).first, shown.at(1).second),
+                                           FractionHtml(shown.at(2).first, shown.at(2).second))),
+                      parts, QLatin1String(kNoteAnyFraction));
+    q.working = {QStringLiteral("Write them all with the common denominator %1: %2.")
+                     .arg(common)
+                     .arg(over.join(QStringLiteral(", "))),
+                 QStringLiteral("Compare the numerators: in order, smallest first, %1.")
+                     .arg(order.join(QStringLiteral(", ")))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> FractionKinds()
@@ -687,7 +734,7 @@ QList<Generator> FractionKinds()
     return {Shaded,     Shaded,    WhichShaded,  Equivalent,       Simplify,          ToMixed,
             ToImproper, AddSame,   OfAmount,     LargestFraction,  PartOfHour,        SubtractSame,
             CompareTwo, FindWhole, FractionLeft, EquivalentChoice, FractionToDecimal, ClassTravel,
-            ClubSize};
+            ClubSize,   OrderThree};
 }
 
 } // namespace orlavine::pack
