@@ -275,6 +275,7 @@ private slots:
     void nextStepsChoicesFitTheirNumbers();
     void cubeNetChoicesFoldAsTheElevenNets();
     void pointsMoveByTheirRules();
+    void fractionSumsAreRightInEveryForm();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -858,6 +859,35 @@ void TestPackBank::pointsMoveByTheirRules()
             QCOMPARE(q.parts.first().subs.first().key,
                      QStringLiteral("(%1,%2)").arg(x).arg(y).toLatin1());
         }
+    }
+}
+
+void TestPackBank::fractionSumsAreRightInEveryForm()
+{
+    // The sum of the two fractions shown, worked out here, is right over the product of
+    // the denominators, in its simplest form and as a mixed number.
+    static const QRegularExpression shown(
+        QStringLiteral("<span class=\"fr\"><span>(\\d+)</span><span>(\\d+)</span></span>"));
+    Prng rng(13);
+    for (int draw = 0; draw < 100; ++draw) {
+        const Question q = FractionCalculationKinds().at(0)(rng);
+        QList<int> values;
+        for (auto m = shown.globalMatch(q.stem); m.hasNext();) {
+            const QRegularExpressionMatch f = m.next();
+            values << f.captured(1).toInt() << f.captured(2).toInt();
+        }
+        QCOMPARE(values.size(), 4);
+        const int n = values[0] * values[3] + values[2] * values[1], d = values[1] * values[3];
+        const int p = n / Gcd(n, d), r = d / Gcd(n, d);
+        QStringList forms = {QStringLiteral("%1/%2").arg(n).arg(d),
+                             QStringLiteral("%1/%2").arg(p).arg(r)};
+        if (p > r)
+            forms << QStringLiteral("%1 %2/%3").arg(p / r).arg(p % r).arg(r);
+        const Slot& slot = q.parts.first().subs.first();
+        for (const QString& form : forms)
+            QVERIFY2(CheckSubAnswer({form.toLatin1()}, {slot.key}, {QByteArray(1, slot.type)}, 0) ==
+                         "\xFC",
+                     qPrintable(form + QLatin1String(" for ") + q.stem));
     }
 }
 
