@@ -101,10 +101,13 @@ QList<Question> TopicPaper(Topic& topic, int targetMarks)
         if (total.questions == kTopicQuestions.max)
             throw std::logic_error("a paper of the topic " + topic.name() +
                                    " does not reach its marks in 25 questions");
-        // Room is kept for one-mark questions up to the least number of questions.
-        const int later = std::max(0, kTopicQuestions.min - total.questions - 1);
+        // Room is kept for one-mark questions up to the least number of questions, and the
+        // questions still allowed, at three marks each, can reach the marks wanted.
+        const int fewest = std::max(0, kTopicQuestions.min - total.questions - 1);
+        const int most = kTopicQuestions.max - total.questions - 1;
         const Question q = topic.next([&](const Question& q) {
-            return total.marks + q.marks() + later <= kTopicMarks.max &&
+            const int marks = total.marks + q.marks();
+            return marks + fewest <= kTopicMarks.max && marks + 3 * most >= targetMarks &&
                    total.subAnswers + q.slotCount() <= kMaxPaperSlots;
         });
         total.add(q);
