@@ -523,13 +523,15 @@ Question CountInSteps(Prng& rng)
 
 Question LargeRounding(Prng& rng)
 {
-    const long long n = rng.range(1000, 9999) * 1000LL + rng.range(0, 999);
-    Question q = Make(
-        Para(QStringLiteral("The population of a city is <b>%1</b>. Round it").arg(WithCommas(n))),
-        {NumberPart(QStringLiteral("to the nearest 10,000"), Rounded(n, 10000)),
-         NumberPart(QStringLiteral("to the nearest 100,000"), Rounded(n, 100000)),
-         NumberPart(QStringLiteral("to the nearest million"), Rounded(n, 1000000))});
-    q.working = {RoundingStep(n, 10000), RoundingStep(n, 100000), RoundingStep(n, 1000000)};
+    // Six digits, below 950,000 so that no answer reaches a million.
+    const long long n = rng.range(100, 949) * 1000LL + rng.range(0, 999);
+    static const QStringList places = {"a town", "a city", "an island", "a county"};
+    Question q = Make(Para(QStringLiteral("The population of %1 is <b>%2</b>. Round it")
+                               .arg(rng.pick(places), WithCommas(n))),
+                      {NumberPart(QStringLiteral("to the nearest 1,000"), Rounded(n, 1000)),
+                       NumberPart(QStringLiteral("to the nearest 10,000"), Rounded(n, 10000)),
+                       NumberPart(QStringLiteral("to the nearest 100,000"), Rounded(n, 100000))});
+    q.working = {RoundingStep(n, 1000), RoundingStep(n, 10000), RoundingStep(n, 100000)};
     return q;
 }
 
