@@ -386,8 +386,9 @@ Question BankBalance(Prng& rng)
                      .arg(spend)
                      .arg(-after)
                      .arg(who),
-                 QStringLiteral("Paying in moves the balance up: %1 + %2 = <b>%3</b>.")
-                     .arg(Signed(after))
+                 QStringLiteral("Paying in moves the balance up: &minus;&pound;%1 + &pound;%2 = "
+                                "<b>%3</b>.")
+                     .arg(-after)
                      .arg(payIn)
                      .arg(next)};
     return q;
@@ -473,8 +474,8 @@ Question TrueStatement(Prng& rng)
     QList<Option> options;
     QStringList why;
     while (options.size() < 4) {
-        const int a = rng.range(-15, 6);
-        int b = rng.range(-15, -1);
+        const int a = rng.range(-15, 3);
+        const int b = rng.range(-15, -1);
         if (b == a)
             continue;
         const bool wantTrue = options.isEmpty();

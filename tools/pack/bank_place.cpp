@@ -439,12 +439,16 @@ Question RoundingBounds(Prng& rng)
 
 Question DigitCards(Prng& rng)
 {
-    // Five different digits, at least one even, sometimes a 0.
+    // Five different digits, odd and even among them, sometimes a 0.
     QList<int> pool = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     rng.shuffle(pool);
     QList<int> digits = pool.mid(0, 5);
-    if (std::none_of(digits.cbegin(), digits.cend(), [](int d) { return d % 2 == 0; }))
-        digits[0] = pool.at(5); // the five odd digits drawn leave only even ones
+    const auto parities = [&digits](int parity) {
+        return std::count_if(digits.cbegin(), digits.cend(),
+                             [parity](int d) { return d % 2 == parity; });
+    };
+    if (parities(0) == 0 || parities(1) == 0)
+        digits[0] = pool.at(5); // five digits of one parity leave only the other
     QList<int> down = digits;
     std::sort(down.begin(), down.end(), std::greater<int>());
     QList<int> up = digits;
@@ -452,30 +456,35 @@ Question DigitCards(Prng& rng)
     const bool zero = up.first() == 0;
     if (zero)
         up.swapItemsAt(0, 1); // no number starts with 0
-    // Largest even: digits in order, the smallest even digit moved to the end.
-    QList<int> even = down;
-    int smallestEven = 10;
+    // The largest number ends in the smallest digit; ask for the other parity, whose
+    // largest number has the smallest digit of that parity moved to the end.
+    const int smallestDigit = *std::min_element(digits.cbegin(), digits.cend());
+    const int wanted = 1 - smallestDigit % 2;
+    QList<int> other = down;
+    int last = 10;
     for (int d : digits) {
-        if (d % 2 == 0)
-            smallestEven = std::min(smallestEven, d);
+        if (d % 2 == wanted)
+            last = std::min(last, d);
     }
-    even.removeOne(smallestEven);
-    even.append(smallestEven);
+    other.removeOne(last);
+    other.append(last);
     auto number = [](const QList<int>& ds) {
         long long n = 0;
         for (int d : ds)
             n = n * 10 + d;
         return n;
     };
+    const QString word = wanted == 0 ? QStringLiteral("even") : QStringLiteral("odd");
     QStringList cards;
     for (int d : digits)
         cards.append(QStringLiteral("<b>%1</b>").arg(d));
-    Question q = Make(Para(QStringLiteral(
-                          "Use each of these five digit cards once to make a five-digit number.")) +
-                          Display(cards.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"))),
-                      {NumberPart(QStringLiteral("the largest number"), number(down)),
-                       NumberPart(QStringLiteral("the smallest number"), number(up)),
-                       NumberPart(QStringLiteral("the largest even number"), number(even))});
+    Question q =
+        Make(Para(QStringLiteral(
+                 "Use each of these five digit cards once to make a five-digit number.")) +
+                 Display(cards.join(QStringLiteral("&nbsp;&nbsp;&nbsp;"))),
+             {NumberPart(QStringLiteral("the largest number"), number(down)),
+              NumberPart(QStringLiteral("the smallest number"), number(up)),
+              NumberPart(QStringLiteral("the largest %1 number").arg(word), number(other))});
     q.working = {
         QStringLiteral("Largest: the biggest digit in the biggest place, and so on down: "
                        "<b>%1</b>.")
@@ -483,10 +492,11 @@ Question DigitCards(Prng& rng)
         QStringLiteral("Smallest: the digits from smallest up%1: <b>%2</b>.")
             .arg(zero ? QStringLiteral(", but a number cannot start with 0") : QString(),
                  WithCommas(number(up))),
-        QStringLiteral("An even number ends in an even digit: put the smallest even digit, %1, "
-                       "last: <b>%2</b>.")
-            .arg(smallestEven)
-            .arg(WithCommas(number(even)))};
+        QStringLiteral("An %1 number ends in an %1 digit: put the smallest %1 digit, %2, last "
+                       "and the others from largest down: <b>%3</b>.")
+            .arg(word)
+            .arg(last)
+            .arg(WithCommas(number(other)))};
     return q;
 }
 
