@@ -4,6 +4,7 @@
 #include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
+#include "svg.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -22,6 +23,7 @@ const QString kBox = QStringLiteral("&#9633;");
 const Unit kPupils{"pupils", {"pupils", "children"}};
 const Unit kMoreGirls{"girls", {"girls", "more girls", "more"}};
 const Unit kBoxes{"boxes", {"boxes", "box"}};
+const Unit kMiles{"miles", {"miles", "mile"}};
 
 /// A calculation offered as an option: x op y, op one of + - * /.
 struct Calculation {
@@ -542,20 +544,35 @@ Question CyclingPlan(Prng& rng)
     return q;
 }
 
+/// A number pyramid of three rows: bricks labelled from the bottom row up.
+Picture Pyramid(const QStringList& bottom, const QStringList& middle, const QString& top)
+{
+    Svg svg(330, 150);
+    const auto brick = [&svg](double x, double y, const QString& label) {
+        const bool unknown = label == QLatin1String("?");
+        svg.rect(x, y, 100, 40, unknown ? "#ffffff" : colour::kBlueLight, colour::kInk, 2);
+        svg.text({x + 50, y + 26}, label, 16, "middle", true,
+                 unknown ? colour::kRed : colour::kInk);
+    };
+    for (int i = 0; i < 3; ++i)
+        brick(15 + 100 * i, 100, bottom.at(i));
+    for (int i = 0; i < 2; ++i)
+        brick(65 + 100 * i, 55, middle.at(i));
+    brick(115, 10, top);
+    return Picture{svg.finish(), QStringLiteral("A number pyramid of six bricks")};
+}
+
 Question AdditionPyramid(Prng& rng)
 {
     const int a = rng.range(105, 480), b = rng.range(105, 480), c = rng.range(105, 480);
     const int left = a + b, right = b + c;
-    Question q =
-        Make(Para(QStringLiteral("In a number pyramid each brick is the sum of the two bricks it "
-                                 "stands on. The bottom row is <b>%1</b>, <b>%2</b> and <b>%3</b>; "
-                                 "the middle row has two bricks and the top row one.")
-                      .arg(a)
-                      .arg(b)
-                      .arg(c)),
-             {NumberPart(QStringLiteral("the left brick of the middle row"), left),
-              NumberPart(QStringLiteral("the right brick of the middle row"), right),
-              NumberPart(QStringLiteral("the top brick"), left + right)});
+    const QStringList bottom = {QString::number(a), QString::number(b), QString::number(c)};
+    Question q = Make(Para(QStringLiteral("In this number pyramid each brick is the sum of the "
+                                          "two bricks it stands on. Find the missing numbers.")),
+                      {NumberPart(QStringLiteral("the left brick of the middle row"), left),
+                       NumberPart(QStringLiteral("the right brick of the middle row"), right),
+                       NumberPart(QStringLiteral("the top brick"), left + right)});
+    q.pictures = {Pyramid(bottom, {QStringLiteral("?"), QStringLiteral("?")}, QStringLiteral("?"))};
     q.working = {
         QStringLiteral("Left middle brick: %1 + %2 = <b>%3</b>.").arg(a).arg(b).arg(left),
         QStringLiteral("Right middle brick: %1 + %2 = <b>%3</b>.").arg(b).arg(c).arg(right),
@@ -563,6 +580,8 @@ Question AdditionPyramid(Prng& rng)
             .arg(left)
             .arg(right)
             .arg(WithCommas(left + right))};
+    q.workingPictures = {Pyramid(bottom, {QString::number(left), QString::number(right)},
+                                 QString::number(left + right))};
     return q;
 }
 
@@ -637,24 +656,36 @@ Question StockChange(Prng& rng)
     return q;
 }
 
-Question ThreeNumbers(Prng& rng)
+/// Three numbers to add of which two make a round hundred, and the steps that add them.
+Part RoundPairSum(Prng& rng, const QString& label, QStringList& steps)
 {
-    // Two of the three numbers make a round hundred; spotting them makes the sum easy.
     const int a = rng.range(11, 89);
     const int pair = 100 - a + rng.range(0, 3) * 100;
     const int b = rng.range(23, 98);
     QList<int> numbers = {a, b, pair};
     rng.shuffle(numbers);
-    Question q = Make(Para(QStringLiteral("Work out")) + Display(QStringLiteral("%1 + %2 + %3")
-                                                                     .arg(numbers.at(0))
-                                                                     .arg(numbers.at(1))
-                                                                     .arg(numbers.at(2))),
-                      {NumberPart(QString(), a + b + pair)});
-    q.working = {QStringLiteral("Look for a pair that makes a round number: %1 + %2 = %3.")
+    const QString sum =
+        QStringLiteral("%1 + %2 + %3").arg(numbers.at(0)).arg(numbers.at(1)).arg(numbers.at(2));
+    steps.append(QStringLiteral("%1: %2 + %3 = %4 first, then %4 + %5 = <b>%6</b>.")
+                     .arg(label)
                      .arg(a)
                      .arg(pair)
-                     .arg(a + pair),
-                 QStringLiteral("%1 + %2 = <b>%3</b>.").arg(a + pair).arg(b).arg(a + pair + b)};
+                     .arg(a + pair)
+                     .arg(b)
+                     .arg(a + pair + b));
+    return NumberPart(sum, a + b + pair);
+}
+
+Question ThreeNumbers(Prng& rng)
+{
+    // Spotting the pair that makes a round hundred makes each sum easy.
+    QStringList steps = {QStringLiteral("Look for two numbers that make a round hundred.")};
+    const Part first = RoundPairSum(rng, QStringLiteral("(a)"), steps);
+    const Part second = RoundPairSum(rng, QStringLiteral("(b)"), steps);
+    Question q = Make(Para(QStringLiteral("Work these out. Look for numbers that go well "
+                                          "together.")),
+                      {first, second});
+    q.working = steps;
     return q;
 }
 
@@ -663,10 +694,24 @@ Question DifferenceByCounting(Prng& rng)
     const int round = rng.range(2, 9) * 1000;
     const int low = round - rng.range(3, 60) * 5 - rng.range(0, 4);
     const int high = round + rng.range(2, 90) * 10 + rng.range(0, 9);
-    Question q = Make(Para(QStringLiteral("What is the difference between <b>%1</b> and "
-                                          "<b>%2</b>?")
-                               .arg(WithCommas(high), WithCommas(low))),
-                      {NumberPart(QString(), high - low)});
+    struct Story {
+        const char* text;
+        const char* ask;
+        const Unit* unit;
+    };
+    static const QList<Story> stories = {
+        {"A museum had %1 visitors in May and %2 visitors in June.",
+         "How many more visitors did it have in May than in June?", &units::kNone},
+        {"One mountain is %1 m high and another is %2 m high.",
+         "How much higher is the first mountain?", &units::kM},
+        {"A school scored %1 points in a reading challenge last year and %2 points this year.",
+         "How many more points did it score last year?", &units::kNone},
+        {"A car had done %1 miles at its last service and %2 miles at the one before.",
+         "How far did it go between the two services?", &kMiles}};
+    const Story& story = rng.pick(stories);
+    Question q = Make(Para(QString::fromLatin1(story.text).arg(WithCommas(high), WithCommas(low)) +
+                           QLatin1Char(' ') + QString::fromLatin1(story.ask)),
+                      {MeasurePart(QString(), high - low, 0, *story.unit, 2)});
     q.working = {
         QStringLiteral("Count up from %1 to %2: that is %3.")
             .arg(WithCommas(low), WithCommas(round), WithCommas(round - low)),
@@ -887,8 +932,8 @@ Question ShareMoney(Prng& rng)
 
 Question SquaresAndCubes(Prng& rng)
 {
-    const int s = rng.range(4, 12);
-    const int c = rng.range(2, 6);
+    const int s = rng.range(3, 15);
+    const int c = rng.range(2, 10);
     Question q = Make(Para(QStringLiteral("Work out")),
                       {NumberPart(QStringLiteral("%1&sup2;").arg(s), s * s),
                        NumberPart(QStringLiteral("%1&sup3;").arg(c), c * c * c)});
