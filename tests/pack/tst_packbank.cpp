@@ -265,6 +265,7 @@ private slots:
     void shapeChoicesHaveOneRightOption();
     void numbersAndFractionsInOtherFormsAreRight();
     void numberAnswersTakeUsualWritings();
+    void negativeComparisonsHaveOneTrueOption();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -549,6 +550,26 @@ void TestPackBank::numberAnswersTakeUsualWritings()
                                   .arg(wholeNumDen.at(1).toInt() * 2)
                                   .arg(wholeNumDen.at(2).toInt() * 2)),
                  mixed.key.constData());
+    }
+}
+
+void TestPackBank::negativeComparisonsHaveOneTrueOption()
+{
+    // The true statement is judged from the numbers the options show, not from the model
+    // that made them.
+    static const QRegularExpression comparison(QStringLiteral("^(-?\\d+) ([<>]) (-?\\d+)$"));
+    Prng rng(17);
+    for (int draw = 0; draw < kDraws; ++draw) {
+        const Part part = NegativeNumberKinds().at(11)(rng).parts.first();
+        QList<int> trueOnes;
+        for (int i = 0; i < part.options.size(); ++i) {
+            const QRegularExpressionMatch m = comparison.match(Plain(part.options.at(i)));
+            QVERIFY2(m.hasMatch(), qPrintable(part.options.at(i)));
+            const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
+            if (m.captured(2) == QLatin1String("<") ? a < b : a > b)
+                trueOnes.append(i + 1);
+        }
+        QCOMPARE(trueOnes, QList<int>{part.subs.first().key.toInt()});
     }
 }
 

@@ -61,6 +61,16 @@ Part BalancePart(const QString& prompt, int pounds, int marks)
     return part;
 }
 
+/// The question with each stated answer below zero written with a true minus sign.
+Question WithMinusSigns(Question q)
+{
+    for (Part& part : q.parts) {
+        if (part.answer.startsWith(QLatin1Char('-')) && part.subs.first().type != 'R')
+            part.answer = QStringLiteral("&minus;") + part.answer.mid(1);
+    }
+    return q;
+}
+
 /// A whole number different from each of `taken`, from lo to hi.
 int Fresh(Prng& rng, int lo, int hi, const QList<int>& taken)
 {
@@ -98,7 +108,7 @@ Question OrderNumbers(Prng& rng)
             .arg(ordered.first()),
         QStringLiteral("From the smallest up: %1.").arg(ordered.join(QStringLiteral(", "))),
         QStringLiteral("Written with commas: <b>%1</b>.").arg(key.join(QLatin1Char(',')))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 const QStringList kPlaces = {"Oslo",   "Cairo",  "Moscow", "London", "Rome",   "Helsinki",
@@ -137,7 +147,7 @@ Question ColdestPlace(Prng& rng)
         QStringLiteral("From coldest to warmest: %1.").arg(order.join(QStringLiteral(", "))),
         QStringLiteral("The %1 is %2, in <b>%3</b>.")
             .arg(word, Celsius(best), places.at(int(temperatures.indexOf(best))))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question TemperatureGap(Prng& rng)
@@ -169,7 +179,7 @@ Question TemperatureGap(Prng& rng)
                          .arg(Signed(warm), Term(cold))
                          .arg(-cold)
                          .arg(warm - cold)};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question TemperatureDay(Prng& rng)
@@ -199,7 +209,7 @@ Question TemperatureDay(Prng& rng)
                      .arg(Signed(night))
                      .arg(rise)
                      .arg(Celsius(night + rise))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question LineBelowZero(Prng& rng)
@@ -225,7 +235,7 @@ Question LineBelowZero(Prng& rng)
                      .arg(at - label)
                      .arg(Signed(at))};
     q.workingPictures = {NumberLine(from, to, step, 5 * step, 0, at, DecimalText(at, 0))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question AddSubtract(Prng& rng)
@@ -271,7 +281,7 @@ Question AddSubtract(Prng& rng)
     }
     Question q = Make(Para(QStringLiteral("Work out")), parts, kNoteMinus);
     q.working = steps;
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question MultiplyDivide(Prng& rng)
@@ -318,7 +328,7 @@ Question MultiplyDivide(Prng& rng)
     q.working = {QStringLiteral("Work out the size as usual; the answer is positive when the two "
                                 "signs are the same and negative when they differ.")};
     q.working += steps;
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question SequenceDown(Prng& rng)
@@ -352,7 +362,7 @@ Question SequenceDown(Prng& rng)
                      .arg(Signed(terms.at(5)), sign)
                      .arg(step)
                      .arg(Signed(terms.at(6)))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question BankBalance(Prng& rng)
@@ -391,7 +401,7 @@ Question BankBalance(Prng& rng)
                      .arg(-after)
                      .arg(payIn)
                      .arg(next)};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question SeaLevel(Prng& rng)
@@ -425,7 +435,7 @@ Question SeaLevel(Prng& rng)
                      .arg(depth - climb)
                      .arg(height)
                      .arg(height + depth - climb)};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question MissingNumber(Prng& rng)
@@ -457,7 +467,7 @@ Question MissingNumber(Prng& rng)
         Make(Para(QStringLiteral("Write the missing number in each box.")), parts, kNoteMinus);
     q.working = {QStringLiteral("Use the inverse operation to find each box.")};
     q.working += steps;
-    return q;
+    return WithMinusSigns(q);
 }
 
 /// A statement comparing two numbers, "&minus;7 &lt; &minus;3", and whether it is true.
@@ -498,7 +508,7 @@ Question TrueStatement(Prng& rng)
     q.working = {QStringLiteral("On a number line the number further left is the smaller."),
                  why.join(QStringLiteral("; ")) + QLatin1Char('.'),
                  QStringLiteral("So the true statement is <b>%1</b>.").arg(right)};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question Halfway(Prng& rng)
@@ -515,7 +525,7 @@ Question Halfway(Prng& rng)
             .arg(b - a)
             .arg((b - a) / 2)
             .arg(Signed(a), Signed((a + b) / 2))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question LiftFloors(Prng& rng)
@@ -549,7 +559,7 @@ Question LiftFloors(Prng& rng)
                      .arg(up)
                      .arg(Signed(start - down))
                      .arg(Signed(start - down + up))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question CityTable(Prng& rng)
@@ -593,7 +603,7 @@ Question CityTable(Prng& rng)
                      .arg(Signed(temperatures.at(pick)))
                      .arg(drop)
                      .arg(Celsius(temperatures.at(pick) - drop))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 Question LessThan(Prng& rng)
@@ -629,7 +639,7 @@ Question LessThan(Prng& rng)
                      .arg(Signed(start), less ? QStringLiteral("&minus;") : QStringLiteral("+"))
                      .arg(by)
                      .arg(Signed(answer))};
-    return q;
+    return WithMinusSigns(q);
 }
 
 } // namespace
