@@ -167,8 +167,7 @@ Question Estimate(Prng& rng)
                  QStringLiteral("%1 + %2 = %3, so the best estimate is <b>%4</b>.")
                      .arg(ra)
                      .arg(rb)
-                     .arg(rounded)
-                     .arg(WithCommas(nearest))};
+                     .arg(WithCommas(rounded), WithCommas(nearest))};
     return q;
 }
 
@@ -791,7 +790,7 @@ Question TicketCost(Prng& rng)
                      .arg(adults)
                      .arg(kTimes)
                      .arg(adult)
-                     .arg(FixedText(adults * adult * 100, 2)),
+                     .arg(adults * adult),
                  QStringLiteral("Children: %1 %2 &pound;%3 = &pound;%4.")
                      .arg(children)
                      .arg(kTimes)
@@ -800,7 +799,7 @@ Question TicketCost(Prng& rng)
                  QStringLiteral("Whole group: &pound;%1 + &pound;%2 = <b>&pound;%3</b>.")
                      .arg(adults * adult)
                      .arg(children * child)
-                     .arg(FixedText((adults * adult + children * child) * 100, 2))};
+                     .arg(adults * adult + children * child)};
     return q;
 }
 
@@ -881,27 +880,28 @@ Question FullGroups(Prng& rng)
         const char* text;
         const char* groups;
     };
-    static const QList<Story> stories = {
-        {"%1 children are put into teams of %2.", "How many full teams are there?"},
-        {"%1 apples are packed in bags of %2.", "How many full bags are there?"},
-        {"%1 chairs are set out in rows of %2.", "How many full rows are there?"},
-        {"%1 stickers are put on pages of %2.", "How many full pages are there?"}};
+    static const QList<Story> stories = {{"%1 children are put into teams of %2.", "teams"},
+                                         {"%1 apples are packed in bags of %2.", "bags"},
+                                         {"%1 chairs are set out in rows of %2.", "rows"},
+                                         {"%1 stickers are put on pages of %2.", "pages"}};
     const Story& story = rng.pick(stories);
     const int size = rng.range(3, 9);
     const int full = rng.range(6, 25);
     const int left = rng.range(1, size - 1);
     const int n = full * size + left;
-    Question q = Make(Para(QString::fromLatin1(story.text).arg(n).arg(size)),
-                      {NumberPart(QString::fromLatin1(story.groups), full),
-                       NumberPart(QStringLiteral("How many are left over?"), left)});
+    Question q =
+        Make(Para(QString::fromLatin1(story.text).arg(n).arg(size)),
+             {NumberPart(QStringLiteral("How many full %1 are there?").arg(story.groups), full),
+              NumberPart(QStringLiteral("How many are left over?"), left)});
     q.working = {QStringLiteral("%1 %2 %3 = %4 remainder %5.")
                      .arg(n)
                      .arg(kDivide)
                      .arg(size)
                      .arg(full)
                      .arg(left),
-                 QStringLiteral("So there are <b>%1</b> full groups and <b>%2</b> left over.")
+                 QStringLiteral("So there are <b>%1</b> full %2 and <b>%3</b> left over.")
                      .arg(full)
+                     .arg(QString::fromLatin1(story.groups))
                      .arg(left)};
     return q;
 }

@@ -228,12 +228,12 @@ Question LineBelowZero(Prng& rng)
                                 "small step is %2.")
                      .arg(5 * step)
                      .arg(step),
-                 QStringLiteral("The arrow is %1 small steps to the right of %2: %2 + %3 = "
+                 QStringLiteral("The arrow is %1 small step%5 to the right of %2: %2 + %3 = "
                                 "<b>%4</b>.")
                      .arg((at - label) / step)
                      .arg(Signed(label))
                      .arg(at - label)
-                     .arg(Signed(at))};
+                     .arg(Signed(at), at - label == step ? QString() : QStringLiteral("s"))};
     q.workingPictures = {NumberLine(from, to, step, 5 * step, 0, at, DecimalText(at, 0))};
     return WithMinusSigns(q);
 }
@@ -351,8 +351,9 @@ Question SequenceDown(Prng& rng)
                        NumberPart(QStringLiteral("the last number"), terms.at(6))},
                       kNoteMinus);
     const int known = gap == 1 ? 2 : 0; // two terms side by side that are both shown
-    q.working = {QStringLiteral("From %1 to %2 is a step of %3 %4.")
-                     .arg(Signed(terms.at(known)), Signed(terms.at(known + 1)), sign)
+    q.working = {QStringLiteral("From %1 to %2 the numbers go %3 by %4.")
+                     .arg(Signed(terms.at(known)), Signed(terms.at(known + 1)),
+                          down ? QStringLiteral("down") : QStringLiteral("up"))
                      .arg(step),
                  QStringLiteral("%1 %2 %3 = <b>%4</b>.")
                      .arg(Signed(terms.at(gap - 1)), sign)
@@ -389,7 +390,7 @@ Question BankBalance(Prng& rng)
         QStringLiteral("Write a balance below zero with a minus sign, like -&pound;5."));
     const QString next = after + payIn < 0
                              ? QStringLiteral("&minus;&pound;%1").arg(-(after + payIn))
-                             : QStringLiteral("&pound;%1").arg(FixedText((after + payIn) * 100, 2));
+                             : QStringLiteral("&pound;%1").arg(after + payIn);
     q.working = {QStringLiteral("&pound;%1 &minus; &pound;%2 = <b>&minus;&pound;%3</b>: %4 owes "
                                 "the bank &pound;%3.")
                      .arg(start)

@@ -187,12 +187,16 @@ Question Roman(Prng& rng)
               NumberPart(QStringLiteral("What number is <b>%1</b>?").arg(RomanNumeral(b)), b)});
     const auto [aValues, aNumerals] = RomanParts(a);
     const auto [bValues, bNumerals] = RomanParts(b);
-    q.working = {QStringLiteral("%1 = %2 = %3, so %1 is <b>%4</b>.")
-                     .arg(a)
-                     .arg(aValues, aNumerals, RomanNumeral(a)),
-                 QStringLiteral("%1 = %2 = %3, so %1 is <b>%4</b>.")
-                     .arg(RomanNumeral(b), bNumerals, bValues)
-                     .arg(b)};
+    // A number of tens only is one numeral: nothing to split.
+    const auto step = [](const QString& given, const QString& split, const QString& other,
+                         const QString& answer) {
+        return split.contains(QLatin1Char('+'))
+                   ? QStringLiteral("%1 = %2 = %3, so %1 is <b>%4</b>.")
+                         .arg(given, split, other, answer)
+                   : QStringLiteral("%1 is <b>%2</b>.").arg(given, answer);
+    };
+    q.working = {step(QString::number(a), aValues, aNumerals, RomanNumeral(a)),
+                 step(RomanNumeral(b), bNumerals, bValues, QString::number(b))};
     return q;
 }
 
@@ -210,10 +214,11 @@ QStringList LineSteps(int from, int step, int labelStep, int at)
         steps.append(
             QStringLiteral("The arrow points at the label <b>%1</b>.").arg(WithCommas(at)));
     else
-        steps.append(QStringLiteral("The arrow is %1 small steps after %2: %2 + %1 &times; %3 = "
+        steps.append(QStringLiteral("The arrow is %1 small step%5 after %2: %2 + %1 &times; %3 = "
                                     "<b>%4</b>.")
                          .arg((at - label) / step)
-                         .arg(WithCommas(label), WithCommas(step), WithCommas(at)));
+                         .arg(WithCommas(label), WithCommas(step), WithCommas(at),
+                              at - label == step ? QString() : QStringLiteral("s")));
     return steps;
 }
 
@@ -555,6 +560,7 @@ Question RomanYear(Prng& rng)
                                           "In which year was it built?")
                                .arg(rng.pick(things), RomanNumeral(year))),
                       {NumberPart(QString(), year)});
+    q.parts.first().answer = QString::number(year); // a year has no thousands comma
     q.working = {QStringLiteral("M = 1000, D = 500, C = 100, L = 50, X = 10, V = 5, I = 1; a "
                                 "smaller letter before a larger one is taken away."),
                  QStringLiteral("%1 = %2 = %3 = <b>%4</b>.")
