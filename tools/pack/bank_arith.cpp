@@ -118,7 +118,10 @@ Question TwoStepStory(Prng& rng)
 {
     const int boys = rng.range(180, 480);
     const int girls = boys + rng.range(12, 90);
-    Question q = Make(Para(QStringLiteral("At Hill Park School there are %1 boys and %2 girls.")
+    static const QStringList schools = {"Hill Park",   "Riverside", "Oak Lane",
+                                        "Meadow View", "St Anne's", "Brook Green"};
+    Question q = Make(Para(QStringLiteral("At %1 School there are %2 boys and %3 girls.")
+                               .arg(rng.pick(schools))
                                .arg(boys)
                                .arg(girls)),
                       {MeasurePart(QStringLiteral("How many pupils are there altogether?"),

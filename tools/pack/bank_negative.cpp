@@ -643,14 +643,71 @@ Question LessThan(Prng& rng)
     return WithMinusSigns(q);
 }
 
+Question Substitute(Prng& rng)
+{
+    const int n = -rng.range(2, 9);
+    const int a = rng.range(2, 6), b = rng.range(1, 12);
+    const int c = rng.range(3, 15);
+    const QString letter = rng.pick(QStringList{"n", "x", "y", "a", "t"});
+    Question q =
+        Make(Para(QStringLiteral("<i>%1</i> = %2. Find the value of each expression.")
+                      .arg(letter, Signed(n))),
+             {NumberPart(QStringLiteral("%1<i>%2</i> + %3").arg(a).arg(letter).arg(b), a * n + b),
+              NumberPart(QStringLiteral("%1 &minus; <i>%2</i>").arg(c).arg(letter), c - n),
+              NumberPart(QStringLiteral("<i>%1</i>&sup2;").arg(letter), n * n)},
+             kNoteMinus);
+    q.working = {QStringLiteral("%1<i>%2</i> + %3 = %1 %4 %5 + %3 = %6 + %3 = <b>%7</b>.")
+                     .arg(a)
+                     .arg(letter)
+                     .arg(b)
+                     .arg(kTimes, Term(n), Signed(a * n), Signed(a * n + b)),
+                 QStringLiteral("%1 &minus; <i>%2</i> = %1 &minus; %3 = %1 + %4 = <b>%5</b>.")
+                     .arg(c)
+                     .arg(letter, Term(n))
+                     .arg(-n)
+                     .arg(c - n),
+                 QStringLiteral("<i>%1</i>&sup2; = %2 %3 %2 = <b>%4</b>: two negatives multiply "
+                                "to a positive.")
+                     .arg(letter, Term(n), kTimes)
+                     .arg(n * n)};
+    return WithMinusSigns(q);
+}
+
+Question SumAndProduct(Prng& rng)
+{
+    // Two numbers, one of them negative, found from their sum and product.
+    const int big = rng.range(2, 12);
+    int small = -rng.range(1, 12);
+    if (small == -big)
+        small = -big + 1; // a sum of 0 would hide which of the pair is negative
+    const int sum = big + small, product = big * small;
+    Question q =
+        Make(Para(QStringLiteral("Two whole numbers add to make <b>%1</b> and multiply to "
+                                 "make <b>%2</b>. What are the two numbers?")
+                      .arg(Signed(sum), Signed(product))),
+             {GroupPart(QString(), {QString::number(big), QString::number(small)}, 2)}, kNoteGroup);
+    q.parts.first().answer = QStringLiteral("%1 and %2").arg(big).arg(Signed(small));
+    q.working = {QStringLiteral("The product %1 is negative, so one number is negative and the "
+                                "other positive.")
+                     .arg(Signed(product)),
+                 QStringLiteral("Try the pairs that multiply to %1 until the sum is %2.")
+                     .arg(-product)
+                     .arg(Signed(sum)),
+                 QStringLiteral("%1 &times; %2 = %3 and %1 + %2 = %4: the numbers are <b>%1</b> "
+                                "and <b>%5</b>.")
+                     .arg(big)
+                     .arg(Term(small), Signed(product), Signed(sum), Signed(small))};
+    return q;
+}
+
 } // namespace
 
 QList<Generator> NegativeNumberKinds()
 {
-    return {OrderNumbers,  ColdestPlace, TemperatureGap, TemperatureDay,
-            LineBelowZero, AddSubtract,  MultiplyDivide, SequenceDown,
-            BankBalance,   SeaLevel,     MissingNumber,  TrueStatement,
-            Halfway,       LiftFloors,   CityTable,      LessThan};
+    return {OrderNumbers,  ColdestPlace,   TemperatureGap, TemperatureDay, LineBelowZero,
+            AddSubtract,   MultiplyDivide, SequenceDown,   BankBalance,    SeaLevel,
+            MissingNumber, TrueStatement,  Halfway,        LiftFloors,     CityTable,
+            LessThan,      Substitute,     SumAndProduct};
 }
 
 } // namespace orlavine::pack
