@@ -67,50 +67,61 @@ QString Sign(bool add)
     return add ? QStringLiteral("+") : QStringLiteral("&minus;");
 }
 
-Question WrittenAdd(Prng& rng)
+/// A written sum or difference of two four-digit numbers, with the steps that work it.
+Part ColumnSum(Prng& rng, bool add, const QString& label, QStringList& steps)
 {
     const int a = rng.range(1200, 8999);
     int b = rng.range(1200, 8999);
     if (b == a)
         b += 101; // not a difference of 0
-    const bool add = rng.chance(50);
     const int big = std::max(a, b), small = std::min(a, b);
     const int answer = add ? big + small : big - small;
-    Question q = Make(
-        Para(QStringLiteral("Work out")) +
-            Display(QStringLiteral("%1 %2 %3").arg(WithCommas(big), Sign(add), WithCommas(small))),
-        {NumberPart(QString(), answer)});
-    q.working = {
-        QStringLiteral("Write %1 under %2, ones under ones.")
-            .arg(WithCommas(small), WithCommas(big)),
-        add ? QStringLiteral("Add the ones, then the tens, hundreds and thousands, carrying 1 "
-                             "when a column makes 10 or more.")
-            : QStringLiteral("Take away the ones, then the tens, hundreds and thousands, "
-                             "exchanging from the next column when the top digit is too small."),
-        QStringLiteral("%1 %2 %3 = <b>%4</b>.")
-            .arg(WithCommas(big), Sign(add), WithCommas(small), WithCommas(answer)),
-        QStringLiteral("Check with the inverse: %1 %2 %3 = %4.")
-            .arg(WithCommas(answer), Sign(!add), WithCommas(small), WithCommas(big))};
+    steps.append(
+        QStringLiteral("%1 Write %2 under %3, ones under ones. %4")
+            .arg(label, WithCommas(small), WithCommas(big),
+                 add ? QStringLiteral("Add each column from the ones, carrying 1 when a column "
+                                      "makes 10 or more.")
+                     : QStringLiteral("Take away each column from the ones, exchanging from the "
+                                      "next column when the top digit is too small.")));
+    steps.append(
+        QStringLiteral("%1 %2 %3 = <b>%4</b>; check: %4 %5 %3 = %1.")
+            .arg(WithCommas(big), Sign(add), WithCommas(small), WithCommas(answer), Sign(!add)));
+    return NumberPart(QStringLiteral("%1 %2 %3").arg(WithCommas(big), Sign(add), WithCommas(small)),
+                      answer);
+}
+
+Question WrittenAdd(Prng& rng)
+{
+    QStringList steps;
+    const Part sum = ColumnSum(rng, true, QStringLiteral("(a)"), steps);
+    const Part difference = ColumnSum(rng, false, QStringLiteral("(b)"), steps);
+    Question q = Make(Para(QStringLiteral("Work out")), {sum, difference});
+    q.working = steps;
     return q;
 }
 
 Question MissingAddend(Prng& rng)
 {
-    const int total = rng.pick(QList<int>{100, 500, 1000, 1000, 2000});
-    const int known = rng.range(total / 10, total - total / 10);
-    const bool first = rng.chance(50);
-    const QString sum =
-        first
-            ? QStringLiteral("%1 + %2 = %3").arg(kBox, WithCommas(known), WithCommas(total))
-            : QStringLiteral("%1 &minus; %2 = %3").arg(WithCommas(total), kBox, WithCommas(known));
-    Question q = Make(Para(QStringLiteral("What number goes in the box?")) + Display(sum),
-                      {NumberPart(QString(), total - known)});
-    q.working = {
-        first ? QStringLiteral("The box and %1 make %2.").arg(WithCommas(known), WithCommas(total))
-              : QStringLiteral("Taking the box from %1 leaves %2.")
-                    .arg(WithCommas(total), WithCommas(known)),
-        QStringLiteral("So the box is %1 &minus; %2 = <b>%3</b>.")
-            .arg(WithCommas(total), WithCommas(known), WithCommas(total - known))};
+    QList<Part> parts;
+    QStringList steps;
+    for (const bool first : {true, false}) {
+        const int total = rng.pick(QList<int>{100, 500, 1000, 1000, 2000});
+        const int known = rng.range(total / 10, total - total / 10);
+        const QString sum =
+            first ? QStringLiteral("%1 + %2 = %3").arg(kBox, WithCommas(known), WithCommas(total))
+                  : QStringLiteral("%1 &minus; %2 = %3")
+                        .arg(WithCommas(total), kBox, WithCommas(known));
+        parts.append(NumberPart(sum, total - known));
+        steps.append(QStringLiteral("%1: %2 so the box is %3 &minus; %4 = <b>%5</b>.")
+                         .arg(sum,
+                              first ? QStringLiteral("the box and %1 make %2,")
+                                          .arg(WithCommas(known), WithCommas(total))
+                                    : QStringLiteral("taking the box from %1 leaves %2,")
+                                          .arg(WithCommas(total), WithCommas(known)),
+                              WithCommas(total), WithCommas(known), WithCommas(total - known)));
+    }
+    Question q = Make(Para(QStringLiteral("What number goes in each box?")), parts);
+    q.working = steps;
     return q;
 }
 
@@ -487,15 +498,12 @@ Question InverseFact(Prng& rng)
     return q;
 }
 
-Question ComplementTo(Prng& rng)
+/// What n needs to make `target`, counted up through the next hundred and thousand.
+Part Complement(int n, int target, const QString& label, QStringList& steps)
 {
-    const int target = rng.chance(50) ? 1000 : 10000;
-    const int n = target == 1000 ? rng.range(11, 189) * 5 : rng.range(101, 1989) * 5;
-    const int hundred = (n + 99) / 100 * 100;
-    const int thousand = (n + 999) / 1000 * 1000;
     QStringList jumps, sizes;
     int at = n;
-    for (int stop : {hundred, thousand, target}) {
+    for (int stop : {(n + 99) / 100 * 100, (n + 999) / 1000 * 1000, target}) {
         if (stop > at) {
             jumps.append(QStringLiteral("%1 + %2 = %3")
                              .arg(WithCommas(at), WithCommas(stop - at), WithCommas(stop)));
@@ -503,16 +511,26 @@ Question ComplementTo(Prng& rng)
             at = stop;
         }
     }
-    Question q = Make(Para(QStringLiteral("What must be added to <b>%1</b> to make <b>%2</b>?")
-                               .arg(WithCommas(n), WithCommas(target))),
-                      {NumberPart(QString(), target - n)});
-    q.working = {QStringLiteral("Count up to the next hundred, thousand and on: %1.")
-                     .arg(jumps.join(QStringLiteral("; "))),
-                 QStringLiteral("Add the jumps: %1 = <b>%2</b>.")
-                     .arg(sizes.join(QStringLiteral(" + ")), WithCommas(target - n))};
-    if (sizes.size() == 1)
-        q.working.last() =
-            QStringLiteral("So <b>%1</b> must be added.").arg(WithCommas(target - n));
+    steps.append(sizes.size() == 1
+                     ? QStringLiteral("%1 %2, so <b>%3</b> must be added.")
+                           .arg(label, jumps.first(), WithCommas(target - n))
+                     : QStringLiteral("%1 Count up: %2. The jumps make %3 = <b>%4</b>.")
+                           .arg(label, jumps.join(QStringLiteral("; ")),
+                                sizes.join(QStringLiteral(" + ")), WithCommas(target - n)));
+    return NumberPart(QStringLiteral("What must be added to <b>%1</b> to make <b>%2</b>?")
+                          .arg(WithCommas(n), WithCommas(target)),
+                      target - n);
+}
+
+Question ComplementTo(Prng& rng)
+{
+    QStringList steps;
+    const Part thousand = Complement(rng.range(11, 189) * 5, 1000, QStringLiteral("(a)"), steps);
+    const Part tenThousand =
+        Complement(rng.range(101, 1989) * 5, 10000, QStringLiteral("(b)"), steps);
+    Question q = Make(Para(QStringLiteral("Count up through the next hundred and thousand.")),
+                      {thousand, tenThousand});
+    q.working = steps;
     return q;
 }
 

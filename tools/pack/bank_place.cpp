@@ -148,20 +148,28 @@ Question InWords(Prng& rng)
     return q;
 }
 
+/// The steps that write n in figures: the thousands, then the hundreds, tens and ones.
+QString FiguresStep(int n)
+{
+    return QStringLiteral("%1 thousand, then %2 hundreds, %3 tens and %4 ones, a 0 in each "
+                          "empty place: <b>%5</b>.")
+        .arg(n / 1000)
+        .arg(n / 100 % 10)
+        .arg(n / 10 % 10)
+        .arg(n % 10)
+        .arg(WithCommas(n));
+}
+
 Question InFigures(Prng& rng)
 {
-    const int n =
+    const int small =
         rng.range(1, 9) * 1000 + rng.range(0, 9) * (rng.chance(50) ? 100 : 10) + rng.range(0, 9);
-    Question q = Make(Para(QStringLiteral("Write this number in figures:")) +
-                          Display(QStringLiteral("<i>%1</i>").arg(NumberWords(n))),
-                      {NumberPart(QString(), n)});
-    q.working = {QStringLiteral("Thousands %1, hundreds %2, tens %3, ones %4.")
-                     .arg(n / 1000)
-                     .arg(n / 100 % 10)
-                     .arg(n / 10 % 10)
-                     .arg(n % 10),
-                 QStringLiteral("A place with none gets a 0, so the number is <b>%1</b>.")
-                     .arg(WithCommas(n))};
+    const int big =
+        rng.range(11, 999) * 1000 + rng.range(1, 9) * (rng.chance(50) ? 100 : 10) + rng.range(0, 9);
+    Question q = Make(Para(QStringLiteral("Write each number in figures.")),
+                      {NumberPart(QStringLiteral("<i>%1</i>").arg(NumberWords(small)), small),
+                       NumberPart(QStringLiteral("<i>%1</i>").arg(NumberWords(big)), big)});
+    q.working = {FiguresStep(small), FiguresStep(big)};
     return q;
 }
 
@@ -349,27 +357,36 @@ Question NegativeCompare(Prng& rng)
 
 Question Partition(Prng& rng)
 {
-    // No digit 0, so that every place has a part to add; any of the four lower parts is
-    // the missing one.
+    // No digit 0, so that every place has a part to add; two of the four lower parts are
+    // missing.
     QList<int> parts;
     int n = 0;
     for (int place = 10000; place >= 1; place /= 10) {
         parts.append(rng.range(1, 9) * place);
         n += parts.last();
     }
-    const int missing = rng.range(1, 4);
+    QList<int> places = {1, 2, 3, 4};
+    rng.shuffle(places);
+    QList<int> missing = places.mid(0, 2);
+    std::sort(missing.begin(), missing.end());
     QStringList shown;
     for (int i = 0; i < parts.size(); ++i)
-        shown.append(i == missing ? QStringLiteral("&#9633;") : WithCommas(parts.at(i)));
-    Question q = Make(Para(QStringLiteral("Find the missing number.")) +
+        shown.append(missing.contains(i) ? QStringLiteral("&#9633;") : WithCommas(parts.at(i)));
+    QList<Part> answers;
+    for (int i : missing) {
+        answers.append(NumberPart(answers.isEmpty() ? QStringLiteral("the first box")
+                                                    : QStringLiteral("the second box"),
+                                  parts.at(i)));
+    }
+    Question q = Make(Para(QStringLiteral("Find the missing numbers.")) +
                           Display(QStringLiteral("%1 = %2").arg(WithCommas(n), shown.join(" + "))),
-                      {NumberPart(QString(), parts.at(missing))});
-    q.working = {QStringLiteral("In %1 the %2 digit is %3.")
-                     .arg(WithCommas(n), PlaceName(4 - missing))
-                     .arg(n / PowerOfTen(4 - missing) % 10),
-                 QStringLiteral("So the missing part is %1 %2, which is <b>%3</b>.")
-                     .arg(n / PowerOfTen(4 - missing) % 10)
-                     .arg(PlaceName(4 - missing), WithCommas(parts.at(missing)))};
+                      answers);
+    for (int i : missing)
+        q.working.append(QStringLiteral("The %1 digit of %2 is %3, so that part is %3 %1: "
+                                        "<b>%4</b>.")
+                             .arg(PlaceName(4 - i), WithCommas(n))
+                             .arg(n / PowerOfTen(4 - i) % 10)
+                             .arg(WithCommas(parts.at(i))));
     return q;
 }
 
@@ -408,13 +425,33 @@ Question ComposeNumber(Prng& rng)
     }
     QStringList shuffled = parts;
     rng.shuffle(shuffled);
-    Question q = Make(Para(QStringLiteral("Write this as one number.")) +
-                          Display(shuffled.join(QStringLiteral(" + "))),
-                      {NumberPart(QString(), n)});
-    q.working = {QStringLiteral("Put the parts in order of place: %1.")
-                     .arg(parts.join(QStringLiteral(" + "))),
-                 QStringLiteral("There are no %1, so that place holds a 0: <b>%2</b>.")
-                     .arg(PlaceName(empty), WithCommas(n))};
+    // A number told in thousands, more than nine hundreds, tens and ones: the hundreds
+    // regroup into thousands.
+    const int thousands = rng.range(2, 9), hundreds = rng.range(11, 19), tens = rng.range(1, 9),
+              ones = rng.range(0, 9);
+    const int regrouped = thousands * 1000 + hundreds * 100 + tens * 10 + ones;
+    Question q = Make(Para(QStringLiteral("Write each as one number.")),
+                      {NumberPart(shuffled.join(QStringLiteral(" + ")), n),
+                       NumberPart(QStringLiteral("%1 thousands, %2 hundreds, %3 tens and %4 ones")
+                                      .arg(thousands)
+                                      .arg(hundreds)
+                                      .arg(tens)
+                                      .arg(ones),
+                                  regrouped)});
+    q.working = {QStringLiteral("Put the parts in order of place: %1. There are no %2, so that "
+                                "place holds a 0: <b>%3</b>.")
+                     .arg(parts.join(QStringLiteral(" + ")), PlaceName(empty), WithCommas(n)),
+                 QStringLiteral("%1 hundreds = %2 thousand and %3 hundreds, so there are %4 "
+                                "thousands and %3 hundreds.")
+                     .arg(hundreds)
+                     .arg(hundreds / 10)
+                     .arg(hundreds % 10)
+                     .arg(thousands + hundreds / 10),
+                 QStringLiteral("%1 + %2 + %3 + %4 = <b>%5</b>.")
+                     .arg(WithCommas(thousands * 1000), WithCommas(hundreds * 100))
+                     .arg(tens * 10)
+                     .arg(ones)
+                     .arg(WithCommas(regrouped))};
     return q;
 }
 
@@ -552,20 +589,71 @@ Question LargeRounding(Prng& rng)
 
 Question RomanYear(Prng& rng)
 {
-    const int year = rng.range(1066, 2030);
+    const int year = rng.range(1066, 1980);
+    const int later = year + rng.range(12, std::min(150, 2030 - year));
     static const QStringList things = {"a church",      "a bridge",    "a school",
                                        "a clock tower", "a town hall", "a statue"};
     const auto [values, numerals] = RomanParts(year);
-    Question q = Make(Para(QStringLiteral("The year %1 was built is carved on it: <b>%2</b>. "
-                                          "In which year was it built?")
-                               .arg(rng.pick(things), RomanNumeral(year))),
-                      {NumberPart(QString(), year)});
+    Question q = Make(
+        Para(QStringLiteral("The year %1 was built is carved on it: <b>%2</b>. The year it was "
+                            "mended is carved below: <b>%3</b>.")
+                 .arg(rng.pick(things), RomanNumeral(year), RomanNumeral(later))),
+        {NumberPart(QStringLiteral("In which year was it built?"), year),
+         NumberPart(QStringLiteral("How many years after it was built was it mended?"),
+                    later - year)});
     q.parts.first().answer = QString::number(year); // a year has no thousands comma
     q.working = {QStringLiteral("M = 1000, D = 500, C = 100, L = 50, X = 10, V = 5, I = 1; a "
                                 "smaller letter before a larger one is taken away."),
                  QStringLiteral("%1 = %2 = %3 = <b>%4</b>.")
                      .arg(RomanNumeral(year), numerals, values)
-                     .arg(year)};
+                     .arg(year),
+                 QStringLiteral("%1 is %2. %2 &minus; %3 = <b>%4</b> years.")
+                     .arg(RomanNumeral(later))
+                     .arg(later)
+                     .arg(year)
+                     .arg(later - year)};
+    return q;
+}
+
+Question TownTable(Prng& rng)
+{
+    static const QStringList towns = {"Ashford", "Brompton",  "Carlow",   "Dunmore",
+                                      "Elmsley", "Fairhaven", "Glenrock", "Hartwell"};
+    QStringList names = towns;
+    rng.shuffle(names);
+    names = names.mid(0, 4);
+    // Four populations with the same ten thousands, so that the lower places decide.
+    const int base = rng.range(11, 98) * 10000;
+    QList<int> people;
+    while (people.size() < 4) {
+        const int p = base + rng.range(1000, 9999);
+        if (!people.contains(p))
+            people.append(p);
+    }
+    QList<QStringList> rows;
+    for (int i = 0; i < 4; ++i)
+        rows.append({names.at(i), WithCommas(people.at(i))});
+    const int most = int(std::max_element(people.cbegin(), people.cend()) - people.cbegin());
+    const int least = int(std::min_element(people.cbegin(), people.cend()) - people.cbegin());
+    const int asked = rng.range(0, 3);
+    Question q =
+        Make(Para(QStringLiteral("The table shows how many people live in four towns.")) +
+                 DataTable({QStringLiteral("Town"), QStringLiteral("People")}, rows),
+             {AlternativesPart(QStringLiteral("Which town has the most people?"), {names.at(most)}),
+              NumberPart(QStringLiteral("Round the number of people in %1 to the nearest 1,000.")
+                             .arg(names.at(asked)),
+                         Rounded(people.at(asked), 1000)),
+              NumberPart(QStringLiteral("How many more people live in %1 than in %2?")
+                             .arg(names.at(most), names.at(least)),
+                         people.at(most) - people.at(least))});
+    q.working = {QStringLiteral("All four have %1 ten thousands, so the thousands and then the "
+                                "hundreds decide: the most is %2, in <b>%3</b>.")
+                     .arg(base / 10000)
+                     .arg(WithCommas(people.at(most)), names.at(most)),
+                 RoundingStep(people.at(asked), 1000),
+                 QStringLiteral("%1 &minus; %2 = <b>%3</b>.")
+                     .arg(WithCommas(people.at(most)), WithCommas(people.at(least)),
+                          WithCommas(people.at(most) - people.at(least)))};
     return q;
 }
 
@@ -576,7 +664,8 @@ QList<Generator> PlaceValueKinds()
     return {DigitValue,     InWords,     InFigures,         Rounding,        Roman,
             ArrowOnLine,    Temperature, LargestOrSmallest, NegativeCompare, Partition,
             MoreOrLess,     DigitValue,  ArrowOnLine,       ArrowChoice,     ComposeNumber,
-            RoundingBounds, DigitCards,  CountInSteps,      LargeRounding,   RomanYear};
+            RoundingBounds, DigitCards,  CountInSteps,      LargeRounding,   RomanYear,
+            TownTable};
 }
 
 } // namespace orlavine::pack
