@@ -244,7 +244,11 @@ Question AddSubtract(Prng& rng)
     QStringList steps;
     QList<int> forms = {0, 1, 2, 3, 4};
     rng.shuffle(forms);
-    for (int form : forms.mid(0, 4)) {
+    forms = forms.mid(0, 4);
+    // The difference of two positive numbers that crosses zero first, before the sums
+    // that start below zero or take a negative.
+    std::stable_partition(forms.begin(), forms.end(), [](int form) { return form == 1; });
+    for (int form : forms) {
         const int a = rng.range(2, 12), b = rng.range(2, 12);
         int x = 0, y = 0, answer = 0;
         bool add = true;
