@@ -200,8 +200,9 @@ Question TemperatureDay(Prng& rng)
                      units::kCelsius)},
         kNoteMinus);
     q.pictures = {Thermometer(-20, 15, noon)};
+    q.workingPictures = {Thermometer(-20, 15, night)};
     q.working = {QStringLiteral("The thermometer shows %1 at noon.").arg(Celsius(noon)),
-                 QStringLiteral("Midnight: %1 &minus; %2 = <b>%3</b>.")
+                 QStringLiteral("Midnight: %1 &minus; %2 = <b>%3</b> (the thermometer below).")
                      .arg(Signed(noon))
                      .arg(fall)
                      .arg(Celsius(night)),
