@@ -276,6 +276,7 @@ private slots:
     void cubeNetChoicesFoldAsTheElevenNets();
     void pointsMoveByTheirRules();
     void fractionSumsAreRightInEveryForm();
+    void negativeComparisonsHaveOneTrueOption();
 };
 
 void TestPackBank::everyKindIsWellFormed_data()
@@ -888,6 +889,26 @@ void TestPackBank::fractionSumsAreRightInEveryForm()
             QVERIFY2(CheckSubAnswer({form.toLatin1()}, {slot.key}, {QByteArray(1, slot.type)}, 0) ==
                          "\xFC",
                      qPrintable(form + QLatin1String(" for ") + q.stem));
+    }
+}
+
+void TestPackBank::negativeComparisonsHaveOneTrueOption()
+{
+    // The true statement is judged from the numbers the options show, not from the model
+    // that made them.
+    static const QRegularExpression comparison(QStringLiteral("^(-?\\d+) ([<>]) (-?\\d+)$"));
+    Prng rng(17);
+    for (int draw = 0; draw < kDraws; ++draw) {
+        const Part part = NegativeNumberKinds().at(11)(rng).parts.first();
+        QList<int> trueOnes;
+        for (int i = 0; i < part.options.size(); ++i) {
+            const QRegularExpressionMatch m = comparison.match(Plain(part.options.at(i)));
+            QVERIFY2(m.hasMatch(), qPrintable(part.options.at(i)));
+            const int a = m.captured(1).toInt(), b = m.captured(3).toInt();
+            if (m.captured(2) == QLatin1String("<") ? a < b : a > b)
+                trueOnes.append(i + 1);
+        }
+        QCOMPARE(trueOnes, QList<int>{part.subs.first().key.toInt()});
     }
 }
 
