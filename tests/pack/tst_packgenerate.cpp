@@ -264,16 +264,15 @@ void TestPackGenerate::sumsAgreeWithTheirKeys()
             ++checked;
         }
     }
-    QVERIFY2(checked > 400, qPrintable(QString::number(checked)));
+    QVERIFY2(checked > 150, qPrintable(QString::number(checked)));
 }
 
 void TestPackGenerate::otherKeysAgreeWithTheText()
 {
     static const QRegularExpression percentOf(QStringLiteral("What is (\\d+)% of (\\d+)\\?"));
     static const QRegularExpression roman(QStringLiteral("Write <b>(\\d+)</b> in Roman numerals"));
-    static const QRegularExpression simplest(
-        QStringLiteral("Write this fraction in its simplest form.</p><p class=\"big\"><span "
-                       "class=\"fr\"><span>(\\d+)</span><span>(\\d+)</span></span></p>"));
+    static const QRegularExpression simplest(QStringLiteral(
+        "<td><span class=\"fr\"><span>(\\d+)</span><span>(\\d+)</span></span></td>"));
     static const QRegularExpression label(QStringLiteral(">(\\d+)(?: cm| m|&#176;)</text>"));
     QMap<QString, int> checked;
     for (const Sample& s : samples()) {
@@ -287,10 +286,14 @@ void TestPackGenerate::otherKeysAgreeWithTheText()
             QCOMPARE(Alternatives(q.keys.at(0)).first(), Roman(m.captured(1).toInt()).toLatin1());
             ++checked["roman"];
         }
-        if (const QRegularExpressionMatch m = simplest.match(s.html); m.hasMatch()) {
-            const int a = m.captured(1).toInt(), b = m.captured(2).toInt(), g = Gcd(a, b);
-            QCOMPARE(q.keys.at(0), QStringLiteral("%1/%2").arg(a / g).arg(b / g).toLatin1());
-            ++checked["simplest"];
+        if (s.html.contains(QLatin1String("Write each fraction in its simplest form."))) {
+            int k = 0;
+            for (auto it = simplest.globalMatch(s.html); it.hasNext(); ++k) {
+                const QRegularExpressionMatch m = it.next();
+                const int a = m.captured(1).toInt(), b = m.captured(2).toInt(), g = Gcd(a, b);
+                QCOMPARE(q.keys.at(k), QStringLiteral("%1/%2").arg(a / g).arg(b / g).toLatin1());
+                ++checked["simplest"];
+            }
         }
         if (s.pictures.size() != 1)
             continue;
