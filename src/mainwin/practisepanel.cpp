@@ -52,7 +52,7 @@ void PractisePanel::showQuestions(const std::array<QList<WrongQuestion>, 10>& to
         m_list->addWidget(heading);
         for (const WrongQuestion& question : topics[t]) {
             const QString text =
-                QStringLiteral("Paper %1, question %2%3:  your answer %4,  expected %5")
+                QStringLiteral("Paper %1, question %2%3\nYour answer: %4    Expected: %5")
                     .arg((question.paperNumber - 101) % 5 + 1)
                     .arg(question.question)
                     .arg(question.attempt == AttemptKind::Second ? QStringLiteral(" (2nd attempt)")

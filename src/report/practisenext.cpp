@@ -75,7 +75,9 @@ QList<WrongQuestion> WrongInPaper(const PaperContent& content, int paperNumber, 
                 continue;
             const QByteArray letter =
                 count > 1 ? "(" + QByteArray(1, char('a' + i - first)) + ") " : QByteArray();
-            given.append(letter + answers.value(i));
+            // A blank sub-answer of several reads as a dash beside its letter.
+            const QByteArray answer = answers.value(i).trimmed();
+            given.append(letter + (answer.isEmpty() && count > 1 ? QByteArray("-") : answer));
             expected.append(letter + ExpectedOf(content, answers, i));
         }
         if (!given.isEmpty())

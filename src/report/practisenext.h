@@ -9,7 +9,7 @@ namespace orlavine {
 
 /// A question still wrong in the latest marked attempt of its paper: where it is, what
 /// the pupil wrote and what was expected. For a question of several sub-answers only
-/// the wrong ones are given, each after its letter ("(b) 7; (c) 9").
+/// the wrong ones are given, each after its letter ("(b) 7; (c) 9"), a blank one as "-".
 struct WrongQuestion {
     int paperNumber = 0; // 101..150
     int question = 0;    // 1-based within the paper

@@ -3,8 +3,9 @@
 
 Installs the build into a temporary prefix, starts <prefix>/bin/orlavine --folder <folder> on
 an X server of its own with openbox, and goes: start, choose a topic, open a paper, answer,
-Next, save, close, reopen, mark, second attempt, mark, the report's three sections, print the
-card, erase every result, close the program. After each step it checks the learner files;
+Next, save, close, reopen, mark, a worked solution, second attempt, mark, the report's four
+sections and a question to practise opened from it, print the card, erase every result, close
+the program. After each step it checks the learner files;
 it keeps a screenshot of each step in the shots folder.
 
 Usage: journey.py --build BUILD_DIR --package PACKAGE_DIR --shots SHOTS_DIR [--keep]
@@ -35,15 +36,19 @@ FIRST_ATTEMPT = lambda p: (301, 200 + 62 * (p - 1))
 SECOND_ATTEMPT = lambda p: (301, 221 + 62 * (p - 1))
 TOOL = lambda n: (42 + 60 * (n - 1), 95)  # Home, Report, Print, Close / About, Trash, -, Setup
 NUMBER_TAB = (50, 50)
-HELP_TAB = (237, 53)
+HELP_TAB = (329, 53)
 TRASH_BUTTON = (202, 257)
 TRASH_YES = (152, 257)
 # Points on the report's section headers when they are open (dark blue bars), one under
-# the other: Overall at the top, then Topical, then Trend.
-REPORT_HEADER_POINTS = {"overall": (300, 124), "topical": (300, 149), "trend": (300, 173)}
+# the other: Overall at the top, then Topical, Trend, What to Practise Next.
+REPORT_HEADER_POINTS = {"overall": (300, 124), "topical": (300, 149), "trend": (300, 173),
+                        "practise": (300, 197)}
 # The report's closed section headers sit at the bottom: distances from the window's bottom.
-TOPICAL_HEADER_FROM_BOTTOM = (60, 42)
-TREND_HEADER_FROM_BOTTOM = (60, 17)
+TOPICAL_HEADER_FROM_BOTTOM = (60, 66)
+TREND_HEADER_FROM_BOTTOM = (60, 42)
+PRACTISE_HEADER_FROM_BOTTOM = (60, 17)
+# The first question to practise, under its topic's name, once that section is open.
+FIRST_TO_PRACTISE = (120, 270)
 # Places in a practice window: its tool bar, from the left.
 PRACTICE_TOOL = {"save": (40, 60), "mark": (104, 60), "close": (232, 60)}
 FIRST_ANSWER_BOX = (595, 101)
@@ -315,6 +320,13 @@ class Journey:
         first_marked = files.snapshot()
         time.sleep(1)
         self.shot()
+
+        self.step("solution")
+        question_page = self.page_shown(practice)
+        self.session.key(practice, "ctrl+e")
+        self.page_shown(practice, question_page)
+        self.shot()
+        self.assert_unchanged(first_marked, "showing a worked solution")
         self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
         self.window_gone(practice)
         self.shot("home")
@@ -365,7 +377,7 @@ class Journey:
         self.marked = marked
 
     def report_and_card(self):
-        """The report's three sections, then the card printed."""
+        """The report's four sections, a question to practise opened, then the card printed."""
         main, marked = self.main, self.marked
         self.step("report")
         assert not self.header_at(main, "overall"), "the home page looks like the report"
@@ -381,7 +393,19 @@ class Journey:
         self.shot("topical")
         self.session.click(main, TREND_HEADER_FROM_BOTTOM[0], height - TREND_HEADER_FROM_BOTTOM[1])
         wait_for("the trend section", lambda: self.header_at(main, "trend"))
+        assert not self.header_at(main, "practise"), "the practise section opened too"
         self.shot("trend")
+        self.session.click(main, PRACTISE_HEADER_FROM_BOTTOM[0],
+                           height - PRACTISE_HEADER_FROM_BOTTOM[1])
+        wait_for("the practise section", lambda: self.header_at(main, "practise"))
+        self.shot("practise")
+        # Its first entry opens the marked second attempt at that question, solution shown.
+        self.session.click(main, *FIRST_TO_PRACTISE)
+        practice = self.window_named(self.caption)
+        self.page_shown(practice)
+        self.shot("solution")
+        self.click_and_answer(practice, PRACTICE_TOOL["close"], what='"Confirm?"')
+        self.window_gone(practice)
         self.assert_unchanged(marked, "the report")
 
         self.step("print")
@@ -421,13 +445,13 @@ class Journey:
         practice = self.window_named(self.caption)
         self.page_shown(practice)
         self.session.click(practice, *FIRST_ANSWER_BOX)
-        self.session.type(practice, "42")
+        self.session.type(practice, "4")  # a choice takes one digit
         self.shot()
         self.session.click(main, *TOOL(4))
         wait_for("the program to end", lambda: self.program.poll() is not None)
         assert self.program.returncode == 0, f"the program ended with {self.program.returncode}"
         files = LearnerFiles(self.folder, MODULE, self.package.code)
-        assert files.answers("first", self.index)[0] == "42", "the answer on screen was lost"
+        assert files.answers("first", self.index)[0] == "4", "the answer on screen was lost"
         erased.pop(os.path.basename(files.paths["first"]))
         self.assert_unchanged(erased, "closing the program")
 

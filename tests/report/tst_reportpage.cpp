@@ -158,7 +158,7 @@ void TestReportPage::questionsToPractise()
     QVERIFY(!panel->findChild<QLabel*>("PractiseTopic1"));
     auto* entry = panel->findChild<QPushButton*>("PractiseEntry1");
     QCOMPARE(entry->text(),
-             QStringLiteral("Paper 3, question 4 (2nd attempt):  your answer 12,  expected 14 cm"));
+             QStringLiteral("Paper 3, question 4 (2nd attempt)\nYour answer: 12    Expected: 14 cm"));
     QVERIFY(panel->findChild<QPushButton*>("PractiseEntry2")->text().contains("(no answer)"));
     QList<int> chosen;
     panel->setOnChoose([&](const WrongQuestion& q) { chosen = {q.paperNumber, q.question}; });
