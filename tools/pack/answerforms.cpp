@@ -32,6 +32,7 @@ const Unit kSeconds{"seconds", {"seconds", "second", "secs", "sec", "s"}};
 const Unit kMinutes{"minutes", {"minutes", "minute", "mins", "min"}};
 const Unit kHours{"hours", {"hours", "hour", "hrs", "hr", "h"}};
 const Unit kDays{"days", {"days", "day"}};
+const Unit kPupils{"pupils", {"pupils", "children"}};
 } // namespace units
 
 namespace {

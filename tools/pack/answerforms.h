@@ -25,6 +25,7 @@ extern const Unit kSquareCm, kSquareM, kCubicCm;
 extern const Unit kDegrees, kCelsius, kPercent;
 extern const Unit kPounds, kPence;
 extern const Unit kSeconds, kMinutes, kHours, kDays;
+extern const Unit kPupils; // a count of pupils, also written "children"
 } // namespace units
 
 /// The ways to write the decimal scaled / 10^places: thousands with and without a comma

@@ -14,15 +14,6 @@ namespace orlavine::pack {
 
 namespace {
 
-/// The noun with "a" or "an" before it, capitalised to begin a sentence.
-QString WithArticle(const QString& noun, bool capital = false)
-{
-    const bool vowel = QStringLiteral("aeiou").contains(noun.at(0));
-    return (capital ? (vowel ? QStringLiteral("An ") : QStringLiteral("A "))
-                    : (vowel ? QStringLiteral("an ") : QStringLiteral("a "))) +
-           noun;
-}
-
 QString Deg(int degrees)
 {
     return QStringLiteral("%1&deg;").arg(degrees);

@@ -20,7 +20,6 @@ const QString kDivide = QStringLiteral("&divide;");
 const QString kBox = QStringLiteral("&#9633;");
 
 // What is counted in a word problem, written after the answer line like a unit.
-const Unit kPupils{"pupils", {"pupils", "children"}};
 const Unit kMoreGirls{"girls", {"girls", "more girls", "more"}};
 const Unit kBoxes{"boxes", {"boxes", "box"}};
 const Unit kMiles{"miles", {"miles", "mile"}};
@@ -136,7 +135,7 @@ Question TwoStepStory(Prng& rng)
                                .arg(boys)
                                .arg(girls)),
                       {MeasurePart(QStringLiteral("How many pupils are there altogether?"),
-                                   boys + girls, 0, kPupils),
+                                   boys + girls, 0, units::kPupils),
                        MeasurePart(QStringLiteral("How many more girls than boys are there?"),
                                    girls - boys, 0, kMoreGirls)});
     q.working = {QStringLiteral("Altogether means add: %1 + %2 = <b>%3</b> pupils.")

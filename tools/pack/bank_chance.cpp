@@ -13,15 +13,6 @@ namespace orlavine::pack
 namespace
 {
 
-/// Numbers as a list: "3, 5, 8".
-QString ListText(const QList<int>& values)
-{
-    QStringList shown;
-    for (int v : values)
-        shown.append(QString::number(v));
-    return shown.join(QStringLiteral(", "));
-}
-
 Question Averages(Prng& rng)
 {
     QList<int> values;

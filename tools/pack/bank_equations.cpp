@@ -30,12 +30,6 @@ QPair<QString, QString> TwoNames(Prng& rng)
     return {x, y};
 }
 
-/// A whole number as the working writes it, a negative one with a minus sign.
-QString Signed(long long n)
-{
-    return n < 0 ? QStringLiteral("&minus;") + QString::number(-n) : QString::number(n);
-}
-
 /// coefficient × letter as algebra writes it: "x" for 1, "3x" otherwise.
 QString Term(int coefficient, const QString& letter)
 {

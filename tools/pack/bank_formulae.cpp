@@ -15,11 +15,6 @@ namespace orlavine::pack
 namespace
 {
 
-QString Signed(int value)
-{
-    return value < 0 ? QStringLiteral("&minus;%1").arg(-value) : QString::number(value);
-}
-
 /// 42 as "42nd", 13 as "13th".
 QString Ordinal(int n)
 {
@@ -39,14 +34,6 @@ QList<int> Terms(int first, int step, int count)
     for (int i = 0; i < count; ++i)
         terms.append(first + i * step);
     return terms;
-}
-
-QString ListText(const QList<int>& values)
-{
-    QStringList texts;
-    for (int v : values)
-        texts.append(Signed(v));
-    return texts.join(QStringLiteral(", "));
 }
 
 /// a&times;n + b as the working writes it: "3n + 1", "3n &minus; 2", "20 &minus; 3n".

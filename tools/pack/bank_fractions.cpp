@@ -14,7 +14,6 @@ namespace orlavine::pack
 namespace
 {
 
-const Unit kPupils{"pupils", {"pupils", "children"}};
 
 QString Times(int a, int b)
 {
@@ -302,7 +301,7 @@ Question OfAmount(Prng& rng)
     const QString of = QStringLiteral("What is %1 of ").arg(FractionHtml(n, d));
     const int kind = rng.range(0, 3);
     const Unit& unit = kind == 0   ? sweets
-                       : kind == 1 ? kPupils
+                       : kind == 1 ? units::kPupils
                        : kind == 2 ? units::kM
                                    : units::kPounds;
     const QString amountText = kind == 3 ? QStringLiteral("&pound;%1").arg(amount)
@@ -621,8 +620,8 @@ Question ClassTravel(Prng& rng)
                                  "school and %3 of them come by bus. The rest come by car.")
                       .arg(total)
                       .arg(FractionHtml(a, b), FractionHtml(c, d))),
-             {MeasurePart(QStringLiteral("How many pupils walk to school?"), walk, 0, kPupils),
-              MeasurePart(QStringLiteral("How many pupils come by car?"), car, 0, kPupils, 2)});
+             {MeasurePart(QStringLiteral("How many pupils walk to school?"), walk, 0, units::kPupils),
+              MeasurePart(QStringLiteral("How many pupils come by car?"), car, 0, units::kPupils, 2)});
     q.working = {
         QStringLiteral("a) %1 of %2 is %2 &divide; %3 = %4 pupils who walk.")
             .arg(FractionHtml(a, b))

@@ -29,12 +29,6 @@ QString Marks(int count)
     return count == 1 ? QStringLiteral("1 mark") : QStringLiteral("%1 marks").arg(count);
 }
 
-/// A whole number with a true minus sign when below zero.
-QString Signed(int value)
-{
-    return value < 0 ? QStringLiteral("&minus;%1").arg(-value) : QString::number(value);
-}
-
 /// A conversion to fill in and the line of working that does it.
 struct Converted {
     Part part;

@@ -20,7 +20,7 @@ const QString kDivide = QStringLiteral("&divide;");
 const QString kNoteMinus = QStringLiteral("Write a number below zero with a minus sign, like -4.");
 
 /// v as printed: a true minus sign below zero.
-QString Signed(long long v)
+QString SignedWithCommas(long long v)
 {
     return v < 0 ? QStringLiteral("&minus;") + WithCommas(-v) : WithCommas(v);
 }
@@ -28,13 +28,13 @@ QString Signed(long long v)
 /// v as it stands after an operation sign: in brackets below zero, "(&minus;4)".
 QString Term(long long v)
 {
-    return v < 0 ? QStringLiteral("(%1)").arg(Signed(v)) : Signed(v);
+    return v < 0 ? QStringLiteral("(%1)").arg(SignedWithCommas(v)) : SignedWithCommas(v);
 }
 
 /// A temperature as printed, "&minus;4 &deg;C".
 QString Celsius(int v)
 {
-    return Signed(v) + QStringLiteral(" &deg;C");
+    return SignedWithCommas(v) + QStringLiteral(" &deg;C");
 }
 
 /// A sum of money in whole pounds that may be below zero, as a balance is: "-15", "-£15",
@@ -92,10 +92,10 @@ Question OrderNumbers(Prng& rng)
     rng.shuffle(values);
     QStringList shown, key, ordered;
     for (int v : values)
-        shown.append(Signed(v));
+        shown.append(SignedWithCommas(v));
     for (int v : sorted) {
         key.append(QString::number(v));
-        ordered.append(Signed(v));
+        ordered.append(SignedWithCommas(v));
     }
     Question q = Make(Para(QStringLiteral("Write these numbers in order, starting with the "
                                           "smallest.")) +
@@ -142,7 +142,7 @@ Question ColdestPlace(Prng& rng)
     std::sort(sorted.begin(), sorted.end());
     QStringList order;
     for (int v : sorted)
-        order.append(Signed(v));
+        order.append(SignedWithCommas(v));
     q.working = {
         QStringLiteral("From coldest to warmest: %1.").arg(order.join(QStringLiteral(", "))),
         QStringLiteral("The %1 is %2, in <b>%3</b>.")
@@ -176,7 +176,7 @@ Question TemperatureGap(Prng& rng)
         q.working = {QStringLiteral("Both are below zero. Count up from %1 to %2.")
                          .arg(Celsius(cold), Celsius(warm)),
                      QStringLiteral("%1 &minus; %2 = %1 + %3 = <b>%4</b> degrees warmer.")
-                         .arg(Signed(warm), Term(cold))
+                         .arg(SignedWithCommas(warm), Term(cold))
                          .arg(-cold)
                          .arg(warm - cold)};
     return WithMinusSigns(q);
@@ -203,11 +203,11 @@ Question TemperatureDay(Prng& rng)
     q.workingPictures = {Thermometer(-20, 15, night)};
     q.working = {QStringLiteral("The thermometer shows %1 at noon.").arg(Celsius(noon)),
                  QStringLiteral("Midnight: %1 &minus; %2 = <b>%3</b> (the thermometer below).")
-                     .arg(Signed(noon))
+                     .arg(SignedWithCommas(noon))
                      .arg(fall)
                      .arg(Celsius(night)),
                  QStringLiteral("8 am: %1 + %2 = <b>%3</b>.")
-                     .arg(Signed(night))
+                     .arg(SignedWithCommas(night))
                      .arg(rise)
                      .arg(Celsius(night + rise))};
     return WithMinusSigns(q);
@@ -232,9 +232,9 @@ Question LineBelowZero(Prng& rng)
                  QStringLiteral("The arrow is %1 small step%5 to the right of %2: %2 + %3 = "
                                 "<b>%4</b>.")
                      .arg((at - label) / step)
-                     .arg(Signed(label))
+                     .arg(SignedWithCommas(label))
                      .arg(at - label)
-                     .arg(Signed(at), at - label == step ? QString() : QStringLiteral("s"))};
+                     .arg(SignedWithCommas(at), at - label == step ? QString() : QStringLiteral("s"))};
     q.workingPictures = {NumberLine(from, to, step, 5 * step, 0, at, DecimalText(at, 0))};
     return WithMinusSigns(q);
 }
@@ -257,7 +257,7 @@ Question AddSubtract(Prng& rng)
         switch (form) {
         case 0: // -a + b
             x = -a, y = b, answer = b - a;
-            rule = QStringLiteral("Start at %1 and count up %2").arg(Signed(x)).arg(b);
+            rule = QStringLiteral("Start at %1 and count up %2").arg(SignedWithCommas(x)).arg(b);
             break;
         case 1: // a - (a + b): across zero
             x = a, y = a + b, add = false, answer = -b;
@@ -265,24 +265,24 @@ Question AddSubtract(Prng& rng)
             break;
         case 2: // -a - b
             x = -a, y = b, add = false, answer = -a - b;
-            rule = QStringLiteral("Start at %1 and count down %2").arg(Signed(x)).arg(b);
+            rule = QStringLiteral("Start at %1 and count down %2").arg(SignedWithCommas(x)).arg(b);
             break;
         case 3: // a - (-b)
             x = rng.range(-6, 9), y = -b, add = false, answer = x + b;
             rule =
-                QStringLiteral("Taking away a negative is adding: %1 + %2").arg(Signed(x)).arg(b);
+                QStringLiteral("Taking away a negative is adding: %1 + %2").arg(SignedWithCommas(x)).arg(b);
             break;
         default: // a + (-b)
             x = rng.range(-6, 9), y = -b, answer = x - b;
             rule = QStringLiteral("Adding a negative is taking away: %1 &minus; %2")
-                       .arg(Signed(x))
+                       .arg(SignedWithCommas(x))
                        .arg(b);
         }
         const QString sum =
             QStringLiteral("%1 %2 %3")
-                .arg(Signed(x), add ? QStringLiteral("+") : QStringLiteral("&minus;"), Term(y));
+                .arg(SignedWithCommas(x), add ? QStringLiteral("+") : QStringLiteral("&minus;"), Term(y));
         parts.append(NumberPart(sum, answer));
-        steps.append(QStringLiteral("%1: %2, giving <b>%3</b>.").arg(sum, rule, Signed(answer)));
+        steps.append(QStringLiteral("%1: %2, giving <b>%3</b>.").arg(sum, rule, SignedWithCommas(answer)));
     }
     Question q = Make(Para(QStringLiteral("Work out")), parts, kNoteMinus);
     q.working = steps;
@@ -302,19 +302,19 @@ Question MultiplyDivide(Prng& rng)
         bool same = false;
         switch (form) {
         case 0:
-            sum = QStringLiteral("%1 %2 %3").arg(Signed(-a), kTimes).arg(b);
+            sum = QStringLiteral("%1 %2 %3").arg(SignedWithCommas(-a), kTimes).arg(b);
             answer = -a * b;
             break;
         case 1:
-            sum = QStringLiteral("%1 %2 %3").arg(Signed(-a), kTimes, Term(-b));
+            sum = QStringLiteral("%1 %2 %3").arg(SignedWithCommas(-a), kTimes, Term(-b));
             answer = a * b, same = true;
             break;
         case 2:
-            sum = QStringLiteral("%1 %2 %3").arg(Signed(-a * b), kDivide).arg(b);
+            sum = QStringLiteral("%1 %2 %3").arg(SignedWithCommas(-a * b), kDivide).arg(b);
             answer = -a;
             break;
         case 3:
-            sum = QStringLiteral("%1 %2 %3").arg(Signed(-a * b), kDivide, Term(-a));
+            sum = QStringLiteral("%1 %2 %3").arg(SignedWithCommas(-a * b), kDivide, Term(-a));
             answer = b, same = true;
             break;
         default:
@@ -327,7 +327,7 @@ Question MultiplyDivide(Prng& rng)
                               same ? QStringLiteral("the signs are the same")
                                    : QStringLiteral("the signs are different"),
                               same ? QStringLiteral("positive") : QStringLiteral("negative"),
-                              Signed(answer)));
+                              SignedWithCommas(answer)));
     }
     Question q = Make(Para(QStringLiteral("Work out")), parts, kNoteMinus);
     q.working = {QStringLiteral("Work out the size as usual; the answer is positive when the two "
@@ -347,7 +347,7 @@ Question SequenceDown(Prng& rng)
     const int gap = rng.range(1, 4);
     QStringList shown;
     for (int i = 0; i < 7; ++i)
-        shown.append(i == gap || i == 6 ? kBox : Signed(terms.at(i)));
+        shown.append(i == gap || i == 6 ? kBox : SignedWithCommas(terms.at(i)));
     const QString sign = down ? QStringLiteral("&minus;") : QStringLiteral("+");
     Question q = Make(Para(QStringLiteral("The numbers in this sequence go %1 in equal steps.")
                                .arg(down ? QStringLiteral("down") : QStringLiteral("up"))) +
@@ -357,17 +357,17 @@ Question SequenceDown(Prng& rng)
                       kNoteMinus);
     const int known = gap == 1 ? 2 : 0; // two terms side by side that are both shown
     q.working = {QStringLiteral("From %1 to %2 the numbers go %3 by %4.")
-                     .arg(Signed(terms.at(known)), Signed(terms.at(known + 1)),
+                     .arg(SignedWithCommas(terms.at(known)), SignedWithCommas(terms.at(known + 1)),
                           down ? QStringLiteral("down") : QStringLiteral("up"))
                      .arg(step),
                  QStringLiteral("%1 %2 %3 = <b>%4</b>.")
-                     .arg(Signed(terms.at(gap - 1)), sign)
+                     .arg(SignedWithCommas(terms.at(gap - 1)), sign)
                      .arg(step)
-                     .arg(Signed(terms.at(gap))),
+                     .arg(SignedWithCommas(terms.at(gap))),
                  QStringLiteral("%1 %2 %3 = <b>%4</b>.")
-                     .arg(Signed(terms.at(5)), sign)
+                     .arg(SignedWithCommas(terms.at(5)), sign)
                      .arg(step)
-                     .arg(Signed(terms.at(6)))};
+                     .arg(SignedWithCommas(terms.at(6)))};
     return WithMinusSigns(q);
 }
 
@@ -432,9 +432,9 @@ Question SeaLevel(Prng& rng)
     q.working = {QStringLiteral("Up %1 m from &minus;%2 m: &minus;%2 + %1 = <b>%3 m</b>.")
                      .arg(climb)
                      .arg(depth)
-                     .arg(Signed(climb - depth)),
+                     .arg(SignedWithCommas(climb - depth)),
                  QStringLiteral("From %1 m up to sea level is %2 m; then up to %3 m is %3 m more.")
-                     .arg(Signed(climb - depth))
+                     .arg(SignedWithCommas(climb - depth))
                      .arg(depth - climb)
                      .arg(height),
                  QStringLiteral("%1 + %2 = <b>%3 m</b>.")
@@ -454,20 +454,20 @@ Question MissingNumber(Prng& rng)
         QString sum, inverse;
         switch (form) {
         case 0: // box + k = r
-            sum = QStringLiteral("%1 + %2 = %3").arg(kBox).arg(k).arg(Signed(box + k));
-            inverse = QStringLiteral("%1 &minus; %2").arg(Signed(box + k)).arg(k);
+            sum = QStringLiteral("%1 + %2 = %3").arg(kBox).arg(k).arg(SignedWithCommas(box + k));
+            inverse = QStringLiteral("%1 &minus; %2").arg(SignedWithCommas(box + k)).arg(k);
             break;
         case 1: // k - box = r
             sum = QStringLiteral("%1 &minus; %2 = %3").arg(k).arg(kBox).arg(k - box);
             inverse = QStringLiteral("%1 &minus; %2").arg(k).arg(k - box);
             break;
         default: // box - k = r
-            sum = QStringLiteral("%1 &minus; %2 = %3").arg(kBox).arg(k).arg(Signed(box - k));
-            inverse = QStringLiteral("%1 + %2").arg(Signed(box - k)).arg(k);
+            sum = QStringLiteral("%1 &minus; %2 = %3").arg(kBox).arg(k).arg(SignedWithCommas(box - k));
+            inverse = QStringLiteral("%1 + %2").arg(SignedWithCommas(box - k)).arg(k);
         }
         parts.append(NumberPart(sum, box));
         steps.append(
-            QStringLiteral("%1: the box is %2 = <b>%3</b>.").arg(sum, inverse, Signed(box)));
+            QStringLiteral("%1: the box is %2 = <b>%3</b>.").arg(sum, inverse, SignedWithCommas(box)));
     }
     Question q =
         Make(Para(QStringLiteral("Write the missing number in each box.")), parts, kNoteMinus);
@@ -480,7 +480,7 @@ Question MissingNumber(Prng& rng)
 Option Comparison(int a, int b, bool less)
 {
     return {QStringLiteral("%1 %2 %3")
-                .arg(Signed(a), less ? QStringLiteral("&lt;") : QStringLiteral("&gt;"), Signed(b)),
+                .arg(SignedWithCommas(a), less ? QStringLiteral("&lt;") : QStringLiteral("&gt;"), SignedWithCommas(b)),
             less ? a < b : a > b};
 }
 
@@ -504,7 +504,7 @@ Question TrueStatement(Prng& rng)
             continue;
         options.append(o);
         why.append(QStringLiteral("%1 is %2 than %3")
-                       .arg(Signed(a), a < b ? "less" : "greater", Signed(b)));
+                       .arg(SignedWithCommas(a), a < b ? "less" : "greater", SignedWithCommas(b)));
     }
     const QString right = options.first().text;
     Question q = ChoiceQuestion(Para(QStringLiteral("Which statement is true? (&lt; means "
@@ -523,14 +523,14 @@ Question Halfway(Prng& rng)
     const int b = a + 2 * rng.range(2, 14);
     Question q = Make(Para(QStringLiteral("What number is halfway between <b>%1</b> and "
                                           "<b>%2</b>?")
-                               .arg(Signed(a), Signed(b))),
+                               .arg(SignedWithCommas(a), SignedWithCommas(b))),
                       {NumberPart(QString(), (a + b) / 2)}, kNoteMinus);
     q.working = {
-        QStringLiteral("The distance from %1 to %2 is %3.").arg(Signed(a), Signed(b)).arg(b - a),
+        QStringLiteral("The distance from %1 to %2 is %3.").arg(SignedWithCommas(a), SignedWithCommas(b)).arg(b - a),
         QStringLiteral("Half of %1 is %2, and %3 + %2 = <b>%4</b>.")
             .arg(b - a)
             .arg((b - a) / 2)
-            .arg(Signed(a), Signed((a + b) / 2))};
+            .arg(SignedWithCommas(a), SignedWithCommas((a + b) / 2))};
     return WithMinusSigns(q);
 }
 
@@ -560,11 +560,11 @@ Question LiftFloors(Prng& rng)
     q.working = {QStringLiteral("Down %1 floors: %2 &minus; %1 = <b>%3</b>.")
                      .arg(down)
                      .arg(start)
-                     .arg(Signed(start - down)),
+                     .arg(SignedWithCommas(start - down)),
                  QStringLiteral("Up %1 floors: %2 + %1 = <b>%3</b>.")
                      .arg(up)
-                     .arg(Signed(start - down))
-                     .arg(Signed(start - down + up))};
+                     .arg(SignedWithCommas(start - down))
+                     .arg(SignedWithCommas(start - down + up))};
     return WithMinusSigns(q);
 }
 
@@ -602,11 +602,11 @@ Question CityTable(Prng& rng)
     q.working = {QStringLiteral("The lowest number is %1, so the coldest city is <b>%2</b>.")
                      .arg(Celsius(low), coldest),
                  QStringLiteral("Highest %1, lowest %2: %3 &minus; %4 = <b>%5</b> degrees.")
-                     .arg(Celsius(high), Celsius(low), Signed(high), Term(low))
+                     .arg(Celsius(high), Celsius(low), SignedWithCommas(high), Term(low))
                      .arg(high - low),
                  QStringLiteral("%1 colder: %2 &minus; %3 = <b>%4</b>.")
                      .arg(drop)
-                     .arg(Signed(temperatures.at(pick)))
+                     .arg(SignedWithCommas(temperatures.at(pick)))
                      .arg(drop)
                      .arg(Celsius(temperatures.at(pick) - drop))};
     return WithMinusSigns(q);
@@ -623,28 +623,28 @@ Question LessThan(Prng& rng)
     QList<Option> options;
     for (int v : values) {
         if (std::none_of(options.cbegin(), options.cend(),
-                         [&](const Option& o) { return o.text == Signed(v); }))
-            options.append({Signed(v), v == answer});
+                         [&](const Option& o) { return o.text == SignedWithCommas(v); }))
+            options.append({SignedWithCommas(v), v == answer});
     }
     for (int extra = 1; options.size() < 4; ++extra) {
         const int v = answer + (extra % 2 ? extra : -extra);
         if (std::none_of(options.cbegin(), options.cend(),
-                         [&](const Option& o) { return o.text == Signed(v); }))
-            options.append({Signed(v), false});
+                         [&](const Option& o) { return o.text == SignedWithCommas(v); }))
+            options.append({SignedWithCommas(v), false});
     }
     Question q = ChoiceQuestion(
         Para(QStringLiteral("Which number is %1 %2 than <b>%3</b>?")
                  .arg(by)
-                 .arg(less ? QStringLiteral("less") : QStringLiteral("more"), Signed(start))),
+                 .arg(less ? QStringLiteral("less") : QStringLiteral("more"), SignedWithCommas(start))),
         UniqueChoice(rng, options));
     q.working = {QStringLiteral("%1 than means count %2 %3 on the number line.")
                      .arg(less ? QStringLiteral("Less") : QStringLiteral("More"),
                           less ? QStringLiteral("down") : QStringLiteral("up"))
                      .arg(by),
                  QStringLiteral("%1 %2 %3 = <b>%4</b>.")
-                     .arg(Signed(start), less ? QStringLiteral("&minus;") : QStringLiteral("+"))
+                     .arg(SignedWithCommas(start), less ? QStringLiteral("&minus;") : QStringLiteral("+"))
                      .arg(by)
-                     .arg(Signed(answer))};
+                     .arg(SignedWithCommas(answer))};
     return WithMinusSigns(q);
 }
 
@@ -656,7 +656,7 @@ Question Substitute(Prng& rng)
     const QString letter = rng.pick(QStringList{"n", "x", "y", "a", "t"});
     Question q =
         Make(Para(QStringLiteral("<i>%1</i> = %2. Find the value of each expression.")
-                      .arg(letter, Signed(n))),
+                      .arg(letter, SignedWithCommas(n))),
              {NumberPart(QStringLiteral("%1<i>%2</i> + %3").arg(a).arg(letter).arg(b), a * n + b),
               NumberPart(QStringLiteral("%1 &minus; <i>%2</i>").arg(c).arg(letter), c - n),
               NumberPart(QStringLiteral("<i>%1</i>&sup2;").arg(letter), n * n)},
@@ -665,7 +665,7 @@ Question Substitute(Prng& rng)
                      .arg(a)
                      .arg(letter)
                      .arg(b)
-                     .arg(kTimes, Term(n), Signed(a * n), Signed(a * n + b)),
+                     .arg(kTimes, Term(n), SignedWithCommas(a * n), SignedWithCommas(a * n + b)),
                  QStringLiteral("%1 &minus; <i>%2</i> = %1 &minus; %3 = %1 + %4 = <b>%5</b>.")
                      .arg(c)
                      .arg(letter, Term(n))
@@ -689,19 +689,19 @@ Question SumAndProduct(Prng& rng)
     Question q =
         Make(Para(QStringLiteral("Two whole numbers add to make <b>%1</b> and multiply to "
                                  "make <b>%2</b>. What are the two numbers?")
-                      .arg(Signed(sum), Signed(product))),
+                      .arg(SignedWithCommas(sum), SignedWithCommas(product))),
              {GroupPart(QString(), {QString::number(big), QString::number(small)}, 2)}, kNoteGroup);
-    q.parts.first().answer = QStringLiteral("%1 and %2").arg(big).arg(Signed(small));
+    q.parts.first().answer = QStringLiteral("%1 and %2").arg(big).arg(SignedWithCommas(small));
     q.working = {QStringLiteral("The product %1 is negative, so one number is negative and the "
                                 "other positive.")
-                     .arg(Signed(product)),
+                     .arg(SignedWithCommas(product)),
                  QStringLiteral("Try the pairs that multiply to %1 until the sum is %2.")
                      .arg(-product)
-                     .arg(Signed(sum)),
+                     .arg(SignedWithCommas(sum)),
                  QStringLiteral("%1 &times; %2 = %3 and %1 + %2 = %4: the numbers are <b>%1</b> "
                                 "and <b>%5</b>.")
                      .arg(big)
-                     .arg(Term(small), Signed(product), Signed(sum), Signed(small))};
+                     .arg(Term(small), SignedWithCommas(product), SignedWithCommas(sum), SignedWithCommas(small))};
     return q;
 }
 

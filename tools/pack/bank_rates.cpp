@@ -1,6 +1,8 @@
 // Timetables and rates: reading timetables, speed, distance and time, best buys.
 #include "banks.h"
 
+#include "clocktime.h"
+
 #include "answerforms.h"
 #include "numbertext.h"
 
@@ -20,27 +22,6 @@ const Unit kMiles{"miles", {"miles", "mile"}};
 const Unit kEuros{"euros", {"euros", "euro", "eur"}};
 const Unit kDollars{"dollars", {"dollars", "dollar", "usd"}};
 
-QString At(int minutesAfterMidnight)
-{
-    return QStringLiteral("%1:%2")
-        .arg(minutesAfterMidnight / 60, 2, 10, QLatin1Char('0'))
-        .arg(minutesAfterMidnight % 60, 2, 10, QLatin1Char('0'));
-}
-
-/// A 24-hour time as hh:mm, said beside the line; a morning hour also without its
-/// leading zero ("9:05").
-Part TimePart(const QString& prompt, int minutesAfterMidnight, int marks = 1)
-{
-    const QString form = QStringLiteral("as hh:mm");
-    const QString exact = At(minutesAfterMidnight);
-    if (minutesAfterMidnight >= 10 * 60)
-        return FormPart(prompt, 'R', exact, form, marks);
-    Part part =
-        FormPart(prompt, 'M', QStringLiteral(";%1;%2").arg(exact, exact.mid(1)), form, marks);
-    part.answer = exact;
-    return part;
-}
-
 /// A sum in pounds as a price is written: "&pound;90", "&pound;1,237.50".
 QString Pounds(long long pence)
 {
@@ -53,33 +34,6 @@ QString Pounds(long long pence)
 QString Money(long long pence)
 {
     return pence < 100 ? QStringLiteral("%1p").arg(pence) : Pounds(pence);
-}
-
-/// The steps of counting on from one time to a later one: to the next hour, whole hours,
-/// then the minutes past; the total in minutes.
-QStringList CountOn(int from, int to)
-{
-    const int firstHour = (from + 59) / 60 * 60;
-    const int lastHour = to / 60 * 60;
-    if (to <= firstHour || from % 60 == 0 || lastHour < firstHour)
-        return {
-            QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
-    QStringList pieces = {
-        QStringLiteral("%1 to %2 is %3 min").arg(At(from), At(firstHour)).arg(firstHour - from)};
-    QStringList sums = {QString::number(firstHour - from)};
-    if (lastHour > firstHour) {
-        pieces.append(QStringLiteral("%1 to %2 is %3 min")
-                          .arg(At(firstHour), At(lastHour))
-                          .arg(lastHour - firstHour));
-        sums.append(QString::number(lastHour - firstHour));
-    }
-    if (to > lastHour) {
-        pieces.append(
-            QStringLiteral("%1 to %2 is %3 min").arg(At(lastHour), At(to)).arg(to - lastHour));
-        sums.append(QString::number(to - lastHour));
-    }
-    return {QStringLiteral("Count on: %1.").arg(pieces.join(QStringLiteral("; "))),
-            QStringLiteral("%1 = %2 minutes").arg(sums.join(QStringLiteral(" + "))).arg(to - from)};
 }
 
 /// A bus timetable: stops down the side, four buses across, the same minutes between
@@ -268,18 +222,6 @@ Question FindSpeed(Prng& rng)
                  QStringLiteral("%1 &divide; %2 = %3").arg(speed * hours).arg(hours).arg(speed),
                  QStringLiteral("So its average speed is %1 %2.").arg(speed).arg(per)};
     return q;
-}
-
-/// "2 hours 15 minutes", "45 minutes", "1 hour 30 minutes".
-QString HoursAndMinutes(int minutes)
-{
-    QStringList words;
-    if (minutes >= 60)
-        words.append(
-            QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
-    if (minutes % 60 != 0)
-        words.append(QStringLiteral("%1 minutes").arg(minutes % 60));
-    return words.join(QLatin1Char(' '));
 }
 
 Question FindDistance(Prng& rng)

@@ -241,12 +241,6 @@ Question MapScale(Prng& rng)
     return q;
 }
 
-/// A whole number as the working writes it, a negative one with a minus sign.
-QString Signed(long long n)
-{
-    return n < 0 ? QStringLiteral("&minus;") + QString::number(-n) : QString::number(n);
-}
-
 /// "a + s = b", or "a &minus; |s| = b" for a step below zero.
 QString StepSum(int a, int step)
 {

@@ -16,15 +16,6 @@ namespace orlavine::pack {
 
 namespace {
 
-/// The noun with "a" or "an" before it, capitalised to begin a sentence.
-QString WithArticle(const QString& noun, bool capital = false)
-{
-    const bool vowel = QStringLiteral("aeiou").contains(noun.at(0));
-    return (capital ? (vowel ? QStringLiteral("An ") : QStringLiteral("A "))
-                    : (vowel ? QStringLiteral("an ") : QStringLiteral("a "))) +
-           noun;
-}
-
 /// A count written in figures or words, alone or followed by its noun ("6 faces").
 Part CountPart(const QString& prompt, int count, const QString& one, const QString& many)
 {

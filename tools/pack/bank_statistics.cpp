@@ -13,20 +13,6 @@ namespace orlavine::pack
 namespace
 {
 
-/// A whole number as the page writes it: a minus sign for a negative one.
-QString Signed(int value)
-{
-    return value < 0 ? QStringLiteral("&minus;%1").arg(-value) : QString::number(value);
-}
-
-QString ListText(const QList<int>& values, const QString& separator = QStringLiteral(", "))
-{
-    QStringList texts;
-    for (int v : values)
-        texts.append(Signed(v));
-    return texts.join(separator);
-}
-
 QString Capital(QString text)
 {
     text[0] = text.at(0).toUpper();

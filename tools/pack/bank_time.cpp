@@ -1,6 +1,8 @@
 // Time: clocks, 24-hour times, durations, timetables, the calendar.
 #include "banks.h"
 
+#include "clocktime.h"
+
 #include "answerforms.h"
 #include "diagrams.h"
 #include "numbertext.h"
@@ -54,64 +56,6 @@ QString Clock24(int hour, int minute)
     return QStringLiteral("%1:%2")
         .arg(hour, 2, 10, QLatin1Char('0'))
         .arg(minute, 2, 10, QLatin1Char('0'));
-}
-
-/// A 24-hour time as hh:mm, said beside the line; a morning hour also without its
-/// leading zero ("9:05"), which cannot be read as any other time.
-Part TimePart(const QString& prompt, int minutesAfterMidnight)
-{
-    const int hour = minutesAfterMidnight / 60;
-    const int minute = minutesAfterMidnight % 60;
-    const QString form = QStringLiteral("as hh:mm");
-    if (hour >= 10)
-        return FormPart(prompt, 'R', Clock24(hour, minute), form);
-    Part part = FormPart(prompt, 'M',
-                         QLatin1Char(';') + Clock24(hour, minute) + QLatin1Char(';') +
-                             QStringLiteral("%1:%2").arg(hour).arg(minute, 2, 10, QLatin1Char('0')),
-                         form);
-    part.answer = Clock24(hour, minute);
-    return part;
-}
-
-QString At(int minutesAfterMidnight)
-{
-    return Clock24(minutesAfterMidnight / 60, minutesAfterMidnight % 60);
-}
-
-/// The times a count from `from` on to `to` stops at: the next hour and the last whole
-/// hour on the way, when they lie between.
-QList<int> CountOnStops(int from, int to)
-{
-    QList<int> stops = {from};
-    const int firstHour = (from + 59) / 60 * 60;
-    const int lastHour = to / 60 * 60;
-    if (firstHour > from && firstHour < to)
-        stops.append(firstHour);
-    if (lastHour > stops.last() && lastHour < to)
-        stops.append(lastHour);
-    stops.append(to);
-    return stops;
-}
-
-/// The steps of counting on from one time to a later one the same day: to the next hour,
-/// whole hours, then the minutes past.
-QStringList CountOn(int from, int to)
-{
-    const QList<int> stops = CountOnStops(from, to);
-    if (stops.size() == 2)
-        return {
-            QStringLiteral("From %1 to %2 is %3 minutes.").arg(At(from), At(to)).arg(to - from)};
-    QStringList pieces;
-    QStringList sums;
-    for (int i = 1; i < stops.size(); ++i) {
-        const int jump = stops.at(i) - stops.at(i - 1);
-        pieces.append(QStringLiteral("%1 to %2 is %3 minutes")
-                          .arg(At(stops.at(i - 1)), At(stops.at(i)))
-                          .arg(jump));
-        sums.append(QString::number(jump));
-    }
-    return {QStringLiteral("Count on: %1.").arg(pieces.join(QStringLiteral("; "))),
-            QStringLiteral("%1 = %2 minutes").arg(sums.join(QStringLiteral(" + "))).arg(to - from)};
 }
 
 /// An empty number line of times with the jumps CountOn makes: to the hour, whole hours,
@@ -550,18 +494,6 @@ Question WaitForBus(Prng& rng)
     q.working.append(QStringLiteral("So there are %1 minutes to wait.").arg(leaves - now));
     q.workingPictures = {CountOnPicture(now, leaves)};
     return q;
-}
-
-/// "2 hours 15 minutes", "45 minutes", "1 hour".
-QString HoursAndMinutes(int minutes)
-{
-    QStringList words;
-    if (minutes >= 60)
-        words.append(
-            QStringLiteral("%1 %2").arg(minutes / 60).arg(minutes < 120 ? "hour" : "hours"));
-    if (minutes % 60 != 0)
-        words.append(QStringLiteral("%1 minutes").arg(minutes % 60));
-    return words.join(QLatin1Char(' '));
 }
 
 Question Roast(Prng& rng)

@@ -14,6 +14,27 @@ const char* const kNoteAnyFraction = "Write a fraction like 3/4.";
 const char* const kNoteMixed = "Write a mixed number with a space, like 1 1/2.";
 const char* const kNoteGroup = "You may give the answers in any order.";
 
+QString Signed(long long value)
+{
+    return value < 0 ? QStringLiteral("&minus;") + QString::number(-value) : QString::number(value);
+}
+
+QString ListText(const QList<int>& values, const QString& separator)
+{
+    QStringList texts;
+    for (int v : values)
+        texts.append(Signed(v));
+    return texts.join(separator);
+}
+
+QString WithArticle(const QString& noun, bool capital)
+{
+    const bool vowel = QStringLiteral("aeiou").contains(noun.at(0));
+    return (capital ? (vowel ? QStringLiteral("An ") : QStringLiteral("A "))
+                    : (vowel ? QStringLiteral("an ") : QStringLiteral("a "))) +
+           noun;
+}
+
 Choice UniqueChoice(Prng& rng, QList<Option> options)
 {
     QSet<QString> texts;

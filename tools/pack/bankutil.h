@@ -37,6 +37,13 @@ QString Display(const QString& text);
 /// A small table of data: a header row and rows of cells.
 QString DataTable(const QStringList& header, const QList<QStringList>& rows);
 
+/// A whole number as a page writes it, a negative one with a true minus sign.
+QString Signed(long long value);
+/// Numbers written by Signed, joined by `separator`.
+QString ListText(const QList<int>& values, const QString& separator = QStringLiteral(", "));
+/// The noun after "a", or "an" before a vowel; "A"/"An" when `capital`.
+QString WithArticle(const QString& noun, bool capital = false);
+
 /// A pupil's name, an object to count, a colour.
 QString Name(Prng& rng);
 QString Thing(Prng& rng);
