@@ -10,6 +10,8 @@
 #include "records/pictures.h"
 
 #include <QDir>
+#include <QFile>
+#include <QSet>
 
 #include <functional>
 
@@ -35,17 +37,38 @@ QByteArray Ascii(const QString& text)
     return text.toLatin1();
 }
 
+/// Writes the package's files in place (a failed generation fails the build, and the next
+/// one writes every file again), then removes the files of an earlier package it did not
+/// write: replacing thousands of files by new ones would cost the file system far more.
 class Writer {
 public:
     explicit Writer(const QString& folder) : m_dir(folder) {}
 
     void write(int id, const QString& name, const QByteArray& bytes) const
     {
-        WriteFileAtomically(m_dir.filePath(QStringLiteral("%1%2").arg(id).arg(name)), bytes, false);
+        const QString fileName = QStringLiteral("%1%2").arg(id).arg(name);
+        QFile file(m_dir.filePath(fileName));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size() || !file.flush())
+            throw Error(file.fileName(),
+                        QStringLiteral("The package file cannot be written: %1")
+                            .arg(file.errorString()));
+        m_written.insert(fileName);
+    }
+
+    void removeOthers() const
+    {
+        for (const QString& name : m_dir.entryList(QDir::Files)) {
+            if (name.front().isDigit() && !m_written.contains(name) &&
+                !QFile::remove(m_dir.filePath(name)))
+                throw Error(m_dir.filePath(name),
+                            QStringLiteral("An old package file cannot be removed"));
+        }
     }
 
 private:
     QDir m_dir;
+    mutable QSet<QString> m_written;
 };
 
 /// A page made by `html` from its pictures, named `prefix` and the page's id. Pictures
@@ -150,15 +173,9 @@ int WriteModule(const Writer& out, const ModulePapers& module, int id)
 
 void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint64_t seed)
 {
-    const QList<ModulePapers> modules = BuildPapers(seed); // before anything is removed
-    QDir dir(folder);
-    if (!dir.mkpath(QStringLiteral(".")))
+    const QList<ModulePapers> modules = BuildPapers(seed); // before any file is touched
+    if (!QDir(folder).mkpath(QStringLiteral(".")))
         throw Error(folder, QStringLiteral("The package folder cannot be made"));
-    for (const QString& name : dir.entryList(QDir::Files)) {
-        if (name.front().isDigit() && !dir.remove(name))
-            throw Error(dir.filePath(name),
-                        QStringLiteral("An old package file cannot be removed"));
-    }
     const Writer out(folder);
     WriteSettings(out, modules);
     int id = kFirstQuestionId;
@@ -167,6 +184,7 @@ void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint
     for (const PictureResource& picture : PictureResources())
         out.write(picture.id, QLatin1Char('-') + picture.fileName,
                   ReadWholeFile(QDir(skinFolder).filePath(picture.fileName)));
+    out.removeOthers();
 }
 
 QString DefaultSkinFolder()

@@ -6,30 +6,31 @@ namespace {
 
 constexpr int kLineLimit = 76;
 
-QByteArray Escaped(unsigned char c)
+/// Appends `line` (without its line end) to `out`, quoted-printable, in lines of at most
+/// 76 characters.
+void EncodeLine(QByteArrayView line, QByteArray& out)
 {
     static const char* const hex = "0123456789ABCDEF";
-    return QByteArray("=") + hex[c >> 4] + hex[c & 15];
-}
-
-QByteArray EncodeLine(const QByteArray& line)
-{
-    QByteArray out;
     int width = 0;
-    for (int i = 0; i < line.size(); ++i) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(line.at(i));
         const bool last = i == line.size() - 1;
         // Spaces and tabs at a line end would be lost in transport: escape them there.
         const bool plain = (c >= 33 && c <= 126 && c != '=') || ((c == ' ' || c == '\t') && !last);
-        const QByteArray piece = plain ? QByteArray(1, char(c)) : Escaped(c);
-        if (width + piece.size() > kLineLimit - 1) {
+        const int size = plain ? 1 : 3;
+        if (width + size > kLineLimit - 1) {
             out += "=\r\n";
             width = 0;
         }
-        out += piece;
-        width += int(piece.size());
+        if (plain) {
+            out += char(c);
+        } else {
+            out += '=';
+            out += hex[c >> 4];
+            out += hex[c & 15];
+        }
+        width += size;
     }
-    return out;
 }
 
 QByteArray Header(const QByteArray& type, const QByteArray& encoding, const QByteArray& location,
@@ -49,11 +50,14 @@ QByteArray Header(const QByteArray& type, const QByteArray& encoding, const QByt
 QByteArray QuotedPrintable(const QByteArray& text)
 {
     QByteArray out;
-    const QList<QByteArray> lines = text.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        if (i == lines.size() - 1 && lines.at(i).isEmpty())
-            break;
-        out += EncodeLine(lines.at(i)) + "\r\n";
+    out.reserve(text.size() + text.size() / 8 + 16);
+    for (qsizetype start = 0; start < text.size();) {
+        qsizetype end = text.indexOf('\n', start);
+        if (end < 0)
+            end = text.size();
+        EncodeLine(QByteArrayView(text).sliced(start, end - start), out);
+        out += "\r\n";
+        start = end + 1;
     }
     return out;
 }
