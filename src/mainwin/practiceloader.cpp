@@ -4,10 +4,14 @@
 #include "records/error.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QOpenGLContext>
 #include <QPluginLoader>
 #include <QPointer>
+#include <QThread>
+#include <QTimer>
 
 #include <memory>
 
@@ -51,11 +55,38 @@ PracticePlugin& Load(const QString& file)
     return *plugin; // the plugin stays loaded to the end of the program
 }
 
+/// Runs `action` once, as soon as the event loop is idle after `widget`'s first paint.
+class AfterFirstPaint : public QObject {
+  public:
+    AfterFirstPaint(QWidget* widget, std::function<void()> action)
+        : QObject(widget), m_action(std::move(action))
+    {
+        widget->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                m_action();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> m_action;
+};
+
 } // namespace
 
-void LoadPracticeWindowsWhenNeeded(Contents& contents, const QString& pluginFile)
+void LoadPracticeWindowsWhenNeeded(Contents& contents, const QString& pluginFile,
+                                   std::function<void()> warmed)
 {
-    // Shared by the two hooks: the plugin once loaded.
+    // Shared by the hooks and the warming: the plugin once loaded.
     auto loaded = std::make_shared<PracticePlugin*>(nullptr);
     ContentsHooks& hooks = contents.hooks();
     hooks.openPracticeWindow = [main = QPointer<Contents>(&contents), pluginFile,
@@ -78,6 +109,25 @@ void LoadPracticeWindowsWhenNeeded(Contents& contents, const QString& pluginFile
         if (*loaded)
             (*loaded)->closeAll();
     };
+    // The libraries are read from disk in a thread of their own, without holding up the
+    // window; the plugin is made and the viewer warmed in this one, as Qt requires. A
+    // paper opened meanwhile loads the plugin itself, the libraries' loading having
+    // waited only for what remained.
+    new AfterFirstPaint(&contents, [main = QPointer<Contents>(&contents), pluginFile, loaded,
+                                    warmed = std::move(warmed)] {
+        QThread* reading = QThread::create([pluginFile] { QLibrary(pluginFile).load(); });
+        QObject::connect(reading, &QThread::finished, main, [main, pluginFile, loaded, warmed] {
+            try {
+                if (!*loaded)
+                    *loaded = &Load(pluginFile);
+            } catch (const Error&) {
+                return; // said when a paper opens
+            }
+            (*loaded)->warmUp(warmed);
+        });
+        QObject::connect(reading, &QThread::finished, reading, &QObject::deleteLater);
+        reading->start(QThread::LowPriority);
+    });
 }
 
 } // namespace orlavine

@@ -42,6 +42,11 @@ class PracticePlugin {
     /// Closes the open windows, minimised ones included: each asks nothing, stores and
     /// saves the answers of an attempt still open, and runs its `closed`.
     virtual void closeAll() = 0;
+    /// Readies the page viewer before any paper opens: its profile and a page process,
+    /// with a hidden page of nothing kept for the program's life, so that the first paper
+    /// opens as quickly as the rest. `done` runs once the page is up. Does nothing more
+    /// when called again.
+    virtual void warmUp(std::function<void()> done) = 0;
 };
 
 } // namespace orlavine

@@ -2,6 +2,8 @@
 
 #include "practice/practicewindow.h"
 
+#include <QWebEnginePage>
+
 namespace orlavine {
 
 void PracticeWindows::open(const PaperChoice& choice, std::function<void()> closed)
@@ -36,6 +38,28 @@ void PracticeWindows::closeAll()
         window->closeForProgram();
         delete window.data();
     }
+}
+
+void PracticeWindows::warmUp(std::function<void()> done)
+{
+    if (m_warmed) {
+        if (done)
+            done();
+        return;
+    }
+    if (!m_warm) {
+        // A page of the viewers' own profile starts the viewer's processes and a page process.
+        auto* page = new QWebEnginePage(this);
+        m_warm = page;
+        page->setHtml(QStringLiteral("<html></html>"));
+    }
+    connect(static_cast<QWebEnginePage*>(m_warm), &QWebEnginePage::loadFinished, this,
+            [this, done = std::move(done)] {
+                m_warmed = true;
+                if (done)
+                    done();
+            },
+            Qt::SingleShotConnection);
 }
 
 } // namespace orlavine

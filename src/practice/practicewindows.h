@@ -18,9 +18,12 @@ class PracticeWindows : public QObject, public PracticePlugin {
   public:
     void open(const PaperChoice& choice, std::function<void()> closed) override;
     void closeAll() override;
+    void warmUp(std::function<void()> done) override;
 
   private:
     QList<QPointer<PracticeWindow>> m_open;
+    QObject* m_warm = nullptr; // the hidden page of nothing
+    bool m_warmed = false;
 };
 
 } // namespace orlavine

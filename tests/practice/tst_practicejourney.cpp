@@ -47,8 +47,14 @@ void TestPracticeJourney::firstAttemptToSecondAttemptReview()
 {
     MarkingPanel::SetPause(0);
     MainWindowFixture f;
-    LoadPracticeWindowsWhenNeeded(f.start(), QStringLiteral(PRACTICE_PLUGIN));
+    bool warmed = false;
+    LoadPracticeWindowsWhenNeeded(f.start(), QStringLiteral(PRACTICE_PLUGIN),
+                                  [&warmed] { warmed = true; });
     f.show();
+    // Once painted and idle, the main window warms the page viewer before any paper opens.
+    QTRY_VERIFY_WITH_TIMEOUT(warmed, 60000);
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY(!window->objectName().startsWith(QStringLiteral("Test")));
 
     PracticeWindow* first = OpenWindow(f, 0, 1);
     QVERIFY(first);
