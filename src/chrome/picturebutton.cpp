@@ -1,5 +1,6 @@
 #include "chrome/picturebutton.h"
 
+#include "chrome/focusmark.h"
 #include "chrome/skin.h"
 
 #include <QMouseEvent>
@@ -81,6 +82,26 @@ void PictureButton::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
+void PictureButton::setKeyboardReachable(bool reachable)
+{
+    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus && IsPressKey(event))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        PaintFocusMark(this);
+}
+
 ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
@@ -99,6 +120,26 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
     m_pressed = false;
     event->accept();
+}
+
+void ClickLabel::setKeyboardReachable(bool reachable)
+{
+    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus && IsPressKey(event))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        PaintFocusMark(this);
 }
 
 ClickLabel* AddCaption(PictureButton* button, const QString& objectName, const QString& text,

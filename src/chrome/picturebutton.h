@@ -35,6 +35,9 @@ class PictureButton : public QLabel {
     bool isHovered() const { return m_hovered; }
     /// True between a press on the button and its release.
     bool isPressed() const { return m_pressed; }
+    /// Lets the pupil reach the button with Tab and press it with Enter or Space; it then
+    /// shows the focus mark. A click gives it no focus, so the mouse sees nothing new.
+    void setKeyboardReachable(bool reachable);
 
   public slots:
     /// Performs a click, as a caption label does for its button.
@@ -51,6 +54,8 @@ class PictureButton : public QLabel {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     void showLook();
@@ -67,12 +72,17 @@ class ClickLabel : public QLabel {
   public:
     ClickLabel(const QString& objectName, const QString& text, QWidget* parent);
 
+    /// As PictureButton::setKeyboardReachable.
+    void setKeyboardReachable(bool reachable);
+
   signals:
     void clicked();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool m_pressed = false;

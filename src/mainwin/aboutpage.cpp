@@ -64,6 +64,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
     link->setAlignment(Qt::AlignCenter);
     link->setToolTip(QStringLiteral("Go to Orlavine home page"));
     link->setCursor(Qt::PointingHandCursor);
+    link->setKeyboardReachable(true);
     QFont underlined = link->font();
     underlined.setUnderline(true);
     link->setFont(underlined);

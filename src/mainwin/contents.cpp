@@ -5,6 +5,7 @@
 #include "mainwin/homepage.h"
 #include "mainwin/navigation.h"
 #include "chrome/popupbox.h"
+#include "mainwin/reportpage.h"
 #include "chrome/skinnedframe.h"
 #include "mainwin/trashpage.h"
 
@@ -140,9 +141,15 @@ void Contents::placePage(QWidget* page)
     const QRect strip = m_navigation->strip()->geometry();
     const int top = strip.bottom() + 1;
     page->setGeometry(strip.left(), top, strip.width(), height() - top - m_frame->bottomHeight());
-    // A page made after the window is shown (the report) stays hidden until shown.
+    // A page made after the window is shown (the report) stays hidden until shown. The
+    // pages behind are hidden, so the Tab key never reaches a control out of sight.
     page->show();
     page->raise();
+    for (QWidget* other : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_about),
+                           static_cast<QWidget*>(m_trash), static_cast<QWidget*>(m_report)}) {
+        if (other && other != page)
+            other->hide();
+    }
 }
 
 void Contents::CloseProgram()

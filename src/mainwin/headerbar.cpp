@@ -1,5 +1,7 @@
 #include "mainwin/headerbar.h"
 
+#include "chrome/focusmark.h"
+
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -15,6 +17,7 @@ HeaderBar::HeaderBar(const QString& name, const QString& caption, const QString&
     setToolTip(tooltip);
     setCursor(Qt::PointingHandCursor);
     setFixedHeight(24);
+    setFocusPolicy(Qt::TabFocus);
     m_caption->setObjectName(QStringLiteral("lbl") + name);
     m_caption->setToolTip(tooltip);
     m_caption->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
@@ -29,6 +32,9 @@ void HeaderBar::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), gradient);
     painter.setPen(QColor(30, 55, 100));
     painter.drawLine(0, height() - 1, width(), height() - 1);
+    painter.end();
+    if (hasFocus())
+        PaintFocusMark(this, kFocusMarkLight);
 }
 
 void HeaderBar::mousePressEvent(QMouseEvent* event)
@@ -42,6 +48,14 @@ void HeaderBar::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) &&
         m_onClick)
         m_onClick();
+}
+
+void HeaderBar::keyPressEvent(QKeyEvent* event)
+{
+    if (IsPressKey(event) && m_onClick)
+        m_onClick();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void HeaderBar::resizeEvent(QResizeEvent*)

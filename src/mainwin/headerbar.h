@@ -9,7 +9,8 @@ class QLabel;
 namespace orlavine {
 
 /// A section header of the report page: a coloured bar with its caption label. A click
-/// on the bar or on its caption runs the bar's click operation.
+/// on the bar or on its caption runs the bar's click operation, as do Enter and Space
+/// while the bar has the focus (reached by Tab, shown by the focus mark).
 class HeaderBar : public QWidget {
 public:
     /// `name` is the bar's object name (RCBar1); its caption label is "lbl" + name.
@@ -23,6 +24,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* m_caption;

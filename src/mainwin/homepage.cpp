@@ -8,8 +8,11 @@
 #include "chrome/skin.h"
 #include "chrome/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace orlavine {
 
@@ -74,6 +77,7 @@ HomePage::HomePage(QWidget* parent) : QWidget(parent)
         auto* entry = new ClickLabel(QStringLiteral("Topic%1").arg(k), QString(), this);
         entry->setAutoFillBackground(true);
         entry->setIndent(4);
+        entry->setKeyboardReachable(true);
         connect(entry, &ClickLabel::clicked, this, [this, k] { selectTopic(k); });
         m_topics[k - 1] = entry;
         m_bullets[k - 1] = bullet;
@@ -172,6 +176,19 @@ void HomePage::resizeEvent(QResizeEvent*)
     m_grid->setGeometry(Twips(kTopicColumnWidth, this) + 1, top,
                         width() - Twips(kTopicColumnWidth, this) - 1, height() - top);
     m_noModule->setGeometry(rect().adjusted(Twips(600, this), 0, -Twips(600, this), 0));
+}
+
+void HomePage::keyPressEvent(QKeyEvent* event)
+{
+    const int step = event->key() == Qt::Key_Down ? 1 : event->key() == Qt::Key_Up ? -1 : 0;
+    const auto focused = std::find(m_topics.begin(), m_topics.end(), focusWidget());
+    if (step == 0 || focused == m_topics.end() || !(*focused)->hasFocus()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int next = int(focused - m_topics.begin()) + step;
+    if (next >= 0 && next < m_topicCount)
+        m_topics[next]->setFocus(Qt::TabFocusReason);
 }
 
 void HomePage::paintEvent(QPaintEvent*)

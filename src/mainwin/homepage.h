@@ -43,6 +43,8 @@ class HomePage : public QWidget {
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    /// Up and Down move the focus along the topic list.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void topicButtonColour(int selected);

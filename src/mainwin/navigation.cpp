@@ -69,6 +69,7 @@ Navigation::Navigation(QWidget* window) : QObject(window)
     for (int n = 1; n <= 4; ++n) {
         auto* tab = new PictureButton(Numbered("Tab", n), pic::TabBackOff, window);
         m_tabs[n - 1] = tab;
+        tab->setKeyboardReachable(true);
         m_tabCaptions[n - 1] = AddCaption(tab, Numbered("Tab", n, "lbl"), QString());
         connect(tab, &PictureButton::clicked, this, [this, n] { emit tabClicked(n); });
     }
@@ -81,6 +82,7 @@ Navigation::Navigation(QWidget* window) : QObject(window)
                                        ToolbarButtonPictures(entry.pictureStem).off, m_strip);
         tool->move(Twips(kToolLeft, m_strip) + (n - 1) * (tool->width() + Twips(kToolGap, m_strip)),
                    Twips(kToolTop, m_strip));
+        tool->setKeyboardReachable(true);
         m_tools[n - 1] = tool;
         ClickLabel* caption = AddCaption(tool, Numbered("lblTB", n), entry.caption,
                                          Qt::AlignHCenter | Qt::AlignBottom);
@@ -105,6 +107,8 @@ void Navigation::setUp(const PackageSettings& settings)
         m_tabCaptions[m - 1]->setText(label);
         m_tabs[m - 1]->setToolTip(tip);
         m_tabCaptions[m - 1]->setToolTip(tip);
+        // A tab out of view is out of the Tab order too.
+        m_tabs[m - 1]->setKeyboardReachable(module.exists());
         if (module.exists()) {
             m_tabs[m - 1]->move(x, m_tabs[m - 1]->y());
             x += m_tabs[m - 1]->width() - kTabOverlap;

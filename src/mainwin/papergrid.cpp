@@ -7,6 +7,7 @@
 #include "chrome/skin.h"
 #include "chrome/twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -117,6 +118,7 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
             auto* button = new PictureButton(QStringLiteral("P%1%2").arg(i).arg(suffix),
                                              pic::LoadButtonOff, this);
             button->setLooks({pic::LoadButtonOff, pic::LoadButtonOn, {}, {}});
+            button->setKeyboardReachable(true);
             button->move(tw(kButtonLeft), tw(rowTop) + (tw(kRowHeight) - button->height()) / 2);
             button->setToolTip(attempt == 1 ? QStringLiteral("Load paper %1").arg(i)
                                             : QStringLiteral("Try paper %1 again").arg(i));
@@ -131,6 +133,33 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
             (attempt == 1 ? m_first : m_second)[i - 1] = score;
         }
     }
+}
+
+void PaperGrid::keyPressEvent(QKeyEvent* event)
+{
+    int paper = -1;
+    int attempt = 0;
+    for (int i = 0; i < 5; ++i) {
+        if (m_firstButtons[i]->hasFocus())
+            paper = i, attempt = 1;
+        else if (m_secondButtons[i]->hasFocus())
+            paper = i, attempt = 2;
+    }
+    const int key = event->key();
+    if (paper < 0 || (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left &&
+                      key != Qt::Key_Right)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (key == Qt::Key_Up || key == Qt::Key_Down)
+        paper = qBound(0, paper + (key == Qt::Key_Down ? 1 : -1), 4);
+    else
+        attempt = key == Qt::Key_Right ? 2 : 1;
+    // A paper without a second attempt offers its first.
+    PictureButton* target =
+        attempt == 2 && !m_secondButtons[paper]->isHidden() ? m_secondButtons[paper]
+                                                            : m_firstButtons[paper];
+    target->setFocus(Qt::TabFocusReason);
 }
 
 int PaperGrid::percentLeft() const

@@ -38,8 +38,13 @@ class PaperGrid : public QWidget {
     QString topicName() const { return m_topicName; }
 
   signals:
-    /// A paper button was clicked: paper `offset` + 1 of the topic, attempt 1 or 2.
+    /// A paper button was clicked (or pressed by a key): paper `offset` + 1 of the topic, attempt 1 or 2.
     void paperRequested(int offset, int attempt);
+
+  protected:
+    /// The arrow keys move the focus over the paper buttons: Up and Down from paper to
+    /// paper, Left and Right between a paper's two attempts.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QString m_topicName;

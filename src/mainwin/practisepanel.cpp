@@ -1,7 +1,9 @@
 #include "mainwin/practisepanel.h"
 
+#include "chrome/focusmark.h"
 #include "records/recordtext.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -14,6 +16,21 @@ const QString kAllRight =
     QStringLiteral("Nothing to practise: every question of your marked papers is right. Well done!");
 const QString kNoneMarked = QStringLiteral(
     "Mark a paper, and any question you did not get right will be listed here to practise.");
+
+/// An entry that Enter presses too, as Space does, like the main window's other controls.
+class EntryButton : public QPushButton {
+  public:
+    EntryButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (IsPressKey(event))
+            click();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
 
 QString Shown(const QByteArray& stored)
 {
@@ -31,6 +48,8 @@ PractisePanel::PractisePanel(QWidget* parent) : QScrollArea(parent)
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
     setAutoFillBackground(true);
+    // The entries take the focus; the list itself shows none to take.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PractisePanel::showQuestions(const std::array<QList<WrongQuestion>, 10>& topics,
@@ -58,7 +77,7 @@ void PractisePanel::showQuestions(const std::array<QList<WrongQuestion>, 10>& to
                     .arg(question.attempt == AttemptKind::Second ? QStringLiteral(" (2nd attempt)")
                                                                  : QString())
                     .arg(Shown(question.answer), Shown(question.expected));
-            auto* entry = new QPushButton(text, content);
+            auto* entry = new EntryButton(text, content);
             entry->setObjectName(QStringLiteral("PractiseEntry%1").arg(++entries));
             entry->setFlat(true);
             entry->setCursor(Qt::PointingHandCursor);

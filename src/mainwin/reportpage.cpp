@@ -112,6 +112,9 @@ void ReportPage::ArrangeReport()
     const std::array<QWidget*, 4> panels{m_summary, m_topical, m_trend, m_practise};
     panels[open]->setGeometry(0, top, width(), qMax(0, bottom - top));
     panels[open]->raise();
+    // The closed sections are hidden, so the Tab key never reaches their controls.
+    for (int i = 0; i < 4; ++i)
+        panels[i]->setVisible(i == open);
     for (HeaderBar* bar : m_bars)
         bar->raise();
 }

@@ -72,6 +72,9 @@ Contents::Contents(QWidget* parent) : QWidget(parent)
     m_selection.toolbarPosition = 1;
     m_selection.reportSection = 1;
     m_selection.firstPaperOfTopic = 1;
+    // The window itself holds the focus at start: no control shows the focus mark until
+    // the pupil presses Tab, and the first Tab reaches the first tab.
+    setFocus(Qt::OtherFocusReason);
 }
 
 Contents::~Contents() = default;

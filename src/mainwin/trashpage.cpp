@@ -5,6 +5,7 @@
 #include "chrome/skin.h"
 #include "chrome/twips.h"
 
+#include <QApplication>
 #include <QLabel>
 
 namespace orlavine {
@@ -31,6 +32,7 @@ PictureButton* Button(QWidget* page, const QString& name, const QString& caption
 {
     auto* button = new PictureButton(name, pic::ButtonOff, page);
     button->setLooks({pic::ButtonOff, pic::ButtonOn, {}, {}});
+    button->setKeyboardReachable(true);
     button->setToolTip(caption);
     AddCaption(button, name + QStringLiteral("lbl"), caption)->setToolTip(caption);
     return button;
@@ -82,12 +84,17 @@ void TrashPage::showInvite()
 void TrashPage::enter(State state)
 {
     m_state = state;
+    QWidget* focused = QApplication::focusWidget();
+    const bool keyboard = focused && isAncestorOf(focused);
     m_invite->setVisible(state == Invite);
     m_trash->setVisible(state == Invite);
     m_question->setVisible(state == Confirm);
     m_yes->setVisible(state == Confirm);
     m_no->setVisible(state == Confirm);
     m_done->setVisible(state == Done);
+    // The focus follows a pupil at the keyboard to the new state's button, No before Yes.
+    if (keyboard && state != Done)
+        (state == Invite ? m_trash : m_no)->setFocus(Qt::TabFocusReason);
 }
 
 void TrashPage::resizeEvent(QResizeEvent*)

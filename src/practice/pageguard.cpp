@@ -16,6 +16,12 @@ bool IsCopyOrCut(const QKeyEvent* key)
            key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut);
 }
 
+bool IsTab(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+           !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+}
+
 } // namespace
 
 PageGuard::PageGuard(QWidget* view) : QObject(view), m_view(view)
@@ -39,6 +45,14 @@ bool PageGuard::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::ShortcutOverride:
+        if (event->type() == QEvent::KeyPress && isOnPage(watched) &&
+            IsTab(static_cast<QKeyEvent*>(event))) {
+            // The window moves the focus on, as from any other control.
+            const auto* key = static_cast<QKeyEvent*>(event);
+            QKeyEvent tab(QEvent::KeyPress, key->key(), key->modifiers());
+            QApplication::sendEvent(m_view->window(), &tab);
+            return true;
+        }
         if (!isOnPage(watched) || !IsCopyOrCut(static_cast<QKeyEvent*>(event)))
             return false;
         // The override only asks who takes the key; the message goes with the press.

@@ -16,9 +16,12 @@ struct ButtonLook {
 };
 
 const ButtonLook kButtons[kToolbarSlots] = {
-    {"save", "Save", "Save paper"},        {"mark", "Mark", "Mark paper"},
-    {"print", "Print", "Print question"},  {"close", "Close", "Close paper"},
-    {"back", "Back", "Previous question"}, {"forward", "Next", "Next question"},
+    {"save", "Save", "Save paper (Ctrl+S)"},
+    {"mark", "Mark", "Mark paper (Ctrl+M)"},
+    {"print", "Print", "Print question (Ctrl+P)"},
+    {"close", "Close", "Close paper (Ctrl+W or Esc)"},
+    {"back", "Back", "Previous question (PgUp)"},
+    {"forward", "Next", "Next question (PgDn)"},
     {"solution", "Solution", "Show the worked solution (Ctrl+E)"},
 };
 
@@ -39,6 +42,7 @@ PracticeToolbar::PracticeToolbar(std::function<void(ToolbarSlot)> actions, QWidg
         auto* button =
             new PictureButton(QStringLiteral("ToolBar0%1").arg(slot + 1), pictures.off, this);
         button->setToolTip(QString::fromLatin1(look.hint));
+        button->setKeyboardReachable(true);
         // The caption covers only the foot of the button, so a press on the picture
         // still shows the pressed picture.
         ClickLabel* caption =

@@ -34,8 +34,8 @@ namespace orlavine {
 namespace {
 
 const QColor kStripColour(244, 245, 235);
-const QString kHideHint = QStringLiteral("Hide answer sheet");
-const QString kShowHint = QStringLiteral("Show answer sheet");
+const QString kHideHint = QStringLiteral("Hide answer sheet (Ctrl+H)");
+const QString kShowHint = QStringLiteral("Show answer sheet (Ctrl+H)");
 
 QWidget* ColouredStrip(QWidget* parent)
 {
@@ -136,6 +136,7 @@ void PracticeWindow::buildParts()
     m_handleStrip->setObjectName(QStringLiteral("PicHideAns"));
     m_handle = new PictureButton(QStringLiteral("ImgHandle"), pic::Handle, m_handleStrip);
     m_handle->setToolTip(kHideHint);
+    m_handle->setKeyboardReachable(true);
     m_handleStrip->resize(m_handle->width(), m_handle->height());
     connect(m_handle, &PictureButton::clicked, this, [this] { toggleAnswerSheet(); });
 
@@ -187,6 +188,18 @@ void PracticeWindow::buildParts()
         if (isOpen())
             savePaper();
     });
+    // These press their button, when it can be pressed, so they do just what a click does.
+    const auto press = [this](const QKeySequence& keys, PictureButton* button) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, button, [button] {
+            if (button->isEnabled() && !button->isHidden())
+                button->click();
+        });
+    };
+    press(QKeySequence(Qt::CTRL | Qt::Key_M), m_toolbar->button(MarkSlot));
+    press(QKeySequence(Qt::CTRL | Qt::Key_P), m_toolbar->button(PrintSlot));
+    press(QKeySequence(Qt::CTRL | Qt::Key_W), m_toolbar->button(CloseSlot));
+    press(QKeySequence(Qt::Key_Escape), m_toolbar->button(CloseSlot));
+    press(QKeySequence(Qt::CTRL | Qt::Key_H), m_handle);
 }
 
 void PracticeWindow::openPaper()

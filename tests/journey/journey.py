@@ -499,14 +499,18 @@ class Journey:
             self.session.close()
 
 
-def main():
+def parse_arguments():
     parser = argparse.ArgumentParser()
     parser.add_argument("--build", required=True)
     parser.add_argument("--package", required=True, help="the package built into the program")
     parser.add_argument("--shots", required=True)
     parser.add_argument("--cmake", default="cmake")
     parser.add_argument("--keep", action="store_true", help="keep the temporary folder")
-    args = parser.parse_args()
+    return parser.parse_args()
+
+
+def main():
+    args = parse_arguments()
     skipped = begin_test(TOOLS, args.shots)
     if skipped:
         return skipped

@@ -38,6 +38,7 @@ class TestPracticePanel : public QObject {
     void toolbarPictures();
     void printsTheQuestion();
     void keyboard();
+    void shortcutsAndTabReachTheToolbar();
 };
 
 void TestPracticePanel::guardThroughTheFocusProxy()
@@ -67,7 +68,7 @@ void TestPracticePanel::toggleHidesAndShowsTheSheet()
     auto* sheet = w->findChild<SheetPanel*>("AnsBox");
     QWidget* view = PracticeSession::viewOf(w);
     QWidget* bar = w->findChild<QWidget*>("TxtRem")->parentWidget();
-    QCOMPARE(handle->toolTip(), QString("Hide answer sheet"));
+    QCOMPARE(handle->toolTip(), QString("Hide answer sheet (Ctrl+H)"));
     const int narrow = view->width();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
@@ -76,7 +77,7 @@ void TestPracticePanel::toggleHidesAndShowsTheSheet()
     QVERIFY(!w->sheetShown());
     QVERIFY(!sheet->isVisible()); // no key reaches a box out of view
     QVERIFY(!sheet->isAncestorOf(QApplication::focusWidget()));
-    QCOMPARE(handle->toolTip(), QString("Show answer sheet"));
+    QCOMPARE(handle->toolTip(), QString("Show answer sheet (Ctrl+H)"));
     QCOMPARE(view->width(), narrow + sheet->width());
     QCOMPARE(bar->width(), view->width());
     QCOMPARE(sheet->x(), w->width());
@@ -84,7 +85,7 @@ void TestPracticePanel::toggleHidesAndShowsTheSheet()
              w->width() - w->findChild<QWidget*>("BRight")->width());
     QTest::mouseClick(handle, Qt::LeftButton);
     QVERIFY(w->sheetShown());
-    QCOMPARE(handle->toolTip(), QString("Hide answer sheet"));
+    QCOMPARE(handle->toolTip(), QString("Hide answer sheet (Ctrl+H)"));
     QCOMPARE(view->width(), narrow);
     QCOMPARE(sheet->geometry().right() + 1, w->width() - w->findChild<QWidget*>("BRight")->width());
 }
@@ -99,11 +100,11 @@ void TestPracticePanel::resizeBringsTheSheetBack()
     w->resize(760, 560);
     const int inPlace = 760 - sheet->width() - w->findChild<QWidget*>("BRight")->width();
     QCOMPARE(sheet->x(), inPlace);
-    QCOMPARE(handle->toolTip(), QString("Show answer sheet"));
+    QCOMPARE(handle->toolTip(), QString("Show answer sheet (Ctrl+H)"));
     QVERIFY(!w->sheetShown());
     QTest::mouseClick(handle, Qt::LeftButton); // leaves the sheet in place
     QCOMPARE(sheet->x(), inPlace);
-    QCOMPARE(handle->toolTip(), QString("Hide answer sheet"));
+    QCOMPARE(handle->toolTip(), QString("Hide answer sheet (Ctrl+H)"));
     QWidget* view = PracticeSession::viewOf(w);
     QCOMPARE(view->geometry().bottom() + 1 + 26 + w->findChild<QWidget*>("BBot")->height(), 560);
 }
@@ -246,6 +247,52 @@ void TestPracticePanel::keyboard()
     QCOMPARE(s.folder.read("first1TS.txt"), PaperFile(102, {"Gas", "", "Wood", "", "", "", ""}));
     QVERIFY(PracticeSession::waitForPage(w, [&] { QTest::keyClick(first, Qt::Key_PageUp); }));
     QCOMPARE(w->questionNumber(), 1);
+}
+
+void TestPracticePanel::shortcutsAndTabReachTheToolbar()
+{
+    PracticeSession s;
+    PracticeWindow* w = s.open(AttemptKind::First, 101);
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QWidget* first = w->findChild<QWidget*>("FA1");
+    QTRY_COMPARE(QApplication::focusWidget(), first);
+    // Tab goes round the toolbar buttons that can be pressed, the handle and the boxes.
+    QSet<QString> reached;
+    for (int i = 0; i < 30; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget()->isVisible());
+        reached << QApplication::focusWidget()->objectName();
+    }
+    for (const char* name : {"ToolBar01", "ToolBar02", "ToolBar03", "ToolBar04", "ToolBar06",
+                             "ImgHandle", "FA1"})
+        QVERIFY2(reached.contains(name), name);
+    QVERIFY(!reached.contains("ToolBar05")); // Back, not enabled on question 1
+    auto* handle = w->findChild<PictureButton*>("ImgHandle");
+    handle->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(handle, Qt::Key_Space);
+    QVERIFY(!w->findChild<QWidget*>("AnsBox")->isVisible());
+    QTest::keyClick(handle, Qt::Key_H, Qt::ControlModifier);
+    QVERIFY(w->findChild<QWidget*>("AnsBox")->isVisible());
+    QCOMPARE(handle->toolTip(), QString("Hide answer sheet (Ctrl+H)"));
+
+    // Escape asks what the Close button asks, from the page too; No keeps the window.
+    first->setFocus();
+    s.answer({2});
+    QTest::keyClick(first, Qt::Key_Escape);
+    QWidget* page = PracticeSession::viewOf(w)->focusProxy();
+    page->setFocus();
+    QTest::keyClick(page, Qt::Key_Escape);
+    QCOMPARE(s.answers()->messages, QStringList({"Confirm?", "Confirm?"}));
+    QVERIFY(w->isVisible());
+    s.answer({1});
+    QTest::keyClick(first, Qt::Key_M, Qt::ControlModifier);
+    QTRY_VERIFY(w->attempt().isMarked());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_M, Qt::ControlModifier); // not enabled
+    QCOMPARE(s.answers()->titles, QStringList({"Marking"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_W, Qt::ControlModifier);
+    QCOMPARE(s.answers()->messages.last(), QString("Confirm?"));
+    QTRY_VERIFY(!w->isVisible());
 }
 
 ORLAVINE_GUI_TEST_MAIN(TestPracticePanel)
