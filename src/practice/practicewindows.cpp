@@ -1,6 +1,7 @@
 #include "practice/practicewindows.h"
 
 #include "practice/practicewindow.h"
+#include "practice/questionview.h"
 
 #include <QWebEnginePage>
 
@@ -49,6 +50,7 @@ void PracticeWindows::warmUp(std::function<void()> done)
     }
     if (!m_warm) {
         // A page of the viewers' own profile starts the viewer's processes and a page process.
+        ChooseSoftwareDrawing();
         auto* page = new QWebEnginePage(this);
         m_warm = page;
         page->setHtml(QStringLiteral("<html></html>"));

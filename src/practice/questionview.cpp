@@ -22,6 +22,8 @@ class QuestionPage : public QWebEnginePage {
     QWebEnginePage* createWindow(WebWindowType) override { return nullptr; }
 };
 
+} // namespace
+
 // The viewer draws its pages in software, like the rest of the window: composing the
 // window through GL would redraw all of it for every blink of an answer box's caret.
 // A QT_QUICK_BACKEND chosen by the user is kept.
@@ -34,8 +36,6 @@ void ChooseSoftwareDrawing()
     }();
     Q_UNUSED(chosen);
 }
-
-} // namespace
 
 QuestionView::QuestionView(QWidget* parent) : QWebEngineView(parent)
 {

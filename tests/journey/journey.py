@@ -219,7 +219,8 @@ class Journey:
         assert files.marks("FST") == ["0"] * 50 and files.marks("FSE") == [""] * 50, \
             "a fresh start has scores"
         assert files.trend() == [], "a fresh start has a trend"
-        assert not self.viewer_loaded(), "the page viewer was loaded before a paper opened"
+        # The start does not wait for the page viewer: it is warmed once the program is idle.
+        wait_for("the page viewer warmed while idle", self.viewer_loaded)
         self.shot()
         untouched = files.snapshot()
 
