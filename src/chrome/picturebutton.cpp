@@ -1,5 +1,6 @@
 #include "chrome/picturebutton.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/skin.h"
 
 #include <QMouseEvent>
@@ -9,6 +10,7 @@ namespace orlavine {
 PictureButton::PictureButton(const QString& objectName, const QString& picture, QWidget* parent)
     : QLabel(parent)
 {
+    InstallSkinInterfaces();
     setObjectName(objectName);
     setPicture(picture);
     const QPixmap& pixmap = Skin::picture(picture);
@@ -84,6 +86,7 @@ void PictureButton::changeEvent(QEvent* event)
 ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    InstallSkinInterfaces();
     setObjectName(objectName);
 }
 
