@@ -41,10 +41,12 @@ class SkinButton : public WholeWidget {
     {
         if (name != pressAction() || !widget()->isEnabled())
             return;
+        // Later, as a QPushButton's animated click: a click may open a modal box, and the
+        // screen reader waits for the action's answer.
         if (auto* button = qobject_cast<PictureButton*>(widget()))
-            button->click();
+            QMetaObject::invokeMethod(button, &PictureButton::click, Qt::QueuedConnection);
         else if (auto* label = qobject_cast<ClickLabel*>(widget()))
-            emit label->clicked();
+            QMetaObject::invokeMethod(label, [label] { emit label->clicked(); }, Qt::QueuedConnection);
     }
 };
 

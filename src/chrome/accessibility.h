@@ -10,8 +10,8 @@ namespace orlavine {
 // What assistive tools (screen readers, over AT-SPI on Linux) are told of the skin's
 // controls:
 // - a PictureButton is a button named by its accessible name, else by its caption, else
-//   by its hover hint, and pressed through the press action; its caption is part of it,
-//   not a child of its own;
+//   by its hover hint; the press action clicks it from the event loop; its caption is part
+//   of it, not a child of its own;
 // - a ClickLabel standing alone (a topic entry) is such a button named by its text.
 
 /// Installs the interfaces above, once: after the application object, which installs Qt's
