@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """What a screen reader finds of the installed program over AT-SPI: the controls of the main
-window and of a practice window named and of the right role, a paper opened and marked through
-the press actions of their buttons, and the pop-up box as an alert telling its message.
+window and of a practice window named and of the right role, Tab into the question page and
+out of it, a paper opened and marked through the press actions of their buttons, and the
+pop-up box as an alert telling its message.
 Runs on an X server and a session bus of its own, which starts the accessibility bus."""
 
 import argparse
@@ -61,6 +62,16 @@ def check(pyatspi, role, names, where):
         wait_for(f'{where}: a {role} named "{name}"', lambda: named(pyatspi, role, name))
 
 
+def focused(pyatspi):
+    """(role name, name) of the program's control with the keyboard focus, its page's
+    document aside (focused within the page whatever the window's focus)."""
+    for role, name, node in controls(program(pyatspi)):
+        if role not in ("document web", "filler") or name:
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                return role, name
+    return None
+
+
 def unnamed_buttons(pyatspi):
     """The buttons on show that have no name."""
     return [node for role, name, node in controls(program(pyatspi))
@@ -87,6 +98,22 @@ def run(args, work):
             role == "label" and name.startswith("Questions answered: 0 / ")
             for role, name, _ in controls(program(pyatspi))))
         assert not unnamed_buttons(pyatspi), "a button of the practice window has no name"
+        # Tab moves into the question page and out of it again, both ways.
+        practice = journey.window_named(f"{first_topic} - Paper 1")
+        page = ("filler", "Question page")
+
+        def press(key):
+            before = focused(pyatspi)
+            session.key(practice, key)
+            return wait_for(f"{key} to move the focus from {before}",
+                            lambda: focused(pyatspi) not in (before, None) and focused(pyatspi))
+
+        wait_for("an answer box focused", lambda: focused(pyatspi) == ("text", "Answer (a)"))
+        if not any(press("Tab") == page for _ in range(30)):
+            raise AssertionError("Tab did not reach the question page")
+        assert press("Tab") != page, "Tab did not leave the question page"
+        assert press("shift+Tab") == page, "Shift+Tab did not go back into the question page"
+        assert press("shift+Tab") != page, "Shift+Tab did not leave the question page"
         # Mark with nothing answered: the pop-up box tells its question as an alert.
         named(pyatspi, "push button", "Mark").queryAction().doAction(0)
         alert = wait_for("the pop-up box as an alert", lambda: next(

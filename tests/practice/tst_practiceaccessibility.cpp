@@ -51,6 +51,8 @@ void TestPracticeAccessibility::controlsAreNamed()
     QCOMPARE(NameOf(w, "FA1"), QString("Answer (a)"));
     QCOMPARE(NameOf(w, "FA3"), QString("Answer (c)"));
     QCOMPARE(Accessible(w, "FA1")->role(), QAccessible::EditableText);
+    QCOMPARE(NameOf(w, "brwWebBrowser"), QString("Question page"));
+    QCOMPARE(NameOf(w, "RemQns"), QString("Questions left"));
     PracticeSession::dispose(w);
 }
 
