@@ -33,7 +33,8 @@ class SkinButton : public WholeWidget {
             return WholeWidget::text(t);
         if (auto* label = qobject_cast<QLabel*>(widget()); label && !label->text().isEmpty())
             return label->text();
-        const auto* caption = widget()->findChild<ClickLabel*>(QString(), Qt::FindDirectChildrenOnly);
+        const auto* caption =
+            widget()->findChild<ClickLabel*>(QString(), Qt::FindDirectChildrenOnly);
         return caption ? caption->text() : widget()->toolTip();
     }
     QStringList actionNames() const override { return {pressAction()}; }
@@ -46,7 +47,8 @@ class SkinButton : public WholeWidget {
         if (auto* button = qobject_cast<PictureButton*>(widget()))
             QMetaObject::invokeMethod(button, &PictureButton::click, Qt::QueuedConnection);
         else if (auto* label = qobject_cast<ClickLabel*>(widget()))
-            QMetaObject::invokeMethod(label, [label] { emit label->clicked(); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                label, [label] { emit label->clicked(); }, Qt::QueuedConnection);
     }
 };
 

@@ -79,7 +79,8 @@ void TestMainAccessibility::popUpBoxTellsItsMessage()
     QAccessibleInterface* told = QAccessible::queryAccessibleInterface(&box);
     QCOMPARE(told->role(), QAccessible::AlertMessage);
     QCOMPARE(told->text(QAccessible::Name), QString("Marking"));
-    QCOMPARE(told->text(QAccessible::Description), QString("Do you want to mark your practice now?"));
+    QCOMPARE(told->text(QAccessible::Description),
+             QString("Do you want to mark your practice now?"));
     QCOMPARE(QAccessible::queryAccessibleInterface(Child(&box, "But1"))->text(QAccessible::Name),
              QString("Yes"));
     box.setUp("Marking", "Done", 1);
