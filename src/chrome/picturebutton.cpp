@@ -1,5 +1,6 @@
 #include "chrome/picturebutton.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/focusmark.h"
 #include "chrome/skin.h"
 
@@ -10,6 +11,7 @@ namespace orlavine {
 PictureButton::PictureButton(const QString& objectName, const QString& picture, QWidget* parent)
     : QLabel(parent)
 {
+    InstallSkinInterfaces();
     setObjectName(objectName);
     setPicture(picture);
     const QPixmap& pixmap = Skin::picture(picture);
@@ -105,6 +107,7 @@ void PictureButton::paintEvent(QPaintEvent* event)
 ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
+    InstallSkinInterfaces();
     setObjectName(objectName);
 }
 

@@ -1,5 +1,6 @@
 #include "chrome/popupbox.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
 #include "chrome/skinnedframe.h"
@@ -44,6 +45,7 @@ PopUpBox::PopUpBox(QWidget* master) : QDialog(master), m_master(master)
     m_frame = new SkinnedFrame(this, FrameKind::PopUp);
     setFixedSize(Twips(kClientWidth, this), Twips(kClientHeight, this));
     m_frame->layOut();
+    SetAccessibleRole(this, QAccessible::AlertMessage);
 
     m_info = new QLabel(this);
     m_info->setObjectName(QStringLiteral("ImgInfo"));
@@ -75,6 +77,8 @@ void PopUpBox::setUp(const QString& title, const QString& message, int numButton
 {
     m_frame->setTitle(title);
     m_message->setText(message);
+    setAccessibleName(title);
+    setAccessibleDescription(message);
     if (numButtons == 1) {
         m_buttons = 1;
         m_but2->hide();
@@ -111,6 +115,14 @@ void PopUpBox::press(int button)
 {
     m_pressed = button;
     done(button == 1 ? Accepted : Rejected);
+}
+
+void PopUpBox::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // A screen reader reads the message out as the box opens.
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void PopUpBox::keyPressEvent(QKeyEvent* event)

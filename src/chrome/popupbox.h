@@ -37,6 +37,7 @@ class PopUpBox : public QDialog {
     bool answeredYes() const { return m_pressed == 1; }
 
   protected:
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

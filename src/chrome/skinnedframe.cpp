@@ -1,5 +1,6 @@
 #include "chrome/skinnedframe.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/picturebutton.h"
 #include "chrome/skin.h"
 
@@ -66,6 +67,10 @@ SkinnedFrame::SkinnedFrame(QWidget* window, FrameKind kind)
         if (kind == FrameKind::Practice)
             m_max = new PictureButton(QStringLiteral("imgProgMax"), pic::ProgBlueOffMax, window);
         m_close = new PictureButton(QStringLiteral("imgProgClose"), pic::ProgBlueOffClose, window);
+        m_min->setAccessibleName(QStringLiteral("Minimise"));
+        if (m_max)
+            m_max->setAccessibleName(QStringLiteral("Maximise"));
+        m_close->setAccessibleName(QStringLiteral("Close"));
     }
     setTopSkin(true);
     window->installEventFilter(this);
@@ -75,6 +80,7 @@ PictureButton* SkinnedFrame::addPiece(const char* name, const QString& picture)
 {
     auto* piece = new PictureButton(QString::fromLatin1(name), picture, m_window);
     piece->lower();
+    SetAccessibleRole(piece, QAccessible::Graphic);
     piece->installEventFilter(this);
     return piece;
 }

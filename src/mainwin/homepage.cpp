@@ -127,6 +127,7 @@ void HomePage::layOutTopics()
         bullet->move(Twips(kBulletLeft, this),
                      Twips(top + kEntryHeight / 2, this) + shift - bullet->height() / 2);
         ClickLabel* entry = m_topics[k - 1];
+        entry->setAccessibleName(DecodeRecordText(m_names.value(k - 1)));
         entry->setGeometry(
             TwipsRect(kEntryLeft, top, kEntryWidth, kEntryHeight, this).translated(0, shift));
         const int lines = k <= m_topicCount && spare >= lineSpacing ? 2 : 1;

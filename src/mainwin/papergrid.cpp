@@ -120,6 +120,10 @@ PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
             button->setLooks({pic::LoadButtonOff, pic::LoadButtonOn, {}, {}});
             button->setKeyboardReachable(true);
             button->move(tw(kButtonLeft), tw(rowTop) + (tw(kRowHeight) - button->height()) / 2);
+            button->setAccessibleName(QStringLiteral("Paper %1, %2 attempt")
+                                          .arg(i)
+                                          .arg(attempt == 1 ? QStringLiteral("1st")
+                                                            : QStringLiteral("2nd")));
             button->setToolTip(attempt == 1 ? QStringLiteral("Load paper %1").arg(i)
                                             : QStringLiteral("Try paper %1 again").arg(i));
             connect(button, &PictureButton::clicked, this,

@@ -57,6 +57,7 @@ AnswerBox::AnswerBox(int k, QWidget* parent) : QPlainTextEdit(parent)
 {
     setObjectName(QStringLiteral("FA%1").arg(k));
     setToolTip(QStringLiteral("Enter your answer"));
+    setAccessibleName(QStringLiteral("Answer (%1)").arg(QChar('a' + k - 1)));
     setFrameShape(QFrame::NoFrame);
     setTabChangesFocus(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

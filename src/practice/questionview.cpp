@@ -41,6 +41,7 @@ QuestionView::QuestionView(QWidget* parent) : QWebEngineView(parent)
 {
     ChooseSoftwareDrawing(); // before the page and its drawing surface are made
     setObjectName(QStringLiteral("brwWebBrowser"));
+    setAccessibleName(QStringLiteral("Question page"));
     setPage(new QuestionPage(this));
     setContextMenuPolicy(Qt::NoContextMenu);
 }

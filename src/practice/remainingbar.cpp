@@ -25,6 +25,7 @@ RemainingBar::RemainingBar(std::function<void(int question)> picked, QWidget* pa
     caption->setObjectName(QStringLiteral("TxtRemlbl"));
     row->addWidget(caption);
     m_list->setObjectName(QStringLiteral("RemQns"));
+    m_list->setAccessibleName(QStringLiteral("Questions left")); // its caption's words
     m_list->setPlaceholderText(QStringLiteral("Select a remaining question"));
     m_list->setToolTip(QStringLiteral("Select a remaining question"));
     m_list->setMinimumWidth(190);

@@ -1,5 +1,6 @@
 #include "practice/resultmark.h"
 
+#include "chrome/accessibility.h"
 #include "records/learner.h"
 #include "chrome/twips.h"
 
@@ -13,11 +14,15 @@ ResultMark::ResultMark(const QString& name, QWidget* parent) : QWidget(parent)
     setObjectName(name);
     resize(Twips(240, this), Twips(240, this));
     hide();
+    SetAccessibleRole(this, QAccessible::Graphic);
 }
 
 void ResultMark::setMark(const QByteArray& mark)
 {
     m_mark = mark;
+    setAccessibleName(mark == kRightMark   ? QStringLiteral("correct")
+                      : mark == kWrongMark ? QStringLiteral("wrong")
+                                           : QString());
     update();
 }
 

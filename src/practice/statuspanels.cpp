@@ -1,5 +1,6 @@
 #include "practice/statuspanels.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/skin.h"
 
 #include <QHBoxLayout>
@@ -54,6 +55,7 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
     m_score->setFont(bold);
     m_percent->setFont(bold);
     column->addWidget(m_scorePanel);
+    SetReadout(m_scorePanel, QString()); // "Score:" is its first label
 
     auto* panels = new QHBoxLayout;
     panels->setSpacing(2);
@@ -63,6 +65,7 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
         addPanel(QStringLiteral("Bot1"), secondAttempt ? pic::BottomBg1 : pic::BottomBg3);
     panels->addWidget(bot1);
     auto* row1 = CentredRow(bot1);
+    SetReadout(bot1, secondAttempt ? QString() : QStringLiteral("Time taken"));
     if (secondAttempt) {
         AddLabel(row1, bot1, QStringLiteral("Label1"), QStringLiteral("Second Attempt"), QString());
     } else {
@@ -73,6 +76,7 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
         QLabel* bot2 = addPanel(QStringLiteral("Bot2"), pic::BottomBg3);
         panels->addWidget(bot2);
         auto* row2 = CentredRow(bot2);
+        SetReadout(bot2, QStringLiteral("Date"));
         m_date = AddLabel(row2, bot2, QStringLiteral("lblDate"), QString(), QStringLiteral("Date"));
         m_dateCompleted = AddLabel(row2, bot2, QStringLiteral("ETime"), QString(),
                                    QStringLiteral("Date completed"));
@@ -82,6 +86,7 @@ StatusPanels::StatusPanels(bool secondAttempt, QWidget* parent) : QWidget(parent
     QLabel* bot3 = addPanel(QStringLiteral("Bot3"), pic::BottomBg3);
     panels->addWidget(bot3);
     auto* row3 = CentredRow(bot3);
+    SetReadout(bot3, QStringLiteral("Questions answered"));
     m_answered = AddLabel(row3, bot3, QStringLiteral("lblAnsweredQ"), QStringLiteral("0"),
                           QStringLiteral("Number of questions answered"));
     row3->addWidget(new QLabel(QStringLiteral("/"), bot3));

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QAccessible>
+#include <QString>
+
+class QWidget;
+
+namespace orlavine {
+
+// What assistive tools (screen readers, over AT-SPI on Linux) are told of the skin's
+// controls:
+// - a PictureButton is a button named by its accessible name, else by its caption, else
+//   by its hover hint; the press action clicks it from the event loop; its caption is part
+//   of it, not a child of its own;
+// - a ClickLabel standing alone (a topic entry) is such a button named by its text.
+
+/// Installs the interfaces above, once: after the application object, which installs Qt's
+/// own, so that they are asked first. Each function here and each skin control does so.
+void InstallSkinInterfaces();
+
+/// Gives `widget` the accessible role `role` in place of the one of its class.
+void SetAccessibleRole(QWidget* widget, QAccessible::Role role);
+
+/// Makes `panel` one reading: static text named `what` (when not empty), a colon and the
+/// texts of its visible labels in order ("Questions answered: 2 / 33"); the labels are
+/// not told apart.
+void SetReadout(QWidget* panel, const QString& what);
+
+} // namespace orlavine
