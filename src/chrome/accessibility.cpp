@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QLabel>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStringList>
 
 namespace orlavine {
@@ -76,11 +77,20 @@ class Readout : public WholeWidget {
     }
 };
 
+/// The controls the interfaces answer for.
+QSet<const QObject*>& Controls()
+{
+    static QSet<const QObject*> controls;
+    return controls;
+}
+
 QAccessibleInterface* SkinInterfaces(const QString& className, QObject* object)
 {
-    auto* widget = qobject_cast<QWidget*>(object);
+    if (!Controls().contains(object))
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
     // Asked once for each class up the hierarchy: answered for the object's own class only.
-    if (!widget || className != QLatin1String(object->metaObject()->className()))
+    if (className != QLatin1String(object->metaObject()->className()))
         return nullptr;
     const QVariant role = widget->property(kRoleProperty);
     if (role.isValid())
@@ -96,22 +106,26 @@ QAccessibleInterface* SkinInterfaces(const QString& className, QObject* object)
 
 } // namespace
 
-void InstallSkinInterfaces()
+void InstallSkinInterfaces(QWidget* control)
 {
     // The factory installed last is asked first.
     static const bool installed = (QAccessible::installFactory(SkinInterfaces), true);
     Q_UNUSED(installed);
+    if (Controls().contains(control))
+        return;
+    Controls().insert(control);
+    QObject::connect(control, &QObject::destroyed, [control] { Controls().remove(control); });
 }
 
 void SetAccessibleRole(QWidget* widget, QAccessible::Role role)
 {
-    InstallSkinInterfaces();
+    InstallSkinInterfaces(widget);
     widget->setProperty(kRoleProperty, int(role));
 }
 
 void SetReadout(QWidget* panel, const QString& what)
 {
-    InstallSkinInterfaces();
+    InstallSkinInterfaces(panel);
     panel->setProperty(kReadoutProperty, what);
 }
 

@@ -14,9 +14,12 @@ namespace orlavine {
 //   of it, not a child of its own;
 // - a ClickLabel standing alone (a topic entry) is such a button named by its text.
 
-/// Installs the interfaces above, once: after the application object, which installs Qt's
-/// own, so that they are asked first. Each function here and each skin control does so.
-void InstallSkinInterfaces();
+/// Installs the interfaces above, once (after the application object, which installs Qt's
+/// own, so that they are asked first), and makes them answer for `control`, a skin control
+/// or a widget given a role or a readout below. Only the controls so named are looked at:
+/// the factory is asked for every object, the page viewer's among them, some of them not
+/// yet whole.
+void InstallSkinInterfaces(QWidget* control);
 
 /// Gives `widget` the accessible role `role` in place of the one of its class.
 void SetAccessibleRole(QWidget* widget, QAccessible::Role role);

@@ -11,7 +11,7 @@ namespace orlavine {
 PictureButton::PictureButton(const QString& objectName, const QString& picture, QWidget* parent)
     : QLabel(parent)
 {
-    InstallSkinInterfaces();
+    InstallSkinInterfaces(this);
     setObjectName(objectName);
     setPicture(picture);
     const QPixmap& pixmap = Skin::picture(picture);
@@ -107,7 +107,7 @@ void PictureButton::paintEvent(QPaintEvent* event)
 ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* parent)
     : QLabel(text, parent)
 {
-    InstallSkinInterfaces();
+    InstallSkinInterfaces(this);
     setObjectName(objectName);
 }
 
