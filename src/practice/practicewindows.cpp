@@ -51,11 +51,10 @@ void PracticeWindows::warmUp(std::function<void()> done)
     if (!m_warm) {
         // A page of the viewers' own profile starts the viewer's processes and a page process.
         ChooseSoftwareDrawing();
-        auto* page = new QWebEnginePage(this);
-        m_warm = page;
-        page->setHtml(QStringLiteral("<html></html>"));
+        m_warm = new QWebEnginePage(this);
+        m_warm->setHtml(QStringLiteral("<html></html>"));
     }
-    connect(static_cast<QWebEnginePage*>(m_warm), &QWebEnginePage::loadFinished, this,
+    connect(m_warm, &QWebEnginePage::loadFinished, this,
             [this, done = std::move(done)] {
                 m_warmed = true;
                 if (done)

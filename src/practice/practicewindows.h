@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QWebEnginePage;
+
 namespace orlavine {
 
 class PracticeWindow;
@@ -22,7 +24,7 @@ class PracticeWindows : public QObject, public PracticePlugin {
 
   private:
     QList<QPointer<PracticeWindow>> m_open;
-    QObject* m_warm = nullptr; // the hidden page of nothing
+    QWebEnginePage* m_warm = nullptr; // the hidden page of nothing
     bool m_warmed = false;
 };
 

@@ -107,6 +107,9 @@ struct PageFace {
     QByteArray pictures;
     QString answerLines;
     QString kind;
+
+    /// The same for two pages that show the same question.
+    QString identity() const { return text + QString::fromLatin1(pictures.toBase64()); }
 };
 PageFace ReadPageFace(const QByteArray& page, int number);
 

@@ -136,7 +136,7 @@ void CheckPapers(const FolderResources& resources, const ModuleInfo& module, Fin
             if (!page)
                 continue; // the page check reports it
             const PageFace face = ReadPageFace(*page, q + 1);
-            const QString key = face.text + QString::fromLatin1(face.pictures.toBase64());
+            const QString key = face.identity();
             if (topic >= 0 && topic < seen.size()) {
                 if (const auto before = seen[topic].constFind(key); before != seen[topic].cend())
                     findings.warning(place,

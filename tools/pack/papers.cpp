@@ -38,10 +38,13 @@ class Topic {
             }
             const int k = m_order.at(m_at++);
             Question q = m_plan.kinds.at(k)(m_rng);
-            if (!fits(q) || m_seen.contains(q.signature()))
+            if (!fits(q))
+                continue;
+            const QString signature = q.signature();
+            if (m_seen.contains(signature))
                 continue;
             Validate(q);
-            m_seen.insert(q.signature());
+            m_seen.insert(signature);
             // Two entries of one generator are one kind.
             q.kind = m_prefix + QString::number(m_plan.kinds.indexOf(m_plan.kinds.at(k)) + 1);
             return q;

@@ -96,7 +96,7 @@ struct TopicFigures {
         kindsNamed = kindsNamed && !face.kind.isEmpty();
         kinds.insert(face.kind.isEmpty() ? QString(face.text).replace(numbers, QStringLiteral("#"))
                                          : face.kind);
-        const QString key = face.text + QString::fromLatin1(face.pictures.toBase64());
+        const QString key = face.identity();
         repeats += faces.contains(key) ? 1 : 0;
         faces.insert(key);
     }
