@@ -17,6 +17,7 @@
 #include "chrome/fittext.h"
 #include "chrome/popupbox.h"
 #include "chrome/framelayout.h"
+#include "chrome/pagescroller.h"
 #include "chrome/skinnedframe.h"
 #include "mainwin/trashpage.h"
 #include "chrome/twips.h"
@@ -104,6 +105,7 @@ void Contents::buildWindow()
     });
     attachReportAndPrinting();
     m_home = new HomePage(this);
+    m_homeScroller = new PageScroller(m_home, this);
     connect(m_home, &HomePage::paperRequested, this, &Contents::OpenPaper);
     connect(m_home, &HomePage::topicSelected, this,
             [this](int firstPaper) { m_selection.firstPaperOfTopic = firstPaper; });
