@@ -18,4 +18,11 @@ PageScroller::PageScroller(QWidget* page, QWidget* parent) : QScrollArea(parent)
     });
 }
 
+QWidget* PageScroller::outer(QWidget* page)
+{
+    QWidget* viewport = page->parentWidget();
+    auto* scroller = qobject_cast<PageScroller*>(viewport ? viewport->parentWidget() : nullptr);
+    return scroller && scroller->widget() == page ? scroller : page;
+}
+
 } // namespace orlavine

@@ -13,6 +13,8 @@ class PageScroller : public QScrollArea {
   public:
     /// Takes `page` as its own; `page` sets its minimum height.
     PageScroller(QWidget* page, QWidget* parent);
+    /// What shows `page` in its parent: the scroller holding it, or the page itself.
+    static QWidget* outer(QWidget* page);
 };
 
 } // namespace orlavine

@@ -139,8 +139,7 @@ void Contents::RaiseTab(int tab)
 
 void Contents::placePage(QWidget* page)
 {
-    if (page == m_home)
-        page = m_homeScroller;
+    page = PageScroller::outer(page);
     const QRect strip = m_navigation->strip()->geometry();
     const int top = strip.bottom() + 1;
     page->setGeometry(strip.left(), top, strip.width(), height() - top - m_frame->bottomHeight());
@@ -148,10 +147,10 @@ void Contents::placePage(QWidget* page)
     // pages behind are hidden, so the Tab key never reaches a control out of sight.
     page->show();
     page->raise();
-    for (QWidget* other : {static_cast<QWidget*>(m_homeScroller), static_cast<QWidget*>(m_about),
+    for (QWidget* other : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_about),
                            static_cast<QWidget*>(m_trash), static_cast<QWidget*>(m_report)}) {
-        if (other && other != page)
-            other->hide();
+        if (other && PageScroller::outer(other) != page)
+            PageScroller::outer(other)->hide();
     }
 }
 

@@ -17,7 +17,6 @@ class AboutPage;
 class CardPrinter;
 class Error;
 class HomePage;
-class PageScroller;
 class Navigation;
 class ReportPage;
 struct WrongQuestion;
@@ -118,7 +117,6 @@ class Contents : public QWidget {
     SkinnedFrame* m_frame = nullptr;
     Navigation* m_navigation = nullptr;
     HomePage* m_home = nullptr;
-    PageScroller* m_homeScroller = nullptr; // holds m_home
     AboutPage* m_about = nullptr;
     TrashPage* m_trash = nullptr;
     ReportPage* m_report = nullptr;

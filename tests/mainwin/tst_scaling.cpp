@@ -103,6 +103,7 @@ void TestScaling::mainWindowTextsFit()
     }
     f.window->TabClick(4);
     QCOMPARE(Clipped(f.child("Body_About")), QStringList());
+    QCOMPARE(CutOff(f.child("Body_About")).join(QLatin1Char(',')), QString());
     QCOMPARE(Clipped(f.child("TabStrip")), QStringList());
     f.window->ToolBarClick(2);
     QCOMPARE(Clipped(f.child("Body_Trash")), QStringList());

@@ -5,6 +5,7 @@
 // Header only; a test using it links orlavine_gui.
 
 #include "records/pictures.h"
+#include "chrome/pagescroller.h"
 #include "chrome/popupbox.h"
 #include "records/resources.h"
 #include "chrome/skin.h"
@@ -58,14 +59,6 @@ template <class T = QWidget> T* Child(const QObject* root, const QString& name)
     if (!child)
         qWarning("no child %s of type %s", qPrintable(name), T::staticMetaObject.className());
     return child;
-}
-
-/// What shows `page` in its parent: the scroller that holds it, or the page itself.
-inline QWidget* Shown(QWidget* page)
-{
-    QWidget* viewport = page->parentWidget();
-    auto* scroller = qobject_cast<QScrollArea*>(viewport ? viewport->parentWidget() : nullptr);
-    return scroller && scroller->widget() == page ? scroller : page;
 }
 
 /// Of the children of `parent` named in `names` (or holding, scrolled, a page so named),
