@@ -59,9 +59,9 @@ ImportedQuiz ImportAiken(const QByteArray& bytes, const QString& fileName)
             first = 0;
         } else if (option.hasMatch() && option.captured(1).at(0) == nextLetter) {
             options.append(option.captured(2));
-        } else if (!options.isEmpty()) {
+        } else if (!options.isEmpty() && !line.isEmpty()) {
             quiz.fail(number, QStringLiteral("option %1 or the ANSWER line expected").arg(nextLetter));
-        } else {
+        } else if (options.isEmpty()) {
             text.append(line);
         }
     }
