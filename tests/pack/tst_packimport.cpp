@@ -183,17 +183,19 @@ void TestPackImport::brokenFiles()
 void TestPackImport::sourceFolderLayout()
 {
     QStringList warnings;
-    const QList<SourceFile> files = SourceFiles(ImportExample(QStringLiteral("quiz.gift")), warnings);
+    const QList<SourceFile> files =
+        SourceFiles(ImportExample(QStringLiteral("quiz.gift")), warnings);
     QCOMPARE(warnings, QStringList());
     QCOMPARE(files.size(), 16);
-    QCOMPARE(files.first().bytes, QByteArray("Name: Quiz\nCode: QUIZ\n\nModule: Quiz\n"
-                                             "  Topic: Cells\n    cells/1.txt\n    cells/2.txt\n"
-                                             "    cells/3.txt\n    cells/4.txt\n    cells/5.txt\n"
-                                             "  Topic: Forces\n    forces/1.txt\n    forces/2.txt\n"
-                                             "    forces/3.txt\n    forces/4.txt\n    forces/5.txt\n"
-                                             "  Topic: Chemistry\n    chemistry/1.txt\n"
-                                             "    chemistry/2.txt\n    chemistry/3.txt\n"
-                                             "    chemistry/4.txt\n    chemistry/5.txt\n"));
+    QCOMPARE(files.first().bytes,
+             QByteArray("Name: Quiz\nCode: QUIZ\n\nModule: Quiz\n"
+                        "  Topic: Cells\n    cells/1.txt\n    cells/2.txt\n"
+                        "    cells/3.txt\n    cells/4.txt\n    cells/5.txt\n"
+                        "  Topic: Forces\n    forces/1.txt\n    forces/2.txt\n"
+                        "    forces/3.txt\n    forces/4.txt\n    forces/5.txt\n"
+                        "  Topic: Chemistry\n    chemistry/1.txt\n"
+                        "    chemistry/2.txt\n    chemistry/3.txt\n"
+                        "    chemistry/4.txt\n    chemistry/5.txt\n"));
     // Six questions in order: the first paper takes two.
     QCOMPARE(files.at(1).bytes.count("Question\n"), 2);
     QVERIFY(files.at(1).bytes.startsWith("Question\nWhat is the basic unit"));

@@ -60,7 +60,8 @@ ImportedQuiz ImportAiken(const QByteArray& bytes, const QString& fileName)
         } else if (option.hasMatch() && option.captured(1).at(0) == nextLetter) {
             options.append(option.captured(2));
         } else if (!options.isEmpty() && !line.isEmpty()) {
-            quiz.fail(number, QStringLiteral("option %1 or the ANSWER line expected").arg(nextLetter));
+            quiz.fail(number,
+                      QStringLiteral("option %1 or the ANSWER line expected").arg(nextLetter));
         } else if (options.isEmpty()) {
             text.append(line);
         }

@@ -115,7 +115,8 @@ QString MarkdownFromHtml(const QString& html)
     int done = 0;
     for (auto it = tag.globalMatch(html); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
-        plain += DecodeEntities(html.mid(done, match.capturedStart() - done).replace(space, QStringLiteral(" ")));
+        plain += DecodeEntities(
+            html.mid(done, match.capturedStart() - done).replace(space, QStringLiteral(" ")));
         done = int(match.capturedEnd());
         const QString name = match.captured(2).toLower();
         if (name == QLatin1String("p") || name == QLatin1String("div"))
@@ -185,7 +186,8 @@ QList<GiftAnswer> ReadAnswers(const QString& set, const Block& block, int offset
         QString piece = set.mid(at + 1, next < 0 ? -1 : next - at - 1).trimmed();
         GiftAnswer answer;
         answer.right = set.at(at) == QLatin1Char('=');
-        const int weightEnd = piece.startsWith(QLatin1Char('%')) ? int(piece.indexOf(QLatin1Char('%'), 1)) : -1;
+        const int weightEnd =
+            piece.startsWith(QLatin1Char('%')) ? int(piece.indexOf(QLatin1Char('%'), 1)) : -1;
         if (weightEnd > 0) {
             // A full weight is no partial credit.
             answer.weighted = piece.left(weightEnd + 1) != QLatin1String("%100%");
@@ -309,7 +311,8 @@ void ReadShortAnswer(const QList<GiftAnswer>& answers, ImportedQuestion& questio
 
 ImportedQuestion ReadQuestion(const Block& block, const ImportedQuiz& quiz)
 {
-    static const QRegularExpression formatTag(QStringLiteral("^\\s*\\[(moodle|html|plain|markdown)\\]"));
+    static const QRegularExpression formatTag(
+        QStringLiteral("^\\s*\\[(moodle|html|plain|markdown)\\]"));
     const QString& s = block.text;
     int pos = 0;
     if (s.trimmed().startsWith(QLatin1String("::"))) {
@@ -395,7 +398,8 @@ ImportedQuestion ReadQuestion(const Block& block, const ImportedQuiz& quiz)
         else
             ReadShortAnswer(answers, question, feedback);
     }
-    const QString text = after.isEmpty() ? before : s.mid(pos, start - pos) + kGapMark + s.mid(end + 1);
+    const QString text =
+        after.isEmpty() ? before : s.mid(pos, start - pos) + kGapMark + s.mid(end + 1);
     question.text = ToMarkdown(text, format).replace(kGapMark, QLatin1String("_____"));
     question.solution = Joined(ToMarkdown(feedback, format), ToMarkdown(general, format));
     return question;

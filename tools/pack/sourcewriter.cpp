@@ -228,9 +228,10 @@ QList<SourceFile> SourceFiles(const ImportedQuiz& quiz, QStringList& warnings)
             first += size;
         }
         if (papers < kPapersPerTopic) {
-            const QString missing = papers + 1 == kPapersPerTopic
-                                        ? QStringLiteral("%1/5.txt").arg(slug)
-                                        : QStringLiteral("%1/%2.txt to 5.txt").arg(slug).arg(papers + 1);
+            const QString missing =
+                papers + 1 == kPapersPerTopic
+                    ? QStringLiteral("%1/5.txt").arg(slug)
+                    : QStringLiteral("%1/%2.txt to 5.txt").arg(slug).arg(papers + 1);
             settings += QStringLiteral("    // %1 still to be written\n").arg(missing);
             warnings += QStringLiteral("%1:%2: the topic %3 has %4 questions, too few for five "
                                        "papers; write %5")
