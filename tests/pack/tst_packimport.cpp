@@ -41,6 +41,8 @@ class TestPackImport : public QObject {
 private slots:
     void giftKinds_data();
     void giftKinds();
+    void giftLeftOut_data();
+    void giftLeftOut();
     void aikenKinds_data();
     void aikenKinds();
     void leftOutWithTheirLines();
@@ -97,6 +99,34 @@ void TestPackImport::giftKinds()
     QFETCH(QByteArray, gift);
     QFETCH(QString, paper);
     QCOMPARE(OnlyPaper(ImportGift(gift, QStringLiteral("t.gift"))), paper);
+}
+
+void TestPackImport::giftLeftOut_data()
+{
+    QTest::addColumn<QByteArray>("gift");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("picture in HTML") << QByteArray("\n[html]<img src=a.png>Which? {T}")
+                                     << "t:2: HTML the import cannot turn into Markdown (<img>)";
+    QTest::newRow("no text") << QByteArray("[html]<p></p>{T}") << "t:1: a question without text";
+    QTest::newRow("';' in a key") << QByteArray("Which? {=a;b}")
+                                  << "t:1: the answer \"a;b\" holds a ';', which separates "
+                                     "alternatives";
+    QTest::newRow("no right option") << QByteArray("Which? {~a ~b}")
+                                     << "t:1: a multiple choice with no right option";
+    QTest::newRow("two sets") << QByteArray("Which {T} or {F}?")
+                              << "t:1: more than one set of answers";
+    QTest::newRow("pairs and options") << QByteArray("Match {=a -> b ~c}")
+                                       << "t:1: a matching question whose answers are not all "
+                                          "'=item -> match' pairs";
+}
+
+void TestPackImport::giftLeftOut()
+{
+    QFETCH(QByteArray, gift);
+    QFETCH(QString, note);
+    const ImportedQuiz quiz = ImportGift(gift, QStringLiteral("t"));
+    QCOMPARE(quiz.notes, QStringList{note});
+    QCOMPARE(quiz.importedCount(), 0);
 }
 
 void TestPackImport::aikenKinds_data()

@@ -356,8 +356,6 @@ ImportedQuestion ReadQuestion(const Block& block, const ImportedQuiz& quiz)
 
     const QString before = s.mid(pos, start - pos).trimmed();
     const QString after = s.mid(end + 1).trimmed();
-    if (before.isEmpty() && after.isEmpty())
-        throw Unsupported{QStringLiteral("a question without text")};
     QString set = s.mid(start + 1, end - start - 1);
     QString general;
     if (const int hashes = FindUnescaped(set, u"####"); hashes >= 0) {
@@ -400,7 +398,10 @@ ImportedQuestion ReadQuestion(const Block& block, const ImportedQuiz& quiz)
     }
     const QString text =
         after.isEmpty() ? before : s.mid(pos, start - pos) + kGapMark + s.mid(end + 1);
-    question.text = ToMarkdown(text, format).replace(kGapMark, QLatin1String("_____"));
+    question.text = ToMarkdown(text, format);
+    if (QString(question.text).remove(kGapMark).trimmed().isEmpty())
+        throw Unsupported{QStringLiteral("a question without text")};
+    question.text.replace(kGapMark, QLatin1String("_____"));
     question.solution = Joined(ToMarkdown(feedback, format), ToMarkdown(general, format));
     return question;
 }
