@@ -33,9 +33,9 @@ void Print(FILE* stream, const QString& text)
 int Usage()
 {
     Print(stderr, QStringLiteral("usage: orlavine-pack check DIR\n"
+                                 "       orlavine-pack import gift|aiken FILE OUT\n"
                                  "       orlavine-pack generate OUT [--skin DIR]\n"
-                                 "       orlavine-pack stats DIR\n"
-                                 "       orlavine-pack import gift|aiken FILE OUT\n"));
+                                 "       orlavine-pack stats DIR\n"));
     return kUsageError;
 }
 
@@ -58,17 +58,6 @@ int Check(const QString& folder)
     return errors == 0 ? 0 : 1;
 }
 
-int Generate(const QString& folder, const QString& skin)
-{
-    QElapsedTimer timer;
-    timer.start();
-    GeneratePackage(folder, skin, kDefaultSeed);
-    Print(
-        stdout,
-        QStringLiteral("%1: default package written in %2 ms\n").arg(folder).arg(timer.elapsed()));
-    return 0;
-}
-
 /// Writes the questions of a quiz file that the program can mark into the new source
 /// folder `folder`; what it leaves out is told on stderr.
 int Import(const QString& format, const QString& file, const QString& folder)
@@ -88,6 +77,17 @@ int Import(const QString& format, const QString& file, const QString& folder)
     Print(stdout, QStringLiteral("%1 questions imported, %2 left out\n")
                       .arg(quiz.importedCount())
                       .arg(quiz.leftOut));
+    return 0;
+}
+
+int Generate(const QString& folder, const QString& skin)
+{
+    QElapsedTimer timer;
+    timer.start();
+    GeneratePackage(folder, skin, kDefaultSeed);
+    Print(
+        stdout,
+        QStringLiteral("%1: default package written in %2 ms\n").arg(folder).arg(timer.elapsed()));
     return 0;
 }
 
