@@ -1,8 +1,8 @@
 // orlavine-pack: the package author's tool.
 //   orlavine-pack check DIR      check a package folder; exit status 1 when it has errors
+//   orlavine-pack import gift|aiken FILE OUT   turn a quiz file into a package source in OUT
 //   orlavine-pack generate OUT   write the default package into OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
-//   orlavine-pack import gift|aiken FILE OUT   turn a quiz file into a package source in OUT
 #include "check.h"
 #include "records/error.h"
 #include "generate.h"
