@@ -133,7 +133,8 @@ QString MarkdownFromHtml(const QString& html)
     }
     plain += DecodeEntities(html.mid(done).replace(space, QStringLiteral(" ")));
     QString markdown = MarkdownFromPlain(plain);
-    markdown.replace(QRegularExpression(QStringLiteral("\n{3,}")), QStringLiteral("\n\n"));
+    static const QRegularExpression blankLines(QStringLiteral("\n{3,}"));
+    markdown.replace(blankLines, QStringLiteral("\n\n"));
     return markdown.replace(kBoldMark, QLatin1String("**"))
         .replace(kItalicMark, QLatin1String("*"))
         .replace(kBreakMark, QLatin1String("\\"));
@@ -175,8 +176,10 @@ struct GiftAnswer {
 QList<GiftAnswer> ReadAnswers(const QString& set, const Block& block, int offset,
                               const ImportedQuiz& quiz)
 {
-    int at = int(set.indexOf(QRegularExpression(QStringLiteral("\\S"))));
-    if (at < 0)
+    int at = 0;
+    while (at < set.size() && set.at(at).isSpace())
+        ++at;
+    if (at == set.size())
         return {};
     if (set.at(at) != QLatin1Char('=') && set.at(at) != QLatin1Char('~'))
         quiz.fail(block.lineAt(offset + at), QStringLiteral("an answer starts with '=' or '~'"));

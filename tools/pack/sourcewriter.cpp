@@ -35,7 +35,9 @@ QString AsTextLine(const QString& line)
         QRegularExpression::CaseInsensitiveOption);
     if (!syntax.match(line).hasMatch())
         return line;
-    const int first = int(line.indexOf(QRegularExpression(QStringLiteral("\\S"))));
+    int first = 0;
+    while (line.at(first).isSpace())
+        ++first;
     QString safe = line;
     if (line.at(first).isLetter())
         safe.replace(first, 1, QStringLiteral("&#%1;").arg(line.at(first).unicode()));
@@ -151,7 +153,9 @@ QString MarkdownFromPlain(const QString& text)
             out += c;
         }
         if (StartsBlock(out)) {
-            const int mark = int(out.indexOf(QRegularExpression(QStringLiteral("\\D"))));
+            int mark = 0;
+            while (out.at(mark).isDigit())
+                ++mark;
             out.insert(mark, QLatin1Char('\\'));
         }
         line = out;
