@@ -181,9 +181,11 @@ void GeneratePackage(const QString& folder, const QString& skinFolder, std::uint
     int id = kFirstQuestionId;
     for (const ModulePapers& module : modules)
         id = WriteModule(out, module, id);
-    for (const PictureResource& picture : PictureResources())
-        out.write(picture.id, QLatin1Char('-') + picture.fileName,
-                  ReadWholeFile(QDir(skinFolder).filePath(picture.fileName)));
+    for (const QList<PictureResource>* pictures : {&PictureResources(), &SharpPictureResources()}) {
+        for (const PictureResource& picture : *pictures)
+            out.write(picture.id, QLatin1Char('-') + picture.fileName,
+                      ReadWholeFile(QDir(skinFolder).filePath(picture.fileName)));
+    }
     out.removeOthers();
 }
 
