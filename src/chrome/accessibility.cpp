@@ -14,6 +14,7 @@ namespace {
 
 const char* const kRoleProperty = "orlavineAccessibleRole";
 const char* const kReadoutProperty = "orlavineReadout";
+const char* const kChosenProperty = "orlavineChosen";
 
 /// A widget told as a whole: its own role and name, no children.
 class WholeWidget : public QAccessibleWidget {
@@ -43,6 +44,16 @@ class SkinButton : public WholeWidget {
         const auto* caption =
             widget()->findChild<ClickLabel*>(QString(), Qt::FindDirectChildrenOnly);
         return caption ? caption->text() : QString(widget()->toolTip()).remove(shortcut);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = WholeWidget::state();
+        const QVariant chosen = widget()->property(kChosenProperty);
+        if (chosen.isValid()) {
+            state.checkable = true;
+            state.checked = chosen.toBool();
+        }
+        return state;
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
@@ -121,6 +132,19 @@ void SetAccessibleRole(QWidget* widget, QAccessible::Role role)
 {
     InstallSkinInterfaces(widget);
     widget->setProperty(kRoleProperty, int(role));
+}
+
+void SetAccessibleChosen(QWidget* control, bool chosen)
+{
+    InstallSkinInterfaces(control);
+    const QVariant before = control->property(kChosenProperty);
+    control->setProperty(kChosenProperty, chosen);
+    if (before.isValid() && before.toBool() == chosen)
+        return;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(control, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void SetReadout(QWidget* panel, const QString& what)

@@ -12,7 +12,8 @@ namespace orlavine {
 // - a PictureButton is a button named by its accessible name, else by its caption, else
 //   by its hover hint; the press action clicks it from the event loop; its caption is part
 //   of it, not a child of its own;
-// - a ClickLabel standing alone (a topic entry) is such a button named by its text.
+// - a ClickLabel standing alone (a topic entry) is such a button named by its text, a
+//   checkable one when it is one of a group of which one is chosen.
 
 /// Installs the interfaces above, once (after the application object, which installs Qt's
 /// own, so that they are asked first), and makes them answer for `control`, a skin control
@@ -23,6 +24,10 @@ void InstallSkinInterfaces(QWidget* control);
 
 /// Gives `widget` the accessible role `role` in place of the one of its class.
 void SetAccessibleRole(QWidget* widget, QAccessible::Role role);
+
+/// Marks the skin control `control` as the chosen one of its group (the selected topic)
+/// or not: it is told as a button that is checked, and a change is announced.
+void SetAccessibleChosen(QWidget* control, bool chosen);
 
 /// Makes `panel` one reading: static text named `what` (when not empty), a colon and the
 /// texts of its visible labels in order ("Questions answered: 2 / 33"); the labels are

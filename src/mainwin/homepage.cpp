@@ -1,5 +1,6 @@
 #include "mainwin/homepage.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/fittext.h"
 
 #include "mainwin/papergrid.h"
@@ -170,6 +171,7 @@ void HomePage::topicButtonColour(int selected)
         palette.setColor(QPalette::WindowText,
                          k == selected ? QColor(Qt::white) : QColor(Qt::black));
         m_topics[k - 1]->setPalette(palette);
+        SetAccessibleChosen(m_topics[k - 1], k == selected);
     }
 }
 

@@ -62,8 +62,12 @@ void TestMainAccessibility::pressActionClicks()
     MainWindowFixture f;
     f.start();
     const QString press = QAccessibleActionInterface::pressAction();
+    QVERIFY(Accessible(f, "Topic1")->state().checked);
     Accessible(f, "Topic2")->actionInterface()->doAction(press);
     QTRY_COMPARE(f.selection().firstPaperOfTopic, 6);
+    // The chosen topic is told as checked, the others as not.
+    QVERIFY(Accessible(f, "Topic2")->state().checkable && Accessible(f, "Topic2")->state().checked);
+    QVERIFY(!Accessible(f, "Topic1")->state().checked);
     // The Help tab's toolbar: the same buttons, named by their new captions.
     Accessible(f, "Tab04")->actionInterface()->doAction(press);
     QTRY_COMPARE(f.selection().frontTab, 4);
