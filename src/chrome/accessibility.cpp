@@ -153,4 +153,15 @@ void SetReadout(QWidget* panel, const QString& what)
     panel->setProperty(kReadoutProperty, what);
 }
 
+void AnnounceReadout(QWidget* label)
+{
+    for (QWidget* panel = label; panel; panel = panel->parentWidget()) {
+        if (panel->property(kReadoutProperty).isValid()) {
+            QAccessibleEvent event(panel, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+            return;
+        }
+    }
+}
+
 } // namespace orlavine

@@ -34,4 +34,8 @@ void SetAccessibleChosen(QWidget* control, bool chosen);
 /// not told apart.
 void SetReadout(QWidget* panel, const QString& what);
 
+/// Tells assistive tools that the reading holding `label` changed (a counter moved, a
+/// score was given), so a screen reader can say it again; the clock's ticking is not told.
+void AnnounceReadout(QWidget* label);
+
 } // namespace orlavine

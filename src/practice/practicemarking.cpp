@@ -1,6 +1,8 @@
 // The practice window's marking: MarkPaper and the marked state.
 #include "practice/practicewindow.h"
 
+#include "chrome/accessibility.h"
+
 #include "marking/clock.h"
 #include "records/error.h"
 #include "practice/markingpanel.h"
@@ -38,6 +40,7 @@ void PracticeWindow::recordMarking()
         return;
     m_status->score()->setText(QString::number(outcome->score));
     m_status->percent()->setText(DecodeRecordText(outcome->percent));
+    AnnounceReadout(m_status->score());
     if (m_status->timeTaken()) {
         m_status->timeTaken()->setText(DecodeRecordText(outcome->timeTaken));
         m_status->dateCompleted()->setText(DecodeRecordText(outcome->date));

@@ -1,5 +1,6 @@
 #include "practice/practicewindow.h"
 
+#include "chrome/accessibility.h"
 #include "chrome/framelayout.h"
 
 #include "marking/clock.h"
@@ -308,6 +309,7 @@ void PracticeWindow::showProgress()
     m_toolbar->enableButtons(isOpen(), canGoBack(), canGoNext());
     m_toolbar->showSolutionButton(hasSolution(), solutionShown());
     m_status->answered()->setText(QString::number(AnsweredCount(m_attempt->answers())));
+    AnnounceReadout(m_status->answered());
 }
 
 void PracticeWindow::showClock()
