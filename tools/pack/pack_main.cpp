@@ -1,7 +1,9 @@
 // orlavine-pack: the package author's tool.
 //   orlavine-pack check DIR      check a package folder; exit status 1 when it has errors
 //   orlavine-pack generate OUT   write the default package into OUT
+//   orlavine-pack build SRC OUT  build the package source SRC into the package folder OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
+#include "build.h"
 #include "check.h"
 #include "records/error.h"
 #include "generate.h"
@@ -30,6 +32,7 @@ int Usage()
 {
     Print(stderr, QStringLiteral("usage: orlavine-pack check DIR\n"
                                  "       orlavine-pack generate OUT [--skin DIR]\n"
+                                 "       orlavine-pack build SRC OUT\n"
                                  "       orlavine-pack stats DIR\n"));
     return kUsageError;
 }
@@ -64,6 +67,27 @@ int Generate(const QString& folder, const QString& skin)
     return 0;
 }
 
+int Build(const QString& source, const QString& folder)
+{
+    if (!QFileInfo(source).isDir()) {
+        Print(stderr, QStringLiteral("%1 is not a folder\n").arg(source));
+        return kUsageError;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const BuildResult result = BuildPackage(source, folder);
+    for (const QString& error : result.errors)
+        Print(stderr, error + QLatin1Char('\n'));
+    if (!result.errors.isEmpty())
+        return 1;
+    Print(stdout, QStringLiteral("%1: %2 papers, %3 questions written in %4 ms\n")
+                      .arg(folder)
+                      .arg(result.papers)
+                      .arg(result.questions)
+                      .arg(timer.elapsed()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -79,6 +103,8 @@ int main(int argc, char* argv[])
             Print(stdout, PackageStats(args.at(1)));
             return 0;
         }
+        if (args.at(0) == QLatin1String("build") && args.size() == 3)
+            return Build(args.at(1), args.at(2));
         if (args.at(0) == QLatin1String("generate") && args.size() == 2)
             return Generate(args.at(1), DefaultSkinFolder());
         if (args.at(0) == QLatin1String("generate") && args.size() == 4 &&
