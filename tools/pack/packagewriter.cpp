@@ -159,6 +159,8 @@ int WriteModule(const Writer& out, const ModulePapers& module, int id)
             keyLines.append(FormatRecordLine(key, keys, int(keys.size())));
             typeLines.append(FormatRecordLine(key, types, int(types.size())));
             markLines.append(FormatRecordLine(key, marks, int(marks.size())));
+            // A saved page is written as it was read; this is where its file:/// parts are
+            // to be re-addressed so that the viewer shows them.
             if (!q.savedPage.isEmpty())
                 out.write(id, QStringLiteral(".mht"), q.savedPage);
             else
