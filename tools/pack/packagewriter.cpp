@@ -21,7 +21,6 @@ namespace orlavine::pack {
 
 namespace {
 
-constexpr int kFirstQuestionId = 16001;
 const QByteArray kHost = "http://orlavine.example/";
 
 /// A table as the package carries it: a "..." line before and after the records, the

@@ -7,6 +7,10 @@
 
 namespace orlavine::pack {
 
+/// The ids a package's questions may have, both included.
+constexpr int kFirstQuestionId = 16001;
+constexpr int kLastQuestionId = 19448;
+
 /// Everything a package folder holds, ready to write.
 struct PackageContent {
     QString name; // NME

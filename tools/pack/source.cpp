@@ -11,10 +11,7 @@ namespace orlavine::pack {
 
 namespace {
 
-constexpr int kFirstId = 16001;
-constexpr int kLastId = 19448;
 constexpr int kPapersPerTopic = 5;
-constexpr int kMaxPaperSlots = 80;
 
 QString At(const QString& file, int line, const QString& message)
 {
@@ -93,7 +90,7 @@ void NumberQuestions(QList<ReadPaperFile>& papers, QStringList& errors)
                 given.insert(id, where);
         }
     }
-    int next = kFirstId;
+    int next = kFirstQuestionId;
     for (ReadPaperFile& paper : papers) {
         for (int q = 0; q < paper.plan.questions.size(); ++q) {
             Question& question = paper.plan.questions[q];
@@ -101,12 +98,12 @@ void NumberQuestions(QList<ReadPaperFile>& papers, QStringList& errors)
                 continue;
             while (given.contains(next))
                 ++next;
-            if (next > kLastId) {
+            if (next > kLastQuestionId) {
                 errors.append(At(paper.file, paper.lines.at(q),
                                  QStringLiteral("no id is left for the question: a package holds "
                                                 "questions %1 to %2")
-                                     .arg(kFirstId)
-                                     .arg(kLastId)));
+                                     .arg(kFirstQuestionId)
+                                     .arg(kLastQuestionId)));
                 return;
             }
             question.id = next++;

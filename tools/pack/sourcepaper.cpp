@@ -15,9 +15,7 @@ namespace orlavine::pack {
 
 namespace {
 
-constexpr int kFirstId = 16001;
-constexpr int kLastId = 19448;
-constexpr int kMaxQuestionSlots = 20;
+constexpr int kMostAnswersOfQuestion = 20; // what the answer sheet shows of one question
 
 const QRegularExpression kQuestionLine(QStringLiteral("^question(?:\\s+(\\S+))?$"),
                                        QRegularExpression::CaseInsensitiveOption);
@@ -137,11 +135,11 @@ public:
         if (m_question.parts.isEmpty())
             error(m_line, QStringLiteral("the question has no answer: give it an answer line or "
                                          "options"));
-        if (m_question.slotCount() > kMaxQuestionSlots)
+        if (m_question.slotCount() > kMostAnswersOfQuestion)
             error(m_line, QStringLiteral("the question has %1 answers; at most %2 fit the answer "
                                          "sheet")
                               .arg(m_question.slotCount())
-                              .arg(kMaxQuestionSlots));
+                              .arg(kMostAnswersOfQuestion));
         readId(idText);
         return {m_question, m_line};
     }
@@ -249,11 +247,11 @@ private:
             return;
         bool ok = false;
         const int id = text.toInt(&ok);
-        if (!ok || id < kFirstId || id > kLastId)
+        if (!ok || id < kFirstQuestionId || id > kLastQuestionId)
             error(m_line, QStringLiteral("the question id \"%1\" is not a number from %2 to %3")
                               .arg(text)
-                              .arg(kFirstId)
-                              .arg(kLastId));
+                              .arg(kFirstQuestionId)
+                              .arg(kLastQuestionId));
         else
             m_question.id = id;
     }
