@@ -112,7 +112,7 @@ void TestPackSource::reportsMistakeAtItsLine_data()
     auto setting = [&](const char* name, const QByteArray& text, const char* error) {
         QTest::newRow(name) << settings << text << QString::fromUtf8(error);
     };
-    setting("four papers", "Name: N\nCode: C\nModule: M\n  Topic: T\n    p?.txt\n    p9.txt\n",
+    setting("missing paper file", "Name: N\nCode: C\nModule: M\n  Topic: T\n    p?.txt\n    p9.txt\n",
             "package.txt:6: the paper file \"p9.txt\" is missing");
     setting("topic of four papers", "Name: N\nCode: C\nModule: M\nTopic: T\np1.txt\np2.txt\np3.txt\n"
                                     "p4.txt\n",
