@@ -151,7 +151,8 @@ PackageContent ReadSource(const SourceFiles& files, QStringList& errors)
                                      .arg(kPapersPerTopic)));
             for (const QString& file : paperFiles) {
                 ReadPaperFile paper{m, file, {101 + paperCount++, {}}, {}};
-                for (SourceQuestion& q : ReadPaper(files.read(file).value_or(QByteArray()), file, files, errors)) {
+                const QByteArray bytes = files.read(file).value_or(QByteArray());
+                for (SourceQuestion& q : ReadPaper(bytes, file, files, errors)) {
                     q.question.topic = topic.name.text;
                     paper.plan.questions.append(q.question);
                     paper.lines.append(q.line);
