@@ -24,7 +24,7 @@ void PictureButton::setPicture(const QString& name)
     if (name == m_picture)
         return;
     m_picture = name;
-    setPixmap(Skin::picture(name));
+    setPixmap(Skin::picture(name, devicePixelRatioF()));
 }
 
 void PictureButton::setLooks(const ButtonLooks& looks)

@@ -2,6 +2,7 @@
 
 #include "records/pictures.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 
@@ -43,6 +44,26 @@ const QPixmap& Skin::picture(const QString& name)
         return *found;
     ++cache.filesRead;
     return *cache.pictures.insert(name, ReadPicture(FindGraphicsFile(name)));
+}
+
+const QPixmap& Skin::picture(const QString& name, qreal devicePixelRatio)
+{
+    if (devicePixelRatio <= 1)
+        return picture(name);
+    const QString sharpName = name.section(QLatin1Char('.'), 0, 0) + QStringLiteral("@2x.png");
+    Cache& cache = TheCache();
+    auto found = cache.pictures.constFind(sharpName);
+    if (found == cache.pictures.constEnd()) {
+        const QString path = FindGraphicsFile(sharpName);
+        QPixmap sharp;
+        if (QFileInfo::exists(path)) {
+            ++cache.filesRead;
+            sharp = ReadPicture(path);
+            sharp.setDevicePixelRatio(2);
+        }
+        found = cache.pictures.insert(sharpName, sharp);
+    }
+    return found->isNull() ? picture(name) : *found;
 }
 
 void Skin::reload()

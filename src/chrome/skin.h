@@ -84,6 +84,10 @@ class Skin {
   public:
     /// The picture `name` (one of the pic names).
     static const QPixmap& picture(const QString& name);
+    /// The picture `name` for a screen of `devicePixelRatio`: above 1, its drawing at
+    /// twice the size ("<stem>@2x.png") where the Graphics folder has one, of the same size
+    /// on screen; otherwise picture(name).
+    static const QPixmap& picture(const QString& name, qreal devicePixelRatio);
     /// Forgets every kept picture; start-up calls it after writing the Graphics folder.
     static void reload();
     /// How many picture files were read since the program started (for tests).

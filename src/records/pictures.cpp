@@ -54,6 +54,34 @@ QList<PictureResource> MakeTable()
     return table;
 }
 
+QList<PictureResource> MakeSharpTable()
+{
+    QList<PictureResource> table;
+    for (const PictureResource& picture : PictureResources()) {
+        const bool toolbar = picture.id <= 37 || picture.id >= 93;
+        if (toolbar)
+            table.append({picture.id + 100,
+                          picture.fileName.chopped(4) + QStringLiteral("@2x.png")});
+    }
+    return table;
+}
+
+/// Writes `picture` to the Graphics folder unless the file there holds its bytes already.
+/// Returns whether the file holds them afterwards.
+bool Extract(const PictureResource& picture)
+{
+    // A picture already there byte for byte is left alone: replacing a hundred files on
+    // every start costs a journalling file system far more than reading them.
+    const QString path = GraphicsFile(picture.fileName);
+    QFile present(path);
+    const std::optional<QByteArray> bytes = CurrentResources().load(picture.id);
+    if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() &&
+        present.readAll() == *bytes)
+        return true;
+    present.close();
+    return WriteResourceFile(picture.id, QStringLiteral("Custom"), path) == 0;
+}
+
 } // namespace
 
 const QList<PictureResource>& PictureResources()
@@ -62,23 +90,25 @@ const QList<PictureResource>& PictureResources()
     return table;
 }
 
+const QList<PictureResource>& SharpPictureResources()
+{
+    static const QList<PictureResource> table = MakeSharpTable();
+    return table;
+}
+
 int ExtractGraphics()
 {
     // A folder that cannot be made is reported as every picture not written.
     QDir().mkpath(ProgramFile(QStringLiteral("Graphics")));
     int failed = 0;
-    for (const PictureResource& picture : PictureResources()) {
-        // A picture already there byte for byte is left alone: replacing 92 files on every
-        // start costs a journalling file system far more than reading them.
-        const QString path = GraphicsFile(picture.fileName);
-        QFile present(path);
-        const std::optional<QByteArray> bytes = CurrentResources().load(picture.id);
-        if (bytes && present.open(QIODevice::ReadOnly) && present.size() == bytes->size() &&
-            present.readAll() == *bytes)
-            continue;
-        present.close();
-        if (WriteResourceFile(picture.id, QStringLiteral("Custom"), path) != 0)
-            ++failed;
+    for (const PictureResource& picture : PictureResources())
+        failed += Extract(picture) ? 0 : 1;
+    for (const PictureResource& picture : SharpPictureResources()) {
+        // One an earlier package left would stand in for a picture this one draws anew.
+        if (CurrentResources().contains(picture.id))
+            failed += Extract(picture) ? 0 : 1;
+        else
+            QFile::remove(GraphicsFile(picture.fileName));
     }
     return failed;
 }

@@ -212,6 +212,16 @@ void TestSkinnedFrame::skinReadsEachPictureOnce()
     QCOMPARE(Skin::filesRead(), before + 2);
     // Names are found without regard to letter case.
     QCOMPARE(Skin::picture(pic::PracticeIcon).isNull(), false);
+    // On a dense screen a picture drawn at twice the size stands in, at the same size on
+    // screen; without one, the picture itself.
+    QImage sharp(160, 52, QImage::Format_RGB32);
+    sharp.fill(Qt::red);
+    QVERIFY(sharp.save(folder.file("Graphics/button_on@2x.png")));
+    QCOMPARE(Skin::picture(pic::ButtonOn, 1).devicePixelRatio(), 1.0);
+    const QPixmap& dense = Skin::picture(pic::ButtonOn, 2);
+    QCOMPARE(dense.devicePixelRatio(), 2.0);
+    QCOMPARE(dense.deviceIndependentSize(), QSizeF(first.size()));
+    QCOMPARE(Skin::picture(pic::ButtonOff, 1.5).devicePixelRatio(), 1.0);
 }
 
 QTEST_MAIN(TestSkinnedFrame)

@@ -61,10 +61,14 @@ void TestPackage::extractGraphicsExactNames()
     QCOMPARE(PictureResources().first().id, 1);
     QCOMPARE(PictureResources().at(37).id, 41);
     QCOMPARE(PictureResources().last().id, 95);
-    // Written again over what is there.
+    // Written again over what is there; a sharper drawing the package does not carry goes.
     folder.write("Graphics/bar.bmp", "junk");
+    folder.write("Graphics/home_off@2x.png", "from an earlier package");
     QCOMPARE(ExtractGraphics(), 0);
     QVERIFY(folder.read("Graphics/bar.bmp").startsWith("BM"));
+    QVERIFY(!QFile::exists(folder.file("Graphics/home_off@2x.png")));
+    QCOMPARE(SharpPictureResources().first().id, 101);
+    QCOMPARE(SharpPictureResources().last().fileName, QStringLiteral("solution_pressed@2x.png"));
 }
 
 void TestPackage::graphicsMatchedWithoutCase()

@@ -17,6 +17,8 @@ bool HasSignature(const QString& fileName, const QByteArray& bytes)
         return bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a");
     if (fileName.endsWith(QLatin1String(".ico")))
         return bytes.startsWith(QByteArray("\0\0\1\0", 4));
+    if (fileName.endsWith(QLatin1String(".png")))
+        return bytes.startsWith("\x89PNG\r\n\x1a\n");
     return true;
 }
 
@@ -95,6 +97,12 @@ void CheckPictures(const FolderResources& resources, Findings& findings)
                            QStringLiteral("the picture %1 is not a %2 file")
                                .arg(picture.fileName,
                                     picture.fileName.section(QLatin1Char('.'), -1).toUpper()));
+    }
+    for (const PictureResource& picture : SharpPictureResources()) {
+        const std::optional<QByteArray> bytes = resources.load(picture.id);
+        if (bytes && !HasSignature(picture.fileName, *bytes))
+            findings.error({picture.id},
+                           QStringLiteral("the picture %1 is not a PNG file").arg(picture.fileName));
     }
 }
 

@@ -207,9 +207,11 @@ void WritePackage(const QString& folder, const PackageContent& content)
     int id = kFirstQuestionId;
     for (const ModulePapers& module : content.modules)
         id = WriteModule(out, module, id);
-    for (const PictureResource& picture : PictureResources())
-        out.write(picture.id, QLatin1Char('-') + picture.fileName,
-                  ReadWholeFile(SkinPicture(content.skinFolders, picture.fileName)));
+    for (const QList<PictureResource>* pictures : {&PictureResources(), &SharpPictureResources()}) {
+        for (const PictureResource& picture : *pictures)
+            out.write(picture.id, QLatin1Char('-') + picture.fileName,
+                      ReadWholeFile(SkinPicture(content.skinFolders, picture.fileName)));
+    }
     out.removeOthers();
 }
 

@@ -19,7 +19,7 @@ QString At(const QString& file, int line, const QString& message)
 }
 
 /// The paper files a settings line stands for: itself, or the files its pattern matches.
-QStringList PaperFiles(const SourceLine& entry, const SourceFiles& files, QStringList& errors)
+QStringList PaperFiles(const SourceLine& entry, const SourceTree& files, QStringList& errors)
 {
     const QString path = QString(entry.text).replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!path.contains(QLatin1Char('*')) && !path.contains(QLatin1Char('?'))) {
@@ -113,7 +113,7 @@ void NumberQuestions(QList<ReadPaperFile>& papers, QStringList& errors)
 
 } // namespace
 
-PackageContent ReadSource(const SourceFiles& files, QStringList& errors)
+PackageContent ReadSource(const SourceTree& files, QStringList& errors)
 {
     PackageContent content;
     const std::optional<QByteArray> settingsBytes = files.read(QLatin1String(kSettingsFile));

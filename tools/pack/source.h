@@ -15,9 +15,9 @@ namespace orlavine::pack {
 // problem is reported as "file:line: message", the file as the settings name it.
 
 /// The files of a source, by path relative to its folder with "/" between names.
-class SourceFiles {
+class SourceTree {
 public:
-    virtual ~SourceFiles() = default;
+    virtual ~SourceTree() = default;
     /// The bytes of the file, or nothing when there is no such file.
     virtual std::optional<QByteArray> read(const QString& path) const = 0;
     /// The names of the files in the folder ("" for the source's own), in name order.
@@ -25,7 +25,7 @@ public:
 };
 
 /// The files of a source folder on disk.
-class FolderFiles : public SourceFiles {
+class FolderFiles : public SourceTree {
 public:
     explicit FolderFiles(const QString& folder) : m_folder(folder) {}
     std::optional<QByteArray> read(const QString& path) const override;
@@ -36,7 +36,7 @@ private:
 };
 
 /// Files held in memory, for tests and fuzzing.
-class MemoryFiles : public SourceFiles {
+class MemoryFiles : public SourceTree {
 public:
     QMap<QString, QByteArray> files;
     std::optional<QByteArray> read(const QString& path) const override;
@@ -81,11 +81,11 @@ struct SourceQuestion {
 /// options and worked solutions rendered to HTML and their pictures and saved pages read
 /// from `files`; adds its problems to `errors`.
 QList<SourceQuestion> ReadPaper(const QByteArray& bytes, const QString& file,
-                                const SourceFiles& files, QStringList& errors);
+                                const SourceTree& files, QStringList& errors);
 
 /// Reads the whole source: settings, every paper, question ids given and numbered.
 /// The content is whole only when `errors` stays empty; its skin folders are not set.
-PackageContent ReadSource(const SourceFiles& files, QStringList& errors);
+PackageContent ReadSource(const SourceTree& files, QStringList& errors);
 
 /// The MIME type of a picture by its content: PNG, JPEG, GIF or SVG; empty for any other.
 QByteArray PictureType(const QByteArray& bytes);

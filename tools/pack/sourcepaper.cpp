@@ -62,7 +62,7 @@ struct Pending {
 /// Reads one question, line by line.
 class QuestionReader {
 public:
-    QuestionReader(const QString& file, int line, const SourceFiles& files, QStringList& errors)
+    QuestionReader(const QString& file, int line, const SourceTree& files, QStringList& errors)
         : m_file(file), m_line(line), m_files(files), m_errors(errors)
     {
         m_find = [this](const QString& name, Picture& picture, QString& error) {
@@ -258,7 +258,7 @@ private:
 
     QString m_file;
     int m_line;
-    const SourceFiles& m_files;
+    const SourceTree& m_files;
     QStringList& m_errors;
     PictureFinder m_find;
     Question m_question;
@@ -275,7 +275,7 @@ private:
 } // namespace
 
 QList<SourceQuestion> ReadPaper(const QByteArray& bytes, const QString& file,
-                                const SourceFiles& files, QStringList& errors)
+                                const SourceTree& files, QStringList& errors)
 {
     QList<SourceQuestion> questions;
     const QByteArray body = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;

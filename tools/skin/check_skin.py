@@ -23,7 +23,7 @@ from PIL import Image  # noqa: E402
 import chrome  # noqa: E402
 
 TOOLBAR = {"about": 3, "back": 4, "close": 3, "forward": 4, "home": 3, "mark": 4, "print": 3,
-           "report": 3, "save": 4, "setup": 3, "trash": 3}
+           "report": 3, "save": 4, "setup": 3, "solution": 3, "trash": 3}
 
 SIZES = {
     "tabs_back_off.bmp": (96, 26), "tabs_back_on.bmp": (96, 26),
@@ -46,6 +46,7 @@ SIZES = {
 for _name, _count in TOOLBAR.items():
     for _state in ("off", "on", "pressed") + (("disabled",) if _count == 4 else ()):
         SIZES[f"{_name}_{_state}.bmp"] = (56, 50)
+        SIZES[f"{_name}_{_state}@2x.png"] = (112, 100)
 for _skin in ("blue", "blueoff", "white"):
     for _kind in ("close", "max", "min", "norm"):
         SIZES[f"prog_{_skin}_{_kind}.bmp"] = (21, 21)

@@ -94,13 +94,28 @@ def pictures():
         ("Border_bot_left.gif", lambda: chrome.popup_corner(right=False)),
         ("Border_bot_right.gif", lambda: chrome.popup_corner(right=True)),
     ]
+    # The toolbar buttons drawn again at twice the size, for high-density screens.
+    items += [(name.replace(".bmp", "@2x.png"),
+               lambda n=name: widgets.toolbar_button(*toolbar_look(n), scale=2))
+              for name, _ in list(items) if toolbar_look(name)]
     return items
+
+
+def toolbar_look(file_name):
+    """(symbol, state) of a toolbar button's picture, or None for any other picture."""
+    stem, _, extension = file_name.rpartition(".")
+    name, _, state = stem.rpartition("_")
+    if extension == "bmp" and name in icons.TOOLBAR:
+        return name, state
+    return None
 
 
 def write(name, picture, folder):
     path = os.path.join(folder, name)
     if name.endswith(".bmp"):
         save_bmp(picture, path)
+    elif name.endswith(".png"):
+        picture.convert("RGB").save(path, format="PNG", optimize=True)
     elif name.endswith(".ico"):
         save_ico(picture, path)
     else:

@@ -112,6 +112,17 @@ def save(L, ox, oy):
         L.line([(ox + 7.5, oy + y), (ox + 16.5, oy + y)], 1.0, RULE)
 
 
+def solution(L, ox, oy):
+    """A lit bulb: the worked solution's idea."""
+    L.framed_circle(ox + 12, oy + 8.5, 7.5, ("v", (255, 236, 140), AMBER), AMBER_DARK, 1.2)
+    L.circle(ox + 9.5, oy + 6, 2.0, (255, 250, 220, 200))
+    L.framed_rrect((ox + 8.5, oy + 15.5, ox + 15.5, oy + 20), 1.0,
+                   ("v", SLATE_LIGHT, SLATE), SLATE_EDGE)
+    for y in (17, 18.6):
+        L.line([(ox + 9.3, oy + y), (ox + 14.7, oy + y)], 0.8, (226, 232, 240))
+    L.line([(ox + 10.5, oy + 21.8), (ox + 13.5, oy + 21.8)], 1.4, SLATE_EDGE)
+
+
 def gear_points(cx, cy, r_out, r_in, teeth, phase=0.0):
     pts = []
     step = 2 * math.pi / teeth
@@ -144,7 +155,7 @@ def trash(L, ox, oy):
 
 TOOLBAR = {"about": about, "back": back, "forward": forward, "close": close, "home": home,
            "mark": mark, "print": print_, "report": report, "save": save, "setup": setup,
-           "trash": trash}
+           "solution": solution, "trash": trash}
 
 
 # --- small icons -------------------------------------------------------------------------

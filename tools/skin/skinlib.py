@@ -136,9 +136,9 @@ class Layer:
         self.circle(cx, cy, r, edge)
         self.circle(cx, cy, r - width, fill)
 
-    def reduce(self):
-        """The layer at final size (premultiplied box filter)."""
-        return self.img.resize((self.w, self.h), Image.BOX)
+    def reduce(self, scale=1):
+        """The layer at final size, or `scale` times it (premultiplied box filter)."""
+        return self.img.resize((self.w * scale, self.h * scale), Image.BOX)
 
 
 def rgba(c):

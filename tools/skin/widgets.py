@@ -13,9 +13,10 @@ ICON_AT = (16, 5)              # 24 x 24 icon box, centred in the upper 34 pixel
 HILITE = (10, 1, 46, 33)       # the caption band below stays plain
 
 
-def toolbar_button(name, state):
-    """state: off, on (pointer over it), pressed or disabled."""
-    base = Image.new("RGB", (TB_W, TB_H), STRIP)
+def toolbar_button(name, state, scale=1):
+    """state: off, on (pointer over it), pressed or disabled; `scale` 2 for high-density
+    screens."""
+    base = Image.new("RGB", (TB_W * scale, TB_H * scale), STRIP)
     if state in ("on", "pressed"):
         L = Layer(TB_W, TB_H)
         if state == "on":
@@ -24,11 +25,11 @@ def toolbar_button(name, state):
             L.framed_rrect(HILITE, 6, ("v", (184, 208, 238), (206, 225, 248)), (104, 150, 208))
             x0, y0, x1, _ = HILITE
             L.rrect((x0 + 1, y0 + 1, x1 - 1, y0 + 3), 1.5, (160, 190, 228, 150))
-        base = over(base, L.reduce())
+        base = over(base, L.reduce(scale))
     L = Layer(TB_W, TB_H)
     shift = 1 if state == "pressed" else 0
     icons.TOOLBAR[name](L, ICON_AT[0] + shift, ICON_AT[1] + shift)
-    art = L.reduce()
+    art = L.reduce(scale)
     if state == "disabled":
         art = grey_out(art, STRIP)
     return over(base, art)
