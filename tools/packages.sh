@@ -1,7 +1,7 @@
 # Debian packages the program needs, and a function that installs the missing ones.
 # Sourced by ./run, ./test and tools/loaded-test-runs.sh.
 
-BUILD_PACKAGES="cmake g++ make qt6-base-dev qt6-webengine-dev qt6-tools-dev libqt6printsupport6 libgl-dev libxkbcommon-dev"
+BUILD_PACKAGES="cmake g++ make pkg-config libcmark-dev qt6-base-dev qt6-webengine-dev qt6-tools-dev libqt6printsupport6 libgl-dev libxkbcommon-dev"
 TEST_PACKAGES="clang libclang-rt-14-dev libbenchmark-dev xvfb xauth cups printer-driver-cups-pdf poppler-utils openbox xdotool wmctrl x11-utils imagemagick desktop-file-utils libglib2.0-bin at-spi2-core python3-pyatspi"
 # Only for tools/loaded-test-runs.sh: load for both cores while ./test runs.
 LOAD_PACKAGES="stress-ng"

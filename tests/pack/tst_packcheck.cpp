@@ -207,6 +207,8 @@ private slots:
     void reportsDefect_data();
     void reportsDefect();
     void warnsOfPapersUnlikeRealOnes();
+    void warnsOfMarksOnlyForOutliers_data();
+    void warnsOfMarksOnlyForOutliers();
     void problemText();
     void warnsOfEmptyAlternative();
     void solutionPicturesAreOptional();
@@ -222,11 +224,37 @@ void TestPackCheck::testPackagePasses()
     for (const Problem& p : problems)
         errors += p.warning ? 0 : 1;
     QVERIFY2(errors == 0, qPrintable(Listing(problems)));
-    // The two lists written without a leading ";" are read as pieces, and said so; the
-    // papers, a few questions each, are unlike real ones.
-    QCOMPARE(problems.size(), 5);
+    // The two lists written without a leading ";" are read as pieces, and said so. Its
+    // papers, a few questions each, are all unlike real ones: a teacher's short papers.
+    QCOMPARE(problems.size(), 2);
     QCOMPARE(problems.first().questionId, QByteArray("16020"));
-    QVERIFY(problems.at(2).message.contains(QLatin1String("104 (81)")));
+}
+
+void TestPackCheck::warnsOfMarksOnlyForOutliers_data()
+{
+    QTest::addColumn<QList<int>>("marks"); // of papers 101 to 110; the last topic the mock
+    QTest::addColumn<QString>("warned");
+    QTest::newRow("one outlier") << QList<int>{40, 35, 31, 50, 81, 70, 60, 65, 80, 75}
+                                 << QStringLiteral("1 of the papers have marks unlike a real "
+                                                   "paper's (30 to 50 a topic paper, 60 to 80 the "
+                                                   "mock examination, the last topic): 105 (81)");
+    QTest::newRow("short papers") << QList<int>{6, 5, 40, 4, 5, 9, 8, 70, 7, 6} << QString();
+}
+
+void TestPackCheck::warnsOfMarksOnlyForOutliers()
+{
+    QFETCH(QList<int>, marks);
+    QFETCH(QString, warned);
+    ModuleInfo module;
+    module.number = 1;
+    module.topicCount = 2;
+    for (int p = 0; p < marks.size(); ++p)
+        module.papers.append({101 + p, {{"1", {"1"}, {"N"}, {QByteArray::number(marks.at(p))}}}, true});
+    QTemporaryDir empty;
+    Findings findings;
+    CheckPapers(FolderResources(empty.path()), module, findings);
+    QCOMPARE(findings.problems().isEmpty() ? QString() : findings.problems().first().message,
+             warned);
 }
 
 void TestPackCheck::warnsOfPapersUnlikeRealOnes()

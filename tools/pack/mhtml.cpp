@@ -45,6 +45,17 @@ QByteArray Header(const QByteArray& type, const QByteArray& encoding, const QByt
     return header + "\r\n";
 }
 
+/// Base64 in lines of 76 characters, each ended by CR LF.
+QByteArray Base64Lines(const QByteArray& bytes)
+{
+    const QByteArray encoded = bytes.toBase64();
+    QByteArray out;
+    out.reserve(encoded.size() + encoded.size() / 38 + 2);
+    for (qsizetype i = 0; i < encoded.size(); i += kLineLimit)
+        out += encoded.mid(i, kLineLimit) + "\r\n";
+    return out;
+}
+
 } // namespace
 
 QByteArray QuotedPrintable(const QByteArray& text)
@@ -75,9 +86,12 @@ QByteArray MhtmlDocument(const QByteArray& html, const QByteArray& location,
     doc += "--" + boundary + "\r\n" + Header(htmlType, "quoted-printable", location, QByteArray()) +
            QuotedPrintable(html);
     for (const PicturePart& picture : pictures) {
+        // SVG is text; the bytes of any other picture are kept whole only by base64.
+        const bool text = picture.contentType == "image/svg+xml";
         doc += "--" + boundary + "\r\n" +
-               Header(picture.contentType, "quoted-printable", picture.location, picture.contentId);
-        doc += QuotedPrintable(picture.bytes);
+               Header(picture.contentType, text ? "quoted-printable" : "base64", picture.location,
+                      picture.contentId);
+        doc += text ? QuotedPrintable(picture.bytes) : Base64Lines(picture.bytes);
     }
     return doc + "--" + boundary + "--\r\n";
 }

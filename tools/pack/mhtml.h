@@ -20,7 +20,8 @@ struct PicturePart {
 QByteArray QuotedPrintable(const QByteArray& text);
 
 /// A question page: a single text/html part when there are no pictures, otherwise a
-/// multipart/related document with the HTML first and then each picture.
+/// multipart/related document with the HTML first and then each picture (SVG
+/// quoted-printable, any other type base64).
 QByteArray MhtmlDocument(const QByteArray& html, const QByteArray& location,
                          const QList<PicturePart>& pictures, const QByteArray& boundary);
 

@@ -2,7 +2,9 @@
 //   orlavine-pack check DIR      check a package folder; exit status 1 when it has errors
 //   orlavine-pack import gift|aiken FILE OUT   turn a quiz file into a package source in OUT
 //   orlavine-pack generate OUT   write the default package into OUT
+//   orlavine-pack build SRC OUT  build the package source SRC into the package folder OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
+#include "build.h"
 #include "check.h"
 #include "records/error.h"
 #include "generate.h"
@@ -35,6 +37,7 @@ int Usage()
     Print(stderr, QStringLiteral("usage: orlavine-pack check DIR\n"
                                  "       orlavine-pack import gift|aiken FILE OUT\n"
                                  "       orlavine-pack generate OUT [--skin DIR]\n"
+                                 "       orlavine-pack build SRC OUT\n"
                                  "       orlavine-pack stats DIR\n"));
     return kUsageError;
 }
@@ -91,6 +94,27 @@ int Generate(const QString& folder, const QString& skin)
     return 0;
 }
 
+int Build(const QString& source, const QString& folder)
+{
+    if (!QFileInfo(source).isDir()) {
+        Print(stderr, QStringLiteral("%1 is not a folder\n").arg(source));
+        return kUsageError;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    const BuildResult result = BuildPackage(source, folder);
+    for (const QString& error : result.errors)
+        Print(stderr, error + QLatin1Char('\n'));
+    if (!result.errors.isEmpty())
+        return 1;
+    Print(stdout, QStringLiteral("%1: %2 papers, %3 questions written in %4 ms\n")
+                      .arg(folder)
+                      .arg(result.papers)
+                      .arg(result.questions)
+                      .arg(timer.elapsed()));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -106,6 +130,8 @@ int main(int argc, char* argv[])
             Print(stdout, PackageStats(args.at(1)));
             return 0;
         }
+        if (args.at(0) == QLatin1String("build") && args.size() == 3)
+            return Build(args.at(1), args.at(2));
         if (args.at(0) == QLatin1String("generate") && args.size() == 2)
             return Generate(args.at(1), DefaultSkinFolder());
         if (args.at(0) == QLatin1String("generate") && args.size() == 4 &&

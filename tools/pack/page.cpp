@@ -122,15 +122,17 @@ QString Heading(int number, const QString& label, int marks)
         .arg(marks == 1 ? QString() : QStringLiteral("s"));
 }
 
+/// The pictures the question's HTML does not show itself, in a row under its text.
 QString Figures(const QList<Picture>& pictures, const QStringList& addresses)
 {
-    if (addresses.isEmpty())
-        return QString();
-    QString html = QStringLiteral("<div class=\"fig\">");
-    for (int i = 0; i < addresses.size(); ++i)
-        html += QStringLiteral("<img src=\"%1\" alt=\"%2\">")
-                    .arg(addresses.at(i), pictures.at(i).alt.toHtmlEscaped());
-    return html + QStringLiteral("</div>\n");
+    QString images;
+    for (int i = 0; i < addresses.size(); ++i) {
+        if (pictures.at(i).contentId.isEmpty())
+            images += QStringLiteral("<img src=\"%1\" alt=\"%2\">")
+                          .arg(addresses.at(i), pictures.at(i).alt.toHtmlEscaped());
+    }
+    return images.isEmpty() ? QString()
+                            : QStringLiteral("<div class=\"fig\">%1</div>\n").arg(images);
 }
 
 /// The right answer of every part, lettered as on the answer sheet when there are several.

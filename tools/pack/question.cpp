@@ -2,23 +2,24 @@
 
 #include "answerforms.h"
 #include "numbertext.h"
+#include "records/recordtext.h"
 
 #include <cstdlib>
+#include <stdexcept>
 
 namespace orlavine::pack {
 
-namespace {
-
-Part OneSlot(const QString& prompt, char type, const QString& key, int marks)
+Part KeyPart(const QString& prompt, char type, const QString& key, int marks)
 {
+    QByteArray stored;
+    if (!EncodeRecordText(key, stored))
+        throw std::logic_error("the key " + key.toStdString() + " has no Windows-1252 form");
     Part part;
     part.prompt = prompt;
-    part.subs = {Slot{type, key.toLatin1(), marks}};
+    part.subs = {Slot{type, stored, marks}};
     part.answer = key.toHtmlEscaped();
     return part;
 }
-
-} // namespace
 
 int Question::slotCount() const
 {
@@ -50,7 +51,7 @@ QString Question::signature() const
 
 Part ChoicePart(const QString& prompt, const QStringList& options, int rightIndex)
 {
-    Part part = OneSlot(prompt, 'Q', QString::number(rightIndex + 1), 1);
+    Part part = KeyPart(prompt, 'Q', QString::number(rightIndex + 1), 1);
     part.options = options;
     part.answer = QStringLiteral("option %1: %2").arg(rightIndex + 1).arg(options.at(rightIndex));
     return part;
@@ -63,12 +64,12 @@ Part NumberPart(const QString& prompt, long long value, int marks)
 
 Part DecimalPart(const QString& prompt, long long scaled, int places, int marks)
 {
-    return OneSlot(prompt, 'N', DecimalText(scaled, places), marks);
+    return KeyPart(prompt, 'N', DecimalText(scaled, places), marks);
 }
 
 Part WordPart(const QString& prompt, const QString& word, int marks)
 {
-    return OneSlot(prompt, 'T', word, marks);
+    return KeyPart(prompt, 'T', word, marks);
 }
 
 Part TrueFalsePart(const QString& statement, bool isTrue)
@@ -85,14 +86,14 @@ Part TrueFalsePart(const QString& statement, bool isTrue)
 Part AlternativesPart(const QString& prompt, const QStringList& alternatives, int marks)
 {
     Part part =
-        OneSlot(prompt, 'M', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks);
+        KeyPart(prompt, 'M', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), marks);
     part.answer = alternatives.first().toHtmlEscaped();
     return part;
 }
 
 Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs)
 {
-    Part part = OneSlot(prompt, 'G', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), 1);
+    Part part = KeyPart(prompt, 'G', QLatin1Char(';') + alternatives.join(QLatin1Char(';')), 1);
     for (int i = 1; i < subs; ++i)
         part.subs.append(Slot{'G', " ", 1});
     part.answer = alternatives.join(QStringLiteral(", ")).toHtmlEscaped();
@@ -103,7 +104,7 @@ Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs)
 
 Part ExactPart(const QString& prompt, char type, const QString& text, int marks)
 {
-    return OneSlot(prompt, type, text, marks);
+    return KeyPart(prompt, type, text, marks);
 }
 
 } // namespace orlavine::pack

@@ -26,10 +26,20 @@ struct Part {
     QString answer;      // HTML of the right answer as the worked solution states it
 };
 
-/// A drawn picture shown on the page.
+/// A picture shown on the page: drawn by the generator as SVG text, or read from a file
+/// as bytes of a MIME type.
 struct Picture {
+    Picture(const QString& svg = QString(), const QString& alt = QString()) : svg(svg), alt(alt) {}
+
     QString svg;
     QString alt;
+    QByteArray bytes; // a picture read from a file, instead of `svg`
+    QByteArray type;  // the MIME type of `bytes`
+    QByteArray contentId; // when the question's own HTML shows it, at "cid:" + contentId
+
+    /// The picture's bytes and their MIME type, whichever way it was made.
+    QByteArray data() const { return bytes.isEmpty() ? svg.toUtf8() : bytes; }
+    QByteArray mimeType() const { return bytes.isEmpty() ? QByteArray("image/svg+xml") : type; }
 };
 
 /// A question as the generator makes it: everything its page and its table lines need.
@@ -42,6 +52,8 @@ struct Question {
     QStringList working;           // the worked solution: short steps of HTML, own numbers
     QList<Picture> workingPictures; // pictures the working shows (the angle marked, ...)
     QString kind;                  // which kind of its topic made it ("1.4.7")
+    int id = 0;                    // its resource id; 0 numbers it after the one before
+    QByteArray savedPage;          // a whole page shown instead of one made of the above
 
     int slotCount() const;
     int marks() const;
@@ -68,5 +80,7 @@ Part AlternativesPart(const QString& prompt, const QStringList& alternatives, in
 Part GroupPart(const QString& prompt, const QStringList& alternatives, int subs);
 /// An exact form compared letter for letter, spaces aside: type R, F or X.
 Part ExactPart(const QString& prompt, char type, const QString& text, int marks = 1);
+/// One slot of any type with the key as given, stated as the answer.
+Part KeyPart(const QString& prompt, char type, const QString& key, int marks = 1);
 
 } // namespace orlavine::pack
