@@ -2,7 +2,9 @@
 //   orlavine-pack check DIR      check a package folder; exit status 1 when it has errors
 //   orlavine-pack generate OUT   write the default package into OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
+//   orlavine-pack fix-pages DIR  re-address the pages saved by word processors, in place
 #include "check.h"
+#include "fixpages.h"
 #include "records/error.h"
 #include "generate.h"
 #include "papers.h"
@@ -30,16 +32,24 @@ int Usage()
 {
     Print(stderr, QStringLiteral("usage: orlavine-pack check DIR\n"
                                  "       orlavine-pack generate OUT [--skin DIR]\n"
-                                 "       orlavine-pack stats DIR\n"));
+                                 "       orlavine-pack stats DIR\n"
+                                 "       orlavine-pack fix-pages DIR\n"));
     return kUsageError;
+}
+
+/// False, said on stderr, when `folder` is not a folder.
+bool IsFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    Print(stderr, QStringLiteral("%1 is not a folder\n").arg(folder));
+    return false;
 }
 
 int Check(const QString& folder)
 {
-    if (!QFileInfo(folder).isDir()) {
-        Print(stderr, QStringLiteral("%1 is not a folder\n").arg(folder));
+    if (!IsFolder(folder))
         return kUsageError;
-    }
     const QList<Problem> problems = CheckPackage(folder);
     int errors = 0;
     for (const Problem& problem : problems) {
@@ -77,6 +87,12 @@ int main(int argc, char* argv[])
             return Check(args.at(1));
         if (args.at(0) == QLatin1String("stats") && args.size() == 2) {
             Print(stdout, PackageStats(args.at(1)));
+            return 0;
+        }
+        if (args.at(0) == QLatin1String("fix-pages") && args.size() == 2) {
+            if (!IsFolder(args.at(1)))
+                return kUsageError;
+            Print(stdout, QStringLiteral("%1 pages fixed\n").arg(FixPackagePages(args.at(1))));
             return 0;
         }
         if (args.at(0) == QLatin1String("generate") && args.size() == 2)
