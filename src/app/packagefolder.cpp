@@ -9,6 +9,7 @@
 #include "check.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -52,7 +53,7 @@ QString PackageProgramFolder(const QByteArray& code)
 
 QString UsePackageFolder(const QString& folder, const QString& requested)
 {
-    auto resources = std::make_shared<const FolderResources>(folder);
+    auto resources = std::make_shared<const FolderResources>(QFileInfo(folder).absoluteFilePath());
     pack::Findings findings;
     const pack::PackageInfo package = pack::CheckPackageToRun(folder, *resources, findings);
     QStringList errors;
@@ -60,6 +61,10 @@ QString UsePackageFolder(const QString& folder, const QString& requested)
         if (!problem.warning)
             errors.append(problem.text().section(QStringLiteral(": "), 1)); // without "error: "
     }
+    // "packages/.." would be the pupil's own folder.
+    if (requested.isEmpty() && (package.code.trimmed() == "." || package.code.trimmed() == ".."))
+        errors.append(QStringLiteral("the package code \"%1\" cannot name a folder")
+                          .arg(QString::fromLatin1(package.code)));
     if (!errors.isEmpty()) {
         ShowRefusal(RefusalMessage(folder, errors));
         return QString();

@@ -31,7 +31,8 @@ void TestFixPagesView::pictureShownOnceFixed()
     QFETCH(bool, fixed);
     QFETCH(int, naturalWidth);
     TestFolder folder;
-    const QByteArray saved = ReadWholeFile(QStringLiteral(ORLAVINE_TEST_DATA "/pages/wordpage.mht"));
+    const QByteArray saved =
+        ReadWholeFile(QStringLiteral(ORLAVINE_TEST_DATA "/pages/wordpage.mht"));
     const QString path =
         folder.write(QStringLiteral("q1.mht"), fixed ? pack::FixPageAddresses(saved) : saved);
     QuestionView view(nullptr);
