@@ -47,6 +47,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Body_About"));
     setAutoFillBackground(true);
+    setMinimumHeight(Twips(kLinkTop + 2 * kLineHeight, this));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);

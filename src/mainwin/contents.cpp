@@ -4,6 +4,7 @@
 #include "records/error.h"
 #include "mainwin/homepage.h"
 #include "mainwin/navigation.h"
+#include "chrome/pagescroller.h"
 #include "chrome/popupbox.h"
 #include "mainwin/reportpage.h"
 #include "chrome/skinnedframe.h"
@@ -138,6 +139,7 @@ void Contents::RaiseTab(int tab)
 
 void Contents::placePage(QWidget* page)
 {
+    page = PageScroller::outer(page);
     const QRect strip = m_navigation->strip()->geometry();
     const int top = strip.bottom() + 1;
     page->setGeometry(strip.left(), top, strip.width(), height() - top - m_frame->bottomHeight());
@@ -147,8 +149,8 @@ void Contents::placePage(QWidget* page)
     page->raise();
     for (QWidget* other : {static_cast<QWidget*>(m_home), static_cast<QWidget*>(m_about),
                            static_cast<QWidget*>(m_trash), static_cast<QWidget*>(m_report)}) {
-        if (other && other != page)
-            other->hide();
+        if (other && PageScroller::outer(other) != page)
+            PageScroller::outer(other)->hide();
     }
 }
 

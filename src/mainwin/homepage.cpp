@@ -86,6 +86,9 @@ HomePage::HomePage(QWidget* parent) : QWidget(parent)
 
     m_grid = new PaperGrid(this);
     connect(m_grid, &PaperGrid::paperRequested, this, &HomePage::paperRequested);
+    // Shorter than this, the page scrolls rather than cutting off the last paper or topic.
+    setMinimumHeight(qMax(Twips(kHeadHeight, this) + m_grid->minimumHeight(),
+                          Twips(kEntriesTop + 9 * kEntryPitch + kEntryHeight, this)));
 
     m_noModule = new QLabel(this);
     m_noModule->setObjectName(QStringLiteral("lblNoModule"));

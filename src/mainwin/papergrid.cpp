@@ -78,6 +78,7 @@ void Colour(QWidget* widget, const QColor& background)
 PaperGrid::PaperGrid(QWidget* parent) : QWidget(parent)
 {
     const auto tw = [this](double twips) { return Twips(twips, this); };
+    setMinimumHeight(tw(kBandsTop + 5 * kBandHeight));
     QList<int> rowMiddles;
     for (int i = 1; i <= 5; ++i) {
         const double top = kBandsTop + (i - 1) * kBandHeight;

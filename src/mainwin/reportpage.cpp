@@ -1,5 +1,6 @@
 #include "mainwin/reportpage.h"
 
+#include "chrome/pagescroller.h"
 #include "mainwin/headerbar.h"
 #include "mainwin/practisepanel.h"
 #include "records/recordtext.h"
@@ -32,6 +33,9 @@ ReportPage::ReportPage(QWidget* parent) : QWidget(parent)
     m_topical = new TopicalPanel(this);
     m_trend = new TrendPanel(this);
     m_practise = new PractisePanel(this);
+    // The figures scroll rather than squeeze when the window is short.
+    m_panels = {new PageScroller(m_summary, this), new PageScroller(m_topical, this), m_trend,
+                m_practise};
     const QStringList captions{QStringLiteral("Overall Results"), QStringLiteral("Topical Results"),
                                QStringLiteral("Trend Analysis"),
                                QStringLiteral("What to Practise Next")};
@@ -109,7 +113,7 @@ void ReportPage::ArrangeReport()
         bottom -= m_bars[i]->height();
         m_bars[i]->setGeometry(0, bottom, width(), m_bars[i]->height());
     }
-    const std::array<QWidget*, 4> panels{m_summary, m_topical, m_trend, m_practise};
+    const std::array<QWidget*, 4>& panels = m_panels;
     panels[open]->setGeometry(0, top, width(), qMax(0, bottom - top));
     panels[open]->raise();
     // The closed sections are hidden, so the Tab key never reaches their controls.

@@ -56,6 +56,7 @@ private:
     std::array<HeaderBar*, 4> m_bars{};
     QWidget* m_summary = nullptr;
     TopicalPanel* m_topical = nullptr;
+    std::array<QWidget*, 4> m_panels{}; // what each section shows: the panels above, scrolled
     TrendPanel* m_trend = nullptr;
     PractisePanel* m_practise = nullptr;
     QLabel* m_firstAverage = nullptr;

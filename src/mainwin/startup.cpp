@@ -17,6 +17,7 @@
 #include "chrome/fittext.h"
 #include "chrome/popupbox.h"
 #include "chrome/framelayout.h"
+#include "chrome/pagescroller.h"
 #include "chrome/skinnedframe.h"
 #include "mainwin/trashpage.h"
 #include "chrome/twips.h"
@@ -98,12 +99,15 @@ void Contents::buildWindow()
 
     m_trash = new TrashPage(this, [this] { return resetResults(); });
     m_about = new AboutPage(this);
+    new PageScroller(m_about, this);
     connect(m_about, &AboutPage::linkClicked, this, [this] {
         if (m_hooks.openMakerPage)
             m_hooks.openMakerPage();
     });
     attachReportAndPrinting();
     m_home = new HomePage(this);
+    // The pages of fixed layout scroll in a window shorter than they are.
+    new PageScroller(m_home, this);
     connect(m_home, &HomePage::paperRequested, this, &Contents::OpenPaper);
     connect(m_home, &HomePage::topicSelected, this,
             [this](int firstPaper) { m_selection.firstPaperOfTopic = firstPaper; });

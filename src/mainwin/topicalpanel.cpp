@@ -15,6 +15,7 @@ const QColor kFirstColour(52, 101, 164);
 const QColor kSecondColour(78, 154, 6);
 constexpr int kMargin = 10;
 constexpr int kLegendHeight = 22;
+constexpr int kMinRowHeight = 24;
 
 QWidget* LegendEntry(const QString& text, const QColor& colour, QWidget* parent)
 {
@@ -35,6 +36,7 @@ TopicalPanel::TopicalPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName(QStringLiteral("RC2Topical"));
     setAutoFillBackground(true);
+    setMinimumHeight(kLegendHeight + 8 + 10 * kMinRowHeight + kMargin);
     m_legend = new QWidget(this);
     auto* legend = new QHBoxLayout(m_legend);
     legend->setContentsMargins(0, 0, 0, 0);
@@ -106,7 +108,7 @@ void TopicalPanel::layOutRows()
     const int width = this->width() - 2 * kMargin;
     m_legend->setGeometry(kMargin, 4, width, kLegendHeight);
     const int top = kLegendHeight + 8;
-    const int rowHeight = qMax(24, (height() - top - kMargin) / 10);
+    const int rowHeight = qMax(kMinRowHeight, (height() - top - kMargin) / 10);
     // The names take 30 % of the width, more (up to 45 %) where that keeps them whole.
     int widest = 0;
     for (const Row& row : m_rows) {

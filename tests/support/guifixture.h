@@ -5,12 +5,14 @@
 // Header only; a test using it links orlavine_gui.
 
 #include "records/pictures.h"
+#include "chrome/pagescroller.h"
 #include "chrome/popupbox.h"
 #include "records/resources.h"
 #include "chrome/skin.h"
 #include "testfolder.h"
 
 #include <QEnterEvent>
+#include <QScrollArea>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
@@ -59,13 +61,16 @@ template <class T = QWidget> T* Child(const QObject* root, const QString& name)
     return child;
 }
 
-/// Of the children of `parent` named in `names`, the name of the one stacked in front.
+/// Of the children of `parent` named in `names` (or holding, scrolled, a page so named),
+/// the name of the one stacked in front.
 inline QString Frontmost(const QWidget* parent, const QStringList& names)
 {
     QString front;
     for (const QObject* child : parent->children()) {
-        if (names.contains(child->objectName()))
-            front = child->objectName(); // later children stand in front
+        const auto* scroller = qobject_cast<const QScrollArea*>(child);
+        const QObject* page = scroller && scroller->widget() ? scroller->widget() : child;
+        if (names.contains(page->objectName()))
+            front = page->objectName(); // later children stand in front
     }
     return front;
 }

@@ -1,5 +1,6 @@
 // orlavine-pack: the package author's tool.
 //   orlavine-pack check DIR      check a package folder; exit status 1 when it has errors
+//   orlavine-pack import gift|aiken FILE OUT   turn a quiz file into a package source in OUT
 //   orlavine-pack generate OUT   write the default package into OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
 //   orlavine-pack fix-pages DIR  re-address the pages saved by word processors, in place
@@ -7,7 +8,10 @@
 #include "fixpages.h"
 #include "records/error.h"
 #include "generate.h"
+#include "import.h"
 #include "papers.h"
+#include "records/fileio.h"
+#include "sourcewriter.h"
 #include "stats.h"
 
 #include <QCoreApplication>
@@ -31,6 +35,7 @@ void Print(FILE* stream, const QString& text)
 int Usage()
 {
     Print(stderr, QStringLiteral("usage: orlavine-pack check DIR\n"
+                                 "       orlavine-pack import gift|aiken FILE OUT\n"
                                  "       orlavine-pack generate OUT [--skin DIR]\n"
                                  "       orlavine-pack stats DIR\n"
                                  "       orlavine-pack fix-pages DIR\n"));
@@ -61,6 +66,28 @@ int Check(const QString& folder)
                       .arg(errors)
                       .arg(problems.size() - errors));
     return errors == 0 ? 0 : 1;
+}
+
+/// Writes the questions of a quiz file that the program can mark into the new source
+/// folder `folder`; what it leaves out is told on stderr.
+int Import(const QString& format, const QString& file, const QString& folder)
+{
+    const QByteArray bytes = orlavine::ReadWholeFile(file);
+    const ImportedQuiz quiz =
+        format == QLatin1String("gift") ? ImportGift(bytes, file) : ImportAiken(bytes, file);
+    QStringList notes = quiz.notes;
+    const QList<SourceFile> files = SourceFiles(quiz, notes);
+    for (const QString& note : notes)
+        Print(stderr, note + QLatin1Char('\n'));
+    if (quiz.importedCount() == 0) {
+        Print(stderr, QStringLiteral("%1: no question could be imported\n").arg(file));
+        return 1;
+    }
+    WriteSourceFolder(folder, files);
+    Print(stdout, QStringLiteral("%1 questions imported, %2 left out\n")
+                      .arg(quiz.importedCount())
+                      .arg(quiz.leftOut));
+    return 0;
 }
 
 int Generate(const QString& folder, const QString& skin)
@@ -100,6 +127,9 @@ int main(int argc, char* argv[])
         if (args.at(0) == QLatin1String("generate") && args.size() == 4 &&
             args.at(2) == QLatin1String("--skin"))
             return Generate(args.at(1), args.at(3));
+        if (args.at(0) == QLatin1String("import") && args.size() == 4 &&
+            (args.at(1) == QLatin1String("gift") || args.at(1) == QLatin1String("aiken")))
+            return Import(args.at(1), args.at(2), args.at(3));
     } catch (const orlavine::Error& e) {
         Print(stderr, e.message() + QLatin1Char('\n'));
         return 1;
