@@ -8,6 +8,7 @@
 #include <QDir>
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace orlavine::pack {
