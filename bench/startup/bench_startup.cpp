@@ -7,11 +7,14 @@
 //   - the first paper opened in a run, until its first page is loaded: half a second after
 //     the start, while the practice windows' plugin and its page viewer are being warmed,
 //     and once they are warm; and the memory the warming costs (PSS of the program and
-//     its page processes, before and after).
+//     its page processes, before and after);
+//   - the start on the default package's folder, as --package starts (the folder checked
+//     and read from disk), beside the start on the built-in package (target at most 1.5).
 // Run under an X server for real painting:
 //     xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/startup/bench_startup [runs]
 // Each start is a fresh process; the pupil's program folder is a temporary one whose
 // learner files exist (made by a first, unmeasured start), as on every start but the first.
+#include "app/packagefolder.h"
 #include "mainwin/contents.h"
 #include "mainwin/practiceloader.h"
 #include "records/programfolder.h"
@@ -153,7 +156,8 @@ void OpenFirstPaper(orlavine::Contents* window, int delay)
     });
 }
 
-/// Modes: "main" reports the home page's first paint; "main-idle" measures the window
+/// Modes: "main" reports the home page's first paint, "package" the same on the default
+/// package's folder (--package); "main-idle" measures the window
 /// at rest; "open" opens a paper half a second after the start, "open-warm" once the
 /// viewer is warm; "memory-cold" and "memory-warm" print the PSS two seconds after the
 /// first paint without warming, and a second after warming.
@@ -163,6 +167,9 @@ int RunChild(const QString& mode, const QString& folder, int argc, char* argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     const bool idle = mode.endsWith(QLatin1String("-idle"));
+    if (mode == QLatin1String("package") &&
+        orlavine::UsePackageFolder(QStringLiteral(PACKAGE_FOLDER), folder).isEmpty())
+        return 1;
     orlavine::SetProgramFolder(folder);
     auto window = std::make_unique<orlavine::Contents>();
     const auto printPss = [] {
@@ -244,10 +251,11 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     TimeStart(QStringLiteral("main"), folder.path()); // first start: learner files made
 
-    std::vector<double> bare, main;
+    std::vector<double> bare, main, package;
     for (int i = 0; i < runs; ++i) {
         bare.push_back(TimeStart(QStringLiteral("bare"), folder.path()));
         main.push_back(TimeStart(QStringLiteral("main"), folder.path()));
+        package.push_back(TimeStart(QStringLiteral("package"), folder.path()));
     }
     const double bareMedian = Median(bare);
     const double mainMedian = Median(main);
@@ -259,6 +267,9 @@ int main(int argc, char* argv[])
     std::printf("start to painted, bare Qt window (floor): median %.1f ms\n", bareMedian);
     std::printf("start to painted, main window home page:   median %.1f ms\n", mainMedian);
     std::printf("ratio main / floor: %.2f (target <= 1.3)\n", mainMedian / bareMedian);
+    std::printf("start to painted, --package on the default package's folder: median %.1f ms, "
+                "%.2f times the built-in start (target <= 1.5)\n",
+                Median(package), Median(package) / mainMedian);
 
     const auto childFigure = [&](const QString& mode, const char* format) {
         QProcess child;

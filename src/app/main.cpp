@@ -1,3 +1,4 @@
+#include "app/packagefolder.h"
 #include "mainwin/contents.h"
 #include "records/error.h"
 #include "chrome/popupbox.h"
@@ -58,6 +59,12 @@ int main(int argc, char* argv[])
         QStringLiteral("Keep the program's files and the pupil's results in DIR."),
         QStringLiteral("DIR"));
     parser.addOption(folder);
+    const QCommandLineOption package(
+        QStringLiteral("package"),
+        QStringLiteral("Run on the package in DIR instead of the one built in; the pupil's "
+                       "results for it are kept apart."),
+        QStringLiteral("DIR"));
+    parser.addOption(package);
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -69,13 +76,19 @@ int main(int argc, char* argv[])
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
 
+    QString requestedFolder = parser.value(folder);
+    if (parser.isSet(package)) {
+        requestedFolder = orlavine::UsePackageFolder(parser.value(package), requestedFolder);
+        if (requestedFolder.isEmpty())
+            return 1;
+    }
     try {
         // An installed program keeps its files in the per-user folder even where it
         // could write beside itself (as root), never among the system's programs.
         const QString executableFolder = QApplication::applicationDirPath();
         const bool installed = QDir(executableFolder) == QDir(QStringLiteral(ORLAVINE_INSTALLED_BINDIR));
         orlavine::SetProgramFolder(orlavine::ChooseProgramFolder(
-            parser.value(folder), installed ? QString() : executableFolder));
+            requestedFolder, installed ? QString() : executableFolder));
     } catch (const orlavine::Error& e) {
         QMessageBox::critical(nullptr, QStringLiteral("Orlavine"), e.message());
         return 1;

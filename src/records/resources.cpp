@@ -4,6 +4,7 @@
 #include "records/fileio.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 
 #include <algorithm>
@@ -40,15 +41,25 @@ bool EmbeddedResources::contains(int id) const
 
 FolderResources::FolderResources(const QString& folder)
 {
+    // Listed unsorted, a package having thousands of files: of two files of one id, the
+    // first by name wins.
     const QDir dir(folder);
-    for (const QString& name : dir.entryList(QDir::Files, QDir::Name)) {
+    for (QDirIterator it(dir.path(), QDir::Files); it.hasNext();) {
+        it.next();
+        const QString name = it.fileName();
         int digits = 0;
         while (digits < name.size() && name.at(digits).isDigit())
             ++digits;
         bool ok = false;
         const int id = name.left(digits).toInt(&ok);
-        if (ok && !m_files.contains(id))
-            m_files.insert(id, dir.filePath(name));
+        if (!ok)
+            continue;
+        const QString path = dir.filePath(name);
+        const auto found = m_files.find(id);
+        if (found == m_files.end())
+            m_files.insert(id, path);
+        else if (path < *found)
+            *found = path;
     }
 }
 

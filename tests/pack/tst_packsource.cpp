@@ -2,7 +2,6 @@
 // source written as a package the checker passes.
 #include "check.h"
 #include "generate.h"
-#include "mhtml.h"
 #include "source.h"
 
 #include <QtTest>
@@ -159,8 +158,10 @@ void TestPackSource::goodSourceBuildsACheckedPackage()
                         "name: Test\r\n  CODE: T1\r\n\r\nModule: M\r\n  topic: T\r\n    p?.txt\r\n");
     source.files.insert(QStringLiteral("pictures/dot.png"), kPng);
     source.files.insert(QStringLiteral("box.svg"), "<svg xmlns=\"http://www.w3.org/2000/svg\"/>");
-    source.files.insert(QStringLiteral("page.mht"),
-                        MhtmlDocument("<p>A saved page</p>", "http://x.example/p.htm", {}, "b"));
+    // A page saved by a word processor: its file: parts are re-addressed for the viewer.
+    QFile saved(QStringLiteral(ORLAVINE_TEST_DATA "/pages/wordpage.mht"));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    source.files.insert(QStringLiteral("page.mht"), saved.readAll());
     source.files.insert(
         QStringLiteral("p1.txt"),
         "QUESTION\r\n  Look at ![a dot](dot.png) and ![a box](box.svg).\r\n\r\n"
@@ -196,6 +197,9 @@ void TestPackSource::goodSourceBuildsACheckedPackage()
     const QByteArray bytes = page.readAll();
     QVERIFY(bytes.contains("Content-Type: image/png\r\nContent-Transfer-Encoding: base64"));
     QVERIFY(bytes.contains("src=3D\"cid:picture2@orlavine.example\" alt=3D\"a box\""));
+    QFile savedPage(QDir(out.path()).filePath(QStringLiteral("16003.mht")));
+    QVERIFY(savedPage.open(QIODevice::ReadOnly));
+    QVERIFY(!savedPage.readAll().contains("Content-Location: file:"));
 }
 
 QTEST_GUILESS_MAIN(TestPackSource)

@@ -14,9 +14,10 @@ QString Problem::text() const
             QStringLiteral("question %1 (%2)").arg(question).arg(QString::fromLatin1(questionId)));
     else if (!questionId.isEmpty())
         where.append(QStringLiteral("question %1").arg(QString::fromLatin1(questionId)));
-    return QStringLiteral("%1: %2: %3")
-        .arg(warning ? QStringLiteral("warning") : QStringLiteral("error"),
-             where.join(QStringLiteral(", ")), message);
+    const QString kind = warning ? QStringLiteral("warning") : QStringLiteral("error");
+    if (where.isEmpty())
+        return kind + QStringLiteral(": ") + message;
+    return QStringLiteral("%1: %2: %3").arg(kind, where.join(QStringLiteral(", ")), message);
 }
 
 void Findings::add(bool warning, const Place& place, const QString& message)
@@ -50,14 +51,25 @@ PackageInfo ReadPackage(const FolderResources& resources, Findings& findings)
     return package;
 }
 
+namespace {
+
+/// False, with the error added, when the folder holds no resources at all.
+bool HoldsResources(const FolderResources& resources, const QString& folder, Findings& findings)
+{
+    if (!resources.ids().isEmpty())
+        return true;
+    findings.error({}, QStringLiteral("%1 holds no package resources").arg(folder));
+    return false;
+}
+
+} // namespace
+
 QList<Problem> CheckPackage(const QString& folder)
 {
     const FolderResources resources(folder);
     Findings findings;
-    if (resources.ids().isEmpty()) {
-        findings.error({}, QStringLiteral("%1 holds no package resources").arg(folder));
+    if (!HoldsResources(resources, folder, findings))
         return findings.problems();
-    }
     PackageInfo package = ReadPackage(resources, findings);
     for (const ModuleInfo& module : package.modules)
         CheckKeys(module, findings);
@@ -68,6 +80,19 @@ QList<Problem> CheckPackage(const QString& folder)
         CheckPapers(resources, module, findings);
     }
     return findings.problems();
+}
+
+PackageInfo CheckPackageToRun(const QString& folder, const FolderResources& resources,
+                              Findings& findings)
+{
+    if (!HoldsResources(resources, folder, findings))
+        return {};
+    PackageInfo package = ReadPackage(resources, findings);
+    CheckPictures(resources, findings);
+    for (const ModuleInfo& module : package.modules)
+        CheckTemplates(resources, module, findings);
+    CheckPages(resources, package, findings, false);
+    return package;
 }
 
 } // namespace orlavine::pack

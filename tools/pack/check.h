@@ -17,7 +17,8 @@ struct Problem {
     QByteArray questionId; // empty when none
     QString message;
 
-    /// "error: resource 30013, paper 104, question 5 (16087): message".
+    /// "error: resource 30013, paper 104, question 5 (16087): message"; "error: message"
+    /// when it belongs to no resource.
     QString text() const;
 };
 
@@ -90,13 +91,23 @@ PackageInfo ReadPackage(const FolderResources& resources, Findings& findings);
 void CheckSettings(const FolderResources& resources, PackageInfo& package, Findings& findings);
 void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings& findings);
 void CheckKeys(const ModuleInfo& module, Findings& findings);
-void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings);
+/// Every question's page and worked solution read and checked; with `readPages` false only
+/// that every question has a page.
+void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings,
+                bool readPages = true);
 void CheckPictures(const FolderResources& resources, Findings& findings);
 void CheckTemplates(const FolderResources& resources, const ModuleInfo& module, Findings& findings);
 void CheckPapers(const FolderResources& resources, const ModuleInfo& module, Findings& findings);
 
 /// The problems of the package folder `folder`, by every rule the program relies on.
 QList<Problem> CheckPackage(const QString& folder);
+
+/// The quick part of CheckPackage, what the program cannot run without, for a start on a
+/// package folder: the settings and tables, the window pictures, the learner-record
+/// templates, and a page for every question (not read). `resources` are those of `folder`.
+/// Returns what ReadPackage read.
+PackageInfo CheckPackageToRun(const QString& folder, const FolderResources& resources,
+                              Findings& findings);
 
 /// What a question's page shows a pupil: its text without the question's number and the
 /// bytes of its pictures (together they tell two questions apart), the text of its answer

@@ -169,7 +169,8 @@ void CheckPage(const QByteArray& page, const QString& what, const Place& place, 
 
 } // namespace
 
-void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings)
+void CheckPages(const FolderResources& resources, const PackageInfo& package, Findings& findings,
+                bool readPages)
 {
     QSet<QByteArray> seen;
     for (const ModuleInfo& module : package.modules) {
@@ -181,11 +182,14 @@ void CheckPages(const FolderResources& resources, const PackageInfo& package, Fi
                     continue;
                 seen.insert(id);
                 const Place place{resource, paper.number, q + 1, id};
-                const std::optional<QByteArray> page = resources.load(resource);
-                if (!page)
+                const std::optional<QByteArray> page =
+                    readPages ? resources.load(resource) : std::nullopt;
+                if (readPages ? !page : !resources.contains(resource))
                     findings.error(place, QStringLiteral("the question's page is missing"));
-                else
+                if (page)
                     CheckPage(*page, QStringLiteral("the page: "), place, findings);
+                if (!readPages)
+                    continue;
                 const int solution = SolutionResource(resource);
                 if (const std::optional<QByteArray> worked = resources.load(solution))
                     CheckPage(*worked, QStringLiteral("the worked solution: "),
@@ -194,7 +198,7 @@ void CheckPages(const FolderResources& resources, const PackageInfo& package, Fi
         }
     }
     // A worked solution belongs to a question some paper holds.
-    for (int id : resources.ids()) {
+    for (int id : readPages ? resources.ids() : QList<int>()) {
         const QByteArray question = QByteArray::number(id - SolutionResource(0));
         if (id >= SolutionResource(16001) && id <= SolutionResource(19999) &&
             !seen.contains(question))

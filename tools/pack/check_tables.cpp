@@ -31,7 +31,7 @@ bool Passes(const std::function<void()>& pass)
 
 /// The index of the first key at which the forward pass over `ids` fails (given that the
 /// pass over all of them fails): the smallest n for which the first n keys fail.
-int FirstFailingKey(const QString& file, const Fields& ids)
+int FirstFailingKey(const RecordBytes& file, const Fields& ids)
 {
     int good = 0;
     int bad = int(ids.size());
@@ -45,7 +45,7 @@ int FirstFailingKey(const QString& file, const Fields& ids)
     return bad - 1;
 }
 
-bool ReadPaperIds(const QString& file, ModuleInfo& module, PaperInfo& paper, Findings& findings)
+bool ReadPaperIds(const RecordBytes& file, ModuleInfo& module, PaperInfo& paper, Findings& findings)
 {
     const int resource = PaperTableResource(module.number);
     const QByteArray key = QByteArray::number(paper.number);
@@ -78,7 +78,7 @@ bool ReadPaperIds(const QString& file, ModuleInfo& module, PaperInfo& paper, Fin
 
 /// Reads one table's lines of the paper's questions into `member`; false (reported)
 /// when the forward pass fails.
-bool ReadPaperFields(const QString& file, const Table& table, PaperInfo& paper,
+bool ReadPaperFields(const RecordBytes& file, const Table& table, PaperInfo& paper,
                      Fields QuestionInfo::*member, Findings& findings)
 {
     Fields ids;
@@ -150,6 +150,20 @@ void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings&
     }
     if (missing)
         return;
+    // Each table read once: every paper's forward passes run over the same bytes.
+    RecordBytes paperTable;
+    RecordBytes tableBytes[3];
+    try {
+        paperTable = ReadRecordFile(paperFile);
+        for (int t = 0; t < 3; ++t)
+            tableBytes[t] = ReadRecordFile(resources.fileOf(tables[t].resource));
+    } catch (const Error& e) {
+        findings.error({PaperTableResource(m)},
+                       QStringLiteral("the tables of module %1 cannot be read: %2")
+                           .arg(m)
+                           .arg(e.message()));
+        return;
+    }
 
     Fields allIds;
     QList<int> paperOfId;
@@ -157,10 +171,9 @@ void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings&
     for (int p = 101; p <= 100 + module.paperCount; ++p) {
         PaperInfo paper;
         paper.number = p;
-        paper.readable = ReadPaperIds(paperFile, module, paper, findings);
+        paper.readable = ReadPaperIds(paperTable, module, paper, findings);
         for (int t = 0; t < 3 && paper.readable; ++t)
-            paper.readable = ReadPaperFields(resources.fileOf(tables[t].resource), tables[t], paper,
-                                             members[t], findings);
+            paper.readable = ReadPaperFields(tableBytes[t], tables[t], paper, members[t], findings);
         if (paper.readable)
             CheckFieldCounts(module, paper, findings);
         allReadable = allReadable && paper.readable;
@@ -172,11 +185,11 @@ void CheckTables(const FolderResources& resources, ModuleInfo& module, Findings&
     }
     if (!allReadable)
         return; // the order of the whole module is judged only when each paper reads
-    for (const Table& table : tables) {
-        const QString file = resources.fileOf(table.resource);
-        if (Passes([&] { CountFieldsForKeys(file, int(allIds.size()), allIds); }))
+    for (int t = 0; t < 3; ++t) {
+        const Table& table = tables[t];
+        if (Passes([&] { CountFieldsForKeys(tableBytes[t], int(allIds.size()), allIds); }))
             continue;
-        const int at = FirstFailingKey(file, allIds);
+        const int at = FirstFailingKey(tableBytes[t], allIds);
         findings.error(
             {table.resource, paperOfId.at(at) / 100, paperOfId.at(at) % 100, allIds.at(at)},
             QStringLiteral(

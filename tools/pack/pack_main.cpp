@@ -4,8 +4,10 @@
 //   orlavine-pack generate OUT   write the default package into OUT
 //   orlavine-pack build SRC OUT  build the package source SRC into the package folder OUT
 //   orlavine-pack stats DIR      print the figures of a package folder
+//   orlavine-pack fix-pages DIR  re-address the pages saved by word processors, in place
 #include "build.h"
 #include "check.h"
+#include "fixpages.h"
 #include "records/error.h"
 #include "generate.h"
 #include "import.h"
@@ -38,16 +40,24 @@ int Usage()
                                  "       orlavine-pack import gift|aiken FILE OUT\n"
                                  "       orlavine-pack generate OUT [--skin DIR]\n"
                                  "       orlavine-pack build SRC OUT\n"
-                                 "       orlavine-pack stats DIR\n"));
+                                 "       orlavine-pack stats DIR\n"
+                                 "       orlavine-pack fix-pages DIR\n"));
     return kUsageError;
+}
+
+/// False, said on stderr, when `folder` is not a folder.
+bool IsFolder(const QString& folder)
+{
+    if (QFileInfo(folder).isDir())
+        return true;
+    Print(stderr, QStringLiteral("%1 is not a folder\n").arg(folder));
+    return false;
 }
 
 int Check(const QString& folder)
 {
-    if (!QFileInfo(folder).isDir()) {
-        Print(stderr, QStringLiteral("%1 is not a folder\n").arg(folder));
+    if (!IsFolder(folder))
         return kUsageError;
-    }
     const QList<Problem> problems = CheckPackage(folder);
     int errors = 0;
     for (const Problem& problem : problems) {
@@ -132,6 +142,12 @@ int main(int argc, char* argv[])
         }
         if (args.at(0) == QLatin1String("build") && args.size() == 3)
             return Build(args.at(1), args.at(2));
+        if (args.at(0) == QLatin1String("fix-pages") && args.size() == 2) {
+            if (!IsFolder(args.at(1)))
+                return kUsageError;
+            Print(stdout, QStringLiteral("%1 pages fixed\n").arg(FixPackagePages(args.at(1))));
+            return 0;
+        }
         if (args.at(0) == QLatin1String("generate") && args.size() == 2)
             return Generate(args.at(1), DefaultSkinFolder());
         if (args.at(0) == QLatin1String("generate") && args.size() == 4 &&

@@ -1,5 +1,6 @@
 #include "packagewriter.h"
 
+#include "fixpages.h"
 #include "mhtml.h"
 #include "page.h"
 #include "records/error.h"
@@ -158,10 +159,10 @@ int WriteModule(const Writer& out, const ModulePapers& module, int id)
             keyLines.append(FormatRecordLine(key, keys, int(keys.size())));
             typeLines.append(FormatRecordLine(key, types, int(types.size())));
             markLines.append(FormatRecordLine(key, marks, int(marks.size())));
-            // A saved page is written as it was read; this is where its file:/// parts are
-            // to be re-addressed so that the viewer shows them.
+            // A saved page is written with its file: parts re-addressed, which the viewer
+            // would not show.
             if (!q.savedPage.isEmpty())
-                out.write(id, QStringLiteral(".mht"), q.savedPage);
+                out.write(id, QStringLiteral(".mht"), FixPageAddresses(q.savedPage));
             else
                 out.write(id, QStringLiteral(".mht"),
                           Page(q.pictures, id, "q", [&](const QStringList& addresses) {
