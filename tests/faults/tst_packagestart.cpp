@@ -17,18 +17,30 @@ class TestPackageStart : public QObject {
     Q_OBJECT
 
 private slots:
+    void opensWithItsOwnRecords_data();
     void opensWithItsOwnRecords();
     void damagedFolderRefused();
 };
+
+void TestPackageStart::opensWithItsOwnRecords_data()
+{
+    QTest::addColumn<QString>("package");
+    QTest::newRow("test package") << TestPackageFolder();
+#ifdef ORLAVINE_SAMPLE_PACKAGE
+    QTest::newRow("sample built from its source") << QStringLiteral(ORLAVINE_SAMPLE_PACKAGE);
+#endif
+}
 
 void TestPackageStart::opensWithItsOwnRecords()
 {
 #ifndef ORLAVINE_PROGRAM
     QSKIP("the program is run in the ordinary build only");
 #else
+    QFETCH(QString, package);
     TestFolder home;
     const QString code = QString::fromLatin1(
-        ReadValue(FolderResources(TestPackageFolder()).fileOf(kSettingsResource), "COD"));
+        ReadValue(FolderResources(package).fileOf(kSettingsResource), "COD"));
+    QVERIFY(!code.isEmpty());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.file(QStringLiteral("data")));
@@ -36,7 +48,7 @@ void TestPackageStart::opensWithItsOwnRecords()
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(ORLAVINE_PROGRAM),
-                  {QStringLiteral("--package"), TestPackageFolder()});
+                  {QStringLiteral("--package"), package});
     const QString records = home.file(QStringLiteral("data/orlavine/packages/") + code);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(records + QStringLiteral("/marks1%1.txt").arg(code)),
                              30000);
