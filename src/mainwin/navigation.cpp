@@ -1,5 +1,6 @@
 #include "mainwin/navigation.h"
 
+#include "chrome/fittext.h"
 #include "records/package.h"
 #include "chrome/picturebutton.h"
 #include "records/recordtext.h"
@@ -104,9 +105,10 @@ void Navigation::setUp(const PackageSettings& settings)
         const ModuleSettings& module = settings.module(m);
         const QString label = DecodeRecordText(module.label);
         const QString tip = QStringLiteral("Load ") + label + QStringLiteral(" Module");
-        m_tabCaptions[m - 1]->setText(label);
-        m_tabs[m - 1]->setToolTip(tip);
-        m_tabCaptions[m - 1]->setToolTip(tip);
+        // A caption longer than its tab is cut with "…", the whole of it in the hint.
+        ShowName(m_tabCaptions[m - 1], label, 1, tip);
+        m_tabs[m - 1]->setToolTip(m_tabCaptions[m - 1]->toolTip());
+        m_tabs[m - 1]->setAccessibleName(label);
         // A tab out of view is out of the Tab order too.
         m_tabs[m - 1]->setKeyboardReachable(module.exists());
         if (module.exists()) {

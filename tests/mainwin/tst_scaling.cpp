@@ -80,7 +80,8 @@ QStringList CutOff(const QWidget* page)
 void TestScaling::mainWindowTextsFit()
 {
     MainWindowFixture f;
-    QVERIFY(f.package.editSettings("#LBH#>Beta", "#LBH#>Mathematics"));
+    // A caption too long for its tab, as a teacher's package may have.
+    QVERIFY(f.package.editSettings("#LBH#>Beta", "#LBH#>Living Things and Forces"));
     QVERIFY(f.package.editSettings("#TN2#>Shapes>Groups>Mock Examination",
                                    "#TN2#>Shapes and Angles>Groups>Mock Examination"));
     f.package.install();
@@ -93,6 +94,8 @@ void TestScaling::mainWindowTextsFit()
     QCOMPARE(CutOff(f.child("Body_Home")).join(QLatin1Char(',')), QString());
     QCOMPARE(Clipped(f.child("TabStrip")), QStringList());
     QCOMPARE(Clipped(f.window.get()), QStringList());
+    QVERIFY(f.child<QLabel>("Tab02lbl")->text().endsWith(QChar(0x2026)));
+    QVERIFY(f.child("Tab02")->toolTip().startsWith("Living Things and Forces"));
     // The report page, one open section at a time.
     const char* sections[] = {"RC1Summary", "RC2Topical", "RC3Trend"};
     for (int section = 1; section <= 3; ++section) {
