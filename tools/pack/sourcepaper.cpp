@@ -82,6 +82,7 @@ public:
                 m_solution.add(raw, number);
         } else if ((match = kAnswerLine.match(text)).hasMatch()) {
             endOptions();
+            m_answerWritten = true;
             const QString prompt = takePrompt();
             Part part;
             QString problem;
@@ -132,7 +133,8 @@ public:
             !(m_question.stem + m_question.note + m_promptText).trimmed().isEmpty())
             error(at, QStringLiteral("a question given as a page has only answer lines and "
                                      "options besides it"));
-        if (m_question.parts.isEmpty())
+        // An answer written wrong is reported where it stands, not once more here.
+        if (m_question.parts.isEmpty() && !m_answerWritten)
             error(m_line, QStringLiteral("the question has no answer: give it an answer line or "
                                          "options"));
         if (m_question.slotCount() > kMostAnswersOfQuestion)
@@ -182,6 +184,7 @@ private:
     {
         if (m_options.isEmpty())
             return;
+        m_answerWritten = true;
         Part part;
         QString problem;
         if (ChoiceOptionsPart(m_options, m_right, m_optionsPrompt, part, problem))
@@ -264,6 +267,7 @@ private:
     Question m_question;
     Pending m_text, m_solution;
     bool m_stemRead = false, m_inSolution = false;
+    bool m_answerWritten = false; // an answer line or options, right or wrong
     QStringList m_stem;
     QString m_promptText;
     QStringList m_options;
