@@ -1,5 +1,7 @@
 #include "check.h"
 
+#include <QFileInfo>
+
 namespace orlavine::pack {
 
 QString Problem::text() const
@@ -58,7 +60,9 @@ bool HoldsResources(const FolderResources& resources, const QString& folder, Fin
 {
     if (!resources.ids().isEmpty())
         return true;
-    findings.error({}, QStringLiteral("%1 holds no package resources").arg(folder));
+    findings.error({}, QFileInfo(folder).isDir()
+                           ? QStringLiteral("%1 holds no package resources").arg(folder)
+                           : QStringLiteral("there is no folder %1").arg(folder));
     return false;
 }
 
