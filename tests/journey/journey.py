@@ -510,17 +510,19 @@ def parse_arguments():
     return parser.parse_args()
 
 
-def main():
+def run_journey(kind, name):
+    """Runs the journey `kind` (a Journey class) as a test program named `name`: its
+    exit status, with a screenshot and the program's log when a step fails."""
     args = parse_arguments()
     skipped = begin_test(TOOLS, args.shots)
     if skipped:
         return skipped
-    work = tempfile.mkdtemp(prefix="orlavine-journey-")
-    journey = Journey(args, work)
+    work = tempfile.mkdtemp(prefix=f"orlavine-{name.replace(' ', '-')}-")
+    journey = kind(args, work)
     started = time.monotonic()
     try:
         journey.run()
-        print(f"journey passed in {time.monotonic() - started:.1f} s")
+        print(f"{name} passed in {time.monotonic() - started:.1f} s")
         return 0
     except AssertionError as failure:
         print(f"FAILED at step {getattr(journey, 'current', 'set-up')}: {failure}")
@@ -528,15 +530,19 @@ def main():
             journey.shot("failure")
         except Exception:
             pass
-        for name in ("orlavine.log",):
-            path = os.path.join(work, name)
+        for log in ("orlavine.log",):
+            path = os.path.join(work, log)
             if os.path.exists(path):
-                print(f"--- {name}\n" + open(path, errors="replace").read()[-4000:])
+                print(f"--- {log}\n" + open(path, errors="replace").read()[-4000:])
         return 1
     finally:
         journey.close()
         if not args.keep:
             shutil.rmtree(work, ignore_errors=True)
+
+
+def main():
+    return run_journey(Journey, "journey")
 
 
 if __name__ == "__main__":

@@ -10,16 +10,14 @@ the learner files and keeps a screenshot in the shots folder.
 Usage: keyboard_journey.py --build BUILD_DIR --package PACKAGE_DIR --shots SHOTS_DIR [--keep]
 """
 
-import shutil
 import sys
-import tempfile
 import time
 
 sys.dont_write_bytecode = True  # keep the source tree clean of __pycache__
 
 import journey
 from journey import Journey, MODULE, TOPIC, PAPER
-from xsession import XSession, begin_test, wait_for
+from xsession import XSession, wait_for
 
 # The main window's Tab order: the tabs, the four toolbar buttons, the topics, the papers.
 TABS = 4
@@ -133,28 +131,7 @@ class KeyboardJourney(Journey):
 
 
 def main():
-    args = journey.parse_arguments()
-    skipped = begin_test(journey.TOOLS, args.shots)
-    if skipped:
-        return skipped
-    work = tempfile.mkdtemp(prefix="orlavine-keyboard-journey-")
-    run = KeyboardJourney(args, work)
-    started = time.monotonic()
-    try:
-        run.run()
-        print(f"keyboard journey passed in {time.monotonic() - started:.1f} s")
-        return 0
-    except AssertionError as failure:
-        print(f"FAILED at step {getattr(run, 'current', 'set-up')}: {failure}")
-        try:
-            run.shot("failure")
-        except Exception:
-            pass
-        return 1
-    finally:
-        run.close()
-        if not args.keep:
-            shutil.rmtree(work, ignore_errors=True)
+    return journey.run_journey(KeyboardJourney, "keyboard journey")
 
 
 if __name__ == "__main__":
