@@ -8,8 +8,28 @@
 
 namespace orlavine {
 
+void PressableLabel::setKeyboardReachable(bool reachable)
+{
+    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void PressableLabel::keyPressEvent(QKeyEvent* event)
+{
+    if (focusPolicy() != Qt::NoFocus && IsPressKey(event))
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void PressableLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (hasFocus())
+        PaintFocusMark(this);
+}
+
 PictureButton::PictureButton(const QString& objectName, const QString& picture, QWidget* parent)
-    : QLabel(parent)
+    : PressableLabel(parent)
 {
     InstallSkinInterfaces(this);
     setObjectName(objectName);
@@ -84,28 +104,9 @@ void PictureButton::changeEvent(QEvent* event)
     QLabel::changeEvent(event);
 }
 
-void PictureButton::setKeyboardReachable(bool reachable)
-{
-    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
-}
-
-void PictureButton::keyPressEvent(QKeyEvent* event)
-{
-    if (focusPolicy() != Qt::NoFocus && IsPressKey(event))
-        emit clicked();
-    else
-        QLabel::keyPressEvent(event);
-}
-
-void PictureButton::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (hasFocus())
-        PaintFocusMark(this);
-}
 
 ClickLabel::ClickLabel(const QString& objectName, const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+    : PressableLabel(text, parent)
 {
     InstallSkinInterfaces(this);
     setObjectName(objectName);
@@ -125,25 +126,6 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     event->accept();
 }
 
-void ClickLabel::setKeyboardReachable(bool reachable)
-{
-    setFocusPolicy(reachable ? Qt::TabFocus : Qt::NoFocus);
-}
-
-void ClickLabel::keyPressEvent(QKeyEvent* event)
-{
-    if (focusPolicy() != Qt::NoFocus && IsPressKey(event))
-        emit clicked();
-    else
-        QLabel::keyPressEvent(event);
-}
-
-void ClickLabel::paintEvent(QPaintEvent* event)
-{
-    QLabel::paintEvent(event);
-    if (hasFocus())
-        PaintFocusMark(this);
-}
 
 ClickLabel* AddCaption(PictureButton* button, const QString& objectName, const QString& text,
                        Qt::Alignment alignment)

@@ -15,11 +15,29 @@ struct ButtonLooks {
     QString disabled;
 };
 
+/// A label the pupil can press: it reports clicks, and, made reachable, takes the focus by
+/// the Tab key, shows the focus mark and is pressed by Enter or Space.
+class PressableLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+    /// Lets the pupil reach the label with Tab and press it with Enter or Space; it then
+    /// shows the focus mark. A click gives it no focus, so the mouse sees nothing new.
+    void setKeyboardReachable(bool reachable);
+
+  signals:
+    void clicked();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
 /// A picture control of the skin: shows one picture of the skin layer and reports mouse
 /// presses, releases and clicks (a press and a release over it). Buttons, tabs and the
 /// frame pieces are picture buttons. A button given looks follows the pointer itself, by
 /// its enter and leave events.
-class PictureButton : public QLabel {
+class PictureButton : public PressableLabel {
     Q_OBJECT
   public:
     /// A button named `objectName` showing `picture`, sized to it.
@@ -35,9 +53,6 @@ class PictureButton : public QLabel {
     bool isHovered() const { return m_hovered; }
     /// True between a press on the button and its release.
     bool isPressed() const { return m_pressed; }
-    /// Lets the pupil reach the button with Tab and press it with Enter or Space; it then
-    /// shows the focus mark. A click gives it no focus, so the mouse sees nothing new.
-    void setKeyboardReachable(bool reachable);
 
   public slots:
     /// Performs a click, as a caption label does for its button.
@@ -46,7 +61,6 @@ class PictureButton : public QLabel {
   signals:
     void pressed(Qt::MouseButton button);
     void released();
-    void clicked();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,8 +68,6 @@ class PictureButton : public QLabel {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     void showLook();
@@ -67,22 +79,14 @@ class PictureButton : public QLabel {
 };
 
 /// A text label that reports clicks (a left press and release over it).
-class ClickLabel : public QLabel {
+class ClickLabel : public PressableLabel {
     Q_OBJECT
   public:
     ClickLabel(const QString& objectName, const QString& text, QWidget* parent);
 
-    /// As PictureButton::setKeyboardReachable.
-    void setKeyboardReachable(bool reachable);
-
-  signals:
-    void clicked();
-
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
   private:
     bool m_pressed = false;
