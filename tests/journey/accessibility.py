@@ -5,14 +5,13 @@ out of it, a paper opened and marked through the press actions of their buttons,
 pop-up box as an alert telling its message.
 Runs on an X server and a session bus of its own, which starts the accessibility bus."""
 
-import argparse
 import os
 import shutil
 import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from journey import Journey  # noqa: E402  (install and start as the journey does)
+from journey import Journey, parse_arguments  # noqa: E402  (install and start as the journey does)
 from records import Package  # noqa: E402
 from xsession import XSession, begin_test, wait_for  # noqa: E402
 
@@ -131,12 +130,7 @@ def run(args, work):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--build", required=True)
-    parser.add_argument("--package", required=True)
-    parser.add_argument("--shots", required=True)
-    parser.add_argument("--cmake", default="cmake")
-    args = parser.parse_args()
+    args = parse_arguments()
     skipped = begin_test(TOOLS, args.shots)
     if skipped:
         return skipped
