@@ -1,5 +1,6 @@
 #include "records/recordtext.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orlavine {
@@ -55,6 +56,11 @@ bool IsStorableChar(QChar c)
 {
     return c != QLatin1Char('>') && c != QLatin1Char('\r') && c != QLatin1Char('\n') &&
            ByteOf(c) >= 0;
+}
+
+bool IsStorableText(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), IsStorableChar);
 }
 
 bool IsStorableField(const QByteArray& value)

@@ -20,6 +20,9 @@ bool EncodeRecordText(const QString& text, QByteArray& out);
 /// not '>', CR or LF.
 bool IsStorableChar(QChar c);
 
+/// True when every character of `text` is storable (IsStorableChar).
+bool IsStorableText(const QString& text);
+
 /// True when `value` can be written as one field: no '>', CR or LF.
 bool IsStorableField(const QByteArray& value);
 

@@ -444,7 +444,7 @@ ImportedQuiz ImportGift(const QByteArray& bytes, const QString& fileName)
             topicLine = i + 1;
             if (topic.isEmpty() || topic.startsWith(QLatin1Char('$')))
                 topic = QuizTitle(fileName);
-            if (!std::all_of(topic.begin(), topic.end(), IsStorableChar)) {
+            if (!IsStorableText(topic)) {
                 quiz.notes += QStringLiteral("%1:%2: the category \"%3\" has characters the "
                                              "record files cannot hold; its topic is called "
                                              "\"Topic %4\"")

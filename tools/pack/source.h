@@ -90,7 +90,4 @@ PackageContent ReadSource(const SourceTree& files, QStringList& errors);
 /// The MIME type of a picture by its content: PNG, JPEG, GIF or SVG; empty for any other.
 QByteArray PictureType(const QByteArray& bytes);
 
-/// Whether `text` can be kept in a record file: Windows-1252, no ">" or line end.
-bool IsRecordText(const QString& text);
-
 } // namespace orlavine::pack

@@ -3,6 +3,7 @@
 #include "sourceanswer.h"
 
 #include "marking/numbers.h"
+#include "records/recordtext.h"
 #include "source.h"
 
 #include <QHash>
@@ -112,7 +113,7 @@ bool AnswerPart(const QString& attributes, const QString& key, const QString& pr
         error = QStringLiteral("the answer line has no key after \":\"");
         return false;
     }
-    if (!IsRecordText(key)) {
+    if (!IsStorableText(key)) {
         error = QStringLiteral("the key \"%1\" holds a character the pupil's record files cannot "
                                "keep (Windows-1252, no \">\")")
                     .arg(key);

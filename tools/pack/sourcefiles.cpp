@@ -1,7 +1,5 @@
 #include "source.h"
 
-#include "records/recordtext.h"
-
 #include <QDir>
 #include <QFile>
 
@@ -53,12 +51,6 @@ QByteArray PictureType(const QByteArray& bytes)
     if (text.startsWith('<') && head.contains("<svg"))
         return "image/svg+xml";
     return QByteArray();
-}
-
-bool IsRecordText(const QString& text)
-{
-    QByteArray stored;
-    return EncodeRecordText(text, stored) && IsStorableField(stored);
 }
 
 } // namespace orlavine::pack

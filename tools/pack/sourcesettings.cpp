@@ -1,6 +1,8 @@
 // package.txt: "Key: value" lines and the paper files of each topic.
 #include "source.h"
 
+#include "records/recordtext.h"
+
 #include <QRegularExpression>
 
 namespace orlavine::pack {
@@ -22,7 +24,7 @@ void CheckRecordText(const SourceLine& value, const QString& what, QStringList& 
 {
     if (value.text.isEmpty())
         errors.append(At(value.line, QStringLiteral("the %1 is empty").arg(what)));
-    else if (!IsRecordText(value.text))
+    else if (!IsStorableText(value.text))
         errors.append(At(value.line, QStringLiteral("the %1 \"%2\" holds a character the pupil's "
                                                     "record files cannot keep (Windows-1252, "
                                                     "no \">\")")

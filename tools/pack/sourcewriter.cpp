@@ -167,12 +167,10 @@ QString KeyProblem(const QString& key)
 {
     if (key.trimmed().isEmpty())
         return QStringLiteral("an answer is empty");
-    for (const QChar c : key) {
-        if (!IsStorableChar(c))
-            return QStringLiteral("the answer \"%1\" has a character the record files cannot "
-                                  "hold (Windows-1252 only, no '>')")
-                .arg(key);
-    }
+    if (!IsStorableText(key))
+        return QStringLiteral("the answer \"%1\" has a character the record files cannot "
+                              "hold (Windows-1252 only, no '>')")
+            .arg(key);
     if (key.contains(QLatin1Char(';')))
         return QStringLiteral("the answer \"%1\" holds a ';', which separates alternatives")
             .arg(key);
