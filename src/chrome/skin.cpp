@@ -2,7 +2,6 @@
 
 #include "records/pictures.h"
 
-#include <QFileInfo>
 #include <QHash>
 #include <QImageReader>
 
@@ -50,20 +49,10 @@ const QPixmap& Skin::picture(const QString& name, qreal devicePixelRatio)
 {
     if (devicePixelRatio <= 1)
         return picture(name);
-    const QString sharpName = name.section(QLatin1Char('.'), 0, 0) + QStringLiteral("@2x.png");
-    Cache& cache = TheCache();
-    auto found = cache.pictures.constFind(sharpName);
-    if (found == cache.pictures.constEnd()) {
-        const QString path = FindGraphicsFile(sharpName);
-        QPixmap sharp;
-        if (QFileInfo::exists(path)) {
-            ++cache.filesRead;
-            sharp = ReadPicture(path);
-            sharp.setDevicePixelRatio(2);
-        }
-        found = cache.pictures.insert(sharpName, sharp);
-    }
-    return found->isNull() ? picture(name) : *found;
+    // The image reader gives a picture named "...@2x" its device pixel ratio of 2.
+    const QPixmap& sharp =
+        picture(name.section(QLatin1Char('.'), 0, 0) + QStringLiteral("@2x.png"));
+    return sharp.isNull() ? picture(name) : sharp;
 }
 
 void Skin::reload()
